@@ -1,0 +1,31 @@
+#pragma once
+// One error type for every failure the program shows to the rider. The
+// message is the German text as the user sees it (UTF-8).
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace trovanta {
+
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace msg {
+inline constexpr const char *DivisionByZero = "Gleitkommadivision durch Null";
+inline constexpr const char *InvalidOperation = "Ungültige Gleitkommaoperation";
+inline constexpr const char *Overflow = "Gleitkommaüberlauf";
+inline constexpr const char *NotInteger = "'%s' ist kein gültiger Integerwert";
+inline constexpr const char *NotFloat = "'%s' ist kein gültiger Gleitkommawert";
+} // namespace msg
+
+// Replaces the first "%s" (or "%d") of a message pattern with the argument.
+std::string formatMessage(std::string_view pattern, std::string_view arg);
+
+// The application error box shows the message with a full stop appended
+// when it has none.
+std::string withFullStop(std::string_view message);
+
+} // namespace trovanta

@@ -1,0 +1,237 @@
+#include "calc/gearing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace trovanta::gearing;
+
+namespace {
+
+Input defaults()
+{
+    Input in;
+    in.slip = "3";
+    in.redZone = "12000";
+    in.rim = "17";
+    in.width = "190";
+    in.height = "50";
+    in.circumference = "1953";
+    in.front = "17";
+    in.rear = "38";
+    in.primary = "1,84";
+    in.gears = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
+    in.chosenGear = "4";
+    in.engineSpeed = "4500";
+    return in;
+}
+
+std::vector<std::string> texts(const std::array<std::optional<std::string>, 6> &a)
+{
+    std::vector<std::string> out;
+    for (const auto &t : a)
+        out.push_back(t.value_or("<none>"));
+    return out;
+}
+
+using Strings = std::vector<std::string>;
+
+} // namespace
+
+TEST(Gearing, DefaultGearSetGivesTheReferenceValues)
+{
+    State st;
+    const Result r = run(defaults(), st, ',');
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.circumference, "1953");
+    EXPECT_EQ(r.finalDrive, "2,235");
+    EXPECT_EQ(texts(r.overall), (Strings{"10,982", "7,938", "6,169", "5,059", "4,483", "4,113"}));
+    EXPECT_EQ(r.operatingSpeed, "101");
+    EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "270", "304", "332"}));
+    EXPECT_EQ(st.fullScale, (std::array<std::int32_t, 6>{170, 236, 303, 359, 405, 441}));
+    EXPECT_EQ(st.circumference, 1953);
+    EXPECT_EQ(st.operatingSpeed, 101);
+    EXPECT_DOUBLE_EQ(st.heightFraction, 0.5);
+}
+
+TEST(Gearing, DotLocaleReadsAndWritesWithADot)
+{
+    Input in = defaults();
+    in.primary = "1.84";
+    in.gears = {"2.67", "1.93", "1.50", "1.23", "1.09", "1.00"};
+    State st;
+    const Result r = run(in, st, '.');
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.finalDrive, "2.235");
+    EXPECT_EQ(r.overall[0], "10.982");
+    EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "270", "304", "332"}));
+}
+
+TEST(Gearing, SlipActsOnTheUpperGearsOnly)
+{
+    Input in = defaults();
+    in.slip = "0";
+    State st;
+    Result r = run(in, st, ',');
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.operatingSpeed, "104");
+    EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "278", "314", "342"}));
+
+    // Operating point divides by 1 + s/100, Vmax multiplies by 1 - s/100.
+    in.slip = "10";
+    in.chosenGear = "6";
+    in.engineSpeed = "12000";
+    r = run(in, st, ',');
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.operatingSpeed, "311");
+    EXPECT_EQ(r.vmax[5], "308");
+}
+
+TEST(Gearing, CircumferenceOverrideUsesTheTypedValue)
+{
+    Input in = defaults();
+    in.circumferenceOverride = true;
+    in.circumference = "2000";
+    State st;
+    const Result r = run(in, st, ',');
+    ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.circumference.has_value()); // E_Umfang is not rewritten
+    EXPECT_EQ(st.circumference, 2000);
+    // 4500 / (5.059 * 1.03) * 2000 * 60e-6 = 103.6
+    EXPECT_EQ(r.operatingSpeed, "104");
+    EXPECT_EQ(r.vmax[0], "131");
+}
+
+TEST(Gearing, UnmatchedChosenGearKeepsThePreviousRatio)
+{
+    Input in = defaults();
+    State st;
+    ASSERT_TRUE(run(in, st, ',').ok);
+    const double before = st.chosenRatio;
+    for (const char *text : {"7", " 4", "04", "+4", ""}) {
+        SCOPED_TRACE(text);
+        in.chosenGear = text;
+        const Result r = run(in, st, ',');
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(st.chosenRatio, before);
+        EXPECT_EQ(r.operatingSpeed, "101");
+    }
+
+    // On the very first run there is no previous ratio: division by zero.
+    State fresh;
+    in.chosenGear = "7";
+    Result r = run(in, fresh, ',');
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, Step::OperatingPoint);
+    EXPECT_EQ(r.message, "Gleitkommadivision durch Null");
+    EXPECT_EQ(r.overall[5], "4,113");
+    EXPECT_FALSE(r.operatingSpeed.has_value());
+
+    // ...and zero rpm over that zero ratio is an invalid operation.
+    in.engineSpeed = "0";
+    r = run(in, fresh, ',');
+    EXPECT_EQ(r.message, "Ungültige Gleitkommaoperation");
+}
+
+TEST(Gearing, AFailingStepKeepsTheResultsBeforeIt)
+{
+    struct Case {
+        const char *name;
+        void (*edit)(Input &);
+        Step step;
+        const char *message;
+        bool circumference; // was E_Umfang written before the failure?
+        bool finalDrive;
+        int overall; // overall ratios written
+        bool speed;
+        int vmax;
+    };
+    const std::vector<Case> cases = {
+        {"slip 2,5", [](Input &i) { i.slip = "2,5"; }, Step::Slip, "'2,5' ist kein gültiger Integerwert",
+         false, false, 0, false, 0},
+        {"empty slip", [](Input &i) { i.slip = ""; }, Step::Slip, "'' ist kein gültiger Integerwert", false,
+         false, 0, false, 0},
+        {"red zone", [](Input &i) { i.redZone = "12.000"; }, Step::RedZone,
+         "'12.000' ist kein gültiger Integerwert", false, false, 0, false, 0},
+        {"height", [](Input &i) { i.height = "50%"; }, Step::Tyre, "'50%' ist kein gültiger Gleitkommawert",
+         false, false, 0, false, 0},
+        {"front 17,5", [](Input &i) { i.front = "17,5"; }, Step::Sprockets,
+         "'17,5' ist kein gültiger Integerwert", true, false, 0, false, 0},
+        {"front 0", [](Input &i) { i.front = "0"; }, Step::FinalDrive, "Gleitkommadivision durch Null", true,
+         false, 0, false, 0},
+        {"front and rear 0", [](Input &i) { i.front = i.rear = "0"; }, Step::FinalDrive,
+         "Ungültige Gleitkommaoperation", true, false, 0, false, 0},
+        {"gear 3", [](Input &i) { i.gears[2] = "1.5"; }, Step::OverallRatios,
+         "'1.5' ist kein gültiger Gleitkommawert", true, true, 2, false, 0},
+        {"engine speed", [](Input &i) { i.engineSpeed = ""; }, Step::OperatingPoint,
+         "'' ist kein gültiger Integerwert", true, true, 6, false, 0},
+        {"gear 5 ratio zero", [](Input &i) { i.gears[4] = "0,0001"; i.chosenGear = "1"; }, Step::FullScale,
+         "Gleitkommadivision durch Null", true, true, 6, true, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Input in = defaults();
+        c.edit(in);
+        State st;
+        const Result r = run(in, st, ',');
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.failedStep, c.step);
+        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.circumference.has_value(), c.circumference);
+        EXPECT_EQ(r.finalDrive.has_value(), c.finalDrive);
+        int overall = 0, vmax = 0;
+        for (int g = 0; g < 6; ++g) {
+            overall += r.overall[g].has_value();
+            vmax += r.vmax[g].has_value();
+        }
+        EXPECT_EQ(overall, c.overall);
+        EXPECT_EQ(r.operatingSpeed.has_value(), c.speed);
+        EXPECT_EQ(vmax, c.vmax);
+    }
+}
+
+TEST(Gearing, KeptValuesOfLaterStepsSurviveAFailure)
+{
+    State st;
+    ASSERT_TRUE(run(defaults(), st, ',').ok);
+    Input in = defaults();
+    in.rim = "17,5"; // a decimal field takes decimals
+    in.front = "x";
+    const Result r = run(in, st, ',');
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.circumference, "1993"); // pi * (25.4 * 17.5 + 190) = 1993.3
+    EXPECT_DOUBLE_EQ(st.rim, 17.5);
+    EXPECT_EQ(st.front, 17);
+    EXPECT_EQ(st.fullScale[0], 170);
+    EXPECT_EQ(st.operatingSpeed, 101);
+}
+
+TEST(Gearing, HugeSpeedsAreAnErrorNotAWrappedNumber)
+{
+    Input in = defaults();
+    in.gears[0] = "1E-300";
+    in.primary = "1";
+    State st;
+    const Result r = run(in, st, ',');
+    // 1E-300 shows as "0,000", which reads back as zero.
+    EXPECT_EQ(r.overall[0], "0,000");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, Step::FullScale);
+
+    in = defaults();
+    in.circumferenceOverride = true;
+    in.circumference = "2000000000";
+    in.engineSpeed = "2000000000";
+    const Result big = run(in, st, ',');
+    EXPECT_FALSE(big.ok);
+    EXPECT_EQ(big.failedStep, Step::OperatingPoint);
+    EXPECT_EQ(big.message, "Ungültige Gleitkommaoperation");
+}
+
+TEST(Gearing, CircumferenceFormula)
+{
+    EXPECT_EQ(rollingCircumference(17, 190, 0.5), 1953);
+    EXPECT_EQ(rollingCircumference(17, 180, 0.55), 1979); // pi * 629.8 = 1978.58
+    EXPECT_EQ(rollingCircumference(0, 0, 0), 0);
+}

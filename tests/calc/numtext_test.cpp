@@ -1,0 +1,193 @@
+#include "calc/error.h"
+#include "calc/numtext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+using namespace trovanta;
+using namespace trovanta::num;
+
+namespace {
+
+struct Fmt {
+    long double value;
+    int decimals;
+    const char *comma; // expected with ',' as separator
+};
+
+std::string withDot(std::string s)
+{
+    for (auto &c : s)
+        if (c == ',')
+            c = '.';
+    return s;
+}
+
+} // namespace
+
+TEST(NumberFormat, FixedFormatsRoundToFiveSignificantDigits)
+{
+    const std::vector<Fmt> cases = {
+        // ratio format
+        {10.98154L, 3, "10,982"},
+        {2.2352941L, 3, "2,235"},
+        {0.5L, 3, "0,500"},
+        {123.456L, 3, "123,460"},
+        {1234.5678L, 3, "1234,600"},
+        {12345.678L, 3, "12346,000"},
+        {99999.4L, 3, "99999,000"},
+        {1.0L, 3, "1,000"},
+        {0.0L, 3, "0,000"},
+        {0.0004L, 3, "0,000"},
+        {0.0005L, 3, "0,001"},
+        {0.0012345L, 3, "0,001"},
+        {-2.2352941L, 3, "-2,235"},
+        {-0.0001L, 3, "0,000"},
+        // F2: exact halves go away from zero
+        {0.125L, 2, "0,13"},
+        {-0.125L, 2, "-0,13"},
+        {36.764705882L, 2, "36,76"},
+        {68.0L, 2, "68,00"},
+        {80.45L, 2, "80,45"},
+        {171.6L, 2, "171,60"},
+        {1234.567L, 2, "1234,60"},
+        {0.004L, 2, "0,00"},
+        {0.005L, 2, "0,01"},
+        // F0
+        {18.4L, 0, "18"},
+        {2.5L, 0, "3"},
+        {0.5L, 0, "1"},
+        {0.49L, 0, "0"},
+        {-0.4L, 0, "0"},
+        {99999.0L, 0, "99999"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<double>(c.value)) + " decimals " + std::to_string(c.decimals));
+        EXPECT_EQ(formatFixed(c.value, c.decimals, ','), c.comma);
+        EXPECT_EQ(formatFixed(c.value, c.decimals, '.'), withDot(c.comma));
+    }
+}
+
+TEST(NumberFormat, MoreThanFiveDigitsBeforeTheSeparatorUseExponentForm)
+{
+    const std::vector<Fmt> cases = {
+        {123456.7L, 3, "1,2346E005"},
+        {123456.7L, 2, "1,2346E05"},
+        {123456.7L, 0, "1,2346E5"},
+        {-123456.7L, 2, "-1,2346E05"},
+        {100000.0L, 2, "1E05"},
+        {99999.7L, 2, "1E05"}, // rounds up into the sixth digit
+        {1.5e20L, 3, "1,5E020"},
+        {1234567890123.0L, 0, "1,2346E12"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.comma);
+        EXPECT_EQ(formatFixed(c.value, c.decimals, ','), c.comma);
+    }
+    EXPECT_EQ(formatF2(123456.7L, '.'), "1.2346E05");
+}
+
+TEST(NumberFormat, ShortestTextHoldsFifteenSignificantDigits)
+{
+    struct C {
+        double v;
+        const char *text;
+    };
+    const std::vector<C> cases = {
+        {1.84, "1,84"},
+        {1.0, "1"},
+        {1.5, "1,5"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {-2.67, "-2,67"},
+        {0.1 + 0.2, "0,3"},
+        {0.0001, "0,0001"},
+        {0.00001, "1E-5"},
+        {0.000015, "1,5E-5"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"},
+        {2.5e20, "2,5E20"},
+        {1.0 / 3.0, "0,333333333333333"},
+        {2.0 / 3.0, "0,666666666666667"},
+        {10000.0, "10000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(formatShortest(c.v, ','), c.text);
+        EXPECT_EQ(formatShortest(c.v, '.'), withDot(c.text));
+    }
+}
+
+TEST(NumberFormat, IntegerText)
+{
+    EXPECT_EQ(formatInt(1953), "1953");
+    EXPECT_EQ(formatInt(-12), "-12");
+    EXPECT_EQ(formatInt(0), "0");
+    EXPECT_EQ(formatInt(16000), "16000"); // no thousands separator
+}
+
+TEST(NumberParse, DecimalsFollowTheLocaleSeparator)
+{
+    struct C {
+        const char *text;
+        char sep;
+        double value;
+    };
+    const std::vector<C> good = {
+        {"1,84", ',', 1.84}, {"1.84", '.', 1.84}, {"17", ',', 17}, {"-2,5", ',', -2.5},
+        {"+3", ',', 3},      {"1,", ',', 1},      {",5", ',', 0.5}, {"1E3", ',', 1000},
+        {"2,5e-1", ',', 0.25}, {" 1,5 ", ',', 1.5}, {"0", '.', 0},
+    };
+    for (const auto &c : good) {
+        SCOPED_TRACE(c.text);
+        EXPECT_DOUBLE_EQ(parseDecimal(c.text, c.sep), c.value);
+    }
+    const std::vector<std::pair<const char *, char>> bad = {
+        {"", ','},   {"1.84", ','}, {"1,84", '.'}, {"abc", ','}, {"-", ','},
+        {"1,2,3", ','}, {"1E", ','}, {"1 000", ','}, {"1e400", ','}, {",", ','},
+        {"1,5x", ','}, {"0x10", ','},
+    };
+    for (const auto &[text, sep] : bad) {
+        SCOPED_TRACE(text);
+        double out = 0;
+        EXPECT_FALSE(tryParseDecimal(text, sep, out));
+        try {
+            parseDecimal(text, sep);
+            ADD_FAILURE() << "no error";
+        } catch (const Error &e) {
+            EXPECT_EQ(std::string(e.what()), std::string("'") + text + "' ist kein gültiger Gleitkommawert");
+        }
+    }
+}
+
+TEST(NumberParse, IntegersArePlainDigitsInThirtyTwoBits)
+{
+    EXPECT_EQ(parseInteger("4500"), 4500);
+    EXPECT_EQ(parseInteger("-12"), -12);
+    EXPECT_EQ(parseInteger("+7"), 7);
+    EXPECT_EQ(parseInteger("007"), 7);
+    EXPECT_EQ(parseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(parseInteger("-2147483648"), std::numeric_limits<std::int32_t>::min());
+    for (const char *text : {"", " 4", "4 ", "2,5", "17,5", "1e3", "2147483648", "-2147483649",
+                             "99999999999999999999", "-", "+", "0x10", "$10", "abc"}) {
+        SCOPED_TRACE(text);
+        try {
+            parseInteger(text);
+            ADD_FAILURE() << "no error";
+        } catch (const Error &e) {
+            EXPECT_EQ(std::string(e.what()), std::string("'") + text + "' ist kein gültiger Integerwert");
+        }
+    }
+}
+
+TEST(Messages, FullStopIsAppendedOnlyWhenMissing)
+{
+    EXPECT_EQ(withFullStop("Gleitkommadivision durch Null"), "Gleitkommadivision durch Null.");
+    EXPECT_EQ(withFullStop("Division durch 0."), "Division durch 0.");
+    EXPECT_EQ(withFullStop(""), ".");
+    EXPECT_EQ(formatMessage("E/A-Fehler %d", "5"), "E/A-Fehler 5");
+}

@@ -1,0 +1,21 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+int main(int argc, char **argv)
+{
+    bool listing = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
+            listing = true;
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no application (and no display).
+    if (listing)
+        return RUN_ALL_TESTS();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
