@@ -1,0 +1,85 @@
+#include "ui/platform.h"
+
+#include "calc/error.h"
+#include "ui/version.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace trovanta::ui {
+
+Platform::~Platform() = default;
+
+void Platform::showMessage(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void Platform::showError(QWidget *parent, const QString &message)
+{
+    const QString text = QString::fromStdString(withFullStop(message.toStdString()));
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString Platform::getOpenFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    QFileDialog dlg(parent, caption, QString(), filter);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::AnyFile); // the typed name need not exist
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().first();
+}
+
+QString Platform::getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                  const QString &defaultSuffix)
+{
+    QFileDialog dlg(parent, caption, QString(), filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(defaultSuffix);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().first();
+}
+
+bool Platform::execPrintDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dlg(&printer, parent);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setResolution(300);
+    return true;
+}
+
+void Platform::openUrl(const QUrl &url) { QDesktopServices::openUrl(url); }
+
+QLocale Platform::locale() const { return QLocale::system(); }
+
+QDateTime Platform::now() const { return QDateTime::currentDateTime(); }
+
+namespace {
+Platform realPlatform;
+Platform *current = nullptr;
+} // namespace
+
+Platform &platform() { return current ? *current : realPlatform; }
+
+void setPlatform(Platform *p) { current = p; }
+
+char decimalSeparator()
+{
+    const QString dp = platform().locale().decimalPoint();
+    // The number text works in single bytes; a separator outside ASCII falls
+    // back to the dot.
+    if (dp.size() == 1 && dp.at(0).unicode() < 0x80)
+        return static_cast<char>(dp.at(0).unicode());
+    return '.';
+}
+
+} // namespace trovanta::ui

@@ -1,0 +1,49 @@
+#pragma once
+// The one seam between the windows and the platform's dialogs: message
+// boxes, file dialogs, the print dialog, the shell and the clock/locale.
+// The program uses the real ones; tests install their own to answer them.
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QUrl>
+
+class QPrinter;
+class QWidget;
+
+namespace trovanta::ui {
+
+class Platform {
+public:
+    virtual ~Platform();
+
+    // Plain message box with an OK button, captioned with the application title.
+    virtual void showMessage(QWidget *parent, const QString &text);
+    // Application error box: application title, error icon, the message with
+    // a full stop appended when it has none, OK.
+    virtual void showError(QWidget *parent, const QString &message);
+
+    // File dialogs; an empty result means cancelled.
+    virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter);
+    virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                    const QString &defaultSuffix);
+
+    // Print dialog on `printer`; false when cancelled. A PDF file chosen in
+    // the dialog is printed at 300 dots per inch.
+    virtual bool execPrintDialog(QWidget *parent, QPrinter &printer);
+
+    // Hands a URL (web page, mailto) to the desktop; the result is not looked at.
+    virtual void openUrl(const QUrl &url);
+
+    virtual QLocale locale() const;
+    virtual QDateTime now() const;
+};
+
+Platform &platform();
+// Installs another platform (tests); nullptr goes back to the real one.
+void setPlatform(Platform *p);
+
+// The decimal separator of the user's locale as the number text uses it.
+char decimalSeparator();
+
+} // namespace trovanta::ui

@@ -1,0 +1,87 @@
+#include "support/fake_platform.h"
+
+#include "calc/error.h"
+
+namespace trovanta::test {
+
+namespace {
+ui::Platform *installed = nullptr;
+}
+
+FakePlatform::FakePlatform(QLocale locale) : locale_(std::move(locale))
+{
+    previous_ = installed;
+    installed = this;
+    ui::setPlatform(this);
+}
+
+FakePlatform::~FakePlatform()
+{
+    installed = previous_;
+    ui::setPlatform(previous_);
+}
+
+void FakePlatform::showMessage(QWidget *, const QString &text)
+{
+    messages << text;
+    if (onBox)
+        onBox(text);
+}
+
+void FakePlatform::showError(QWidget *, const QString &message)
+{
+    const QString shown = QString::fromStdString(withFullStop(message.toStdString()));
+    errors << shown;
+    if (onBox)
+        onBox(shown);
+}
+
+QString FakePlatform::getOpenFileName(QWidget *, const QString &caption, const QString &filter)
+{
+    dialogCaptions << caption;
+    dialogFilters << filter;
+    dialogSuffixes << QString();
+    if (fileAnswers.empty())
+        return QString();
+    QString a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+QString FakePlatform::getSaveFileName(QWidget *, const QString &caption, const QString &filter,
+                                      const QString &defaultSuffix)
+{
+    dialogCaptions << caption;
+    dialogFilters << filter;
+    dialogSuffixes << defaultSuffix;
+    if (fileAnswers.empty())
+        return QString();
+    QString a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+bool FakePlatform::execPrintDialog(QWidget *, QPrinter &printer)
+{
+    ++printDialogs;
+    if (printToPdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToPdf);
+    printer.setResolution(300);
+    return true;
+}
+
+void FakePlatform::openUrl(const QUrl &url) { urls << url; }
+
+void FakePlatform::clear()
+{
+    messages.clear();
+    errors.clear();
+    dialogCaptions.clear();
+    dialogFilters.clear();
+    dialogSuffixes.clear();
+    urls.clear();
+}
+
+} // namespace trovanta::test

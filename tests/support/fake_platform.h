@@ -1,0 +1,62 @@
+#pragma once
+// A platform for tests: records every message box, answers file and print
+// dialogs from queues, pins the locale and the clock.
+
+#include "ui/platform.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPrinter>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+
+namespace trovanta::test {
+
+class FakePlatform : public ui::Platform {
+public:
+    // Installs itself for its lifetime.
+    explicit FakePlatform(QLocale locale = QLocale(QLocale::German, QLocale::Germany));
+    ~FakePlatform() override;
+
+    void showMessage(QWidget *parent, const QString &text) override;
+    void showError(QWidget *parent, const QString &message) override;
+    QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                            const QString &defaultSuffix) override;
+    bool execPrintDialog(QWidget *parent, QPrinter &printer) override;
+    void openUrl(const QUrl &url) override;
+    QLocale locale() const override { return locale_; }
+    QDateTime now() const override { return now_; }
+
+    QLocale locale_;
+    QDateTime now_{QDate(2026, 12, 8), QTime(14, 5, 9)};
+
+    // What was shown: plain messages and error box texts (as shown, with the
+    // full stop), in order.
+    QStringList messages;
+    QStringList errors;
+    QStringList dialogCaptions; // captions of file dialogs, in order
+    QStringList dialogFilters;
+    QStringList dialogSuffixes;
+    QList<QUrl> urls;
+
+    // Answers: file names for the next file dialogs ("" cancels); an empty
+    // queue cancels.
+    std::deque<QString> fileAnswers;
+    // Print dialog: when set, the printer is pointed at this PDF file and the
+    // dialog is accepted; when empty, the dialog is cancelled.
+    QString printToPdf;
+    int printDialogs = 0;
+    // Called when a message or error box is shown (after recording it).
+    std::function<void(const QString &)> onBox;
+
+    void clear();
+
+private:
+    ui::Platform *previous_ = nullptr;
+};
+
+} // namespace trovanta::test
