@@ -1,7 +1,7 @@
 #include "ui/platform.h"
 
 #include "calc/error.h"
-#include "ui/version.h"
+#include "calc/product.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -15,14 +15,14 @@ Platform::~Platform() = default;
 
 void Platform::showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(product::ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 void Platform::showError(QWidget *parent, const QString &message)
 {
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(product::ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
