@@ -1,0 +1,7 @@
+#include "print/canvas.h"
+
+namespace trovanta::print {
+
+Canvas::~Canvas() = default;
+
+} // namespace trovanta::print
