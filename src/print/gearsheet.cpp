@@ -1,0 +1,125 @@
+#include "print/gearsheet.h"
+
+#include "calc/fparith.h"
+#include "calc/numtext.h"
+#include "print/letterhead.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace trovanta::print {
+
+namespace {
+
+// Diagram in device units: 100 units per 1000 rpm from x = 300, 4 units per
+// km/h up from y = 1970.
+constexpr int Left = 300, Right = 1900, Top = 570, Bottom = 1970;
+
+const QColor Grey(128, 128, 128);
+const std::array<QColor, 6> GearColors{{QColor(0, 255, 255), QColor(128, 0, 0), QColor(0, 0, 0),
+                                        QColor(0, 128, 0), QColor(255, 0, 255), QColor(255, 0, 0)}};
+
+int clampToInt(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+// x of an engine speed typed in a field: 300 plus the speed / 10, rounded.
+int engineSpeedX(const QString &text)
+{
+    const std::int32_t rpm = num::parseInteger(text.toStdString());
+    return Left + fp::roundToInt(static_cast<fp::real>(rpm) / 10);
+}
+
+void drawDiagram(Canvas &canvas, const GearSheetData &d)
+{
+    canvas.setPenColor(Grey);
+    for (int x = Left; x <= Right; x += 50)
+        canvas.line(x, Top, x, Bottom);
+    for (int y = Top; y <= Bottom; y += 50)
+        canvas.line(Left, y, Right, y);
+
+    for (int i = 0; i < 6; ++i) {
+        if (!d.gearShown[i])
+            continue;
+        canvas.setPenColor(GearColors[i]);
+        // An absurd gear set may give speeds whose line leaves the int range.
+        canvas.line(Left, Bottom, Right, clampToInt(Bottom - 4 * std::int64_t(d.fullScaleSpeed[i])));
+    }
+
+    if (d.shiftMarkOn) {
+        const int xm = engineSpeedX(d.shiftMark);
+        canvas.setPenColor(Grey);
+        canvas.setBrush(QColor(0, 128, 0), BrushStyle::DiagCross);
+        canvas.rectangle(xm - 10, Top, xm + 10, Bottom);
+    }
+    if (d.redZoneOn) {
+        const int xr = engineSpeedX(d.redZone);
+        canvas.setPenColor(Grey);
+        canvas.setBrush(QColor(255, 0, 0), BrushStyle::DiagCross);
+        canvas.rectangle(xr, Top, Right, Bottom);
+    }
+}
+
+QString valueLine(const CaptionedValue &v) { return v.caption + QStringLiteral(": ") + v.value; }
+
+void drawValues(Canvas &canvas, const GearSheetData &d)
+{
+    canvas.textOut(200, 450, QStringLiteral("Datei: ") + d.fileName);
+
+    canvas.textOut(200, 2200, QStringLiteral("Hinterrad:"));
+    canvas.textOut(350, 2250, valueLine(d.rim));
+    canvas.textOut(350, 2300, valueLine(d.tyreWidth));
+    canvas.textOut(350, 2350, valueLine(d.tyreHeight));
+    canvas.textOut(350, 2400, valueLine(d.circumference));
+
+    canvas.textOut(200, 2500, QStringLiteral("Übersetzungen:"));
+    canvas.textOut(350, 2550, valueLine(d.frontSprocket));
+    canvas.textOut(350, 2600, valueLine(d.rearSprocket));
+    canvas.textOut(350, 2650, valueLine(d.primary));
+    canvas.textOut(350, 2700, valueLine(d.finalDrive));
+
+    canvas.textOut(1200, 2200, QStringLiteral("Gangübersetzungen:"));
+    for (int i = 0; i < 6; ++i)
+        canvas.textOut(1350, 2250 + 50 * i, QString::number(i + 1) + QStringLiteral(": ") + d.gearRatios[i]);
+
+    canvas.textOut(1200, 2600, QStringLiteral("Gesamtübersetzung:"));
+    for (int i = 0; i < 6; ++i)
+        canvas.textOut(1350, 2650 + 50 * i, QString::number(i + 1) + QStringLiteral(": ") + d.overallRatios[i]);
+
+    canvas.textOut(1550, 2600, QStringLiteral("Vmax bei: ") + d.redZone + QStringLiteral(" U/min (roter Bereich)"));
+    for (int i = 0; i < 3; ++i)
+        canvas.textOut(1550, 2650 + 50 * i, d.vmax[i] + QStringLiteral(" km/h"));
+    // Only the upper gears carry the slip allowance.
+    for (int i = 3; i < 6; ++i)
+        canvas.textOut(1550, 2650 + 50 * i,
+                       d.vmax[i] + QStringLiteral(" km/h bei ") + d.slip + QStringLiteral("% Schlupf"));
+}
+
+void drawAxisLabels(Canvas &canvas)
+{
+    for (int k = 0; k <= 16; ++k)
+        canvas.textOut(292 + 100 * k, 1990, QString::number(k));
+    canvas.textOut(1992, 1990, QStringLiteral("Drehzahl x 1000"));
+    for (int j = 0; j <= 14; ++j)
+        canvas.textOut(225, 550 + 100 * j, QString::number(350 - 25 * j));
+    canvas.textOut(225, 500, QStringLiteral("km/h"));
+}
+
+} // namespace
+
+void printGearSheet(Canvas &canvas, const GearSheetData &data, const QDateTime &now, const QLocale &locale)
+{
+    canvas.beginJob();
+    drawDiagram(canvas, data);
+    drawLetterhead(canvas, data.title, now, locale);
+    drawValues(canvas, data);
+    drawAxisLabels(canvas);
+    canvas.endJob();
+}
+
+} // namespace trovanta::print
