@@ -1,0 +1,187 @@
+// Prints the sheets into real PDF files at 300 dpi, as "Print to File" does,
+// and reads them back with poppler's pdftotext: every checked word must
+// stand where its device position puts it on the A4 page.
+// TROVANTA_KEEP_PRINTS=<folder> keeps the files for a look.
+
+#include "print/chainsheet.h"
+#include "print/gearsheet.h"
+#include "print/printercanvas.h"
+#include "print/racelogsheet.h"
+#include "print/sheets.h"
+#include "support/fake_platform.h"
+#include "ui/platform.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace trovanta;
+using namespace trovanta::print;
+using namespace trovanta::test;
+
+namespace {
+
+struct Word {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+};
+
+struct PdfPage {
+    double width = 0, height = 0;
+    std::vector<Word> words;
+};
+
+QString outputFolder(QTemporaryDir &tmp)
+{
+    const QString keep = qEnvironmentVariable("TROVANTA_KEEP_PRINTS");
+    if (!keep.isEmpty() && QDir().mkpath(keep))
+        return keep;
+    return tmp.path();
+}
+
+PdfPage readBack(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox", pdf, "-"});
+    EXPECT_TRUE(p.waitForFinished(-1));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+
+    PdfPage page;
+    const QRegularExpression pageRe(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    const auto pm = pageRe.match(html);
+    if (pm.hasMatch())
+        page.width = pm.captured(1).toDouble(), page.height = pm.captured(2).toDouble();
+    const QRegularExpression wordRe(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto it = wordRe.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        QString text = m.captured(5);
+        text.replace("&quot;", "\"").replace("&apos;", "'").replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        page.words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                              m.captured(4).toDouble()});
+    }
+    return page;
+}
+
+// Prints one sheet the way a window does, the print dialog choosing a PDF
+// file (at 300 dpi).
+PdfPage printed(const QString &path, const std::function<void(Canvas &)> &printout, QPointF *origin)
+{
+    FakePlatform platform;
+    platform.printToPdf = path;
+    PrintoutPrinter printer("Test");
+    EXPECT_TRUE(ui::platform().execPrintDialog(nullptr, printer));
+    EXPECT_EQ(printer.resolution(), 300);
+    *origin = printer.pageLayout().paintRectPoints().topLeft();
+    EXPECT_TRUE(printTo(printer, printout));
+    return readBack(path);
+}
+
+// Device units at 300 dpi to PDF points.
+double pt(int units) { return units * 72.0 / 300.0; }
+
+void expectWordAt(const PdfPage &page, const QPointF &origin, const QString &text, int x, int y)
+{
+    const double px = origin.x() + pt(x), py = origin.y() + pt(y);
+    double best = 1e9;
+    for (const Word &w : page.words) {
+        if (w.text != text)
+            continue;
+        const double d = std::hypot(w.xMin - px, w.yMin - py);
+        best = std::min(best, d);
+        if (d < 1.5) {
+            // An 8 point font: the word's box is about 9 points high.
+            EXPECT_GT(w.yMax - w.yMin, 7.0) << text.toStdString();
+            EXPECT_LT(w.yMax - w.yMin, 11.0) << text.toStdString();
+            return;
+        }
+    }
+    ADD_FAILURE() << '"' << text.toStdString() << "\" not at (" << x << ", " << y << "); nearest "
+                  << (best > 1e8 ? std::string("nowhere") : std::to_string(best) + " pt away");
+}
+
+class PdfPrint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(tmp.isValid());
+        folder = outputFolder(tmp);
+    }
+    QTemporaryDir tmp;
+    QString folder;
+};
+
+} // namespace
+
+TEST_F(PdfPrint, GearSheetFillsAnA4PageAtTheDesignedPlaces)
+{
+    GearSheetData d = defaultGearSheet();
+    d.fileName = "tl1000.tva";
+    QPointF origin;
+    const PdfPage page = printed(folder + "/gearsheet.pdf",
+                                 [&](Canvas &c) { printGearSheet(c, d, PrintMoment, German); }, &origin);
+    EXPECT_NEAR(page.width, 595.3, 0.5);
+    EXPECT_NEAR(page.height, 841.9, 0.5);
+
+    const struct {
+        const char *word;
+        int x, y;
+    } words[] = {
+        {"08.12.26", 200, 300},
+        {"14:05:09", 500, 300},
+        {"TROVANTA", 1000, 300},
+        {"Übersetzungsdiagramm", 200, 400},
+        {"Datei:", 200, 450},
+        {"km/h", 225, 500},
+        {"350", 225, 550},
+        {"0", 292, 1990},
+        {"16", 1892, 1990},
+        {"Drehzahl", 1992, 1990},
+        {"Hinterrad:", 200, 2200},
+        {"Diamètre", 350, 2250},
+        {"Gangübersetzungen:", 1200, 2200},
+        {"Gesamtübersetzung:", 1200, 2600},
+        {"Vmax", 1550, 2600},
+        {"331", 1550, 2900},
+        {"Trovanta", 200, 3000},
+        {"Download:", 200, 3050},
+        {"Kontakt:", 200, 3100},
+    };
+    for (const auto &w : words)
+        expectWordAt(page, origin, QString::fromUtf8(w.word), w.x, w.y);
+
+    // Everything lies on the page.
+    for (const Word &w : page.words) {
+        EXPECT_LT(w.xMax, page.width) << w.text.toStdString();
+        EXPECT_LT(w.yMax, page.height) << w.text.toStdString();
+    }
+}
+
+TEST_F(PdfPrint, ChainAndRaceLogSheetsPrintTheirLines)
+{
+    QPointF origin;
+    const PdfPage chain = printed(folder + "/chainsheet.pdf", [](Canvas &c) {
+        printChainSheet(c, calculatedChainSheet(), PrintMoment, German);
+    }, &origin);
+    expectWordAt(chain, origin, "Catenolix", 200, 400);
+    expectWordAt(chain, origin, "Ergebnis:", 200, 1450);
+    expectWordAt(chain, origin, "Achsabstand", 250, 1650);
+
+    const PdfPage raceLog = printed(folder + "/racelog.pdf", [](Canvas &c) {
+        printRaceLogSheet(c, filledRaceLog(), PrintMoment, German);
+    }, &origin);
+    expectWordAt(raceLog, origin, "Pistorel", 200, 400);
+    expectWordAt(raceLog, origin, "Couronne38", 250, 900);
+    expectWordAt(raceLog, origin, "Sonstiges", 200, 2200);
+    expectWordAt(raceLog, origin, "Vorne", 250, 2350);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Sample printouts as the windows would fill them at their design defaults,
+// and small views onto a recorded page.
+
+#include "print/chainsheet.h"
+#include "print/gearsheet.h"
+#include "print/racelogsheet.h"
+#include "print/recordingcanvas.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <iosfwd>
+#include <vector>
+
+namespace trovanta::test {
+
+inline const QDateTime PrintMoment{QDate(2026, 12, 8), QTime(14, 5, 9)};
+inline const QLocale German{QLocale::German, QLocale::Germany};
+
+print::GearSheetData defaultGearSheet();
+print::ChainSheetData calculatedChainSheet();
+print::RaceLogSheetData filledRaceLog();
+
+struct PlacedText {
+    int x, y;
+    QString text;
+    bool operator==(const PlacedText &o) const { return x == o.x && y == o.y && text == o.text; }
+};
+
+std::vector<PlacedText> textsOf(const print::RecordingCanvas &canvas);
+std::vector<print::CanvasCall> callsOfKind(const print::RecordingCanvas &canvas, print::CanvasCall::Kind kind);
+
+// The letterhead texts of the sample moment, with its subtitle.
+std::vector<PlacedText> letterheadTexts(const QString &subtitle);
+
+// Readable test failures.
+void PrintTo(const PlacedText &t, std::ostream *os);
+
+} // namespace trovanta::test
