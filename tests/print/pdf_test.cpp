@@ -123,7 +123,7 @@ protected:
 
 } // namespace
 
-TEST_F(PdfPrint, GearSheetFillsAnA4PageAtTheDesignedPlaces)
+TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
 {
     GearSheetData d = defaultGearSheet();
     d.fileName = "tl1000.tva";

@@ -1,5 +1,5 @@
 #pragma once
-// Sample printouts as the windows would fill them at their design defaults,
+// Sample printouts as the windows would fill them with their default values,
 // and small views onto a recorded page.
 
 #include "print/chainsheet.h"
