@@ -27,6 +27,9 @@ void startTrovanta()
     Forms &f = forms();
     f.Form1 = new TForm1;
     f.Form1->show();
+    // Let the main window appear before the other windows are built; the
+    // rider's input waits until all of them exist.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     f.Form2 = new TForm2(f.Form1);
     f.Form3 = new TForm3(f.Form1);
     f.Form4 = new TForm4(f.Form1);
