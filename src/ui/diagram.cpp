@@ -19,10 +19,10 @@ const std::array<QColor, 6> GearColours = {
 
 namespace {
 
-// Rectangles follow the rules the diagram was designed with: the corners
-// may come in any order, the right and bottom edges lie outside, and the
-// 1-pixel outline runs on the outermost pixels inside. The hatch is drawn
-// transparently, only its lines.
+// Rectangles follow the drawing rules the diagram's coordinates are meant
+// for: the corners may come in any order, the right and bottom edges lie
+// outside, and the 1-pixel outline runs on the outermost pixels inside. The
+// hatch is drawn transparently, only its lines.
 void outlinedRect(QPainter &p, int x1, int y1, int x2, int y2, const QBrush &hatch)
 {
     const int l = std::min(x1, x2), r = std::max(x1, x2);
@@ -47,8 +47,8 @@ void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBackgroundMode(Qt::TransparentMode);
     p.setClipRect(0, 0, w, h);
-    // Hatches line up with the diagram's panel, two pixels left and three
-    // up, as they did in the design's drawing.
+    // Hatch patterns are anchored at the corner of the diagram's panel (two
+    // pixels left, three up), not at the area's own corner.
     p.setBrushOrigin(-2, -3);
 
     // Grid: the vertical step is 17.8 pixels accumulated, not 500 rpm.

@@ -11,7 +11,7 @@ QFont pixelFont(int pixels, bool bold)
     return f;
 }
 
-QFont designFont(int points, bool bold)
+QFont formFont(int points, bool bold)
 {
     // Rounded as the platform of the design did: MulDiv(points, 96, 72).
     return pixelFont((points * 96 + 36) / 72, bold);

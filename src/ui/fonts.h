@@ -7,9 +7,9 @@
 
 namespace trovanta::ui {
 
-// A font of the given point size as the design's 96 dpi screen shows it
-// (8 point = 11 pixels, 10 point = 13 pixels).
-QFont designFont(int points, bool bold = false);
+// A font of the given point size as the 96 dpi screen the windows were laid
+// out for shows it (8 point = 11 pixels, 10 point = 13 pixels).
+QFont formFont(int points, bool bold = false);
 // A font of a given pixel height (the small axis figures of the diagram).
 QFont pixelFont(int pixels, bool bold = false);
 

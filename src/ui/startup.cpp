@@ -22,7 +22,7 @@ void startTrovanta()
 {
     QApplication::setApplicationName(QString::fromUtf8(product::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString());
-    QApplication::setFont(designFont(8));
+    QApplication::setFont(formFont(8));
 
     Forms &f = forms();
     f.Form1 = new TForm1;

@@ -37,7 +37,7 @@ constexpr int EditHeight = 21;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
-// The design's decimal defaults are written with a comma; a locale with
+// The decimal defaults of the form are written with a comma; a locale with
 // another separator gets them with its own, so that a first start converts.
 QString decimalDefault(const char *text)
 {
@@ -69,7 +69,7 @@ QString timeFormatWithoutZone(const QLocale &locale)
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setFont(ui::designFont(8));
+    setFont(ui::formFont(8));
     buildWindow();
     buildMenu();
     resize(795, 600);
@@ -145,7 +145,7 @@ void TForm1::buildWindow()
         b->setGeometry(x, y, w, 17);
         return b;
     };
-    const QFont heading = ui::designFont(10, true);
+    const QFont heading = ui::formFont(10, true);
     auto textColour = [](QWidget *w, const QColor &col) {
         QPalette pal = w->palette();
         pal.setColor(QPalette::WindowText, col);
@@ -174,7 +174,7 @@ void TForm1::buildWindow()
     UpDown5 = updown("UpDown5", E_Schlupf, 0, 10, 1, 3);
     Label_E_Umfang = label("Label_E_Umfang", utf8("Développement (mm)"), 8, 124);
     E_Umfang = edit("E_Umfang", QString(), 128, 128, 41, 24);
-    E_Umfang->setFont(ui::designFont(10));
+    E_Umfang->setFont(ui::formFont(10));
     {
         // Disabled, the field shows the window's face colour.
         QPalette pal = E_Umfang->palette();
@@ -234,7 +234,7 @@ void TForm1::buildWindow()
     Button_Berechnen = new QPushButton(utf8("&Calculer"), c);
     Button_Berechnen->setObjectName(QStringLiteral("Button_Berechnen"));
     Button_Berechnen->setGeometry(216, 424, 73, 25);
-    Button_Berechnen->setFont(ui::designFont(8, true));
+    Button_Berechnen->setFont(ui::formFont(8, true));
     {
         QPalette pal = Button_Berechnen->palette();
         pal.setColor(QPalette::ButtonText, Qt::red);
@@ -268,7 +268,7 @@ void TForm1::buildWindow()
     PaintBox1 = new TPaintBox(Panel10);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(2, 3, 571, 351);
-    QFont underlined = ui::designFont(8, true);
+    QFont underlined = ui::formFont(8, true);
     underlined.setUnderline(true);
     Label_kmh = label("Label_kmh", utf8("km/h"), 180, 0, underlined);
     static const char *const speedNames[8] = {"Label_V350", "Label_V300", "Label_V250", "Label_V200",
@@ -530,5 +530,8 @@ void TForm1::kmhmphRechner1Click() { showModal(forms().Form4); }
 void TForm1::metrischZollRechner1Click() { showModal(forms().Form10); }
 void TForm1::KettenlaengeRechnerClick() { showModal(forms().Form6); }
 void TForm1::Pistorel1Click() { showModal(forms().Form7); }
-void TForm1::HilfeHinweise1Click() { showModal(forms().Form5); } // the FAQ opens on its first topic
-void TForm1::Info1Click() { showModal(forms().Form2); }          // with its close button shown
+// The FAQ window goes back to its first topic whenever it is shown.
+void TForm1::HilfeHinweise1Click() { showModal(forms().Form5); }
+// The info window's close button, hidden at first, is to be shown here
+// once the window has one.
+void TForm1::Info1Click() { showModal(forms().Form2); }

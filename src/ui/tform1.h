@@ -26,7 +26,7 @@ class QTimer;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window with its design values and runs FormCreate.
+    // Builds the window with its form values and runs FormCreate.
     explicit TForm1(QWidget *parent = nullptr);
     // Writes the main settings file (SaveIni).
     ~TForm1() override;
@@ -108,7 +108,9 @@ public:
     void Info1Click();
 
     // Main settings file. SaveIni raises trovanta::Error when an entry
-    // cannot be written.
+    // cannot be written. Runs that LoadIni starts (by setting fields) and
+    // that fail do not stop the restore: FormCreate shows the first message
+    // once, after LoadIni has put every value in place.
     void LoadIni();
     void SaveIni();
 

@@ -38,7 +38,7 @@ QStringList vmax(const TForm1 &w)
 
 class MainWindow : public MainWindowTest {};
 
-TEST_F(MainWindow, EveryControlCarriesItsDesignName)
+TEST_F(MainWindow, EveryControlCarriesItsName)
 {
     const char *const names[] = {
         "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11",
@@ -57,7 +57,7 @@ TEST_F(MainWindow, EveryControlCarriesItsDesignName)
     EXPECT_EQ(w->size(), QSize(795, 600));
 }
 
-TEST_F(MainWindow, StartsWithTheDesignValues)
+TEST_F(MainWindow, StartsWithTheFormValues)
 {
     const std::vector<std::pair<QLineEdit *, QString>> fields = {
         {w->Edit1, "17"},    {w->Edit2, "190"},  {w->Edit3, "50"},   {w->E_Schlupf, "3"},
@@ -86,7 +86,7 @@ TEST_F(MainWindow, StartsWithTheDesignValues)
     EXPECT_EQ(w->Edit15->maxLength(), 70);
 }
 
-TEST_F(MainWindow, ControlsStandWhereTheDesignPutsThem)
+TEST_F(MainWindow, ControlsStandAtTheirPlaces)
 {
     struct Place {
         QWidget *w;
@@ -187,7 +187,7 @@ TEST_F(MainWindow, ScenariosThroughTheFields)
     }
 }
 
-TEST_F(MainWindow, OnlyTheDesignsFieldsStartARun)
+TEST_F(MainWindow, OnlyTheListedFieldsStartARun)
 {
     struct Case {
         QLineEdit *field;
@@ -279,7 +279,7 @@ TEST_F(MainWindow, ArrowsStepFromTheTextOrTheLastPosition)
     };
     // UpDown3 on EditMarke: 0 .. 16000, step 500, from 6000.
     const std::vector<Case> cases = {
-        {"steps from the design value", nullptr, +1, "6500", 1},
+        {"steps from the start value", nullptr, +1, "6500", 1},
         {"typed value in range", "7100", +1, "7600", 2},
         {"down to the lower bound", "300", -1, "0", 2},
         {"at the lower bound nothing", "0", -1, "0", 0},
@@ -373,7 +373,7 @@ TEST_F(MainWindow, LaterFieldsKeepThePreviousRunsTexts)
     EXPECT_EQ(platform.errors, QStringList{"Gleitkommadivision durch Null."});
     EXPECT_EQ(w->Panel2->text(), "2,235");
     EXPECT_EQ(w->Panel9->text(), "101");
-    EXPECT_EQ(w->kept.finalDrive, 38.0 / 17.0);
+    EXPECT_DOUBLE_EQ(w->kept.finalDrive, 38.0 / 17.0);
 
     // An unmatched gear keeps the chosen-gear ratio of the last good run.
     retype(w->Edit4, "17");
@@ -464,7 +464,7 @@ TEST_F(MainWindow, ClockShowsTimeAndDateFromTheFirstTick)
     EXPECT_EQ(w->Panel12->text(), "12/8/26");
 }
 
-TEST_F(MainWindow, MenuHoldsTheDesignsItems)
+TEST_F(MainWindow, MenuHoldsItsItems)
 {
     const std::vector<std::pair<QMenu *, QStringList>> menus = {
         {w->Datei1,
