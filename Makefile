@@ -7,7 +7,7 @@ BUILD_TYPE ?= RelWithDebInfo
 PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev \
             fonts-liberation poppler-utils
 
-.PHONY: all setup configure build run test clean
+.PHONY: all setup configure build run test bench clean
 
 all: build
 
@@ -39,6 +39,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
+
+# Timings on this machine (not a test): one calculation run, the engine
+# speed spin sweep, start-up against a bare Qt window.
+bench: build
+	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,60 @@
+#pragma once
+// The gear diagram of the main window: road speed (1 km/h per pixel, 0 at
+// y = 350) over engine speed (28 rpm per pixel). A calculation run hands the
+// diagram area the values it drew with; the area paints them whenever the
+// windowing system asks, so a covering window no longer wipes the picture.
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QPainter;
+
+namespace trovanta::ui {
+
+inline constexpr int RpmPerPixel = 28;
+inline constexpr int LineEndX = 570; // 15960 rpm
+inline constexpr int ZeroSpeedY = 350;
+
+// Line and text colour of gears 1 to 6.
+extern const std::array<QColor, 6> GearColours;
+
+// What one run drew, in diagram pixels. Elements a run did not reach are
+// missing (the shift mark's text can fail to convert after the marker).
+struct Diagram {
+    std::array<std::int32_t, 6> fullScale{}; // km/h at 15960 rpm
+    std::array<bool, 6> gearShown{};
+    std::optional<std::int32_t> markerX;    // engine speed / 28
+    std::int32_t operatingSpeed = 0;         // km/h
+    std::optional<std::int32_t> shiftX;      // shift mark / 28, when switched on
+    std::optional<std::int32_t> redZoneX;    // red zone / 28, when switched on
+};
+
+// Paints the diagram onto an area of w x h pixels whose top left is the
+// painter's origin. The area's background is left as it is.
+void paintDiagram(QPainter &p, int w, int h, const Diagram &d);
+
+// The diagram area `PaintBox1`.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaintBox(QWidget *parent = nullptr);
+
+    void setDiagram(const Diagram &d);
+    // Blank until the next setDiagram.
+    void clear();
+    const std::optional<Diagram> &diagram() const { return diagram_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::optional<Diagram> diagram_;
+};
+
+} // namespace trovanta::ui
+
+using trovanta::ui::TPaintBox;

@@ -1,0 +1,11 @@
+#include "ui/forms.h"
+
+namespace trovanta::ui {
+
+Forms &forms()
+{
+    static Forms f;
+    return f;
+}
+
+} // namespace trovanta::ui

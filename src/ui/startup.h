@@ -1,0 +1,16 @@
+#pragma once
+// Program start and end: the order in which the windows come to life, and
+// the matching teardown (tests build and destroy the whole program with it).
+
+namespace trovanta::ui {
+
+// Sets the application title and font, creates the main window (which runs
+// its FormCreate), shows it, then creates the nine secondary windows hidden,
+// filling forms(). Needs a QApplication.
+void startTrovanta();
+
+// Destroys the windows in reverse order; the main window last, which writes
+// the main settings file. forms() is empty afterwards.
+void stopTrovanta();
+
+} // namespace trovanta::ui

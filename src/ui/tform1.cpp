@@ -1,0 +1,537 @@
+#include "ui/tform1.h"
+
+#include "calc/error.h"
+#include "calc/fparith.h"
+#include "calc/numtext.h"
+#include "calc/product.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/platform.h"
+#include "ui/tform10.h"
+#include "ui/tform2.h"
+#include "ui/tform3.h"
+#include "ui/tform4.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
+#include "ui/tform9.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+using namespace trovanta;
+
+namespace {
+
+constexpr int EditHeight = 21;
+
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+// The decimal defaults of the form are written with a comma; a locale with
+// another separator gets them with its own, so that a first start converts.
+QString decimalDefault(const char *text)
+{
+    QString t = QString::fromLatin1(text);
+    t.replace(QLatin1Char(','), QLatin1Char(ui::decimalSeparator()));
+    return t;
+}
+
+// Time in the locale's long form, without the time-zone name that Qt's long
+// form carries.
+QString timeFormatWithoutZone(const QLocale &locale)
+{
+    const QString f = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < f.size(); ++i) {
+        const QChar c = f.at(i);
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t'))
+            continue;
+        out += c;
+    }
+    return out.trimmed();
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFont(ui::formFont(8));
+    buildWindow();
+    buildMenu();
+    resize(795, 600);
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+
+    FormCreate();
+    Button_Berechnen->setFocus();
+}
+
+TForm1::~TForm1()
+{
+    try {
+        SaveIni();
+    } catch (const Error &e) {
+        ui::platform().showError(nullptr, QString::fromStdString(e.what()));
+    }
+}
+
+void TForm1::buildWindow()
+{
+    auto *c = new QWidget(this);
+    c->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(c);
+
+    auto frame = [c](const char *name, int x, int y, int w, int h) {
+        auto *f = new QFrame(c);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        f->setLineWidth(1);
+        f->setGeometry(x, y, w, h);
+        return f;
+    };
+    auto label = [c](const char *name, const QString &text, int x, int y,
+                     std::optional<QFont> font = std::nullopt) {
+        auto *l = new QLabel(text, c);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setTextFormat(Qt::PlainText);
+        if (font)
+            l->setFont(*font);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    auto edit = [c](const char *name, const QString &text, int x, int y, int w, int h = EditHeight) {
+        auto *e = new QLineEdit(text, c);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setGeometry(x, y, w, h);
+        return e;
+    };
+    auto panel = [c](const char *name, int x, int y, int w, int h = EditHeight) {
+        auto *p = new TPanel(c);
+        p->setObjectName(QString::fromLatin1(name));
+        p->setGeometry(x, y, w, h);
+        return p;
+    };
+    auto updown = [c](const char *name, QLineEdit *e, int min, int max, int step, int pos) {
+        auto *u = new TUpDown(c, e, min, max, step, pos);
+        u->setObjectName(QString::fromLatin1(name));
+        return u;
+    };
+    auto check = [c](const char *name, const QString &text, int x, int y, int w, bool captionLeft) {
+        auto *b = new QCheckBox(text, c);
+        b->setObjectName(QString::fromLatin1(name));
+        if (captionLeft)
+            b->setLayoutDirection(Qt::RightToLeft);
+        b->setGeometry(x, y, w, 17);
+        return b;
+    };
+    const QFont heading = ui::formFont(10, true);
+    auto textColour = [](QWidget *w, const QColor &col) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, col);
+        w->setPalette(pal);
+    };
+
+    // Frames first, so that everything else lies on top of them.
+    frame("Bevel_Hinterrad", 1, 8, 177, 153);
+    frame("Bevel_Uebersetzung", 1, 168, 177, 289);
+    frame("Bevel_Betriebspunkt", 1, 464, 177, 81);
+    frame("Bevel_Berechnen", 200, 408, 105, 57);
+    frame("Bevel_Marken", 312, 408, 467, 57);
+    frame("Bevel_Bezeichnung", 200, 472, 580, 73);
+    Panel10 = frame("Panel10", 200, 21, 577, 359);
+
+    // Rear wheel
+    Label_RoueAr = label("Label_RoueAr", utf8("Roue Ar."), 8, 12, heading);
+    Label_Edit1 = label("Label_Edit1", utf8("Diamètre de jante (\")"), 8, 36);
+    Edit1 = edit("Edit1", QStringLiteral("17"), 128, 32, 41);
+    Label_Edit2 = label("Label_Edit2", utf8("Largeur pneu(mm)"), 8, 59);
+    Edit2 = edit("Edit2", QStringLiteral("190"), 128, 55, 41);
+    Label_Edit3 = label("Label_Edit3", utf8("Hauteur pneu (%)"), 8, 81);
+    Edit3 = edit("Edit3", QStringLiteral("50"), 128, 77, 41);
+    Label_E_Schlupf = label("Label_E_Schlupf", utf8(" Glissement(%)"), 8, 104);
+    E_Schlupf = edit("E_Schlupf", QStringLiteral("3"), 128, 100, 41);
+    UpDown5 = updown("UpDown5", E_Schlupf, 0, 10, 1, 3);
+    Label_E_Umfang = label("Label_E_Umfang", utf8("Développement (mm)"), 8, 124);
+    E_Umfang = edit("E_Umfang", QString(), 128, 128, 41, 24);
+    E_Umfang->setFont(ui::formFont(10));
+    {
+        // Disabled, the field shows the window's face colour.
+        QPalette pal = E_Umfang->palette();
+        pal.setColor(QPalette::Disabled, QPalette::Base, pal.color(QPalette::Window));
+        E_Umfang->setPalette(pal);
+    }
+    E_Umfang->setEnabled(false);
+    CB_Umfangedit = check("CB_Umfangedit", utf8("Changer"), 64, 140, 63, true);
+
+    // Gearing
+    Label_Demultiplication = label("Label_Demultiplication", utf8("Démultiplication"), 8, 172, heading);
+    Label_Edit4 = label("Label_Edit4", utf8("Pignon"), 8, 196);
+    Edit4 = edit("Edit4", QStringLiteral("17"), 80, 192, 49);
+    Label_Edit5 = label("Label_Edit5", utf8("Couronne"), 8, 220);
+    Edit5 = edit("Edit5", QStringLiteral("38"), 80, 216, 49);
+    Label_Edit6 = label("Label_Edit6", utf8("Primaire"), 8, 244);
+    Edit6 = edit("Edit6", decimalDefault("1,84"), 80, 240, 49);
+    Label_Panel2 = label("Label_Panel2", utf8("Secondaire"), 8, 268);
+    Panel2 = panel("Panel2", 80, 264, 49);
+
+    Label_Rapport = label("Label_Rapport", utf8("Rapport"), 16, 286);
+    Label_Demulti = label("Label_Demulti", utf8("Démulti."), 62, 286);
+    Label_Vmax = label("Label_Vmax", utf8("Vmax"), 120, 286);
+    static const char *const gearDefaults[6] = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
+    static const char *const rowNames[6] = {"Label_Gang1", "Label_Gang2", "Label_Gang3",
+                                            "Label_Gang4", "Label_Gang5", "Label_Gang6"};
+    QLineEdit **gearEdits[6] = {&Edit7, &Edit8, &Edit9, &Edit10, &Edit11, &Edit12};
+    TPanel **overall[6] = {&Panel3, &Panel4, &Panel5, &Panel6, &Panel7, &Panel8};
+    TPanel **vmax[6] = {&P_Vmax1, &P_Vmax2, &P_Vmax3, &P_Vmax4, &P_Vmax5, &P_Vmax6};
+    QCheckBox **gearChecks[6] = {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5, &CheckBox6};
+    for (int k = 0; k < 6; ++k) {
+        const int top = 304 + 24 * k;
+        const QByteArray n = QByteArray::number(k + 1);
+        Label_Gang[k] = label(rowNames[k], QString::number(k + 1), 7, top + 4);
+        *gearEdits[k] = edit(QByteArray("Edit" + QByteArray::number(k + 7)).constData(),
+                             decimalDefault(gearDefaults[k]), 16, top, 41);
+        *overall[k] = panel(QByteArray("Panel" + QByteArray::number(k + 3)).constData(), 60, top, 47);
+        *vmax[k] = panel(QByteArray("P_Vmax" + n).constData(), 110, top, 41);
+        textColour(*overall[k], ui::GearColours[k]);
+        textColour(*vmax[k], ui::GearColours[k]);
+        *gearChecks[k] = check(QByteArray("CheckBox" + n).constData(), QString(), 158, top + 2, 17, false);
+        (*gearChecks[k])->setChecked(true);
+    }
+
+    // Operating point
+    Label_Edit13 = label("Label_Edit13", utf8("Rapport"), 8, 476);
+    Edit13 = edit("Edit13", QStringLiteral("4"), 104, 472, 41);
+    UpDown1 = updown("UpDown1", Edit13, 1, 6, 1, 4);
+    Label_Edit14 = label("Label_Edit14", utf8("Régime"), 8, 500);
+    Edit14 = edit("Edit14", QStringLiteral("4500"), 96, 496, 57);
+    UpDown2 = updown("UpDown2", Edit14, 500, 16000, 500, 4500);
+    Label_Panel9 = label("Label_Panel9", utf8("Vitesse"), 8, 526);
+    Panel9 = panel("Panel9", 96, 522, 41);
+    Label_Panel9Unit = label("Label_Panel9Unit", utf8("km/h"), 142, 526);
+
+    // Calculate
+    Button_Berechnen = new QPushButton(utf8("&Calculer"), c);
+    Button_Berechnen->setObjectName(QStringLiteral("Button_Berechnen"));
+    Button_Berechnen->setGeometry(216, 424, 73, 25);
+    Button_Berechnen->setFont(ui::formFont(8, true));
+    {
+        QPalette pal = Button_Berechnen->palette();
+        pal.setColor(QPalette::ButtonText, Qt::red);
+        Button_Berechnen->setPalette(pal);
+    }
+
+    // Marks
+    CBMarke = check("CBMarke", utf8("Cocher pour un changement de rapport"), 328, 416, 217, true);
+    CBMarke->setChecked(true);
+    Label47 = label("Label47", utf8("à"), 552, 417);
+    EditMarke = edit("EditMarke", QStringLiteral("6000"), 584, 415, 57);
+    UpDown3 = updown("UpDown3", EditMarke, 0, 16000, 500, 6000);
+    CBRotBereich = check("CBRotBereich", utf8("Et pour une zone rouge"), 400, 440, 145, true);
+    CBRotBereich->setChecked(true);
+    Label48 = label("Label48", utf8("à"), 552, 441);
+    EditRotBereich = edit("EditRotBereich", QStringLiteral("12000"), 584, 438, 57);
+    UpDown4 = updown("UpDown4", EditRotBereich, 0, 16000, 500, 12000);
+
+    // Title and clock
+    Label_Edit15 = label("Label_Edit15", utf8("Le texte que vous indiquez dans ce champ apparaît à l impression"),
+                         208, 480);
+    Edit15 = edit("Edit15", utf8("Übersetzungsdiagramm Suzuki TL 1000 S '97 original"), 208, 496, 433);
+    Edit15->setMaxLength(70);
+    Label_Edit15Max = label("Label_Edit15Max", utf8("(max. 70 )"), 320, 520);
+    Panel11 = panel("Panel11", 710, 480, 65, 17);
+    Panel12 = panel("Panel12", 710, 504, 65, 17);
+    textColour(Panel11, Qt::blue);
+    textColour(Panel12, Qt::blue);
+
+    // Diagram and its captions
+    PaintBox1 = new TPaintBox(Panel10);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setGeometry(2, 3, 571, 351);
+    QFont underlined = ui::formFont(8, true);
+    underlined.setUnderline(true);
+    Label_kmh = label("Label_kmh", utf8("km/h"), 180, 0, underlined);
+    static const char *const speedNames[8] = {"Label_V350", "Label_V300", "Label_V250", "Label_V200",
+                                              "Label_V150", "Label_V100", "Label_V50", "Label_V0"};
+    static const int speedPos[8][2] = {{178, 21},  {178, 72},  {178, 120}, {178, 170},
+                                       {178, 222}, {178, 270}, {181, 320}, {186, 368}};
+    for (int i = 0; i < 8; ++i)
+        Label_Speed[i] = label(speedNames[i], QString::number(i < 7 ? 350 - 50 * i : 0), speedPos[i][0],
+                               speedPos[i][1], ui::pixelFont(7));
+    static const int rpmLeft[17] = {200, 234, 270, 306, 342, 376, 413, 449, 485,
+                                    519, 553, 590, 625, 659, 695, 730, 765};
+    for (int k = 0; k < 17; ++k)
+        Label_Rpm[k] = label(QByteArray("Label_Rpm" + QByteArray::number(k)).constData(), QString::number(k),
+                             rpmLeft[k], 381);
+    Label_Regime = label("Label_Regime", utf8("Régime x 1000"), 688, 392, underlined);
+    Label_Diagramm = label("Label_Diagramm", utf8("Diagramme de démultiplication"), 280, 0, heading);
+
+    // File name
+    Label_P_Datei = label("Label_P_Datei", utf8("Fichier"), 540, 2);
+    P_Datei = panel("P_Datei", 576, 0, 201, 17);
+    P_Datei->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    P_Datei->setIndent(2);
+
+    // Events that start a calculation run.
+    connect(Button_Berechnen, &QPushButton::clicked, this, &TForm1::Button_BerechnenClick);
+    for (QCheckBox *b : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CBMarke, CBRotBereich})
+        connect(b, &QCheckBox::toggled, this, &TForm1::Button_BerechnenClick);
+    for (QLineEdit *e : {Edit13, Edit14, E_Schlupf, EditMarke, EditRotBereich})
+        connect(e, &QLineEdit::textChanged, this, &TForm1::Button_BerechnenClick);
+    connect(CB_Umfangedit, &QCheckBox::toggled, this, &TForm1::CB_UmfangeditClick);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto menu = [bar](const char *name, const QString &title) {
+        QMenu *m = bar->addMenu(title);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto item = [this](QMenu *m, const char *name, const QString &text, void (TForm1::*handler)()) {
+        QAction *a = m->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    Datei1 = menu("Datei1", utf8("&Fichier"));
+    Oeffnen = item(Datei1, "Oeffnen", utf8("&Ouvrir"), &TForm1::OeffnenClick);
+    Wertespeichern1 = item(Datei1, "Wertespeichern1", utf8("&Enregistrer sous.."), &TForm1::Wertespeichern1Click);
+    Datei1->addSeparator();
+    DiagrammalsBitmapspeichern1 = item(Datei1, "DiagrammalsBitmapspeichern1",
+                                       utf8("Enregistrer le Diagramme comme Bitmap"),
+                                       &TForm1::DiagrammalsBitmapspeichern1Click);
+    Datei1->addSeparator();
+    Drucken2 = item(Datei1, "Drucken2", utf8("Im&primer"), &TForm1::Drucken2Click);
+    Datei1->addSeparator();
+    Beenden1 = item(Datei1, "Beenden1", utf8("&Quitter"), &TForm1::Beenden1Click);
+
+    Tools1 = menu("Tools1", utf8("&Outils"));
+    PSkWRechner1 = item(Tools1, "PSkWRechner1", utf8("Convertir Cv - kW"), &TForm1::PSkWRechner1Click);
+    kmhmphRechner1 = item(Tools1, "kmhmphRechner1", utf8("Convertir km/h - Mph"), &TForm1::kmhmphRechner1Click);
+    metrischZollRechner1 = item(Tools1, "metrischZollRechner1", utf8("Convertir Métrique - Pouce"),
+                                &TForm1::metrischZollRechner1Click);
+    Tools1->addSeparator();
+    KettenlaengeRechner = item(Tools1, "KettenlaengeRechner", utf8("&Catenolix"), &TForm1::KettenlaengeRechnerClick);
+    Pistorel1 = item(Tools1, "Pistorel1", utf8("&Pistorel"), &TForm1::Pistorel1Click);
+
+    Info1 = menu("Info1", utf8("&Info + FAQ"));
+    HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
+    Info1->addSeparator();
+    Info2 = item(Info1, "Info2", utf8("&Info"), &TForm1::Info1Click);
+}
+
+void TForm1::FormCreate()
+{
+    setWindowTitle(utf8("Trovanta ") + utf8(product::VersionText));
+    creating_ = true;
+    try {
+        const char sep = ui::decimalSeparator();
+        kept.rim = num::parseDecimal(Edit1->text().toStdString(), sep);
+        kept.width = num::parseDecimal(Edit2->text().toStdString(), sep);
+        kept.heightFraction =
+            static_cast<double>(fp::div(num::parseDecimal(Edit3->text().toStdString(), sep), 100));
+        if (CB_Umfangedit->isChecked()) {
+            kept.circumference = num::parseInteger(E_Umfang->text().toStdString());
+        } else {
+            kept.circumference = gearing::rollingCircumference(kept.rim, kept.width, kept.heightFraction);
+            E_Umfang->setText(QString::fromStdString(num::formatInt(kept.circumference)));
+        }
+        LoadIni();
+    } catch (const Error &e) {
+        if (!createError_)
+            createError_ = QString::fromStdString(e.what());
+    }
+    creating_ = false;
+    if (createError_) {
+        const QString message = *createError_;
+        createError_.reset();
+        ui::platform().showError(this, message);
+    }
+}
+
+void TForm1::reportError(const QString &message)
+{
+    if (creating_) {
+        // One box for the whole restore: every later run would fail on the
+        // same field again.
+        if (!createError_)
+            createError_ = message;
+        return;
+    }
+    ui::platform().showError(this, message);
+}
+
+void TForm1::clearDiagram() { PaintBox1->clear(); }
+
+void TForm1::Button_BerechnenClick()
+{
+    clearDiagram();
+
+    gearing::Input in;
+    auto text = [](const QLineEdit *e) { return e->text().toStdString(); };
+    in.slip = text(E_Schlupf);
+    in.redZone = text(EditRotBereich);
+    in.rim = text(Edit1);
+    in.width = text(Edit2);
+    in.height = text(Edit3);
+    in.circumference = text(E_Umfang);
+    in.circumferenceOverride = CB_Umfangedit->isChecked();
+    in.front = text(Edit4);
+    in.rear = text(Edit5);
+    in.primary = text(Edit6);
+    in.gears = {text(Edit7), text(Edit8), text(Edit9), text(Edit10), text(Edit11), text(Edit12)};
+    in.chosenGear = text(Edit13);
+    in.engineSpeed = text(Edit14);
+
+    const gearing::Result r = gearing::run(in, kept, ui::decimalSeparator());
+
+    auto put = [](QWidget *w, const std::optional<std::string> &t) {
+        if (!t)
+            return;
+        const QString s = QString::fromStdString(*t);
+        if (auto *e = qobject_cast<QLineEdit *>(w))
+            e->setText(s);
+        else
+            static_cast<QLabel *>(w)->setText(s);
+    };
+    put(E_Umfang, r.circumference);
+    put(Panel2, r.finalDrive);
+    TPanel *const overall[6] = {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8};
+    TPanel *const vmax[6] = {P_Vmax1, P_Vmax2, P_Vmax3, P_Vmax4, P_Vmax5, P_Vmax6};
+    for (int g = 0; g < 6; ++g)
+        put(overall[g], r.overall[g]);
+    put(Panel9, r.operatingSpeed);
+    for (int g = 0; g < 6; ++g)
+        put(vmax[g], r.vmax[g]);
+
+    if (!r.ok)
+        reportError(QString::fromStdString(r.message));
+    else
+        drawDiagram();
+    emit calculated();
+}
+
+void TForm1::drawDiagram()
+{
+    ui::Diagram d;
+    d.fullScale = kept.fullScale;
+    const QCheckBox *const shown[6] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
+    for (int g = 0; g < 6; ++g)
+        d.gearShown[g] = shown[g]->isChecked();
+    d.operatingSpeed = kept.operatingSpeed;
+    auto toX = [](const QLineEdit *e) {
+        return fp::roundToInt(fp::div(num::parseInteger(e->text().toStdString()), ui::RpmPerPixel));
+    };
+    try {
+        d.markerX = toX(Edit14);
+
+        const int m = toX(EditMarke);
+        const bool markOn = CBMarke->isChecked();
+        EditMarke->setEnabled(markOn);
+        UpDown3->setEnabled(markOn);
+        Label47->setEnabled(markOn);
+        if (markOn)
+            d.shiftX = m;
+
+        const int z = toX(EditRotBereich);
+        const bool redOn = CBRotBereich->isChecked();
+        EditRotBereich->setEnabled(redOn);
+        UpDown4->setEnabled(redOn);
+        Label48->setEnabled(redOn);
+        if (redOn)
+            d.redZoneX = z;
+    } catch (const Error &e) {
+        PaintBox1->setDiagram(d);
+        reportError(QString::fromStdString(e.what()));
+        return;
+    }
+    PaintBox1->setDiagram(d);
+}
+
+void TForm1::CB_UmfangeditClick()
+{
+    if (CB_Umfangedit->isChecked()) {
+        E_Umfang->setEnabled(true);
+        return;
+    }
+    try {
+        // From the tyre of the last run, not from the fields as they are now.
+        const std::int32_t c = gearing::rollingCircumference(kept.rim, kept.width, kept.heightFraction);
+        E_Umfang->setText(QString::fromStdString(num::formatInt(c)));
+    } catch (const Error &e) {
+        reportError(QString::fromStdString(e.what()));
+    }
+    E_Umfang->setEnabled(false);
+}
+
+void TForm1::Timer1Timer()
+{
+    const QLocale locale = ui::platform().locale();
+    const QDateTime now = ui::platform().now();
+    Panel11->setText(locale.toString(now.time(), timeFormatWithoutZone(locale)));
+    Panel12->setText(locale.toString(now.date(), QLocale::ShortFormat));
+}
+
+// The gear data file commands, the printout and the bitmap export come with
+// their own modules.
+void TForm1::OeffnenClick() {}                     // open a gear data file
+void TForm1::Wertespeichern1Click() {}             // save the gear set to a gear data file
+void TForm1::DiagrammalsBitmapspeichern1Click() {} // export the diagram as a bitmap
+void TForm1::Drucken2Click() {}                    // print the gear sheet
+void TForm1::LoadIni() {}                          // restore the main settings file
+void TForm1::SaveIni() {}                          // write the main settings file
+
+void TForm1::Beenden1Click()
+{
+    try {
+        SaveIni();
+    } catch (const Error &e) {
+        // The program keeps running when the settings could not be written.
+        ui::platform().showError(this, QString::fromStdString(e.what()));
+        return;
+    }
+    close();
+}
+
+namespace {
+template <class Form> void showModal(Form *f)
+{
+    if (f)
+        f->exec();
+}
+} // namespace
+
+void TForm1::PSkWRechner1Click() { showModal(forms().Form3); }
+void TForm1::kmhmphRechner1Click() { showModal(forms().Form4); }
+void TForm1::metrischZollRechner1Click() { showModal(forms().Form10); }
+void TForm1::KettenlaengeRechnerClick() { showModal(forms().Form6); }
+void TForm1::Pistorel1Click() { showModal(forms().Form7); }
+// The FAQ window goes back to its first topic whenever it is shown.
+void TForm1::HilfeHinweise1Click() { showModal(forms().Form5); }
+// The info window's close button, hidden at first, is to be shown here
+// once the window has one.
+void TForm1::Info1Click() { showModal(forms().Form2); }

@@ -1,0 +1,135 @@
+#pragma once
+// The main window: the gear set lives as text in its fields, a calculation
+// run turns it into the display fields and the diagram, and its menu leads
+// to every other window and file command.
+
+#include "calc/gearing.h"
+#include "ui/diagram.h"
+#include "ui/tpanel.h"
+#include "ui/updown.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window with its form values and runs FormCreate.
+    explicit TForm1(QWidget *parent = nullptr);
+    // Writes the main settings file (SaveIni).
+    ~TForm1() override;
+
+    // Rear wheel
+    QLineEdit *Edit1, *Edit2, *Edit3; // rim inch, width mm, height percent
+    QLineEdit *E_Schlupf;             // slip percent
+    TUpDown *UpDown5;
+    QLineEdit *E_Umfang;              // rolling circumference mm
+    QCheckBox *CB_Umfangedit;         // circumference override
+    // Gearing
+    QLineEdit *Edit4, *Edit5, *Edit6; // front, rear sprocket, primary
+    TPanel *Panel2;                   // final drive
+    QLineEdit *Edit7, *Edit8, *Edit9, *Edit10, *Edit11, *Edit12; // gears 1..6
+    TPanel *Panel3, *Panel4, *Panel5, *Panel6, *Panel7, *Panel8;  // overall ratios
+    TPanel *P_Vmax1, *P_Vmax2, *P_Vmax3, *P_Vmax4, *P_Vmax5, *P_Vmax6;
+    QCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4, *CheckBox5, *CheckBox6;
+    // Operating point
+    QLineEdit *Edit13; // chosen gear
+    TUpDown *UpDown1;
+    QLineEdit *Edit14; // engine speed
+    TUpDown *UpDown2;
+    TPanel *Panel9;    // speed km/h
+    // Calculate
+    QPushButton *Button_Berechnen;
+    // Marks
+    QCheckBox *CBMarke, *CBRotBereich;
+    QLabel *Label47, *Label48;
+    QLineEdit *EditMarke, *EditRotBereich;
+    TUpDown *UpDown3, *UpDown4;
+    // Title and clock
+    QLineEdit *Edit15; // diagram title, at most 70 characters
+    TPanel *Panel11, *Panel12; // time, date
+    // Diagram
+    QFrame *Panel10;
+    TPaintBox *PaintBox1;
+    // File name of the gear data file last opened or saved
+    TPanel *P_Datei;
+    QTimer *Timer1;
+
+    // Captions, named after the field they stand beside (printouts read them).
+    QLabel *Label_Edit1, *Label_Edit2, *Label_Edit3, *Label_E_Schlupf, *Label_E_Umfang;
+    QLabel *Label_Edit4, *Label_Edit5, *Label_Edit6, *Label_Panel2;
+    QLabel *Label_Rapport, *Label_Demulti, *Label_Vmax; // table column headings
+    std::array<QLabel *, 6> Label_Gang;                 // row captions "1".."6"
+    QLabel *Label_Edit13, *Label_Edit14, *Label_Panel9, *Label_Panel9Unit;
+    QLabel *Label_Edit15, *Label_Edit15Max, *Label_P_Datei;
+    QLabel *Label_RoueAr, *Label_Demultiplication; // group headings
+    // Diagram heading and axis captions
+    QLabel *Label_Diagramm, *Label_kmh, *Label_Regime;
+    std::array<QLabel *, 8> Label_Speed; // "350" .. "0"
+    std::array<QLabel *, 17> Label_Rpm;  // "0" .. "16"
+
+    // Menu
+    QMenu *Datei1, *Tools1, *Info1;
+    QAction *Oeffnen, *Wertespeichern1, *DiagrammalsBitmapspeichern1, *Drucken2, *Beenden1;
+    QAction *PSkWRechner1, *kmhmphRechner1, *metrischZollRechner1, *KettenlaengeRechner, *Pistorel1;
+    QAction *HilfeHinweise1, *Info2;
+
+    // Values the last calculation run kept program-wide.
+    trovanta::gearing::State kept;
+
+    // The calculation run.
+    void Button_BerechnenClick();
+    void CB_UmfangeditClick();
+    void Timer1Timer();
+
+    void OeffnenClick();
+    void Wertespeichern1Click();
+    void DiagrammalsBitmapspeichern1Click();
+    void Drucken2Click();
+    void Beenden1Click();
+    void PSkWRechner1Click();
+    void kmhmphRechner1Click();
+    void metrischZollRechner1Click();
+    void KettenlaengeRechnerClick();
+    void Pistorel1Click();
+    void HilfeHinweise1Click();
+    void Info1Click();
+
+    // Main settings file. SaveIni raises trovanta::Error when an entry
+    // cannot be written. Runs that LoadIni starts (by setting fields) and
+    // that fail do not stop the restore: FormCreate shows the first message
+    // once, after LoadIni has put every value in place.
+    void LoadIni();
+    void SaveIni();
+
+    // Blanks the diagram area until the next calculation run.
+    void clearDiagram();
+
+signals:
+    // After every calculation run, whether it got through or not.
+    void calculated();
+
+private:
+    void buildWindow();
+    void buildMenu();
+    void FormCreate();
+    void drawDiagram();
+    void reportError(const QString &message);
+
+    // While FormCreate restores the settings, a failing run's message is
+    // held back and shown once afterwards.
+    bool creating_ = false;
+    std::optional<QString> createError_;
+};

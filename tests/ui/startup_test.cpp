@@ -1,0 +1,106 @@
+#include "support/fake_platform.h"
+#include "ui/forms.h"
+#include "ui/startup.h"
+#include "ui/tform1.h"
+#include "ui/tform10.h"
+#include "ui/tform2.h"
+#include "ui/tform3.h"
+#include "ui/tform4.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
+#include "ui/tform9.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using trovanta::test::FakePlatform;
+using trovanta::ui::startTrovanta;
+using trovanta::ui::stopTrovanta;
+
+namespace {
+
+class Program : public ::testing::Test {
+protected:
+    Program() { startTrovanta(); }
+    ~Program() override { stopTrovanta(); }
+    FakePlatform platform;
+};
+
+} // namespace
+
+TEST_F(Program, StartsTheMainWindowThenNineHiddenWindowsInOrder)
+{
+    TForm1 *main = forms().Form1;
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(QApplication::applicationName(), "Trovanta 2.11");
+
+    struct Secondary {
+        QDialog *form;
+        const char *name;
+        QString caption;
+        QSize size;
+    };
+    const std::vector<Secondary> expected = {
+        {forms().Form2, "Form2", "TROVANTA  Info", {446, 380}},
+        {forms().Form3, "Form3", "Cv - kW", {289, 170}},
+        {forms().Form4, "Form4", "km/h - Mph", {289, 170}},
+        {forms().Form5, "Form5", "Hilfe und Hinweise", {584, 552}},
+        {forms().Form6, "Form6", "Catenolix", {465, 520}},
+        {forms().Form7, "Form7", "Pistorel", {799, 550}},
+        {forms().Form8, "Form8", "Catenolix Info", {322, 270}},
+        {forms().Form9, "Form9", "Pistorel Info", {306, 238}},
+        {forms().Form10, "Form10", QString::fromUtf8("Métrique Pouce"), {289, 170}},
+    };
+    QStringList order;
+    for (QObject *o : main->children())
+        if (qobject_cast<QDialog *>(o))
+            order << o->objectName();
+    QStringList names;
+    for (const Secondary &s : expected) {
+        ASSERT_NE(s.form, nullptr) << s.name;
+        names << s.name;
+        EXPECT_EQ(s.form->objectName(), s.name);
+        EXPECT_EQ(s.form->windowTitle(), s.caption);
+        EXPECT_EQ(s.form->size(), s.size);
+        EXPECT_FALSE(s.form->isVisible());
+    }
+    EXPECT_EQ(order, names) << "created in the fixed order";
+}
+
+TEST_F(Program, MenuItemsShowTheirWindowModally)
+{
+    TForm1 *main = forms().Form1;
+    const std::vector<std::pair<QAction *, QDialog *>> items = {
+        {main->PSkWRechner1, forms().Form3},    {main->kmhmphRechner1, forms().Form4},
+        {main->metrischZollRechner1, forms().Form10}, {main->KettenlaengeRechner, forms().Form6},
+        {main->Pistorel1, forms().Form7},       {main->HilfeHinweise1, forms().Form5},
+        {main->Info2, forms().Form2}};
+    for (const auto &[action, form] : items) {
+        QWidget *shown = nullptr;
+        QTimer::singleShot(0, [&shown, form = form] {
+            shown = QApplication::activeModalWidget();
+            form->reject();
+        });
+        action->trigger(); // returns when the window is closed again
+        EXPECT_EQ(shown, form) << action->objectName().toStdString();
+        EXPECT_FALSE(form->isVisible());
+    }
+}
+
+TEST(ProgramEnd, TeardownEmptiesTheRegistry)
+{
+    FakePlatform platform;
+    startTrovanta();
+    stopTrovanta();
+    EXPECT_EQ(forms().Form1, nullptr);
+    EXPECT_EQ(forms().Form10, nullptr);
+}

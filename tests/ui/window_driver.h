@@ -1,0 +1,81 @@
+#pragma once
+// Drives the real main window the way a rider does: typing, arrow clicks,
+// check box clicks. Everything goes through Qt's event delivery.
+
+#include "support/fake_platform.h"
+#include "ui/tform1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace trovanta::test {
+
+inline void mouseClick(QWidget *w)
+{
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    const QPointF global = w->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+inline void key(QWidget *w, int k, const QString &text = QString())
+{
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+}
+
+// Types the characters one by one at the end of the field.
+inline void type(QLineEdit *e, const QString &text)
+{
+    e->setCursorPosition(static_cast<int>(e->text().size()));
+    for (QChar c : text)
+        key(e, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A, QString(c));
+}
+
+// Selects everything and types the new text over it (the first keystroke
+// replaces the selection, so the field is never empty on the way).
+inline void retype(QLineEdit *e, const QString &text)
+{
+    e->selectAll();
+    for (QChar c : text)
+        key(e, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A, QString(c));
+}
+
+inline void stepUp(TUpDown *u) { mouseClick(u->upButton()); }
+inline void stepDown(TUpDown *u) { mouseClick(u->downButton()); }
+
+// The main window on a pinned platform, shown offscreen, with a count of
+// the calculation runs it started.
+class MainWindowTest : public ::testing::Test {
+protected:
+    explicit MainWindowTest(QLocale locale = QLocale(QLocale::German, QLocale::Germany))
+        : platform(std::move(locale))
+    {
+        w = std::make_unique<TForm1>();
+        QObject::connect(w.get(), &TForm1::calculated, [this] { ++runs; });
+        w->show();
+        QApplication::processEvents();
+    }
+
+    QImage diagram() const { return w->PaintBox1->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    FakePlatform platform;
+    std::unique_ptr<TForm1> w;
+    int runs = 0;
+};
+
+} // namespace trovanta::test
