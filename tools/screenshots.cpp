@@ -1,0 +1,44 @@
+// Starts the program offscreen, lets it calculate and saves pictures of its
+// windows: trovanta_screenshots <folder> [window objectName ...]
+#include "ui/forms.h"
+#include "ui/startup.h"
+#include "ui/tform1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    trovanta::ui::startTrovanta();
+    forms().Form1->Button_BerechnenClick();
+    QStringList names;
+    for (int i = 2; i < argc; ++i)
+        names << QString::fromLocal8Bit(argv[i]);
+    if (names.isEmpty())
+        names << QStringLiteral("Form1");
+    for (const QString &name : names) {
+        QWidget *w = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == name)
+                w = top;
+        if (!w) {
+            std::fprintf(stderr, "no window %s\n", qPrintable(name));
+            continue;
+        }
+        w->show();
+        QApplication::processEvents();
+        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+        w->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    }
+    trovanta::ui::stopTrovanta();
+    return 0;
+}
