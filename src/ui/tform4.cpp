@@ -1,8 +1,14 @@
 #include "ui/tform4.h"
 
-TForm4::TForm4(QWidget *parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("km/h - Mph"));
-    resize(289, 170);
-}
+#include "calc/converter.h"
+
+namespace {
+const trovanta::ui::ConverterDesign design = {
+    "Form4", "km/h - Mph",
+    {"Edit_kmh", "50", "km/h", "Panel_mph", "Mph"},
+    {"Edit_mph", "50", "Mph", "Panel_kmh", "km/h"},
+    trovanta::converter::KmhPerMph,
+};
+} // namespace
+
+TForm4::TForm4(QWidget *parent) : ConverterWindow(design, parent) {}

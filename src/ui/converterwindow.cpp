@@ -1,0 +1,91 @@
+#include "ui/converterwindow.h"
+
+#include "calc/converter.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/tform1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace trovanta::ui {
+
+namespace {
+constexpr int RowHeight = 21;
+}
+
+ConverterWindow::ConverterWindow(const ConverterDesign &d, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      factor_(d.factor)
+{
+    setObjectName(QString::fromLatin1(d.name));
+    setWindowTitle(QString::fromUtf8(d.caption));
+    setFont(formFont(8));
+    setFixedSize(289, 170);
+
+    Label48 = logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 8, 6);
+
+    auto label = [this](const QString &name, const QString &text, int x, int y) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    auto row = [&](const ConverterRow &r, int top, QLineEdit *&edit, TPanel *&panel) {
+        const QString editName = QString::fromLatin1(r.edit);
+        const QString panelName = QString::fromLatin1(r.panel);
+        edit = new QLineEdit(QString::fromUtf8(r.value), this);
+        edit->setObjectName(editName);
+        edit->setGeometry(24, top, 65, RowHeight);
+        label(QStringLiteral("Label_") + editName, QString::fromUtf8(r.unitIn) + QStringLiteral(" -->"), 96,
+              top + 4);
+        panel = new TPanel(this);
+        panel->setObjectName(panelName);
+        panel->setGeometry(152, top, 73, RowHeight);
+        label(QStringLiteral("Label_") + panelName, QString::fromUtf8(r.unitOut), 232, top + 4);
+    };
+    row(d.rowA, 48, editA_, panelA_);
+    row(d.rowB, 80, editB_, panelB_);
+
+    Button_Schliessen = new QPushButton(QStringLiteral("Fermer"), this);
+    Button_Schliessen->setObjectName(QStringLiteral("Button_Schliessen"));
+    Button_Schliessen->setGeometry(107, 128, 75, 25);
+    // Enter in an edit must not close the window.
+    Button_Schliessen->setAutoDefault(false);
+
+    connect(editA_, &QLineEdit::textChanged, this, &ConverterWindow::Rechnen);
+    connect(editB_, &QLineEdit::textChanged, this, &ConverterWindow::Rechnen);
+    connect(Button_Schliessen, &QPushButton::clicked, this, &ConverterWindow::Button_SchliessenClick);
+}
+
+void ConverterWindow::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    Rechnen();
+}
+
+void ConverterWindow::Rechnen()
+{
+    const converter::Result r =
+        converter::Rechnen(editA_->text().toStdString(), editB_->text().toStdString(), factor_, decimalSeparator());
+    if (r.panelA)
+        panelA_->setText(QString::fromStdString(*r.panelA));
+    if (r.panelB)
+        panelB_->setText(QString::fromStdString(*r.panelB));
+    if (r.error)
+        platform().showError(this, QString::fromStdString(*r.error));
+}
+
+void ConverterWindow::Button_SchliessenClick()
+{
+    close();
+    if (TForm1 *main = forms().Form1)
+        main->clearDiagram();
+}
+
+} // namespace trovanta::ui
