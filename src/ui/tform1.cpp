@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -530,8 +531,18 @@ void TForm1::kmhmphRechner1Click() { showModal(forms().Form4); }
 void TForm1::metrischZollRechner1Click() { showModal(forms().Form10); }
 void TForm1::KettenlaengeRechnerClick() { showModal(forms().Form6); }
 void TForm1::Pistorel1Click() { showModal(forms().Form7); }
-// The FAQ window goes back to its first topic whenever it is shown.
-void TForm1::HilfeHinweise1Click() { showModal(forms().Form5); }
-// The info window's close button, hidden at first, is to be shown here
-// once the window has one.
-void TForm1::Info1Click() { showModal(forms().Form2); }
+// The FAQ window opens on its first topic.
+void TForm1::HilfeHinweise1Click()
+{
+    if (TForm5 *f = forms().Form5)
+        f->ComboBox1->setCurrentIndex(0);
+    showModal(forms().Form5);
+}
+
+// Shown from the menu, the info window offers its close button.
+void TForm1::Info1Click()
+{
+    if (TForm2 *f = forms().Form2)
+        f->Button1->setVisible(true);
+    showModal(forms().Form2);
+}

@@ -1,8 +1,90 @@
 #include "ui/tform2.h"
 
-TForm2::TForm2(QWidget *parent) : QDialog(parent)
+#include "calc/product.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/tform1.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+using namespace trovanta;
+
+namespace {
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+}
+
+TForm2::TForm2(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("TROVANTA  Info"));
-    resize(446, 380);
+    setFont(ui::formFont(8));
+    setFixedSize(446, 380);
+    // Centred on the desktop, not on the main window.
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+
+    Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 8, 8);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(24, 48, 398, 240);
+
+    auto label = [this](QLabel *l, const char *name, int top) {
+        l->setParent(Panel1);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(8, top, Panel1->width() - 16, 17);
+        return l;
+    };
+    Label2 = label(new QLabel(utf8("Créé par l'équipe Trovanta")), "Label2", 40);
+    Label2->setFont(ui::formFont(8, true));
+    Label3 = label(new QLabel(utf8("Traduit en Français par l'équipe Trovanta")), "Label3", 72);
+
+    const QString mail = utf8(product::MailAddress);
+    const QString home = utf8(product::HomePage);
+    Label8 = new ui::TLinkLabel(mail);
+    label(Label8, "Label8", 144);
+    Label8->setToolTip(QStringLiteral("Email senden"));
+    Label47 = new ui::TLinkLabel(home);
+    label(Label47, "Label47", 176);
+    Label47->setToolTip(utf8("Homepage: ") + home);
+    // Only the text itself is the link, not the width of the panel.
+    for (QLabel *l : {static_cast<QLabel *>(Label8), static_cast<QLabel *>(Label47)}) {
+        const QRect g = l->geometry();
+        l->adjustSize();
+        l->move(g.center().x() - l->width() / 2, g.top());
+    }
+    connect(Label8, &ui::TLinkLabel::clicked, this, &TForm2::Label8Click);
+    connect(Label47, &ui::TLinkLabel::clicked, this, &TForm2::Label47Click);
+
+    Button1 = new QPushButton(QStringLiteral("Fermer"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(false);
+    Button1->setGeometry((width() - 75) / 2, 312, 75, 25);
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+}
+
+void TForm2::Label8Click()
+{
+    ui::platform().openUrl(QUrl(QStringLiteral("mailto:") + utf8(product::MailAddress) +
+                                QStringLiteral("?subject=Trovanta")));
+}
+
+void TForm2::Label47Click() { ui::platform().openUrl(QUrl(utf8(product::HomePage))); }
+
+void TForm2::Button1Click()
+{
+    close();
+    if (TForm1 *main = forms().Form1)
+        main->clearDiagram();
 }

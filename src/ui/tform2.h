@@ -1,10 +1,31 @@
 #pragma once
-// The info window.
+// The info window: the credits and two links, one to write a mail to the
+// maker, one to the maker's home page.
 
 #include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace trovanta::ui {
+class TLinkLabel;
+}
 
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget *parent = nullptr);
+
+    QLabel *Label48; // logo
+    QFrame *Panel1;  // holds the labels below
+    QLabel *Label2, *Label3; // author, translator
+    trovanta::ui::TLinkLabel *Label8;  // mail to the maker
+    trovanta::ui::TLinkLabel *Label47; // the maker's home page
+    QPushButton *Button1; // "Fermer", hidden until the menu shows the window
+
+    void Label8Click();
+    void Label47Click();
+    // Closes the window, then blanks the main window's diagram.
+    void Button1Click();
 };
