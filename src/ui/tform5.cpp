@@ -80,7 +80,8 @@ const char *const Pages[8] = {
     "Meldet das Programm beim Öffnen \"Dateizugriff verweigert\", ist die \"TVA\"-Datei "
     "schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.\n"
     "Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei "
-    "\"Schreibgeschützt\" entfernen) und öffnen Sie die Datei dann erneut.",
+    "\"Schreibgeschützt\" entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der "
+    "Datensatz auch wieder unter seinem Namen speichern.",
 
     // RichEdit6
     "Fehler beim Drucken:\n"
