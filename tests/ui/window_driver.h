@@ -3,6 +3,7 @@
 // check box clicks. Everything goes through Qt's event delivery.
 
 #include "support/fake_platform.h"
+#include "ui/forms.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -76,6 +77,15 @@ protected:
     FakePlatform platform;
     std::unique_ptr<TForm1> w;
     int runs = 0;
+};
+
+// The main window registered as the program's main window, so that the
+// secondary windows under test reach it; left out of the registry again
+// at the end.
+class RegisteredMainWindowTest : public MainWindowTest {
+protected:
+    RegisteredMainWindowTest() { forms().Form1 = w.get(); }
+    ~RegisteredMainWindowTest() override { forms() = ui::Forms{}; }
 };
 
 } // namespace trovanta::test

@@ -1,0 +1,250 @@
+#include "window_driver.h"
+
+#include "calc/product.h"
+#include "ui/labels.h"
+#include "ui/tform10.h"
+#include "ui/tform2.h"
+#include "ui/tform3.h"
+#include "ui/tform4.h"
+#include "ui/tform5.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace trovanta;
+using namespace trovanta::test;
+
+namespace {
+
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+QStringList visiblePages(const TForm5 &f)
+{
+    QStringList out;
+    for (const QTextEdit *e : f.findChildren<QTextEdit *>())
+        if (e->isVisible())
+            out << e->objectName();
+    return out;
+}
+
+QStringList lines(const QTextEdit *e) { return e->toPlainText().split(QLatin1Char('\n')); }
+
+class HelpWindows : public RegisteredMainWindowTest {};
+
+} // namespace
+
+TEST_F(HelpWindows, TheTopicListChoosesOnePageAtATime)
+{
+    TForm5 f;
+    f.show();
+    ASSERT_EQ(f.ComboBox1->count(), 9);
+    EXPECT_FALSE(f.ComboBox1->isEditable());
+    EXPECT_EQ(f.ComboBox1->maxVisibleItems(), 10);
+    EXPECT_EQ(visiblePages(f), QStringList({"RichEdit0"}));
+    EXPECT_EQ(f.RichEdit0->toPlainText(), "");
+
+    struct Topic {
+        const char *topic, *page, *firstLine;
+        bool blankSecondLine;
+    };
+    const Topic topics[] = {
+        {"---Thema wählen---", "RichEdit0", "", false},
+        {"Dateneingabe", "RichEdit1", "Dateneingabe:", true},
+        {"Öffnen / Speichern", "RichEdit2", "Öffnen:", false},
+        {"Drucken", "RichEdit3", "Drucken:", true},
+        {"Fehler in der Darstellung", "RichEdit4", "Fehler bei der Darstellung:", true},
+        {"Fehler beim Öffnen", "RichEdit5", "Fehler beim Öffnen eines Datensatz:", true},
+        {"Fehler beim Drucken", "RichEdit6", "Fehler beim Drucken:", true},
+        {"Fehler bei Programmstart", "RichEdit8", "Fehler bei Programmstart:", true},
+        {"Hinweise", "RichEdit7", "Allgemeine Hinweise:", true},
+    };
+    EXPECT_EQ(f.ComboBox1->itemText(0), utf8(topics[0].topic));
+    // Down the list with the keyboard, as a rider does.
+    for (int i = 1; i < 9; ++i) {
+        const Topic &t = topics[i];
+        SCOPED_TRACE(t.topic);
+        key(f.ComboBox1, Qt::Key_Down);
+        ASSERT_EQ(f.ComboBox1->currentIndex(), i);
+        EXPECT_EQ(f.ComboBox1->currentText(), utf8(t.topic));
+        ASSERT_EQ(visiblePages(f), QStringList({t.page}));
+        const QTextEdit *page = f.pageOfTopic(i);
+        EXPECT_EQ(page->objectName(), t.page);
+        EXPECT_EQ(page->geometry(), QRect(56, 88, 465, 209));
+        EXPECT_TRUE(page->isReadOnly());
+        const QStringList l = lines(page);
+        ASSERT_GE(l.size(), 3);
+        EXPECT_EQ(l[0], utf8(t.firstLine));
+        EXPECT_EQ(l[1].isEmpty(), t.blankSecondLine) << l[1].toStdString();
+        EXPECT_GT(page->toPlainText().count(QLatin1Char('.')), 2) << "a few sentences of help";
+    }
+    EXPECT_TRUE(f.RichEdit8->toPlainText().contains(utf8("\"1,84 ist kein gültiger Gleitkommawert\"")));
+    EXPECT_TRUE(f.RichEdit7->toPlainText().contains(utf8("theoretische")));
+
+    // Back to the first entry: the page area stays empty.
+    key(f.ComboBox1, Qt::Key_Home);
+    EXPECT_EQ(f.ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(visiblePages(f), QStringList());
+}
+
+TEST_F(HelpWindows, FaqOpensOnTheFirstTopicWithTheNews)
+{
+    TForm5 faq;
+    forms().Form5 = &faq;
+    faq.show();
+    key(faq.ComboBox1, Qt::Key_Down);
+    key(faq.ComboBox1, Qt::Key_Down);
+    faq.close();
+
+    QStringList seen;
+    int index = -1;
+    QTimer::singleShot(0, [&] {
+        seen = visiblePages(faq);
+        index = faq.ComboBox1->currentIndex();
+        faq.reject();
+    });
+    w->HilfeHinweise1->trigger();
+    EXPECT_EQ(index, 0);
+    EXPECT_EQ(seen, QStringList({"RichEdit0"}));
+    EXPECT_EQ(faq.RichEdit0->geometry(), QRect(56, 88, 465, 209));
+
+    EXPECT_TRUE(faq.Memo1->isReadOnly());
+    EXPECT_EQ(faq.Memo1->toPlainText().split('\n'),
+              QStringList({utf8("Neu in dieser Version:"),
+                           utf8(" - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;"),
+                           utf8(" - mit Pistorel können zusätzliche Informationen gespeichert werden;"), "   ",
+                           utf8(" - paar Kleinigkeiten;")}));
+    EXPECT_EQ(faq.Button1->text(), "Hab's gelesen");
+}
+
+TEST_F(HelpWindows, LinksOpenTheHomePageAndAMail)
+{
+    TForm5 faq;
+    TForm2 info;
+    faq.show();
+    info.show();
+    mouseClick(faq.Label47);
+    mouseClick(info.Label8);
+    mouseClick(info.Label47);
+    const QUrl home(utf8(product::HomePage));
+    const QUrl mail(utf8("mailto:") + utf8(product::MailAddress) + utf8("?subject=Trovanta"));
+    EXPECT_EQ(platform.urls, QList<QUrl>({home, mail, home}));
+    EXPECT_EQ(mail.scheme(), "mailto");
+    EXPECT_EQ(mail.query(), "subject=Trovanta");
+
+    EXPECT_EQ(faq.Label47->text(), home.toString());
+    EXPECT_EQ(info.Label8->toolTip(), "Email senden");
+    EXPECT_TRUE(info.Label47->toolTip().contains(home.toString()));
+    EXPECT_TRUE(info.Label2->text().startsWith(utf8("Créé par ")));
+    EXPECT_TRUE(info.Label2->font().bold());
+    EXPECT_TRUE(info.Label3->text().startsWith(utf8("Traduit en Français par ")));
+}
+
+TEST_F(HelpWindows, InfoFromTheMenuOffersItsCloseButton)
+{
+    TForm2 info;
+    forms().Form2 = &info;
+    EXPECT_TRUE(info.Button1->isHidden());
+    w->Button_BerechnenClick();
+
+    bool buttonShown = false;
+    QTimer::singleShot(0, [&] {
+        buttonShown = info.Button1->isVisible();
+        mouseClick(info.Button1);
+    });
+    w->Info2->trigger(); // returns once the button closed the window
+    EXPECT_TRUE(buttonShown);
+    EXPECT_FALSE(info.isVisible());
+    EXPECT_FALSE(w->PaintBox1->diagram());
+}
+
+// The close button of each window hides it and blanks the main window's
+// diagram; the close box only hides it.
+TEST_F(HelpWindows, CloseButtonsBlankTheDiagramTheCloseBoxDoesNot)
+{
+    struct Window {
+        std::function<std::unique_ptr<QDialog>()> make;
+        const char *button, *caption;
+    };
+    const std::vector<Window> windows = {
+        {[] { return std::make_unique<TForm3>(); }, "Button_Schliessen", "Fermer"},
+        {[] { return std::make_unique<TForm4>(); }, "Button_Schliessen", "Fermer"},
+        {[] { return std::make_unique<TForm10>(); }, "Button_Schliessen", "Fermer"},
+        {[] { return std::make_unique<TForm5>(); }, "Button1", "Hab's gelesen"},
+        {[] { return std::make_unique<TForm2>(); }, "Button1", "Fermer"},
+    };
+    for (const Window &win : windows) {
+        std::unique_ptr<QDialog> d = win.make();
+        SCOPED_TRACE(d->objectName().toStdString());
+        auto *button = d->findChild<QPushButton *>(QString::fromLatin1(win.button));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), win.caption);
+        button->show();
+        w->Button_BerechnenClick();
+        ASSERT_TRUE(w->PaintBox1->diagram());
+
+        d->show();
+        d->close();
+        EXPECT_FALSE(d->isVisible());
+        EXPECT_TRUE(w->PaintBox1->diagram()) << "the close box leaves the diagram";
+
+        d->show();
+        mouseClick(button);
+        EXPECT_FALSE(d->isVisible());
+        EXPECT_FALSE(w->PaintBox1->diagram());
+        EXPECT_TRUE(platform.errors.isEmpty());
+    }
+}
+
+// Every window carries the logo, and no text is cut off or runs into
+// another control.
+TEST_F(HelpWindows, TextsFitAndNothingOverlaps)
+{
+    const std::vector<std::function<std::unique_ptr<QDialog>()>> makers = {
+        [] { return std::make_unique<TForm3>(); }, [] { return std::make_unique<TForm4>(); },
+        [] { return std::make_unique<TForm10>(); }, [] { return std::make_unique<TForm5>(); },
+        [] { return std::make_unique<TForm2>(); }};
+    for (const auto &make : makers) {
+        std::unique_ptr<QDialog> d = make();
+        SCOPED_TRACE(d->objectName().toStdString());
+        d->show();
+        auto *logo = d->findChild<QLabel *>(QStringLiteral("Label48"));
+        ASSERT_NE(logo, nullptr);
+        EXPECT_EQ(logo->text(), "TROVANTA");
+        EXPECT_LT(logo->x(), 16);
+        EXPECT_LT(logo->y(), 16);
+        EXPECT_TRUE(logo->font().bold() && logo->font().italic());
+        EXPECT_EQ(logo->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+
+        for (const QLabel *l : d->findChildren<QLabel *>()) {
+            if (l->text().isEmpty())
+                continue;
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                << l->objectName().toStdString();
+        }
+        for (const QPushButton *b : d->findChildren<QPushButton *>())
+            EXPECT_LT(b->fontMetrics().horizontalAdvance(b->text()) + 12, b->width());
+
+        // Controls side by side on the same parent; the frames around the
+        // pages and the pages themselves stack by design.
+        std::vector<QWidget *> placed;
+        for (QWidget *c : d->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!c->isHidden() && c->objectName() != "Bevel1")
+                placed.push_back(c);
+        for (size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_TRUE(d->rect().contains(placed[i]->geometry())) << placed[i]->objectName().toStdString();
+            for (size_t j = i + 1; j < placed.size(); ++j)
+                EXPECT_FALSE(placed[i]->geometry().intersects(placed[j]->geometry()))
+                    << placed[i]->objectName().toStdString() << " / " << placed[j]->objectName().toStdString();
+        }
+    }
+}
