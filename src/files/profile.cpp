@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <array>
 #include <cerrno>
 #include <utility>
 
@@ -96,16 +97,37 @@ private:
 
 // The form in which a wanted name meets the names in the file: as it would
 // be stored, trimmed.
-QString wantedName(const QString &name)
+QByteArray wantedName(const QString &name)
 {
-    return cp1252::decode(trimmed(cp1252::encode(oneLine(name))));
+    return trimmed(cp1252::encode(oneLine(name))).toByteArray();
 }
 
-bool sameName(QByteArrayView inFile, const QString &wanted)
+// Case folding of every byte of the code page, so that names compare without
+// decoding them.
+const std::array<char16_t, 256> &foldTable()
 {
-    // One byte is one UTF-16 unit, and case folding keeps the length.
-    return inFile.size() == wanted.size() &&
-           cp1252::decode(inFile).compare(wanted, Qt::CaseInsensitive) == 0;
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            t[static_cast<std::size_t>(b)] =
+                static_cast<char16_t>(QChar::toCaseFolded(
+                    char32_t(cp1252::decode(QByteArrayView(&byte, 1)).at(0).unicode())));
+        }
+        return t;
+    }();
+    return table;
+}
+
+bool sameName(QByteArrayView inFile, QByteArrayView wanted)
+{
+    if (inFile.size() != wanted.size())
+        return false;
+    const auto &fold = foldTable();
+    for (qsizetype i = 0; i < inFile.size(); ++i)
+        if (fold[static_cast<unsigned char>(inFile[i])] != fold[static_cast<unsigned char>(wanted[i])])
+            return false;
+    return true;
 }
 
 const QByteArray Crlf = "\r\n";
@@ -136,8 +158,8 @@ QString oneLine(const QString &text)
 std::optional<QByteArray> findValue(QByteArrayView file, const QString &section,
                                     const QString &key)
 {
-    const QString s = wantedName(section);
-    const QString k = wantedName(key);
+    const QByteArray s = wantedName(section);
+    const QByteArray k = wantedName(key);
     bool inSection = false;
     Lines lines(file);
     Line line;
@@ -168,8 +190,8 @@ std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
     if (probe.kind != Kind::Entry || probe.name != trimmed(keyBytes) || probe.value != valueBytes)
         return std::nullopt;
 
-    const QString s = cp1252::decode(trimmed(sectionBytes));
-    const QString k = cp1252::decode(trimmed(keyBytes));
+    const QByteArrayView s = trimmed(sectionBytes);
+    const QByteArrayView k = trimmed(keyBytes);
     bool inSection = false;
     bool sectionSeen = false;
     bool inFirstSection = false;
