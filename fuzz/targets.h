@@ -186,7 +186,7 @@ inline QString sliceText(const QByteArray &file, Rng &rng, std::size_t maxLen)
 inline std::string checkProfile(const std::uint8_t *data, std::size_t size)
 {
     // Entries compared after each step; enough to see a neighbour disturbed.
-    constexpr std::size_t MaxChecked = 24;
+    constexpr std::size_t MaxChecked = 12;
     using namespace files;
     using namespace detail;
     QByteArray file(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
@@ -224,7 +224,7 @@ inline std::string checkProfile(const std::uint8_t *data, std::size_t size)
             k = sliceText(file, rng, 12);
         }
         QString v = sliceText(file, rng, 40);
-        if (rng.below(8) == 0)
+        if (rng.below(32) == 0)
             v = v.repeated(3000 / (v.size() + 1) + 1);
 
         const auto out = profiletext::withEntry(file, s, k, v);
