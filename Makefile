@@ -7,7 +7,10 @@ BUILD_TYPE ?= RelWithDebInfo
 PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev \
             fonts-liberation poppler-utils
 
-.PHONY: all setup configure build run test bench clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS  ?= 200000
+
+.PHONY: all setup configure build run test bench fuzz clean
 
 all: build
 
@@ -46,5 +49,19 @@ bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
 
+# libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each
+# run for a fixed number of inputs from the committed seeds.
+fuzz: setup
+	@if ! command -v clang++ >/dev/null; then echo "make fuzz needs clang++ with libFuzzer; skipped."; exit 0; fi; \
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DTROVANTA_FUZZ=ON -DTROVANTA_SANITIZE=ON >/dev/null && \
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_gear && \
+	for t in profile:8192 gear:512; do \
+	  name=$${t%%:*}; len=$${t##*:}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "== fuzz_$$name: $(FUZZ_RUNS) runs"; \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$name -runs=$(FUZZ_RUNS) -max_len=$$len -seed=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

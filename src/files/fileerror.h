@@ -1,0 +1,30 @@
+#pragma once
+// The file errors as the user meets them in the application error box.
+
+#include "calc/error.h"
+
+#include <QString>
+
+namespace trovanta::files {
+
+namespace msg {
+inline constexpr const char *FileNotFound = "Datei nicht gefunden";
+inline constexpr const char *AccessDenied = "Dateizugriff verweigert";
+inline constexpr const char *InvalidFileName = "Ungültiger Dateiname";
+inline constexpr const char *TooManyOpenFiles = "Zu viele geöffnete Dateien";
+inline constexpr const char *IoError = "E/A-Fehler %d";
+inline constexpr const char *CannotWriteTo = "nach %s kann nicht geschrieben werden";
+inline constexpr const char *CannotCreate = "Datei %s kann nicht erstellt werden";
+} // namespace msg
+
+// The message for a failed file operation with the system's error number.
+std::string fileErrorMessage(int errorNumber);
+Error fileError(int errorNumber);
+
+// A refused profile write: "nach <path> kann nicht geschrieben werden".
+Error cannotWriteTo(const QString &path);
+
+// A file that cannot be created (the diagram bitmap).
+Error cannotCreate(const QString &fileName);
+
+} // namespace trovanta::files

@@ -1,0 +1,180 @@
+#include "files/geardata.h"
+
+#include "calc/numtext.h"
+#include "files/cp1252.h"
+#include "files/fileerror.h"
+#include "files/fileio.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace trovanta::files {
+
+namespace {
+
+namespace off {
+constexpr int Length = 0;
+constexpr int Title = 1;
+constexpr int Front = 104;
+constexpr int Rear = 108;
+constexpr int Rim = 112;
+constexpr int Width = 116;
+constexpr int Height = 120;
+constexpr int Primary = 128;
+constexpr int Gear1 = 136;
+constexpr int ShiftMark = 184;
+constexpr int RedZone = 188;
+} // namespace off
+
+void putInt(QByteArray &b, int at, qint32 v) { qToLittleEndian(v, b.data() + at); }
+qint32 getInt(const QByteArray &b, int at) { return qFromLittleEndian<qint32>(b.constData() + at); }
+
+void putDouble(QByteArray &b, int at, double v)
+{
+    quint64 bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    qToLittleEndian(bits, b.data() + at);
+}
+
+double getDouble(const QByteArray &b, int at)
+{
+    const quint64 bits = qFromLittleEndian<quint64>(b.constData() + at);
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+QByteArray encodeTitle(const QString &title)
+{
+    return cp1252::encode(title).left(gear::MaxTitle);
+}
+
+// A surrogate pair is one character, as it is one byte ("?") in the file.
+QString firstCharacters(const QString &text, int count)
+{
+    qsizetype i = 0;
+    for (int n = 0; n < count && i < text.size(); ++n)
+        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+    return text.left(i);
+}
+
+} // namespace
+
+bool GearRecord::operator==(const GearRecord &o) const
+{
+    if (!sameBits(primary, o.primary))
+        return false;
+    for (std::size_t i = 0; i < gears.size(); ++i)
+        if (!sameBits(gears[i], o.gears[i]))
+            return false;
+    return title == o.title && front == o.front && rear == o.rear && rim == o.rim &&
+           width == o.width && height == o.height && shiftMark == o.shiftMark &&
+           redZone == o.redZone;
+}
+
+QByteArray encodeGearRecord(const GearRecord &r)
+{
+    QByteArray b(gear::RecordSize, '\0');
+    const QByteArray title = encodeTitle(r.title);
+    b[off::Length] = static_cast<char>(title.size());
+    std::memcpy(b.data() + off::Title, title.constData(), static_cast<std::size_t>(title.size()));
+    putInt(b, off::Front, r.front);
+    putInt(b, off::Rear, r.rear);
+    putInt(b, off::Rim, r.rim);
+    putInt(b, off::Width, r.width);
+    putInt(b, off::Height, r.height);
+    putDouble(b, off::Primary, r.primary);
+    for (int i = 0; i < 6; ++i)
+        putDouble(b, off::Gear1 + 8 * i, r.gears[static_cast<std::size_t>(i)]);
+    putInt(b, off::ShiftMark, r.shiftMark);
+    putInt(b, off::RedZone, r.redZone);
+    return b;
+}
+
+DecodedGear decodeGearRecord(const QByteArray &bytes)
+{
+    QByteArray b(gear::RecordSize, '\0');
+    std::memcpy(b.data(), bytes.constData(),
+                static_cast<std::size_t>(std::min(bytes.size(), gear::RecordSize)));
+    DecodedGear d;
+    GearRecord &r = d.record;
+    const int n = std::min<int>(static_cast<unsigned char>(b[off::Length]), gear::MaxTitle);
+    r.title = cp1252::decode(QByteArrayView(b).sliced(off::Title, n));
+    r.front = getInt(b, off::Front);
+    r.rear = getInt(b, off::Rear);
+    r.rim = getInt(b, off::Rim);
+    r.width = getInt(b, off::Width);
+    r.height = getInt(b, off::Height);
+    r.primary = getDouble(b, off::Primary);
+    for (int i = 0; i < 6; ++i)
+        r.gears[static_cast<std::size_t>(i)] = getDouble(b, off::Gear1 + 8 * i);
+    d.complete = bytes.size() >= gear::RecordSize;
+    if (d.complete) {
+        r.shiftMark = getInt(b, off::ShiftMark);
+        r.redZone = getInt(b, off::RedZone);
+    } else {
+        r.shiftMark = gear::FallbackShiftMark;
+        r.redZone = gear::FallbackRedZone;
+    }
+    return d;
+}
+
+DecodedGear readGearFile(const QString &path)
+{
+    const auto r = io::readFile(path, gear::RecordSize);
+    if (r.openError)
+        throw fileError(r.openError);
+    // A read that breaks off leaves a short record, handled like a short file.
+    return decodeGearRecord(r.data);
+}
+
+void writeGearFile(const QString &path, const GearRecord &record)
+{
+    // A file the user may write in a folder that takes no new files is
+    // overwritten in place, as the user expects.
+    if (const int err = io::replaceFile(path, encodeGearRecord(record), true))
+        throw fileError(err);
+}
+
+GearTexts gearTexts(const GearRecord &r, char sep)
+{
+    auto i = [](qint32 v) { return QString::fromStdString(num::formatInt(v)); };
+    auto d = [sep](double v) { return QString::fromStdString(num::formatShortest(v, sep)); };
+    GearTexts t;
+    t.title = r.title;
+    t.front = i(r.front);
+    t.rear = i(r.rear);
+    t.rim = i(r.rim);
+    t.width = i(r.width);
+    t.height = i(r.height);
+    t.primary = d(r.primary);
+    for (std::size_t g = 0; g < 6; ++g)
+        t.gears[g] = d(r.gears[g]);
+    t.shiftMark = i(r.shiftMark);
+    t.redZone = i(r.redZone);
+    return t;
+}
+
+GearRecord gearRecordFromTexts(const GearTexts &t, char sep)
+{
+    auto i = [](const QString &s) { return num::parseInteger(s.toStdString()); };
+    auto d = [sep](const QString &s) { return num::parseDecimal(s.toStdString(), sep); };
+    GearRecord r;
+    r.title = firstCharacters(t.title, gear::MaxTitle);
+    r.front = i(t.front);
+    r.rear = i(t.rear);
+    r.rim = i(t.rim);
+    r.width = i(t.width);
+    r.height = i(t.height);
+    r.primary = d(t.primary);
+    for (std::size_t g = 0; g < 6; ++g)
+        r.gears[g] = d(t.gears[g]);
+    r.shiftMark = i(t.shiftMark);
+    r.redZone = i(t.redZone);
+    return r;
+}
+
+} // namespace trovanta::files

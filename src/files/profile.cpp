@@ -1,0 +1,361 @@
+#include "files/profile.h"
+
+#include "files/cp1252.h"
+#include "files/fileerror.h"
+#include "files/fileio.h"
+
+#include <QFileInfo>
+
+#include <array>
+#include <cerrno>
+#include <utility>
+
+namespace trovanta::files {
+
+namespace profiletext {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
+    return s.sliced(b, e - b);
+}
+
+enum class Kind { Blank, Other, Section, Entry };
+
+struct Line {
+    qsizetype start = 0;
+    qsizetype contentEnd = 0; // before the line end
+    qsizetype next = 0;       // after the line end
+    Kind kind = Kind::Blank;
+    QByteArrayView name;      // section name or key, trimmed
+    QByteArrayView value;     // entries: everything after the first "="
+};
+
+void classify(QByteArrayView content, Line &line)
+{
+    const QByteArrayView t = trimmed(content);
+    line.name = {};
+    line.value = {};
+    if (t.isEmpty()) {
+        line.kind = Kind::Blank;
+    } else if (t[0] == ';') {
+        line.kind = Kind::Other;
+    } else if (t[0] == '[') {
+        // The last "]" closes the name, so names may hold "]" themselves.
+        const auto close = t.lastIndexOf(']');
+        if (close > 0) {
+            line.kind = Kind::Section;
+            line.name = trimmed(t.sliced(1, close - 1));
+        } else {
+            line.kind = Kind::Other;
+        }
+    } else {
+        const auto eq = content.indexOf('=');
+        if (eq >= 0) {
+            line.kind = Kind::Entry;
+            line.name = trimmed(content.first(eq));
+            line.value = content.sliced(eq + 1);
+        } else {
+            line.kind = Kind::Other;
+        }
+    }
+}
+
+// Walks the lines of a file; CR LF, LF and CR end a line.
+class Lines {
+public:
+    explicit Lines(QByteArrayView file) : m_file(file) {}
+
+    bool next(Line &line)
+    {
+        if (m_pos >= m_file.size())
+            return false;
+        line.start = m_pos;
+        qsizetype i = m_pos;
+        while (i < m_file.size() && m_file[i] != '\r' && m_file[i] != '\n')
+            ++i;
+        line.contentEnd = i;
+        if (i < m_file.size())
+            i += (m_file[i] == '\r' && i + 1 < m_file.size() && m_file[i + 1] == '\n') ? 2 : 1;
+        line.next = m_pos = i;
+        classify(m_file.sliced(line.start, line.contentEnd - line.start), line);
+        return true;
+    }
+
+private:
+    QByteArrayView m_file;
+    qsizetype m_pos = 0;
+};
+
+// The form in which a wanted name meets the names in the file: as it would
+// be stored, trimmed.
+QByteArray wantedName(const QString &name)
+{
+    return trimmed(cp1252::encode(oneLine(name))).toByteArray();
+}
+
+// Case folding of every byte of the code page, so that names compare without
+// decoding them.
+const std::array<char16_t, 256> &foldTable()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            t[static_cast<std::size_t>(b)] =
+                static_cast<char16_t>(QChar::toCaseFolded(
+                    char32_t(cp1252::decode(QByteArrayView(&byte, 1)).at(0).unicode())));
+        }
+        return t;
+    }();
+    return table;
+}
+
+bool sameName(QByteArrayView inFile, QByteArrayView wanted)
+{
+    if (inFile.size() != wanted.size())
+        return false;
+    const auto &fold = foldTable();
+    for (qsizetype i = 0; i < inFile.size(); ++i)
+        if (fold[static_cast<unsigned char>(inFile[i])] != fold[static_cast<unsigned char>(wanted[i])])
+            return false;
+    return true;
+}
+
+const QByteArray Crlf = "\r\n";
+
+} // namespace
+
+QString oneLine(const QString &text)
+{
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            out += u' ';
+        } else if (c == u'\n') {
+            out += u' ';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::optional<QByteArray> findValue(QByteArrayView file, const QString &section,
+                                    const QString &key)
+{
+    const QByteArray s = wantedName(section);
+    const QByteArray k = wantedName(key);
+    bool inSection = false;
+    Lines lines(file);
+    Line line;
+    while (lines.next(line)) {
+        if (line.kind == Kind::Section)
+            inSection = sameName(line.name, s);
+        else if (line.kind == Kind::Entry && inSection && sameName(line.name, k))
+            return line.value.toByteArray();
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
+                                    const QString &key, const QString &value)
+{
+    const QByteArray sectionBytes = cp1252::encode(oneLine(section));
+    const QByteArray keyBytes = cp1252::encode(oneLine(key));
+    const QByteArray valueBytes = cp1252::encode(oneLine(value));
+    const QByteArray header = '[' + sectionBytes + ']';
+    const QByteArray entry = keyBytes + '=' + valueBytes;
+
+    // Write only what reads back as the same section and entry.
+    Line probe;
+    classify(header, probe);
+    if (probe.kind != Kind::Section || probe.name != trimmed(sectionBytes))
+        return std::nullopt;
+    classify(entry, probe);
+    if (probe.kind != Kind::Entry || probe.name != trimmed(keyBytes) || probe.value != valueBytes)
+        return std::nullopt;
+
+    const QByteArrayView s = trimmed(sectionBytes);
+    const QByteArrayView k = trimmed(keyBytes);
+    bool inSection = false;
+    bool sectionSeen = false;
+    bool inFirstSection = false;
+    Line insertAfter; // the last non-blank line of the first matching section
+    Lines lines(file);
+    Line line;
+    while (lines.next(line)) {
+        if (line.kind == Kind::Section) {
+            inSection = sameName(line.name, s);
+            inFirstSection = inSection && !sectionSeen;
+            if (inFirstSection) {
+                sectionSeen = true;
+                insertAfter = line;
+            }
+            continue;
+        }
+        if (inSection && line.kind == Kind::Entry && sameName(line.name, k)) {
+            QByteArray out = file.first(line.start).toByteArray();
+            out += entry;
+            out += file.sliced(line.contentEnd);
+            return out;
+        }
+        if (inFirstSection && line.kind != Kind::Blank)
+            insertAfter = line;
+    }
+
+    QByteArray out;
+    if (sectionSeen) {
+        out.reserve(file.size() + entry.size() + 4);
+        out += file.first(insertAfter.next);
+        if (insertAfter.next == insertAfter.contentEnd) // last line, unterminated
+            out += Crlf;
+        out += entry + Crlf;
+        out += file.sliced(insertAfter.next);
+        return out;
+    }
+    out.reserve(file.size() + header.size() + entry.size() + 6);
+    out += file;
+    if (!file.isEmpty() && file.back() != '\n' && file.back() != '\r')
+        out += Crlf;
+    out += header + Crlf + entry + Crlf;
+    return out;
+}
+
+std::optional<qint64> parseSwitch(QStringView value)
+{
+    qsizetype b = 0, e = value.size();
+    while (b < e && (value[b] == u' ' || value[b] == u'\t'))
+        ++b;
+    while (e > b && (value[e - 1] == u' ' || value[e - 1] == u'\t'))
+        --e;
+    const QStringView v = value.sliced(b, e - b);
+    if (v.isEmpty())
+        return std::nullopt;
+
+    auto hex = [](QStringView digits) -> std::optional<qint64> {
+        if (digits.isEmpty())
+            return std::nullopt;
+        quint64 n = 0;
+        for (const QChar c : digits) {
+            const char16_t u = c.unicode();
+            const int d = u >= u'0' && u <= u'9'   ? u - u'0'
+                          : u >= u'a' && u <= u'f' ? u - u'a' + 10
+                          : u >= u'A' && u <= u'F' ? u - u'A' + 10
+                                                   : -1;
+            if (d < 0)
+                return std::nullopt;
+            n = n * 16 + quint64(d);
+            if (n > 0xFFFFFFFFu)
+                return std::nullopt;
+        }
+        return qint64(n);
+    };
+
+    if (v.size() > 2 && v[0] == u'0' && (v[1] == u'x' || v[1] == u'X'))
+        return hex(v.sliced(2));
+    if (v[0] == u'$')
+        return hex(v.sliced(1));
+
+    qsizetype i = 0;
+    const bool negative = v[0] == u'-';
+    if (v[0] == u'-' || v[0] == u'+')
+        ++i;
+    if (i == v.size())
+        return std::nullopt;
+    qint64 n = 0;
+    for (; i < v.size(); ++i) {
+        const char16_t c = v[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = n * 10 + (c - u'0');
+        if (n > qint64(1) << 31)
+            return std::nullopt;
+    }
+    if (!negative && n > 0x7FFFFFFF)
+        return std::nullopt;
+    return negative ? -n : n;
+}
+
+} // namespace profiletext
+
+namespace {
+
+struct Contents {
+    bool ok = false;
+    QByteArray bytes;
+};
+
+// The file as it stands; a missing file is an empty one.
+Contents load(const QString &path)
+{
+    const auto r = io::readFile(path, profiletext::MaxFileSize + 1);
+    Contents c;
+    if (r.openError == ENOENT || r.openError == ENOTDIR) {
+        c.ok = true;
+    } else if (!r.openError && !r.readError && r.data.size() <= profiletext::MaxFileSize) {
+        c.ok = true;
+        c.bytes = r.data;
+    }
+    return c;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
+
+QString ProfileFile::readString(const QString &section, const QString &key,
+                                const QString &def) const
+{
+    const Contents c = load(m_path);
+    if (!c.ok)
+        return def;
+    const auto value = profiletext::findValue(c.bytes, section, key);
+    if (!value)
+        return def;
+    return cp1252::decode(QByteArrayView(*value).first(
+        std::min(value->size(), profiletext::MaxValueLength)));
+}
+
+bool ProfileFile::readBool(const QString &section, const QString &key, bool def) const
+{
+    const QString text = readString(section, key, QString());
+    const auto n = profiletext::parseSwitch(text);
+    return n ? *n != 0 : def;
+}
+
+void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    const Contents c = load(m_path);
+    if (!c.ok)
+        throw cannotWriteTo(m_path);
+    const auto out = profiletext::withEntry(c.bytes, section, key, value);
+    if (!out || io::replaceFile(m_path, *out) != 0)
+        throw cannotWriteTo(m_path);
+}
+
+void ProfileFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool ProfileFile::exists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace trovanta::files
