@@ -1,8 +1,371 @@
 #include "ui/tform6.h"
 
-TForm6::TForm6(QWidget *parent) : QDialog(parent)
+#include "files/chainsettings.h"
+#include "files/mainsettings.h"
+#include "files/profile.h"
+#include "files/programdir.h"
+#include "print/chainsheet.h"
+#include "print/printercanvas.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/tform1.h"
+#include "ui/tform8.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <exception>
+
+using namespace trovanta;
+
+namespace {
+
+constexpr int RowHeight = 21;
+constexpr int RowStep = 26;
+constexpr int FieldLeft = 170; // inside a group box
+constexpr int FieldWidth = 44;
+
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+// The decimal defaults are written with a comma; a locale with another
+// separator gets its own, so that the defaults calculate as they stand.
+QString localDefault(const char *text)
+{
+    QString t = QString::fromUtf8(text);
+    t.replace(QLatin1Char(','), QLatin1Char(ui::decimalSeparator()));
+    return t;
+}
+
+QString settingsPath() { return files::programFile(QString::fromLatin1(files::ChainSettingsFileName)); }
+
+// A printer seen from the front, paper going in at the top and coming out
+// at the bottom.
+QPixmap printerPicture()
+{
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(64, 64, 64));
+    p.setBrush(Qt::white);
+    p.drawRect(5, 1, 9, 7); // paper behind
+    p.setBrush(QColor(160, 160, 160));
+    p.drawRect(1, 7, 17, 8); // body
+    p.setBrush(QColor(96, 96, 96));
+    p.drawRect(4, 12, 11, 2); // paper slot
+    p.setBrush(Qt::white);
+    p.drawRect(5, 13, 9, 6); // paper out
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(7, 15, 12, 15);
+    p.drawLine(7, 17, 11, 17);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 192, 0));
+    p.drawRect(15, 9, 2, 2); // power light
+    return pm;
+}
+
+// A yellow question mark with a dark rim.
+QPixmap questionMarkPicture()
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath hook;
+    hook.moveTo(4.5, 5.0);
+    hook.arcTo(QRectF(4.5, 1.5, 7.0, 7.0), 180.0, -240.0);
+    hook.lineTo(8.0, 10.0);
+    auto stroke = [&](const QColor &c, double width) {
+        p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawEllipse(QPointF(8.0, 13.5), width / 2 + 0.3, width / 2 + 0.3);
+    };
+    stroke(QColor(96, 80, 0), 4.0);
+    stroke(QColor(255, 230, 0), 2.2);
+    return pm;
+}
+
+} // namespace
+
+TForm6::TForm6(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Catenolix"));
-    resize(465, 520);
+    setFont(ui::formFont(8));
+    setFixedSize(465, 520);
+
+    Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 8, 6);
+
+    auto group = [this](const char *name, const QString &title, int x) {
+        auto *g = new QGroupBox(title, this);
+        g->setObjectName(QString::fromLatin1(name));
+        g->setGeometry(x, 32, 221, 210);
+        return g;
+    };
+    auto label = [](QWidget *parent, const char *name, const QString &text, int x, int y) {
+        auto *l = new QLabel(text, parent);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setTextFormat(Qt::PlainText);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    auto top = [](int row) { return 20 + RowStep * row; };
+    // One row of a group: caption on the left, field on the right.
+    auto edit = [&](QGroupBox *g, int row, const char *name, const char *text, const char *labelName,
+                    const char *caption, QLabel *&captionLabel) {
+        captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
+        auto *e = new QLineEdit(localDefault(text), g);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setGeometry(FieldLeft, top(row), FieldWidth, RowHeight);
+        return e;
+    };
+    auto panel = [&](QGroupBox *g, int row, const char *name, const char *labelName, const char *caption,
+                     QLabel *&captionLabel) {
+        captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
+        auto *p = new TPanel(g);
+        p->setObjectName(QString::fromLatin1(name));
+        p->setGeometry(FieldLeft, top(row), FieldWidth, RowHeight);
+        return p;
+    };
+
+    GroupBox2 = group("GroupBox2", utf8("Transmission actuelle"), 8);
+    E_Solldurchhang = edit(GroupBox2, 0, "E_Solldurchhang", "2", "Label3", "Soll-Durchhang der Kette (cm):", Label3);
+    E_Glieder_alt = edit(GroupBox2, 1, "E_Glieder_alt", "0", "Label1", "Longueur de chaine actuelle:", Label1);
+    E_Gliedlaenge = edit(GroupBox2, 2, "E_Gliedlaenge", "1,56", "Label2", "Länge eines Kettengliedes (cm):", Label2);
+    E_Ritzel_alt = edit(GroupBox2, 3, "E_Ritzel_alt", "0", "Label4", "Pignon", Label4);
+    E_Kettenrad_alt = edit(GroupBox2, 4, "E_Kettenrad_alt", "0", "Label5", "Couronne", Label5);
+    P_Kettenlaenge_alt = panel(GroupBox2, 5, "P_Kettenlaenge_alt", "Label6", "aktuelle Kettenlänge (cm):", Label6);
+    P_Achsabstand_alt = panel(GroupBox2, 6, "P_Achsabstand_alt", "Label10", "aktueller Achsabstand (cm):", Label10);
+
+    // The results stand level with those of the present drive.
+    GroupBox3 = group("GroupBox3", utf8("Nouvelle transmission"), 236);
+    E_Ritzel_neu = edit(GroupBox3, 0, "E_Ritzel_neu", "0", "Label7", "Pignon", Label7);
+    E_Kettenrad_neu = edit(GroupBox3, 1, "E_Kettenrad_neu", "0", "Label8", "couronne", Label8);
+    E_Glieder_neu = edit(GroupBox3, 2, "E_Glieder_neu", "0", "Label9", "Longueur de chaine (maillon)", Label9);
+    P_Kettenlaenge_ist = panel(GroupBox3, 4, "P_Kettenlaenge_ist", "Label11", "IST - Kettenlänge (cm):", Label11);
+    P_Kettenlaenge_soll = panel(GroupBox3, 5, "P_Kettenlaenge_soll", "Label12", "SOLL - Kettenlänge (cm):", Label12);
+    P_Achsabstand_neu = panel(GroupBox3, 6, "P_Achsabstand_neu", "Label13", "SOLL - Achsabstand (cm):", Label13);
+
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 250, 449, 44);
+    B_Berechnen = new QPushButton(QStringLiteral("Calculer"), GroupBox1);
+    B_Berechnen->setObjectName(QStringLiteral("B_Berechnen"));
+    B_Berechnen->setFont(ui::formFont(8, true));
+    B_Berechnen->setGeometry((GroupBox1->width() - 89) / 2, 10, 89, 25);
+
+    Ergebnismemo = new QPlainTextEdit(this);
+    Ergebnismemo->setObjectName(QStringLiteral("Ergebnismemo"));
+    Ergebnismemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Ergebnismemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Ergebnismemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Ergebnismemo->setGeometry(8, 302, 449, 124);
+
+    Label_E_Mopped = label(this, "Label_E_Mopped", utf8("Moto"), 8, 442);
+    E_Mopped = new QLineEdit(utf8("Bezeichnung eingeben"), this);
+    E_Mopped->setObjectName(QStringLiteral("E_Mopped"));
+    E_Mopped->setGeometry(48, 438, 409, RowHeight);
+
+    auto pictureButton = [this](const char *name, const QPixmap &picture, int x, int side) {
+        auto *b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setIcon(QIcon(picture));
+        b->setIconSize(picture.size());
+        b->setGeometry(x, 474, side, side);
+        return b;
+    };
+    B_Drucken = pictureButton("B_Drucken", printerPicture(), 8, 28);
+    B_Info = pictureButton("B_Info", questionMarkPicture(), 42, 28);
+    B_Close = new QPushButton(QStringLiteral("Fermer"), this);
+    B_Close->setObjectName(QStringLiteral("B_Close"));
+    B_Close->setGeometry((width() - 75) / 2, 475, 75, 25);
+
+    CB_ini = new QCheckBox(QStringLiteral("Werte behalten?"), this);
+    CB_ini->setObjectName(QStringLiteral("CB_ini"));
+    CB_ini->setLayoutDirection(Qt::RightToLeft); // caption left of the box
+    CB_ini->setGeometry(337, 479, 120, 17);
+    CB_ini->setChecked(true);
+
+    // Enter in a field must not run a button.
+    for (QPushButton *b : {B_Berechnen, B_Drucken, B_Info, B_Close})
+        b->setAutoDefault(false);
+
+    connect(B_Berechnen, &QPushButton::clicked, this, &TForm6::B_BerechnenClick);
+    connect(B_Drucken, &QPushButton::clicked, this, &TForm6::B_DruckenClick);
+    connect(B_Info, &QPushButton::clicked, this, &TForm6::B_InfoClick);
+    connect(B_Close, &QPushButton::clicked, this, &TForm6::B_CloseClick);
+    // Also when the program sets the text (LoadIni).
+    connect(E_Glieder_alt, &QLineEdit::textChanged, this, &TForm6::E_Glieder_altChange);
+
+    E_Glieder_alt->setFocus();
+    FormCreate();
+}
+
+QLineEdit *TForm6::field(const char *name) const { return findChild<QLineEdit *>(QString::fromLatin1(name)); }
+
+void TForm6::FormCreate()
+{
+    if (files::ProfileFile::exists(settingsPath()))
+        LoadIni();
+}
+
+void TForm6::LoadIni()
+{
+    const files::ProfileFile ini(settingsPath());
+    for (const files::ChainSetting &s : files::ChainSettings) {
+        const QString def = s.defaultText ? localDefault(s.defaultText) : E_Glieder_alt->text();
+        field(s.field)->setText(ini.readString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), def));
+    }
+}
+
+void TForm6::SaveIni()
+{
+    if (!CB_ini->isChecked())
+        return;
+    files::ProfileFile ini(settingsPath());
+    ini.writeString(QString::fromLatin1(files::ChainMarkerSection), QString::fromLatin1(files::ChainMarkerKey),
+                    QString::fromLatin1(files::ChainMarkerValue));
+    for (const files::ChainSetting &s : files::ChainSettings)
+        ini.writeString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), field(s.field)->text());
+    ini.writeString(QString::fromLatin1(files::ChainResultSection), QString::fromLatin1(files::ChainResultKey),
+                    resultLines().join(QString()));
+}
+
+QStringList TForm6::resultLines() const
+{
+    // Soft line breaks count as line ends, as in the field's plain text.
+    const QString text = Ergebnismemo->toPlainText();
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+void TForm6::E_Glieder_altChange() { E_Glieder_neu->setText(E_Glieder_alt->text()); }
+
+void TForm6::B_BerechnenClick()
+{
+    auto text = [](const QLineEdit *e) { return e->text().toStdString(); };
+    chain::Input in;
+    in.linksOld = text(E_Glieder_alt);
+    in.linksNew = text(E_Glieder_neu);
+    in.linkLength = text(E_Gliedlaenge);
+    in.frontOld = text(E_Ritzel_alt);
+    in.rearOld = text(E_Kettenrad_alt);
+    in.frontNew = text(E_Ritzel_neu);
+    in.rearNew = text(E_Kettenrad_neu);
+    in.sag = text(E_Solldurchhang);
+
+    const chain::Result r = chain::calculate(in, chain_, ui::decimalSeparator());
+    if (r.zeroStop)
+        return;
+    if (r.guardedFailure)
+        ui::platform().showMessage(this, utf8(chain::GuardedFailureMessage));
+
+    TPanel *const panels[5] = {P_Kettenlaenge_alt, P_Achsabstand_alt, P_Kettenlaenge_ist, P_Kettenlaenge_soll,
+                               P_Achsabstand_neu};
+    for (int i = 0; i < 5; ++i)
+        if (r.panels[i])
+            panels[i]->setText(QString::fromStdString(*r.panels[i]));
+    if (r.linesReplaced) {
+        QStringList lines;
+        for (const std::string &l : r.lines)
+            lines << QString::fromStdString(l);
+        Ergebnismemo->setPlainText(lines.join(QLatin1Char('\n')));
+    }
+    if (r.error)
+        ui::platform().showError(this, QString::fromStdString(*r.error));
+}
+
+void TForm6::Drucken(print::Canvas &canvas) const
+{
+    print::ChainSheetData d;
+    d.designation = E_Mopped->text();
+    d.presentGroup = GroupBox2->title();
+    d.present = {{{Label3->text(), E_Solldurchhang->text()},
+                  {Label1->text(), E_Glieder_alt->text()},
+                  {Label2->text(), E_Gliedlaenge->text()},
+                  {Label4->text(), E_Ritzel_alt->text()},
+                  {Label5->text(), E_Kettenrad_alt->text()},
+                  {Label6->text(), P_Kettenlaenge_alt->text()},
+                  {Label10->text(), P_Achsabstand_alt->text()}}};
+    d.newGroup = GroupBox3->title();
+    d.next = {{{Label7->text(), E_Ritzel_neu->text()},
+               {Label8->text(), E_Kettenrad_neu->text()},
+               {Label9->text(), E_Glieder_neu->text()},
+               {Label11->text(), P_Kettenlaenge_ist->text()},
+               {Label12->text(), P_Kettenlaenge_soll->text()},
+               {Label13->text(), P_Achsabstand_neu->text()}}};
+    d.resultLines = resultLines();
+    print::printChainSheet(canvas, d, ui::platform().now(), ui::platform().locale());
+}
+
+void TForm6::B_DruckenClick()
+{
+    print::PrintoutPrinter printer(QStringLiteral("Catenolix ") + E_Mopped->text());
+    if (!ui::platform().execPrintDialog(this, printer))
+        return;
+    if (!print::printTo(printer, [this](print::Canvas &c) { Drucken(c); }))
+        ui::platform().showMessage(this, utf8(print::ChainSheetFailure));
+}
+
+void TForm6::B_InfoClick()
+{
+    TForm8 *info = forms().Form8;
+    if (!info)
+        return;
+    // This window is modal; the info window takes input only as its child.
+    if (info->parentWidget() != this)
+        info->setParent(this, info->windowFlags());
+    info->show();
+    info->raise();
+    info->activateWindow();
+}
+
+void TForm6::B_CloseClick() { close(); }
+
+void TForm6::showEvent(QShowEvent *e)
+{
+    FormShow();
+    QDialog::showEvent(e);
+}
+
+void TForm6::FormShow()
+{
+    if (const TForm1 *main = forms().Form1)
+        E_Mopped->setText(main->Edit15->text());
+    Ergebnismemo->clear();
+}
+
+void TForm6::done(int r)
+{
+    if (isVisible())
+        FormClose();
+    QDialog::done(r);
+}
+
+void TForm6::FormClose()
+{
+    if (CB_ini->isChecked()) {
+        try {
+            SaveIni();
+        } catch (const std::exception &) {
+            // The window closes all the same; entries written so far stay.
+            ui::platform().showMessage(this, utf8("Fehler bei Ini-Erstellung."));
+        }
+    }
+    if (TForm8 *info = forms().Form8)
+        info->close();
+    if (TForm1 *main = forms().Form1)
+        main->clearDiagram();
 }

@@ -1,10 +1,17 @@
 #pragma once
-// The chain calculator's info window.
+// The chain calculator's info window: how the values are kept, and thanks.
+// Shown by the chain calculator beside itself and closed with it.
 
 #include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
 
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm8(QWidget *parent = nullptr);
+
+    QLabel *Label48; // logo
+    QPlainTextEdit *Memo1;
 };
