@@ -1,9 +1,11 @@
 // Starts the program offscreen, lets it calculate and saves pictures of its
 // windows: trovanta_screenshots <folder> [window objectName ...]
+// "Form6.B_Berechnen" clicks that button of the shown window first.
 #include "ui/forms.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
@@ -24,7 +26,9 @@ int main(int argc, char *argv[])
         names << QString::fromLocal8Bit(argv[i]);
     if (names.isEmpty())
         names << QStringLiteral("Form1");
-    for (const QString &name : names) {
+    for (const QString &shot : names) {
+        const QString name = shot.section(QLatin1Char('.'), 0, 0);
+        const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = nullptr;
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top->objectName() == name)
@@ -34,8 +38,14 @@ int main(int argc, char *argv[])
             continue;
         }
         w->show();
+        if (!button.isEmpty()) {
+            if (auto *b = w->findChild<QAbstractButton *>(button))
+                b->click();
+            else
+                std::fprintf(stderr, "no button %s\n", qPrintable(button));
+        }
         QApplication::processEvents();
-        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+        const QString path = folder + QLatin1Char('/') + shot + QStringLiteral(".png");
         w->grab().save(path);
         std::printf("%s\n", qPrintable(path));
     }
