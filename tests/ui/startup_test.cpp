@@ -1,3 +1,4 @@
+#include "files/programdir.h"
 #include "support/fake_platform.h"
 #include "ui/forms.h"
 #include "ui/startup.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -27,10 +29,20 @@ using trovanta::ui::stopTrovanta;
 
 namespace {
 
+// The settings files that the windows read and write go to a scratch folder.
 class Program : public ::testing::Test {
 protected:
-    Program() { startTrovanta(); }
-    ~Program() override { stopTrovanta(); }
+    Program()
+    {
+        trovanta::files::setProgramDirectoryForTesting(programDir.path());
+        startTrovanta();
+    }
+    ~Program() override
+    {
+        stopTrovanta();
+        trovanta::files::setProgramDirectoryForTesting(QString());
+    }
+    QTemporaryDir programDir;
     FakePlatform platform;
 };
 
