@@ -1,0 +1,343 @@
+#include "window_driver.h"
+
+#include "files/programdir.h"
+#include "print/recordingcanvas.h"
+#include "ui/tform6.h"
+#include "ui/tform8.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <tuple>
+#include <vector>
+
+using namespace trovanta;
+using namespace trovanta::test;
+
+// Readable failures.
+static void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+// Holds the program directory in a scratch folder for the whole life of
+// the windows, the main window included.
+struct ScratchProgramDirectory {
+    ScratchProgramDirectory() { files::setProgramDirectoryForTesting(dir.path()); }
+    ~ScratchProgramDirectory() { files::setProgramDirectoryForTesting(QString()); }
+    QTemporaryDir dir;
+};
+
+class ChainWindow : public ScratchProgramDirectory, public RegisteredMainWindowTest {
+protected:
+    QString iniPath() const { return dir.filePath("catenolix.ini"); }
+
+    // The file's lines, blank ones left out (Windows-1252 reads as Latin-1
+    // for the letters used here).
+    QStringList iniLines() const
+    {
+        QFile f(iniPath());
+        if (!f.open(QIODevice::ReadOnly))
+            return {"<no file>"};
+        QStringList out;
+        for (const QString &l : QString::fromLatin1(f.readAll()).split(QRegularExpression("\r\n|\n")))
+            if (!l.isEmpty())
+                out << l;
+        return out;
+    }
+    void writeIni(const QByteArray &bytes) const
+    {
+        QFile f(iniPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    // The design's first example: 110 links of 1,56 cm, sag 2, 15/45 to 14/50.
+    static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50",
+                             const char *links = "110")
+    {
+        f.E_Glieder_alt->setText(links);
+        f.E_Ritzel_alt->setText("15");
+        f.E_Kettenrad_alt->setText("45");
+        f.E_Ritzel_neu->setText(front);
+        f.E_Kettenrad_neu->setText(rear);
+    }
+    static QStringList panels(const TForm6 &f)
+    {
+        return {f.P_Kettenlaenge_alt->text(), f.P_Achsabstand_alt->text(), f.P_Kettenlaenge_ist->text(),
+                f.P_Kettenlaenge_soll->text(), f.P_Achsabstand_neu->text()};
+    }
+};
+
+const QStringList FirstExampleLines = {
+    utf8("Es ist entweder eine Verlängerung der Kette um 2 Glied(er) nötig, oder eine "),
+    utf8("Verschiebung des Kettenrades um 18 mm nach vorne. "),
+    "",
+    utf8("Bei einer Verlängerung der Kette um 2 Glieder ist eine Verschiebung des "),
+    utf8("Kettenrades um 2 mm nach vorne nötig."),
+};
+
+} // namespace
+
+TEST_F(ChainWindow, CalculerFillsPanelsAndResultText)
+{
+    struct Case {
+        const char *front, *rear, *links;
+        QStringList panels;
+        QStringList lines; // first line, last line
+        int lineCount;
+        QString fourth = {}; // the second block's first line, when checked
+    };
+    const std::vector<Case> cases = {
+        {"14", "50", "110", {"171,60", "61,91", "171,60", "174,72", "60,13"},
+         {FirstExampleLines.first(), FirstExampleLines.last()}, 5},
+        {"17", "42", "110", {"171,60", "61,91", "171,60", "168,48", "62,44"},
+         {utf8("Es ist entweder eine Verkürzung der Kette um 2 Glied(er) nötig, oder eine "),
+          utf8("Kettenrades um 10 mm nach vorne nötig.")}, 5},
+        // Same sprockets: no change words, no second block.
+        {"15", "45", "110", {"171,60", "61,91", "171,60", "171,60", "61,91"},
+         {utf8("Es ist entweder eine  der Kette um 0 Glied(er) nötig, oder eine "),
+          utf8("Verschiebung des Kettenrades um 0 mm nach . ")}, 2},
+        // An odd link count: one link off, singular ending.
+        {"15", "45", "111", {"173,16", "62,70", "173,16", "171,60", "62,70"},
+         {utf8("Es ist entweder eine  der Kette um 0 Glied(er) nötig, oder eine "),
+          utf8("Kettenrades um 8 mm nach vorne nötig.")}, 5,
+         utf8("Bei einer  der Kette um 0 Glied ist eine Verschiebung des ")},
+    };
+    TForm6 f;
+    f.show();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.front + std::string("/") + c.rear + " on " + c.links);
+        enterExample(f, c.front, c.rear, c.links);
+        ASSERT_EQ(f.E_Glieder_neu->text(), c.links) << "the new chain follows the present one";
+        mouseClick(f.B_Berechnen);
+        EXPECT_EQ(panels(f), c.panels);
+        const QStringList lines = f.resultLines();
+        ASSERT_EQ(lines.size(), c.lineCount);
+        EXPECT_EQ(lines.first(), c.lines[0]);
+        EXPECT_EQ(lines.last(), c.lines[1]);
+        if (!c.fourth.isEmpty()) {
+            EXPECT_EQ(lines[3], c.fourth);
+        }
+    }
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(ChainWindow, FailuresAndTheSilentZeroStop)
+{
+    struct Case {
+        const char *what;
+        QLineEdit *TForm6::*field;
+        const char *text;
+        QStringList messages, errors, panels;
+        int lineCount; // -1: the result of the example is left as it was
+    };
+    const std::vector<Case> cases = {
+        {"zero sag", &TForm6::E_Solldurchhang, "0", {}, {},
+         {"171,60", "61,91", "171,60", "174,72", "60,13"}, -1},
+        {"zero tooth count", &TForm6::E_Kettenrad_alt, "0", {}, {},
+         {"171,60", "61,91", "171,60", "174,72", "60,13"}, -1},
+        // The new axle distance fails, and so does step 11 on the same sprockets.
+        {"equal new tooth counts", &TForm6::E_Kettenrad_neu, "14", {"Division durch 0."},
+         {utf8("Ungültige Gleitkommaoperation.")}, {"171,60", "61,91", "171,60", "0,00", "0,00"}, 2},
+        {"tooth count with decimals", &TForm6::E_Ritzel_alt, "15,5", {"Division durch 0."},
+         {utf8("Ungültige Gleitkommaoperation.")}, {"171,60", "0,00", "171,60", "0,00", "0,00"}, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TForm6 f;
+        f.show();
+        enterExample(f);
+        mouseClick(f.B_Berechnen);
+        ASSERT_EQ(f.resultLines(), FirstExampleLines);
+        platform.clear();
+
+        (f.*c.field)->setText(c.text);
+        mouseClick(f.B_Berechnen);
+        EXPECT_EQ(platform.messages, c.messages);
+        EXPECT_EQ(platform.errors, c.errors);
+        EXPECT_EQ(panels(f), c.panels);
+        if (c.lineCount < 0) {
+            EXPECT_EQ(f.resultLines(), FirstExampleLines);
+        } else {
+            EXPECT_EQ(f.resultLines().size(), c.lineCount);
+        }
+    }
+}
+
+TEST_F(ChainWindow, PresentLinksOverwriteTheNewOnEveryKeystroke)
+{
+    TForm6 f;
+    f.show();
+    EXPECT_EQ(f.focusWidget(), f.E_Glieder_alt);
+    retype(f.E_Glieder_alt, "1");
+    EXPECT_EQ(f.E_Glieder_neu->text(), "1");
+    type(f.E_Glieder_alt, "08");
+    EXPECT_EQ(f.E_Glieder_neu->text(), "108");
+    retype(f.E_Glieder_neu, "110");
+    EXPECT_EQ(f.E_Glieder_alt->text(), "108");
+}
+
+TEST_F(ChainWindow, ShowingTakesTheDiagramTitleAndEmptiesTheResult)
+{
+    TForm6 f;
+    EXPECT_EQ(f.E_Mopped->text(), "Bezeichnung eingeben");
+    f.show();
+    EXPECT_EQ(f.E_Mopped->text(), w->Edit15->text());
+    enterExample(f);
+    mouseClick(f.B_Berechnen);
+    f.hide();
+
+    w->Edit15->setText("GSX-R 750");
+    f.show();
+    EXPECT_EQ(f.E_Mopped->text(), "GSX-R 750");
+    EXPECT_TRUE(f.resultLines().isEmpty());
+    EXPECT_EQ(panels(f)[0], "171,60") << "panels keep their texts";
+}
+
+TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
+{
+    {
+        TForm6 f;
+        const QStringList defaults = {f.E_Solldurchhang->text(), f.E_Glieder_alt->text(),
+                                      f.E_Gliedlaenge->text(), f.E_Ritzel_alt->text(),
+                                      f.E_Kettenrad_alt->text(), f.E_Ritzel_neu->text(),
+                                      f.E_Kettenrad_neu->text(), f.E_Glieder_neu->text()};
+        EXPECT_EQ(defaults, QStringList({"2", "0", "1,56", "0", "0", "0", "0", "0"}));
+        EXPECT_TRUE(f.CB_ini->isChecked());
+        w->Edit15->setText("TL 1000 S");
+        f.show();
+        enterExample(f);
+        mouseClick(f.B_Berechnen);
+        f.E_Glieder_neu->setText("112");
+        mouseClick(f.B_Close);
+        EXPECT_FALSE(f.isVisible());
+    }
+    const QString result = FirstExampleLines.join(QString());
+    EXPECT_EQ(iniLines(), QStringList({"[Program]", "Inifile=Catenolix", "[Antrieb alt]", "Solldurchhang=2",
+                                       "aktuelle Kettenlaenge=110", "Gliedlaenge=1,56", "Ritzel alt=15",
+                                       "Kettenrad alt=45", "[Antrieb neu]", "Ritzel neu=14", "Kettenrad neu=50",
+                                       "Kettenlaenge neu=112", "[Motorrad]", "Typ=TL 1000 S", "[Ergebnis]",
+                                       "=" + result}));
+
+    TForm6 again;
+    const QStringList read = {again.E_Solldurchhang->text(), again.E_Glieder_alt->text(),
+                              again.E_Gliedlaenge->text(),   again.E_Ritzel_alt->text(),
+                              again.E_Kettenrad_alt->text(), again.E_Ritzel_neu->text(),
+                              again.E_Kettenrad_neu->text(), again.E_Glieder_neu->text(),
+                              again.E_Mopped->text()};
+    EXPECT_EQ(read, QStringList({"2", "110", "1,56", "15", "45", "14", "50", "112", "TL 1000 S"}));
+
+    // Unchecked, closing writes nothing.
+    const QStringList before = iniLines();
+    again.show();
+    again.E_Ritzel_neu->setText("16");
+    again.CB_ini->setChecked(false);
+    again.close();
+    EXPECT_EQ(iniLines(), before);
+}
+
+TEST_F(ChainWindow, NotesAddedByHandSurviveAndMissingNewLinksFollowThePresent)
+{
+    writeIni("; meine Kette\r\n[Antrieb alt]\r\naktuelle Kettenlaenge=114\r\n"
+             "[Notizen]\r\nKette=DID 525 ZVM-X\r\n");
+    TForm6 f;
+    EXPECT_EQ(f.E_Glieder_alt->text(), "114");
+    EXPECT_EQ(f.E_Glieder_neu->text(), "114");
+    EXPECT_EQ(f.E_Gliedlaenge->text(), "1,56");
+    EXPECT_EQ(f.E_Mopped->text(), "Modell eingeben");
+    f.show();
+    f.close();
+    const QStringList lines = iniLines();
+    EXPECT_EQ(lines.mid(0, 3), QStringList({"; meine Kette", "[Antrieb alt]", "aktuelle Kettenlaenge=114"}));
+    EXPECT_TRUE(lines.contains("[Notizen]"));
+    EXPECT_TRUE(lines.contains("Kette=DID 525 ZVM-X"));
+    EXPECT_TRUE(lines.contains("Kettenlaenge neu=114"));
+    EXPECT_TRUE(lines.contains("=")) << "an empty result is an empty value";
+}
+
+TEST_F(ChainWindow, ClosingWhenTheFileCannotBeWrittenStillClosesEverything)
+{
+    files::setProgramDirectoryForTesting(dir.filePath("missing"));
+    TForm6 f;
+    TForm8 info; // after f: it becomes f's child when shown
+    forms().Form8 = &info;
+    f.show();
+    mouseClick(f.B_Info);
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_FALSE(info.isModal());
+    const QStringList text = info.Memo1->toPlainText().split('\n');
+    ASSERT_EQ(text.size(), 13);
+    EXPECT_EQ(text[0], "Die eingebenen Werte bleiben erhalten, so lange ");
+    EXPECT_EQ(text[1], "Trovanta nicht beendet wird.");
+    EXPECT_FALSE(info.Memo1->isEnabled());
+
+    w->Button_BerechnenClick();
+    ASSERT_TRUE(w->PaintBox1->diagram());
+    f.close(); // as the close box does
+    EXPECT_EQ(platform.messages, QStringList({"Fehler bei Ini-Erstellung."}));
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(info.isVisible());
+    EXPECT_FALSE(w->PaintBox1->diagram());
+}
+
+TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
+{
+    TForm6 f;
+    f.show();
+    enterExample(f);
+    mouseClick(f.B_Berechnen);
+
+    print::RecordingCanvas canvas;
+    f.Drucken(canvas);
+    std::vector<std::tuple<int, int, QString>> texts;
+    for (const print::CanvasCall &c : canvas.calls())
+        if (c.kind == print::CanvasCall::Text)
+            texts.emplace_back(c.x1, c.y1, c.text);
+    ASSERT_GT(texts.size(), 7u);
+    EXPECT_EQ(texts[3], std::make_tuple(200, 400, "Catenolix " + w->Edit15->text())) << "the letterhead's subtitle";
+    const std::vector<std::tuple<int, int, QString>> sheet = {
+        {200, 500, "Transmission actuelle"},
+        {250, 550, "Soll-Durchhang der Kette (cm): 2"},
+        {250, 600, "Longueur de chaine actuelle: 110"},
+        {250, 650, utf8("Länge eines Kettengliedes (cm): 1,56")},
+        {250, 700, "Pignon 15"},
+        {250, 750, "Couronne 45"},
+        {250, 800, utf8("aktuelle Kettenlänge (cm): 171,60")},
+        {250, 850, "aktueller Achsabstand (cm): 61,91"},
+        {200, 1000, "Nouvelle transmission"},
+        {250, 1050, "Pignon 14"},
+        {250, 1100, "couronne 50"},
+        {250, 1150, "Longueur de chaine (maillon) 110"},
+        {250, 1200, utf8("IST - Kettenlänge (cm): 171,60")},
+        {250, 1250, utf8("SOLL - Kettenlänge (cm): 174,72")},
+        {250, 1300, "SOLL - Achsabstand (cm): 60,13"},
+        {200, 1450, "Ergebnis:"},
+        {250, 1500, FirstExampleLines[0]},
+        {250, 1550, FirstExampleLines[1]},
+        {250, 1650, FirstExampleLines[3]}, // the empty line keeps its step
+        {250, 1700, FirstExampleLines[4]},
+    };
+    EXPECT_EQ(std::vector(texts.begin() + 7, texts.end()), sheet) << "after the seven letterhead lines";
+
+    // Through the print dialog: cancelled, to a file, and failing.
+    mouseClick(f.B_Drucken);
+    EXPECT_EQ(platform.printDialogs, 1);
+    platform.printToPdf = dir.filePath("catenolix.pdf");
+    mouseClick(f.B_Drucken);
+    EXPECT_GT(QFile(platform.printToPdf).size(), 0);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    platform.printToPdf = dir.filePath("missing/catenolix.pdf");
+    mouseClick(f.B_Drucken);
+    EXPECT_EQ(platform.messages, QStringList({"Druckerinstallation kontrollieren."}));
+}
