@@ -170,6 +170,7 @@ TForm6::TForm6(QWidget *parent)
     Ergebnismemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Ergebnismemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Ergebnismemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Ergebnismemo->setTabChangesFocus(true); // Tab goes on to the next control
     Ergebnismemo->setGeometry(8, 302, 449, 124);
 
     Label_E_Mopped = label(this, "Label_E_Mopped", utf8("Moto"), 8, 442);
