@@ -5,12 +5,14 @@
 #include "ui/tform6.h"
 #include "ui/tform8.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -289,6 +291,40 @@ TEST_F(ChainWindow, ClosingWhenTheFileCannotBeWrittenStillClosesEverything)
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(info.isVisible());
     EXPECT_FALSE(w->PaintBox1->diagram());
+}
+
+// The calculator runs modally from the menu; the info window it shows must
+// not be blocked by it, or it could not even be closed.
+TEST_F(ChainWindow, InfoWindowTakesInputWhileTheCalculatorIsModal)
+{
+    struct BlockSpy : QObject {
+        bool blocked = false;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::WindowBlocked || e->type() == QEvent::WindowUnblocked)
+                blocked = e->type() == QEvent::WindowBlocked;
+            return false;
+        }
+    } spy;
+    TForm6 f;
+    TForm8 info(w.get());
+    forms().Form6 = &f;
+    forms().Form8 = &info;
+    info.installEventFilter(&spy);
+    bool modal = false, shown = false, blocked = true;
+    QTimer::singleShot(0, [&] {
+        modal = QApplication::activeModalWidget() == &f;
+        mouseClick(f.B_Info);
+        QApplication::processEvents();
+        shown = info.isVisible();
+        blocked = spy.blocked;
+        mouseClick(f.B_Close);
+    });
+    w->KettenlaengeRechner->trigger(); // returns when the calculator is closed
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(blocked);
+    EXPECT_FALSE(info.isVisible());
 }
 
 TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
