@@ -509,8 +509,8 @@ print::RaceLogSheetData TForm7::sheetData()
     auto column = [this](const char *head, const QLineEdit *front, const QLineEdit *rear) {
         return Column{caption(head), front->text(), rear->text()};
     };
-    auto captioned = [this](const char *labelName, const QString &value) {
-        return print::CaptionedValue{caption(labelName), value};
+    auto captioned = [this](const char *labelName, const char *field) {
+        return print::CaptionedValue{caption(labelName), fieldText(field)};
     };
 
     print::RaceLogSheetData d;
@@ -520,23 +520,23 @@ print::RaceLogSheetData TForm7::sheetData()
                       column("Label_Modele", Edit8, Edit13), column("Label_Type", Edit9, Edit14),
                       column("Label_Press", Edit10, Edit15)}};
     d.gearingGroup = GB_Demultiplication->title();
-    d.gearing = {{captioned("Label_Edit35", Edit35->text()), captioned("Label_Edit36", Edit36->text()),
-                  captioned("Label_Edit37", Edit37->text())}};
+    d.gearing = {{captioned("Label_Edit35", "Edit35"), captioned("Label_Edit36", "Edit36"),
+                  captioned("Label_Edit37", "Edit37")}};
     d.brakes = {GB_Freins->title(), caption("Label_FreinAvant"), caption("Label_FreinArriere")};
     d.brakeColumns = {{column("Label_Disques", Edit38, Edit40), column("Label_Plaquettes", Edit39, Edit41)}};
-    d.engine = {{captioned("Label_Edit26", Edit26->text()), captioned("Label_Edit27", Edit27->text()),
-                 captioned("Label_Edit28", Edit28->text()), captioned("Label_Edit29", Edit29->text()),
-                 captioned("Label_Edit30", Edit30->text()), captioned("Label_Edit31", Edit31->text()),
-                 captioned("Label_Edit32", Edit32->text())}};
+    d.engine = {{captioned("Label_Edit26", "Edit26"), captioned("Label_Edit27", "Edit27"),
+                 captioned("Label_Edit28", "Edit28"), captioned("Label_Edit29", "Edit29"),
+                 captioned("Label_Edit30", "Edit30"), captioned("Label_Edit31", "Edit31"),
+                 captioned("Label_Edit32", "Edit32")}};
     d.suspension = {GB_Suspensions->title(), caption("Label_SuspAvant"), caption("Label_SuspArriere")};
     d.suspensionColumns = {{column("Label_Precharge", Edit16, Edit22), column("Label_Detente", Edit17, Edit21),
                             column("Label_Compression", Edit18, Edit23), column("Label_Hauteur", Edit19, Edit24),
                             column("Label_Ressort", Edit20, Edit25)}};
     d.trackGroup = GB_Circuit->title();
-    d.track = {{captioned("Label_Edit1", Edit1->text()), captioned("Label_Edit2", Edit2->text()),
-                captioned("Label_Edit3", Edit3->text()), captioned("Label_CBox_Witterung", CBox_Witterung->currentText()),
-                captioned("Label_Edit4", Edit4->text()), captioned("Label_Edit34", Edit34->text())}};
-    d.file = captioned("Label_Panel1", Panel1->text());
+    d.track = {{captioned("Label_Edit1", "Edit1"), captioned("Label_Edit2", "Edit2"),
+                captioned("Label_Edit3", "Edit3"), captioned("Label_CBox_Witterung", "CBox_Witterung"),
+                captioned("Label_Edit4", "Edit4"), captioned("Label_Edit34", "Edit34")}};
+    d.file = captioned("Label_Panel1", "Panel1");
     d.notes = notesLines();
     return d;
 }

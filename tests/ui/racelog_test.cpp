@@ -10,6 +10,7 @@
 #include "ui/tform7.h"
 #include "ui/tform9.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -179,8 +181,8 @@ TEST_F(RaceLog, StartReadsTheFileBackAndNotesStayAsTheyWere)
         EXPECT_EQ(e->text(), e->objectName() == "Edit9" ? utf8("weich °") : "v" + e->objectName().mid(4));
     EXPECT_EQ(back.CBox_Witterung->currentText(), "sonnig");
     EXPECT_EQ(back.Panel1->text(), "tl1000.tva");
-    // The lines the rider ended come back as one line; a line the field
-    // only wrapped keeps its single blank.
+    // The lines the rider ended come back as one line, each followed by a
+    // blank; the long paragraph the field wrapped comes back as typed.
     EXPECT_EQ(back.Memo1->toPlainText(), QString(utf8(LongNote)).repeated(12) + "  Zweiter Absatz");
 
     // Closing and starting again keeps the notes as they are: no blank is
@@ -439,24 +441,33 @@ TEST_F(RaceLog, PrintButtonGoesThroughThePrintDialog)
     EXPECT_TRUE(log->isVisible());
 }
 
-TEST_F(RaceLog, InfoWindowStaysBesideTheLogUntilItCloses)
+TEST_F(RaceLog, OpensModallyFromTheMenuWithItsInfoWindowBeside)
 {
-    auto log = openLog();
-    mouseClick(log->B_Info);
-    EXPECT_TRUE(info.isVisible());
-    EXPECT_FALSE(info.isModal());
-    EXPECT_EQ(info.pos(), QPoint(238, 17));
-    EXPECT_EQ(info.windowTitle(), "Pistorel Info");
-    // Belonging to the race log, it is not blocked while the log is modal.
-    ASSERT_NE(info.windowHandle(), nullptr);
-    EXPECT_EQ(info.windowHandle()->transientParent(), log->windowHandle());
-    const QStringList text = info.Memo1->toPlainText().split('\n');
-    EXPECT_EQ(text.size(), 11);
-    EXPECT_EQ(text[0], "Die eingebenen Werte bleiben erhalten.");
-    EXPECT_FALSE(info.Memo1->isEnabled());
-
-    log->close();
+    TForm7 log;
+    forms().Form7 = &log;
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        EXPECT_TRUE(log.isModal());
+        mouseClick(log.B_Info);
+        EXPECT_TRUE(info.isVisible());
+        EXPECT_FALSE(info.isModal());
+        EXPECT_EQ(info.pos(), QPoint(238, 17));
+        EXPECT_EQ(info.windowTitle(), "Pistorel Info");
+        // Belonging to the race log, it is not blocked by the modal log.
+        ASSERT_NE(info.windowHandle(), nullptr);
+        EXPECT_EQ(info.windowHandle()->transientParent(), log.windowHandle());
+        const QStringList text = info.Memo1->toPlainText().split('\n');
+        EXPECT_EQ(text.size(), 11);
+        EXPECT_EQ(text[0], "Die eingebenen Werte bleiben erhalten.");
+        EXPECT_FALSE(info.Memo1->isEnabled());
+        mouseClick(log.B_Close);
+    });
+    w->Pistorel1->trigger(); // returns once "Fermer" closed the log
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(log.isVisible());
     EXPECT_FALSE(info.isVisible());
+    EXPECT_TRUE(QFile::exists(path("pistorel.ini")));
 }
 
 TEST_F(RaceLog, LayoutKeepsEveryControlInItsGroup)
