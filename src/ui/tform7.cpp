@@ -1,8 +1,542 @@
 #include "ui/tform7.h"
 
-TForm7::TForm7(QWidget *parent) : QDialog(parent)
+#include "calc/error.h"
+#include "files/mainsettings.h"
+#include "files/profile.h"
+#include "files/programdir.h"
+#include "files/racelogfile.h"
+#include "print/printercanvas.h"
+#include "ui/buttonpictures.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/tform1.h"
+#include "ui/tform9.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace trovanta;
+
+namespace {
+
+constexpr int EditHeight = 21;
+constexpr int PictureSize = 18;
+
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+QLabel *label(QWidget *parent, const char *name, const char *text, int x, int y)
+{
+    auto *l = new QLabel(utf8(text), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, int x, int y, int w)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(x, y, w, EditHeight);
+    return e;
+}
+
+// A group box whose caption sits in its top edge, as the window was laid out
+// for: the fields may start right below the caption.
+class CaptionedGroup : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const QRect edge = rect().adjusted(0, fm.height() / 2, -2, -2);
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(edge);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawRect(edge.translated(1, 1));
+        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+        p.fillRect(caption, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
+QGroupBox *group(QWidget *parent, const char *name, const char *title, int x, int y, int w, int h)
+{
+    auto *g = new CaptionedGroup(utf8(title), parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+QPushButton *pictureButton(QWidget *parent, const char *name, const QPixmap &picture, const char *hint, int x)
+{
+    auto *b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIcon(QIcon(picture));
+    b->setIconSize(QSize(PictureSize, PictureSize));
+    b->setToolTip(utf8(hint));
+    b->setGeometry(x, 488, 33, 25);
+    return b;
+}
+
+void red(QWidget *w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, Qt::red);
+    w->setPalette(pal);
+}
+
+// Column heads over a front and a rear row of fields.
+struct Grid {
+    QWidget *parent;
+    int headTop, frontTop, rearTop;
+
+    void rows(const char *frontName, const char *frontText, const char *rearName, const char *rearText) const
+    {
+        label(parent, frontName, frontText, 8, frontTop + 4);
+        label(parent, rearName, rearText, 8, rearTop + 4);
+    }
+    void column(const char *headName, const char *head, int x, int w, QLineEdit *&front, const char *frontName,
+                QLineEdit *&rear, const char *rearName) const
+    {
+        label(parent, headName, head, x, headTop);
+        front = edit(parent, frontName, x, frontTop, w);
+        rear = edit(parent, rearName, x, rearTop, w);
+    }
+};
+
+} // namespace
+
+TForm7::TForm7(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Pistorel"));
-    resize(799, 550);
+    setFont(ui::formFont(8));
+    setFixedSize(799, 550);
+    buildWindow();
+    FormCreate();
+}
+
+TForm7::~TForm7()
+{
+    // The info window is lent to this window while shown from it; it
+    // belongs to the program, not to the race log.
+    if (TForm9 *info = forms().Form9; info && info->parent() == this)
+        info->setParent(parentWidget(), info->windowFlags());
+}
+
+void TForm7::buildWindow()
+{
+    // First in the tab order.
+    B_Close = new QPushButton(QStringLiteral("Fermer"), this);
+    B_Close->setObjectName(QStringLiteral("B_Close"));
+    B_Close->setGeometry(352, 488, 75, 25);
+
+    Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 12, 16);
+
+    GB_Moto = group(this, "GB_Moto", "Moto", 4, 40, 781, 257);
+    label(GB_Moto, "Label_Edit5", "Type: ", 8, 20);
+    Edit5 = edit(GB_Moto, "Edit5", 48, 16, 329);
+
+    GB_Pneumatiques = group(GB_Moto, "GB_Pneumatiques", "Pneumatiques", 8, 48, 369, 89);
+    {
+        const Grid g{GB_Pneumatiques, 16, 32, 58};
+        g.rows("Label_PneuAvant", "Avant: ", "Label_PneuArriere", "Arrière: ");
+        g.column("Label_Dimension", "Dimension", 56, 68, Edit6, "Edit6", Edit11, "Edit11");
+        g.column("Label_Marque", "Marque", 128, 64, Edit7, "Edit7", Edit12, "Edit12");
+        g.column("Label_Modele", "Modèle", 196, 64, Edit8, "Edit8", Edit13, "Edit13");
+        g.column("Label_Type", "Type", 264, 48, Edit9, "Edit9", Edit14, "Edit14");
+        g.column("Label_Press", "Press.", 316, 45, Edit10, "Edit10", Edit15, "Edit15");
+    }
+
+    GB_Moteur = group(GB_Moto, "GB_Moteur", "Moteur", 384, 8, 385, 129);
+    {
+        const char *const left[4][3] = {{"Label_Edit26", "Filtre à air", "Edit26"},
+                                        {"Label_Edit27", "Cornets", "Edit27"},
+                                        {"Label_Edit28", "Collecteur", "Edit28"},
+                                        {"Label_Edit29", "Silencieux", "Edit29"}};
+        QLineEdit **leftEdits[4] = {&Edit26, &Edit27, &Edit28, &Edit29};
+        for (int i = 0; i < 4; ++i) {
+            label(GB_Moteur, left[i][0], left[i][1], 8, 24 + 26 * i);
+            *leftEdits[i] = edit(GB_Moteur, left[i][2], 80, 20 + 26 * i, 105);
+        }
+        const char *const right[3][3] = {{"Label_Edit30", "Mapping", "Edit30"},
+                                         {"Label_Edit31", "Eeprom ", "Edit31"},
+                                         {"Label_Edit32", "Injecteurs", "Edit32"}};
+        QLineEdit **rightEdits[3] = {&Edit30, &Edit31, &Edit32};
+        for (int i = 0; i < 3; ++i) {
+            label(GB_Moteur, right[i][0], right[i][1], 200, 24 + 26 * i);
+            *rightEdits[i] = edit(GB_Moteur, right[i][2], 256, 20 + 26 * i, 121);
+        }
+    }
+
+    GB_Demultiplication = group(GB_Moto, "GB_Demultiplication", "Démultiplication", 8, 144, 129, 97);
+    label(GB_Demultiplication, "Label_Edit35", "Pignon ", 8, 24);
+    Edit35 = edit(GB_Demultiplication, "Edit35", 64, 20, 57);
+    label(GB_Demultiplication, "Label_Edit36", "Couronne", 8, 48);
+    Edit36 = edit(GB_Demultiplication, "Edit36", 64, 44, 57);
+    label(GB_Demultiplication, "Label_Edit37", "Primaire ", 8, 72);
+    Edit37 = edit(GB_Demultiplication, "Edit37", 64, 68, 57);
+
+    GB_Suspensions = group(GB_Moto, "GB_Suspensions", "Suspensions", 144, 144, 401, 97);
+    {
+        const Grid g{GB_Suspensions, 20, 38, 64};
+        g.rows("Label_SuspAvant", "Avant: ", "Label_SuspArriere", "Arrière: ");
+        g.column("Label_Precharge", "Précharge", 56, 65, Edit16, "Edit16", Edit22, "Edit22");
+        g.column("Label_Detente", "Détente", 124, 65, Edit17, "Edit17", Edit21, "Edit21");
+        g.column("Label_Compression", "Compression", 192, 65, Edit18, "Edit18", Edit23, "Edit23");
+        g.column("Label_Hauteur", "Hauteur", 260, 65, Edit19, "Edit19", Edit24, "Edit24");
+        g.column("Label_Ressort", "Ressort", 328, 65, Edit20, "Edit20", Edit25, "Edit25");
+    }
+
+    GB_Freins = group(GB_Moto, "GB_Freins", "Freins", 552, 144, 217, 97);
+    {
+        const Grid g{GB_Freins, 20, 38, 64};
+        g.rows("Label_FreinAvant", "Avant", "Label_FreinArriere", "Arrière");
+        g.column("Label_Disques", "Disques", 56, 73, Edit38, "Edit38", Edit40, "Edit40");
+        g.column("Label_Plaquettes", "Plaquettes", 136, 73, Edit39, "Edit39", Edit41, "Edit41");
+    }
+
+    GB_Circuit = group(this, "GB_Circuit", "Circuit", 4, 304, 377, 169);
+    red(label(GB_Circuit, "Label_Edit1", "Nom: ", 8, 20));
+    Edit1 = edit(GB_Circuit, "Edit1", 56, 16, 209);
+    // Right after the track name, so that the two read as the file's name.
+    Label_Gespeichert = label(GB_Circuit, "Label_Gespeichert", ".txt wurde gespeichert.", 266, 20);
+    red(Label_Gespeichert);
+    {
+        // Set a little tighter than the window font, so that it ends inside
+        // the group's edge as it did in the font the window was laid out for.
+        QFont f = Label_Gespeichert->font();
+        f.setLetterSpacing(QFont::AbsoluteSpacing, -0.25);
+        Label_Gespeichert->setFont(f);
+        Label_Gespeichert->adjustSize();
+    }
+    Label_Gespeichert->hide();
+    label(GB_Circuit, "Label_Edit2", "Température d air (°C)", 8, 48);
+    Edit2 = edit(GB_Circuit, "Edit2", 144, 44, 121);
+    label(GB_Circuit, "Label_Edit3", "Température de piste(°C)", 8, 72);
+    Edit3 = edit(GB_Circuit, "Edit3", 144, 68, 121);
+    label(GB_Circuit, "Label_CBox_Witterung", "Sensations", 8, 96);
+    CBox_Witterung = new QComboBox(GB_Circuit);
+    CBox_Witterung->setObjectName(QStringLiteral("CBox_Witterung"));
+    CBox_Witterung->setEditable(true);
+    // Typed texts stay texts; they do not join the list.
+    CBox_Witterung->setInsertPolicy(QComboBox::NoInsert);
+    CBox_Witterung->addItems({utf8("sonnig"), utf8("bedeckt"), utf8("regnerisch"), utf8("wechselhaft")});
+    CBox_Witterung->setEditText(QString());
+    CBox_Witterung->setGeometry(144, 92, 121, EditHeight);
+    label(GB_Circuit, "Label_Edit4", "Date", 8, 120);
+    Edit4 = edit(GB_Circuit, "Edit4", 144, 116, 121);
+    label(GB_Circuit, "Label_Edit34", "Temps au tour", 8, 144);
+    Edit34 = edit(GB_Circuit, "Edit34", 144, 140, 121);
+
+    GB_Commentaires = group(this, "GB_Commentaires", "Commentaires", 390, 304, 395, 169);
+    Memo1 = new QPlainTextEdit(GB_Commentaires);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setGeometry(8, 24, 369, 97);
+    Memo1->setPlainText(utf8("Weitere Notizen"));
+    label(GB_Commentaires, "Label_Panel1", "Fichier", 64, 136);
+    Panel1 = new TPanel(GB_Commentaires);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setIndent(2);
+    Panel1->setGeometry(104, 132, 153, EditHeight);
+
+    B_Drucken = pictureButton(this, "B_Drucken", ui::printerPicture(PictureSize), "Werte ausdrucken", 112);
+    B_Speichern =
+        pictureButton(this, "B_Speichern", ui::savePicture(PictureSize), "Werte in txt-Datei speichern", 160);
+    B_Info = pictureButton(this, "B_Info", ui::questionPicture(PictureSize), "Info", 208);
+    // Enter in a field must not press a button.
+    for (QPushButton *b : {B_Close, B_Drucken, B_Speichern, B_Info})
+        b->setAutoDefault(false);
+
+    connect(B_Close, &QPushButton::clicked, this, &TForm7::B_CloseClick);
+    connect(B_Info, &QPushButton::clicked, this, &TForm7::B_InfoClick);
+    connect(B_Speichern, &QPushButton::clicked, this, &TForm7::B_SpeichernClick);
+    connect(B_Drucken, &QPushButton::clicked, this, &TForm7::B_DruckenClick);
+    // Every change, also one the program makes, hides the saved notice.
+    for (QLineEdit *e : findChildren<QLineEdit *>())
+        if (e->parent() != CBox_Witterung)
+            connect(e, &QLineEdit::textChanged, this, &TForm7::FeldChange);
+    connect(CBox_Witterung, &QComboBox::editTextChanged, this, &TForm7::FeldChange);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm7::FeldChange);
+    Edit7->installEventFilter(this);
+    Edit12->installEventFilter(this);
+}
+
+QString TForm7::fieldText(const char *name) const
+{
+    const QString n = QString::fromLatin1(name);
+    if (n == QLatin1String(files::RaceLogNotesField))
+        return files::notesValue(Memo1->toPlainText());
+    if (n == CBox_Witterung->objectName())
+        return CBox_Witterung->currentText();
+    if (n == Panel1->objectName())
+        return Panel1->text();
+    const auto *e = findChild<QLineEdit *>(n);
+    Q_ASSERT(e);
+    return e ? e->text() : QString();
+}
+
+void TForm7::setFieldText(const char *name, const QString &text)
+{
+    const QString n = QString::fromLatin1(name);
+    if (n == QLatin1String(files::RaceLogNotesField))
+        Memo1->setPlainText(files::notesFromValue(text));
+    else if (n == CBox_Witterung->objectName())
+        CBox_Witterung->setEditText(text);
+    else if (n == Panel1->objectName())
+        Panel1->setText(text);
+    else if (auto *e = findChild<QLineEdit *>(n))
+        e->setText(text);
+}
+
+QString TForm7::caption(const char *labelName) const
+{
+    const auto *l = findChild<QLabel *>(QString::fromLatin1(labelName));
+    Q_ASSERT(l);
+    return l ? l->text() : QString();
+}
+
+void TForm7::FormCreate()
+{
+    if (files::ProfileFile::exists(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName))))
+        LoadIni();
+}
+
+void TForm7::LoadIni()
+{
+    const files::RaceLogReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)));
+    for (const files::RaceLogEntry &e : files::RaceLogEntries) {
+        if (!e.field)
+            continue; // the marker is written, never read
+        const QString key = e.key ? utf8(e.key) : caption(e.keyLabel);
+        setFieldText(e.field, ini.value(utf8(e.section), key, utf8(e.defaultText)));
+    }
+}
+
+void TForm7::Writefile(const QString &baseName, const QString &extension)
+{
+    files::RaceLogWriter ini(files::raceLogPath(baseName, extension));
+    for (const files::RaceLogEntry &e : files::RaceLogEntries) {
+        const QString key = e.key ? utf8(e.key) : caption(e.keyLabel);
+        const QString value = e.field ? fieldText(e.field) : utf8(files::RaceLogMarker);
+        ini.writeString(utf8(e.section), key, value);
+    }
+    ini.commit();
+}
+
+void TForm7::showEvent(QShowEvent *e)
+{
+    if (!e->spontaneous())
+        FormShow();
+    QDialog::showEvent(e);
+}
+
+void TForm7::FormShow()
+{
+    Label_Gespeichert->hide();
+    if (TForm1 *main = forms().Form1) {
+        Panel1->setText(main->P_Datei->text());
+        Edit5->setText(main->Edit15->text());
+        Edit11->setText(main->Edit2->text() + u'/' + main->Edit3->text() + u'-' + main->Edit1->text());
+        Edit35->setText(main->Edit4->text());
+        Edit36->setText(main->Edit5->text());
+        Edit37->setText(main->Edit6->text());
+        move(main->frameGeometry().center() - frameGeometry().center() + pos());
+    }
+    B_Close->setFocus();
+}
+
+void TForm7::done(int result)
+{
+    // Fermer, the close box, the system menu and Escape all end here.
+    if (isVisible())
+        FormClose();
+    QDialog::done(result);
+}
+
+void TForm7::FormClose()
+{
+    try {
+        Writefile(QStringLiteral("pistorel"), QStringLiteral(".ini"));
+    } catch (const Error &) {
+        ui::platform().showMessage(this, utf8("Fehler bei Ini-Erstellung."));
+    }
+    if (TForm9 *info = forms().Form9)
+        info->close();
+    if (TForm1 *main = forms().Form1)
+        main->clearDiagram();
+}
+
+void TForm7::B_CloseClick() { close(); }
+
+void TForm7::B_InfoClick()
+{
+    TForm9 *info = forms().Form9;
+    if (!info)
+        return;
+    // Shown from a modal window, the info window must belong to it, or the
+    // modal window would block it.
+    if (info->parent() != this) {
+        const QPoint at = info->pos();
+        info->setParent(this, info->windowFlags());
+        info->move(at);
+    }
+    info->show();
+    info->raise();
+}
+
+void TForm7::B_SpeichernClick()
+{
+    const QString track = Edit1->text();
+    if (track.isEmpty()) {
+        ui::platform().showMessage(this, utf8("Bitte Streckenname angeben."));
+        return;
+    }
+    try {
+        Writefile(track, QStringLiteral(".txt"));
+    } catch (const Error &) {
+        ui::platform().showMessage(this, utf8("Fehler beim Speichern."));
+        return;
+    }
+    Label_Gespeichert->show();
+}
+
+void TForm7::B_DruckenClick()
+{
+    print::PrintoutPrinter printer(QStringLiteral("Pistorel"));
+    if (!ui::platform().execPrintDialog(this, printer))
+        return;
+    const print::RaceLogSheetData data = sheetData();
+    if (!print::printTo(printer, [&](print::Canvas &c) {
+            print::printRaceLogSheet(c, data, ui::platform().now(), ui::platform().locale());
+        }))
+        ui::platform().showMessage(this, utf8(print::RaceLogSheetFailure));
+}
+
+void TForm7::FeldChange() { Label_Gespeichert->hide(); }
+
+void TForm7::Edit7Change()
+{
+    if (Edit12->text().isEmpty())
+        Edit12->setText(Edit7->text());
+}
+
+void TForm7::Edit12Change()
+{
+    if (Edit7->text().isEmpty())
+        Edit7->setText(Edit12->text());
+}
+
+bool TForm7::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::FocusOut) {
+        // Leaving the field for another control; switching to another
+        // program or opening a menu is no leaving.
+        const Qt::FocusReason why = static_cast<QFocusEvent *>(e)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) {
+            if (watched == Edit7)
+                Edit7Change();
+            else if (watched == Edit12)
+                Edit12Change();
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+QStringList TForm7::notesLines()
+{
+    // The field lays its lines out once it knows its width; a window that
+    // was never shown has not told it yet. The field places its viewport
+    // when resized, and takes the width to wrap at from the viewport's
+    // resize.
+    Memo1->ensurePolished();
+    for (QWidget *w : {static_cast<QWidget *>(Memo1), Memo1->viewport()}) {
+        if (w->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resize(w->size(), QSize());
+            QApplication::sendEvent(w, &resize);
+            w->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
+    QStringList lines;
+    QAbstractTextDocumentLayout *layout = Memo1->document()->documentLayout();
+    for (QTextBlock b = Memo1->document()->begin(); b.isValid(); b = b.next()) {
+        layout->blockBoundingRect(b); // lays the block out
+        const QTextLayout *tl = b.layout();
+        const QString text = b.text();
+        if (tl->lineCount() == 0) {
+            lines << text;
+            continue;
+        }
+        for (int i = 0; i < tl->lineCount(); ++i) {
+            const QTextLine l = tl->lineAt(i);
+            lines << text.mid(l.textStart(), l.textLength());
+        }
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+print::RaceLogSheetData TForm7::sheetData()
+{
+    using Column = print::FrontRearGroup::Column;
+    auto column = [this](const char *head, const QLineEdit *front, const QLineEdit *rear) {
+        return Column{caption(head), front->text(), rear->text()};
+    };
+    auto captioned = [this](const char *labelName, const char *field) {
+        return print::CaptionedValue{caption(labelName), fieldText(field)};
+    };
+
+    print::RaceLogSheetData d;
+    d.type = Edit5->text();
+    d.tyres = {GB_Pneumatiques->title(), caption("Label_PneuAvant"), caption("Label_PneuArriere")};
+    d.tyreColumns = {{column("Label_Dimension", Edit6, Edit11), column("Label_Marque", Edit7, Edit12),
+                      column("Label_Modele", Edit8, Edit13), column("Label_Type", Edit9, Edit14),
+                      column("Label_Press", Edit10, Edit15)}};
+    d.gearingGroup = GB_Demultiplication->title();
+    d.gearing = {{captioned("Label_Edit35", "Edit35"), captioned("Label_Edit36", "Edit36"),
+                  captioned("Label_Edit37", "Edit37")}};
+    d.brakes = {GB_Freins->title(), caption("Label_FreinAvant"), caption("Label_FreinArriere")};
+    d.brakeColumns = {{column("Label_Disques", Edit38, Edit40), column("Label_Plaquettes", Edit39, Edit41)}};
+    d.engine = {{captioned("Label_Edit26", "Edit26"), captioned("Label_Edit27", "Edit27"),
+                 captioned("Label_Edit28", "Edit28"), captioned("Label_Edit29", "Edit29"),
+                 captioned("Label_Edit30", "Edit30"), captioned("Label_Edit31", "Edit31"),
+                 captioned("Label_Edit32", "Edit32")}};
+    d.suspension = {GB_Suspensions->title(), caption("Label_SuspAvant"), caption("Label_SuspArriere")};
+    d.suspensionColumns = {{column("Label_Precharge", Edit16, Edit22), column("Label_Detente", Edit17, Edit21),
+                            column("Label_Compression", Edit18, Edit23), column("Label_Hauteur", Edit19, Edit24),
+                            column("Label_Ressort", Edit20, Edit25)}};
+    d.trackGroup = GB_Circuit->title();
+    d.track = {{captioned("Label_Edit1", "Edit1"), captioned("Label_Edit2", "Edit2"),
+                captioned("Label_Edit3", "Edit3"), captioned("Label_CBox_Witterung", "CBox_Witterung"),
+                captioned("Label_Edit4", "Edit4"), captioned("Label_Edit34", "Edit34")}};
+    d.file = captioned("Label_Panel1", "Panel1");
+    d.notes = notesLines();
+    return d;
 }

@@ -1,10 +1,15 @@
 #pragma once
-// The race log's info window.
+// The race log's info window: a few lines on how the race log keeps its
+// values. Shown beside the race log, not modally.
 
 #include <QDialog>
+
+class QPlainTextEdit;
 
 class TForm9 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm9(QWidget *parent = nullptr);
+
+    QPlainTextEdit *Memo1; // the text, disabled
 };
