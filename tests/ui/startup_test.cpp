@@ -1,4 +1,5 @@
 #include "support/fake_platform.h"
+#include "support/program_dir.h"
 #include "ui/forms.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
@@ -22,6 +23,7 @@
 #include <vector>
 
 using trovanta::test::FakePlatform;
+using trovanta::test::ScratchProgramDirectory;
 using trovanta::ui::startTrovanta;
 using trovanta::ui::stopTrovanta;
 
@@ -31,6 +33,7 @@ class Program : public ::testing::Test {
 protected:
     Program() { startTrovanta(); }
     ~Program() override { stopTrovanta(); }
+    ScratchProgramDirectory programDir;
     FakePlatform platform;
 };
 
@@ -98,6 +101,7 @@ TEST_F(Program, MenuItemsShowTheirWindowModally)
 
 TEST(ProgramEnd, TeardownEmptiesTheRegistry)
 {
+    ScratchProgramDirectory programDir;
     FakePlatform platform;
     startTrovanta();
     stopTrovanta();
