@@ -22,12 +22,7 @@ namespace {
 // the window's width.
 constexpr int RegionLeft = 180, RegionRightMargin = 15, RegionBottom = 405;
 
-print::CaptionedValue captioned(const QLabel *caption, const QWidget *field)
-{
-    const QString value = qobject_cast<const QLineEdit *>(field) ? static_cast<const QLineEdit *>(field)->text()
-                                                                : static_cast<const QLabel *>(field)->text();
-    return {caption->text(), value};
-}
+print::CaptionedValue captioned(const QLabel *caption, const QString &value) { return {caption->text(), value}; }
 
 } // namespace
 
@@ -36,14 +31,14 @@ print::GearSheetData TForm1::gearSheetData() const
     print::GearSheetData d;
     d.title = Edit15->text();
     d.fileName = P_Datei->text();
-    d.rim = captioned(Label_Edit1, Edit1);
-    d.tyreWidth = captioned(Label_Edit2, Edit2);
-    d.tyreHeight = captioned(Label_Edit3, Edit3);
-    d.circumference = captioned(Label_E_Umfang, E_Umfang);
-    d.frontSprocket = captioned(Label_Edit4, Edit4);
-    d.rearSprocket = captioned(Label_Edit5, Edit5);
-    d.primary = captioned(Label_Edit6, Edit6);
-    d.finalDrive = captioned(Label_Panel2, Panel2);
+    d.rim = captioned(Label_Edit1, Edit1->text());
+    d.tyreWidth = captioned(Label_Edit2, Edit2->text());
+    d.tyreHeight = captioned(Label_Edit3, Edit3->text());
+    d.circumference = captioned(Label_E_Umfang, E_Umfang->text());
+    d.frontSprocket = captioned(Label_Edit4, Edit4->text());
+    d.rearSprocket = captioned(Label_Edit5, Edit5->text());
+    d.primary = captioned(Label_Edit6, Edit6->text());
+    d.finalDrive = captioned(Label_Panel2, Panel2->text());
     const QLineEdit *const gears[6] = {Edit7, Edit8, Edit9, Edit10, Edit11, Edit12};
     const QLabel *const overall[6] = {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8};
     const QLabel *const vmax[6] = {P_Vmax1, P_Vmax2, P_Vmax3, P_Vmax4, P_Vmax5, P_Vmax6};
