@@ -1,6 +1,7 @@
 // Starts the program offscreen, lets it calculate and saves pictures of its
 // windows: trovanta_screenshots <folder> [window objectName ...]
 // "Form6.B_Berechnen" clicks that button of the shown window first.
+#include "files/programdir.h"
 #include "ui/forms.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
@@ -8,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -19,6 +21,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
+    // The pictures show a first start: no settings file from an earlier run
+    // is read, and none is left behind.
+    QTemporaryDir programDir;
+    trovanta::files::setProgramDirectoryForTesting(programDir.path());
     trovanta::ui::startTrovanta();
     forms().Form1->Button_BerechnenClick();
     QStringList names;

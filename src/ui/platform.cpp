@@ -82,4 +82,11 @@ char decimalSeparator()
     return '.';
 }
 
+QString localDecimal(const char *commaText)
+{
+    QString t = QString::fromLatin1(commaText);
+    t.replace(QLatin1Char(','), QLatin1Char(decimalSeparator()));
+    return t;
+}
+
 } // namespace trovanta::ui

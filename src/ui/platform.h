@@ -46,4 +46,8 @@ void setPlatform(Platform *p);
 // The decimal separator of the user's locale as the number text uses it.
 char decimalSeparator();
 
+// A design default written with a comma ("1,84"), with the locale's
+// separator instead, so that a first start converts in any locale.
+QString localDecimal(const char *commaText);
+
 } // namespace trovanta::ui

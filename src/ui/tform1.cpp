@@ -38,15 +38,6 @@ constexpr int EditHeight = 21;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
-// The decimal defaults of the form are written with a comma; a locale with
-// another separator gets them with its own, so that a first start converts.
-QString decimalDefault(const char *text)
-{
-    QString t = QString::fromLatin1(text);
-    t.replace(QLatin1Char(','), QLatin1Char(ui::decimalSeparator()));
-    return t;
-}
-
 // Time in the locale's long form, without the time-zone name that Qt's long
 // form carries.
 QString timeFormatWithoutZone(const QLocale &locale)
@@ -192,7 +183,7 @@ void TForm1::buildWindow()
     Label_Edit5 = label("Label_Edit5", utf8("Couronne"), 8, 220);
     Edit5 = edit("Edit5", QStringLiteral("38"), 80, 216, 49);
     Label_Edit6 = label("Label_Edit6", utf8("Primaire"), 8, 244);
-    Edit6 = edit("Edit6", decimalDefault("1,84"), 80, 240, 49);
+    Edit6 = edit("Edit6", ui::localDecimal("1,84"), 80, 240, 49);
     Label_Panel2 = label("Label_Panel2", utf8("Secondaire"), 8, 268);
     Panel2 = panel("Panel2", 80, 264, 49);
 
@@ -211,7 +202,7 @@ void TForm1::buildWindow()
         const QByteArray n = QByteArray::number(k + 1);
         Label_Gang[k] = label(rowNames[k], QString::number(k + 1), 7, top + 4);
         *gearEdits[k] = edit(QByteArray("Edit" + QByteArray::number(k + 7)).constData(),
-                             decimalDefault(gearDefaults[k]), 16, top, 41);
+                             ui::localDecimal(gearDefaults[k]), 16, top, 41);
         *overall[k] = panel(QByteArray("Panel" + QByteArray::number(k + 3)).constData(), 60, top, 47);
         *vmax[k] = panel(QByteArray("P_Vmax" + n).constData(), 110, top, 41);
         textColour(*overall[k], ui::GearColours[k]);
@@ -348,7 +339,7 @@ void TForm1::buildMenu()
 void TForm1::FormCreate()
 {
     setWindowTitle(utf8("Trovanta ") + utf8(product::VersionText));
-    creating_ = true;
+    runErrors_ = RunErrors::HoldFirst;
     try {
         const char sep = ui::decimalSeparator();
         kept.rim = num::parseDecimal(Edit1->text().toStdString(), sep);
@@ -363,32 +354,39 @@ void TForm1::FormCreate()
         }
         LoadIni();
     } catch (const Error &e) {
-        if (!createError_)
-            createError_ = QString::fromStdString(e.what());
+        if (!heldError_)
+            heldError_ = QString::fromStdString(e.what());
     }
-    creating_ = false;
-    if (createError_) {
-        const QString message = *createError_;
-        createError_.reset();
+    runErrors_ = RunErrors::Show;
+    if (heldError_) {
+        const QString message = *heldError_;
+        heldError_.reset();
         ui::platform().showError(this, message);
     }
 }
 
 void TForm1::reportError(const QString &message)
 {
-    if (creating_) {
+    switch (runErrors_) {
+    case RunErrors::Show:
+        ui::platform().showError(this, message);
+        break;
+    case RunErrors::HoldFirst:
         // One box for the whole restore: every later run would fail on the
         // same field again.
-        if (!createError_)
-            createError_ = message;
-        return;
+        if (!heldError_)
+            heldError_ = message;
+        break;
+    case RunErrors::Drop:
+        break;
     }
-    ui::platform().showError(this, message);
 }
 
 void TForm1::clearDiagram() { PaintBox1->clear(); }
 
-void TForm1::Button_BerechnenClick()
+void TForm1::Button_BerechnenClick() { calculate(); }
+
+bool TForm1::calculate()
 {
     clearDiagram();
 
@@ -429,14 +427,16 @@ void TForm1::Button_BerechnenClick()
     for (int g = 0; g < 6; ++g)
         put(vmax[g], r.vmax[g]);
 
-    if (!r.ok)
+    bool ok = r.ok;
+    if (!ok)
         reportError(QString::fromStdString(r.message));
     else
-        drawDiagram();
+        ok = drawDiagram();
     emit calculated();
+    return ok;
 }
 
-void TForm1::drawDiagram()
+bool TForm1::drawDiagram()
 {
     ui::Diagram d;
     d.fullScale = kept.fullScale;
@@ -468,9 +468,10 @@ void TForm1::drawDiagram()
     } catch (const Error &e) {
         PaintBox1->setDiagram(d);
         reportError(QString::fromStdString(e.what()));
-        return;
+        return false;
     }
     PaintBox1->setDiagram(d);
+    return true;
 }
 
 void TForm1::CB_UmfangeditClick()
@@ -497,14 +498,8 @@ void TForm1::Timer1Timer()
     Panel12->setText(locale.toString(now.date(), QLocale::ShortFormat));
 }
 
-// The gear data file commands, the printout and the bitmap export come with
-// their own modules.
-void TForm1::OeffnenClick() {}                     // open a gear data file
-void TForm1::Wertespeichern1Click() {}             // save the gear set to a gear data file
-void TForm1::DiagrammalsBitmapspeichern1Click() {} // export the diagram as a bitmap
-void TForm1::Drucken2Click() {}                    // print the gear sheet
-void TForm1::LoadIni() {}                          // restore the main settings file
-void TForm1::SaveIni() {}                          // write the main settings file
+// The file commands live in tform1_files.cpp (settings, gear data) and
+// tform1_output.cpp (printout, diagram bitmap).
 
 void TForm1::Beenden1Click()
 {

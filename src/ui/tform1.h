@@ -4,6 +4,7 @@
 // to every other window and file command.
 
 #include "calc/gearing.h"
+#include "print/gearsheet.h"
 #include "ui/diagram.h"
 #include "ui/tpanel.h"
 #include "ui/updown.h"
@@ -125,11 +126,19 @@ private:
     void buildWindow();
     void buildMenu();
     void FormCreate();
-    void drawDiagram();
+    // The calculation run; false when it stopped on an error (already reported).
+    bool calculate();
+    bool drawDiagram();
     void reportError(const QString &message);
+    trovanta::print::GearSheetData gearSheetData() const;
+    void saveDiagramBitmap();
 
-    // While FormCreate restores the settings, a failing run's message is
-    // held back and shown once afterwards.
-    bool creating_ = false;
-    std::optional<QString> createError_;
+    // How a failing run's message reaches the rider.
+    enum class RunErrors {
+        Show,      // at once
+        HoldFirst, // FormCreate: the first one, once the restore is done
+        Drop,      // filling fields from a file: the command's own last run reports
+    };
+    RunErrors runErrors_ = RunErrors::Show;
+    std::optional<QString> heldError_;
 };

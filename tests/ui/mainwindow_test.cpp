@@ -173,8 +173,7 @@ TEST_F(MainWindow, ScenariosThroughTheFields)
     };
     for (const Scenario &s : scenarios) {
         SCOPED_TRACE(s.name);
-        w.reset();
-        w = std::make_unique<TForm1>();
+        restart();
         if (s.override_)
             mouseClick(w->CB_Umfangedit);
         for (const auto &[name, text] : s.fields)
@@ -347,9 +346,8 @@ TEST_F(MainWindow, AFailingRunWritesOnlyTheStepsBeforeIt)
     };
     for (const Failure &c : cases) {
         SCOPED_TRACE(c.name);
-        w.reset();
+        restart();
         platform.clear();
-        w = std::make_unique<TForm1>();
         w->E_Umfang->clear();
         for (const auto &[field, text] : c.set)
             w->findChild<QLineEdit *>(QString::fromLatin1(field))->setText(QString::fromLatin1(text));

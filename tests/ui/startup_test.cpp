@@ -1,5 +1,6 @@
 #include "files/programdir.h"
 #include "support/fake_platform.h"
+#include "support/program_dir.h"
 #include "ui/forms.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
@@ -24,6 +25,7 @@
 #include <vector>
 
 using trovanta::test::FakePlatform;
+using trovanta::test::ScratchProgramDirectory;
 using trovanta::ui::startTrovanta;
 using trovanta::ui::stopTrovanta;
 
@@ -32,17 +34,9 @@ namespace {
 // The settings files that the windows read and write go to a scratch folder.
 class Program : public ::testing::Test {
 protected:
-    Program()
-    {
-        trovanta::files::setProgramDirectoryForTesting(programDir.path());
-        startTrovanta();
-    }
-    ~Program() override
-    {
-        stopTrovanta();
-        trovanta::files::setProgramDirectoryForTesting(QString());
-    }
-    QTemporaryDir programDir;
+    Program() { startTrovanta(); }
+    ~Program() override { stopTrovanta(); }
+    ScratchProgramDirectory programDir;
     FakePlatform platform;
 };
 
@@ -110,6 +104,7 @@ TEST_F(Program, MenuItemsShowTheirWindowModally)
 
 TEST(ProgramEnd, TeardownEmptiesTheRegistry)
 {
+    ScratchProgramDirectory programDir;
     FakePlatform platform;
     startTrovanta();
     stopTrovanta();

@@ -3,6 +3,7 @@
 // check box clicks. Everything goes through Qt's event delivery.
 
 #include "support/fake_platform.h"
+#include "support/program_dir.h"
 #include "ui/forms.h"
 #include "ui/tform1.h"
 
@@ -60,11 +61,27 @@ inline void stepUp(TUpDown *u) { mouseClick(u->upButton()); }
 inline void stepDown(TUpDown *u) { mouseClick(u->downButton()); }
 
 // The main window on a pinned platform, shown offscreen, with a count of
-// the calculation runs it started.
+// the calculation runs it started. It starts with the form's own values
+// from a scratch program directory.
 class MainWindowTest : public ::testing::Test {
 protected:
     explicit MainWindowTest(QLocale locale = QLocale(QLocale::German, QLocale::Germany))
         : platform(std::move(locale))
+    {
+        restart();
+    }
+
+    // A new window with the form's values; the old one saves its settings
+    // as it goes, and they are thrown away.
+    void restart()
+    {
+        w.reset();
+        programDir.holdFormValues();
+        startWindow();
+    }
+
+    // A new window on whatever the scratch program directory holds.
+    void startWindow()
     {
         w = std::make_unique<TForm1>();
         QObject::connect(w.get(), &TForm1::calculated, [this] { ++runs; });
@@ -75,6 +92,7 @@ protected:
     QImage diagram() const { return w->PaintBox1->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     FakePlatform platform;
+    ScratchProgramDirectory programDir;
     std::unique_ptr<TForm1> w;
     int runs = 0;
 };

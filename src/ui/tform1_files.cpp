@@ -1,0 +1,157 @@
+// The main window's files: the main settings file and the gear data file.
+
+#include "ui/tform1.h"
+
+#include "calc/error.h"
+#include "calc/numtext.h"
+#include "files/geardata.h"
+#include "files/mainsettings.h"
+#include "files/profile.h"
+#include "ui/platform.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+using namespace trovanta;
+
+namespace {
+
+const QString GearFileFilter = QStringLiteral("Trovanta [*.tva] (*.tva)");
+
+template <class Control> Control *settingField(const TForm1 &w, const files::MainSetting &s)
+{
+    auto *c = w.findChild<Control *>(QString::fromLatin1(s.field));
+    Q_ASSERT_X(c, "main settings", s.field);
+    return c;
+}
+
+// A decimal default follows the locale like the form's own defaults; other
+// defaults and every stored text are taken as they stand.
+QString settingDefault(const char *text)
+{
+    double ignored;
+    if (num::tryParseDecimal(text, ',', ignored))
+        return ui::localDecimal(text);
+    return QString::fromUtf8(text);
+}
+
+// The dialogs move the current working directory to the chosen file's
+// folder; the diagram bitmap goes there. Returns the file's absolute path.
+QString enterFolderOf(const QString &chosen)
+{
+    const QFileInfo info(chosen);
+    const QString path = info.absoluteFilePath();
+    QDir::setCurrent(info.absolutePath());
+    return path;
+}
+
+} // namespace
+
+void TForm1::LoadIni()
+{
+    const files::ProfileFile ini(files::mainSettingsPath());
+    for (const files::MainSetting &s : files::MainSettings) {
+        const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);
+        switch (s.kind) {
+        case files::SettingKind::Marker:
+            break;
+        case files::SettingKind::Text:
+            settingField<QLineEdit>(*this, s)->setText(ini.readString(section, key, settingDefault(s.defaultText)));
+            break;
+        case files::SettingKind::Switch:
+            // A changed state acts as a click: gear boxes run, the
+            // circumference switch changes mode before "Umfang" is read.
+            settingField<QCheckBox>(*this, s)->setChecked(ini.readBool(section, key, s.defaultChecked));
+            break;
+        }
+    }
+}
+
+void TForm1::SaveIni()
+{
+    files::ProfileFile ini(files::mainSettingsPath());
+    for (const files::MainSetting &s : files::MainSettings) {
+        const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);
+        switch (s.kind) {
+        case files::SettingKind::Marker:
+            ini.writeString(section, key, QString::fromLatin1(s.defaultText));
+            break;
+        case files::SettingKind::Text:
+            ini.writeString(section, key, settingField<QLineEdit>(*this, s)->text());
+            break;
+        case files::SettingKind::Switch:
+            ini.writeBool(section, key, settingField<QCheckBox>(*this, s)->isChecked());
+            break;
+        }
+    }
+}
+
+void TForm1::Wertespeichern1Click()
+{
+    const QString chosen = ui::platform().getSaveFileName(this, QStringLiteral("Werte speichern ..."),
+                                                          GearFileFilter, QStringLiteral("tva"));
+    if (!chosen.isEmpty()) {
+        const QString path = enterFolderOf(chosen);
+        try {
+            files::GearTexts t;
+            t.title = Edit15->text();
+            t.front = Edit4->text();
+            t.rear = Edit5->text();
+            t.rim = Edit1->text();
+            t.width = Edit2->text();
+            t.height = Edit3->text();
+            t.primary = Edit6->text();
+            t.gears = {Edit7->text(), Edit8->text(), Edit9->text(), Edit10->text(), Edit11->text(), Edit12->text()};
+            t.shiftMark = EditMarke->text();
+            t.redZone = EditRotBereich->text();
+            // Every field converts before anything changes.
+            const files::GearRecord record = files::gearRecordFromTexts(t, ui::decimalSeparator());
+            P_Datei->setText(QFileInfo(path).fileName());
+            files::writeGearFile(path, record);
+        } catch (const Error &e) {
+            ui::platform().showError(this, QString::fromStdString(e.what()));
+            return;
+        }
+    }
+    Button_BerechnenClick();
+}
+
+void TForm1::OeffnenClick()
+{
+    const QString chosen =
+        ui::platform().getOpenFileName(this, QString::fromUtf8("Werte für Trovanta öffnen ..."), GearFileFilter);
+    if (chosen.isEmpty())
+        return;
+    const QString path = enterFolderOf(chosen);
+    P_Datei->setText(QFileInfo(path).fileName());
+    files::DecodedGear gear;
+    try {
+        gear = files::readGearFile(path);
+    } catch (const Error &e) {
+        ui::platform().showError(this, QString::fromStdString(e.what()));
+        return;
+    }
+    if (!gear.complete)
+        ui::platform().showMessage(this, QString::fromUtf8(files::gear::MissingMarksMessage));
+
+    const files::GearTexts t = files::gearTexts(gear.record, ui::decimalSeparator());
+    // The shift mark and red zone start runs as they are set, each on a
+    // half-filled gear set; the run below reports what the file gives.
+    runErrors_ = RunErrors::Drop;
+    Edit15->setText(t.title);
+    Edit1->setText(t.rim);
+    Edit2->setText(t.width);
+    Edit3->setText(t.height);
+    Edit4->setText(t.front);
+    Edit5->setText(t.rear);
+    Edit6->setText(t.primary);
+    QLineEdit *const gears[6] = {Edit7, Edit8, Edit9, Edit10, Edit11, Edit12};
+    for (std::size_t g = 0; g < 6; ++g)
+        gears[g]->setText(t.gears[g]);
+    EditMarke->setText(t.shiftMark);
+    EditRotBereich->setText(t.redZone);
+    runErrors_ = RunErrors::Show;
+    Button_BerechnenClick();
+}
