@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -31,17 +30,9 @@ namespace {
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
-// Holds the program directory in a scratch folder for the whole life of
-// the windows, the main window included.
-struct ScratchProgramDirectory {
-    ScratchProgramDirectory() { files::setProgramDirectoryForTesting(dir.path()); }
-    ~ScratchProgramDirectory() { files::setProgramDirectoryForTesting(QString()); }
-    QTemporaryDir dir;
-};
-
-class ChainWindow : public ScratchProgramDirectory, public RegisteredMainWindowTest {
+class ChainWindow : public RegisteredMainWindowTest {
 protected:
-    QString iniPath() const { return dir.filePath("catenolix.ini"); }
+    QString iniPath() const { return programDir.file("catenolix.ini"); }
 
     // The file's lines, blank ones left out (Windows-1252 reads as Latin-1
     // for the letters used here).
@@ -270,7 +261,7 @@ TEST_F(ChainWindow, NotesAddedByHandSurviveAndMissingNewLinksFollowThePresent)
 
 TEST_F(ChainWindow, ClosingWhenTheFileCannotBeWrittenStillClosesEverything)
 {
-    files::setProgramDirectoryForTesting(dir.filePath("missing"));
+    files::setProgramDirectoryForTesting(programDir.file("missing"));
     TForm6 f;
     TForm8 info; // after f: it becomes f's child when shown
     forms().Form8 = &info;
@@ -369,11 +360,11 @@ TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
     // Through the print dialog: cancelled, to a file, and failing.
     mouseClick(f.B_Drucken);
     EXPECT_EQ(platform.printDialogs, 1);
-    platform.printToPdf = dir.filePath("catenolix.pdf");
+    platform.printToPdf = programDir.file("catenolix.pdf");
     mouseClick(f.B_Drucken);
     EXPECT_GT(QFile(platform.printToPdf).size(), 0);
     EXPECT_TRUE(platform.messages.isEmpty());
-    platform.printToPdf = dir.filePath("missing/catenolix.pdf");
+    platform.printToPdf = programDir.file("missing/catenolix.pdf");
     mouseClick(f.B_Drucken);
     EXPECT_EQ(platform.messages, QStringList({"Druckerinstallation kontrollieren."}));
 }

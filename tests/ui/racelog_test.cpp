@@ -51,16 +51,10 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// The program directory lies in a scratch folder before any window exists.
-struct ScratchProgramDirectory {
-    QTemporaryDir dir;
-    ScratchProgramDirectory() { files::setProgramDirectoryForTesting(dir.path()); }
-    ~ScratchProgramDirectory() { files::setProgramDirectoryForTesting(QString()); }
-    QString path(const QString &name) const { return dir.path() + u'/' + name; }
-};
-
-class RaceLog : public ScratchProgramDirectory, public RegisteredMainWindowTest {
+class RaceLog : public RegisteredMainWindowTest {
 protected:
+    QString path(const QString &name) const { return programDir.file(name); }
+
     RaceLog() { forms().Form9 = &info; }
 
     std::unique_ptr<TForm7> openLog()
@@ -276,7 +270,7 @@ TEST_F(RaceLog, ExportNamesTheFileAfterTheTrack)
             EXPECT_TRUE(bytesOf(path(c.file)).startsWith("[Programm]\r\n=Pistorel\r\n"));
         }
     }
-    EXPECT_FALSE(QFile::exists(dir.path() + "/../Spa.txt"));
+    EXPECT_FALSE(QFile::exists(programDir.path() + "/../Spa.txt"));
     EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files), QStringList());
     EXPECT_FALSE(QFile::exists(path("pistorel.ini"))) << "the export writes only its own file";
 }
