@@ -16,6 +16,7 @@
 #include "ui/tform7.h"
 #include "ui/tform8.h"
 #include "ui/tform9.h"
+#include "ui/typedlimit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -249,7 +250,7 @@ void TForm1::buildWindow()
     Label_Edit15 = label("Label_Edit15", utf8("Le texte que vous indiquez dans ce champ apparaît à l impression"),
                          208, 480);
     Edit15 = edit("Edit15", utf8("Übersetzungsdiagramm Suzuki TL 1000 S '97 original"), 208, 496, 433);
-    Edit15->setMaxLength(70);
+    ui::limitTyping(Edit15, 70);
     Label_Edit15Max = label("Label_Edit15Max", utf8("(max. 70 )"), 320, 520);
     Panel11 = panel("Panel11", 710, 480, 65, 17);
     Panel12 = panel("Panel12", 710, 504, 65, 17);

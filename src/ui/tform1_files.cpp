@@ -2,6 +2,8 @@
 
 #include "ui/tform1.h"
 
+#include "ui/typedlimit.h"
+
 #include "calc/error.h"
 #include "calc/numtext.h"
 #include "files/geardata.h"
@@ -58,7 +60,7 @@ void TForm1::LoadIni()
         case files::SettingKind::Marker:
             break;
         case files::SettingKind::Text:
-            settingField<QLineEdit>(*this, s)->setText(ini.readString(section, key, settingDefault(s.defaultText)));
+            ui::setFieldText(settingField<QLineEdit>(*this, s), ini.readString(section, key, settingDefault(s.defaultText)));
             break;
         case files::SettingKind::Switch:
             // A changed state acts as a click: gear boxes run, the
@@ -140,7 +142,7 @@ void TForm1::OeffnenClick()
     // The shift mark and red zone start runs as they are set, each on a
     // half-filled gear set; the run below reports what the file gives.
     runErrors_ = RunErrors::Drop;
-    Edit15->setText(t.title);
+    ui::setFieldText(Edit15, t.title);
     Edit1->setText(t.rim);
     Edit2->setText(t.width);
     Edit3->setText(t.height);

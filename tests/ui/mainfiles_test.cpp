@@ -167,6 +167,15 @@ TEST_F(MainFiles, RestoreOfHandEditedFiles)
     }
 }
 
+TEST_F(MainFiles, ATitleLongerThanTheTypingLimitIsNeitherCutOnLoadingNorOnSaving)
+{
+    const QString title(120, QLatin1Char('T'));
+    startOn("[Bezeichnung]\nName=" + title.toLatin1() + "\n");
+    EXPECT_EQ(w->Edit15->text(), title);
+    w.reset(); // the end of the program writes the file again
+    EXPECT_EQ(files::ProfileFile(ini()).readString("Bezeichnung", "Name", QString()), title);
+}
+
 TEST_F(MainFiles, AFailingRunDuringTheRestoreIsShownOnceAndTheRestoreGoesOn)
 {
     startOn(QByteArray("[Uebersetzung]\nPrimaer=1.84\n[Gang]\nCB_Gang2=0\n[Bezeichnung]\nName=Nach dem Fehler\n"));

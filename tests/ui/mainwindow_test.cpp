@@ -1,3 +1,4 @@
+#include "ui/typedlimit.h"
 #include "window_driver.h"
 
 #include <QAction>
@@ -83,7 +84,23 @@ TEST_F(MainWindow, StartsWithTheFormValues)
     EXPECT_EQ(runs, 0);
     EXPECT_FALSE(w->PaintBox1->diagram());
     EXPECT_EQ(w->focusWidget(), w->Button_Berechnen);
-    EXPECT_EQ(w->Edit15->maxLength(), 70);
+}
+
+TEST_F(MainWindow, TitleTakesSeventyTypedCharactersButKeepsALongerStoredOne)
+{
+    w->Edit15->clear();
+    type(w->Edit15, QString(75, QLatin1Char('a')));
+    EXPECT_EQ(w->Edit15->text().size(), 70);
+
+    // A title of 120 characters from a file stays whole, and can be shortened.
+    trovanta::ui::setFieldText(w->Edit15, QString(120, QLatin1Char('b')));
+    EXPECT_EQ(w->Edit15->text().size(), 120);
+    type(w->Edit15, QStringLiteral("c"));
+    EXPECT_EQ(w->Edit15->text().size(), 120);
+    key(w->Edit15, Qt::Key_Backspace);
+    EXPECT_EQ(w->Edit15->text().size(), 119);
+    type(w->Edit15, QStringLiteral("c"));
+    EXPECT_EQ(w->Edit15->text().size(), 119);
 }
 
 TEST_F(MainWindow, ControlsStandAtTheirPlaces)
