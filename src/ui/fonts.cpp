@@ -13,7 +13,7 @@ QFont pixelFont(int pixels, bool bold)
 
 QFont formFont(int points, bool bold)
 {
-    // Rounded as the platform of the design did: MulDiv(points, 96, 72).
+    // Rounded as the original Windows platform did: MulDiv(points, 96, 72).
     return pixelFont((points * 96 + 36) / 72, bold);
 }
 

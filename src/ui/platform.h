@@ -46,7 +46,7 @@ void setPlatform(Platform *p);
 // The decimal separator of the user's locale as the number text uses it.
 char decimalSeparator();
 
-// A design default written with a comma ("1,84"), with the locale's
+// A default written with a comma ("1,84"), with the locale's
 // separator instead, so that a first start converts in any locale.
 QString localDecimal(const char *commaText);
 

@@ -54,7 +54,7 @@ protected:
         f.write(bytes);
     }
 
-    // The design's first example: 110 links of 1,56 cm, sag 2, 15/45 to 14/50.
+    // Worked example: 110 links of 1,56 cm, sag 2, 15/45 to 14/50.
     static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50",
                              const char *links = "110")
     {
