@@ -18,7 +18,7 @@ constexpr int RowHeight = 21;
 }
 
 ConverterWindow::ConverterWindow(const ConverterDesign &d, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : TDialog(parent),
       factor_(d.factor)
 {
     setObjectName(QString::fromLatin1(d.name));

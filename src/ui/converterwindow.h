@@ -5,7 +5,7 @@
 
 #include "ui/tpanel.h"
 
-#include <QDialog>
+#include "ui/tdialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -29,7 +29,7 @@ struct ConverterDesign {
     double factor;
 };
 
-class ConverterWindow : public QDialog {
+class ConverterWindow : public TDialog {
     Q_OBJECT
 public:
     // Converts both rows (nothing when either edit is empty); a text that is

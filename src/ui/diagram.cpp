@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace trovanta::ui {
 
@@ -39,6 +40,14 @@ void outlinedRect(QPainter &p, int x1, int y1, int x2, int y2, const QBrush &hat
 
 QBrush hatch(const QColor &c) { return QBrush(c, Qt::DiagCrossPattern); }
 
+// The height of a speed: far-off speeds (a typed circumference, negative
+// ratios) lie well outside the area but must not overflow on the way.
+int speedY(std::int32_t speed)
+{
+    const long long y = static_cast<long long>(ZeroSpeedY) - speed;
+    return static_cast<int>(std::clamp(y, -100000LL, 100000LL));
+}
+
 } // namespace
 
 void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
@@ -64,12 +73,12 @@ void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
         if (!d.gearShown[g])
             continue;
         p.setPen(QPen(GearColours[g], 0));
-        p.drawLine(0, h, LineEndX, ZeroSpeedY - d.fullScale[g]);
+        p.drawLine(0, h, LineEndX, speedY(d.fullScale[g]));
     }
 
     if (d.markerX) {
         const int x = *d.markerX;
-        const int y = ZeroSpeedY - d.operatingSpeed;
+        const int y = speedY(d.operatingSpeed);
         p.setPen(QPen(Qt::black, 0));
         p.setBrush(QColor(255, 255, 0));
         // Bounding box (x - 3, y - 3) .. (x + 3, y + 3), right and bottom

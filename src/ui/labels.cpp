@@ -6,12 +6,12 @@
 
 namespace trovanta::ui {
 
-QLabel *logoLabel(QWidget *parent, const char *name, const QString &text, int x, int y)
+QLabel *logoLabel(QWidget *parent, const char *name, const QString &text, int x, int y, int pixelHeight)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setTextFormat(Qt::PlainText);
-    QFont f = formFont(14, true);
+    QFont f = pixelHeight > 0 ? pixelFont(pixelHeight, true) : formFont(14, true);
     f.setItalic(true);
     l->setFont(f);
     QPalette pal = l->palette();

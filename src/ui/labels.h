@@ -8,7 +8,8 @@ namespace trovanta::ui {
 
 // The yellow, bold italic heading every secondary window carries at its
 // top left ("TROVANTA", and the FAQ window's "FAQ").
-QLabel *logoLabel(QWidget *parent, const char *name, const QString &text, int x, int y);
+// pixelHeight 0 gives the usual 14-point logo.
+QLabel *logoLabel(QWidget *parent, const char *name, const QString &text, int x, int y, int pixelHeight = 0);
 
 // A label that reads like a link (blue, bold, underlined, hand cursor) and
 // reports a click of the left button.

@@ -30,6 +30,7 @@ QString Platform::getOpenFileName(QWidget *parent, const QString &caption, const
 {
     QFileDialog dlg(parent, caption, QString(), filter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setOption(QFileDialog::HideNameFilterDetails); // the filter reads as its name alone
     dlg.setFileMode(QFileDialog::AnyFile); // the typed name need not exist
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
@@ -41,6 +42,7 @@ QString Platform::getSaveFileName(QWidget *parent, const QString &caption, const
 {
     QFileDialog dlg(parent, caption, QString(), filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::HideNameFilterDetails);
     dlg.setDefaultSuffix(defaultSuffix);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();

@@ -4,6 +4,7 @@
 #include "calc/fparith.h"
 #include "calc/numtext.h"
 #include "calc/product.h"
+#include "print/letterhead.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/platform.h"
@@ -38,24 +39,6 @@ namespace {
 constexpr int EditHeight = 21;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
-
-// Time in the locale's long form, without the time-zone name that Qt's long
-// form carries.
-QString timeFormatWithoutZone(const QLocale &locale)
-{
-    const QString f = locale.timeFormat(QLocale::LongFormat);
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < f.size(); ++i) {
-        const QChar c = f.at(i);
-        if (c == QLatin1Char('\''))
-            quoted = !quoted;
-        if (!quoted && c == QLatin1Char('t'))
-            continue;
-        out += c;
-    }
-    return out.trimmed();
-}
 
 } // namespace
 
@@ -495,8 +478,9 @@ void TForm1::Timer1Timer()
 {
     const QLocale locale = ui::platform().locale();
     const QDateTime now = ui::platform().now();
-    Panel11->setText(locale.toString(now.time(), timeFormatWithoutZone(locale)));
-    Panel12->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    // The same forms as the printouts' letterhead.
+    Panel11->setText(print::letterheadTime(now.time(), locale));
+    Panel12->setText(print::letterheadDate(now.date(), locale));
 }
 
 // The file commands live in tform1_files.cpp (settings, gear data) and

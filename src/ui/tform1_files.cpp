@@ -24,7 +24,9 @@ const QString GearFileFilter = QStringLiteral("Trovanta [*.tva] (*.tva)");
 
 template <class Control> Control *settingField(const TForm1 &w, const files::MainSetting &s)
 {
-    auto *c = w.findChild<Control *>(QString::fromLatin1(s.field));
+    // Only the client area: the secondary windows, children of the main
+    // window too, have fields of the same names.
+    auto *c = w.centralWidget()->findChild<Control *>(QString::fromLatin1(s.field));
     Q_ASSERT_X(c, "main settings", s.field);
     return c;
 }

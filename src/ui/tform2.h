@@ -2,7 +2,7 @@
 // The info window: the credits and two links, one to write a mail to the
 // maker, one to the maker's home page.
 
-#include <QDialog>
+#include "ui/tdialog.h"
 
 class QFrame;
 class QLabel;
@@ -12,7 +12,7 @@ namespace trovanta::ui {
 class TLinkLabel;
 }
 
-class TForm2 : public QDialog {
+class TForm2 : public TDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget *parent = nullptr);

@@ -129,7 +129,7 @@ constexpr QRect PageArea(56, 88, 465, 209);
 } // namespace
 
 TForm5::TForm5(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(utf8("Hilfe und Hinweise"));

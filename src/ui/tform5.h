@@ -2,7 +2,7 @@
 // The FAQ window: one help page at a time, chosen from a topic list, and
 // what is new in this version.
 
-#include <QDialog>
+#include "ui/tdialog.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ namespace trovanta::ui {
 class TLinkLabel;
 }
 
-class TForm5 : public QDialog {
+class TForm5 : public TDialog {
     Q_OBJECT
 public:
     explicit TForm5(QWidget *parent = nullptr);

@@ -6,6 +6,7 @@
 #include "files/programdir.h"
 #include "print/chainsheet.h"
 #include "print/printercanvas.h"
+#include "ui/buttonpictures.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/labels.h"
@@ -16,8 +17,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -34,70 +33,12 @@ constexpr int FieldWidth = 44;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
-// The decimal defaults are written with a comma; a locale with another
-// separator gets its own, so that the defaults calculate as they stand.
-QString localDefault(const char *text)
-{
-    QString t = QString::fromUtf8(text);
-    t.replace(QLatin1Char(','), QLatin1Char(ui::decimalSeparator()));
-    return t;
-}
-
 QString settingsPath() { return files::programFile(QString::fromLatin1(files::ChainSettingsFileName)); }
-
-// A printer seen from the front, paper going in at the top and coming out
-// at the bottom.
-QPixmap printerPicture()
-{
-    QPixmap pm(20, 20);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setPen(QColor(64, 64, 64));
-    p.setBrush(Qt::white);
-    p.drawRect(5, 1, 9, 7); // paper behind
-    p.setBrush(QColor(160, 160, 160));
-    p.drawRect(1, 7, 17, 8); // body
-    p.setBrush(QColor(96, 96, 96));
-    p.drawRect(4, 12, 11, 2); // paper slot
-    p.setBrush(Qt::white);
-    p.drawRect(5, 13, 9, 6); // paper out
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(7, 15, 12, 15);
-    p.drawLine(7, 17, 11, 17);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 192, 0));
-    p.drawRect(15, 9, 2, 2); // power light
-    return pm;
-}
-
-// A yellow question mark with a dark rim.
-QPixmap questionMarkPicture()
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath hook;
-    hook.moveTo(4.5, 5.0);
-    hook.arcTo(QRectF(4.5, 1.5, 7.0, 7.0), 180.0, -240.0);
-    hook.lineTo(8.0, 10.0);
-    auto stroke = [&](const QColor &c, double width) {
-        p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(hook);
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        p.drawEllipse(QPointF(8.0, 13.5), width / 2 + 0.3, width / 2 + 0.3);
-    };
-    stroke(QColor(96, 80, 0), 4.0);
-    stroke(QColor(255, 230, 0), 2.2);
-    return pm;
-}
 
 } // namespace
 
 TForm6::TForm6(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Catenolix"));
@@ -125,7 +66,7 @@ TForm6::TForm6(QWidget *parent)
     auto edit = [&](QGroupBox *g, int row, const char *name, const char *text, const char *labelName,
                     const char *caption, QLabel *&captionLabel) {
         captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
-        auto *e = new QLineEdit(localDefault(text), g);
+        auto *e = new QLineEdit(ui::localDecimal(text), g);
         e->setObjectName(QString::fromLatin1(name));
         e->setGeometry(FieldLeft, top(row), FieldWidth, RowHeight);
         return e;
@@ -186,8 +127,8 @@ TForm6::TForm6(QWidget *parent)
         b->setGeometry(x, 474, side, side);
         return b;
     };
-    B_Drucken = pictureButton("B_Drucken", printerPicture(), 8, 28);
-    B_Info = pictureButton("B_Info", questionMarkPicture(), 42, 28);
+    B_Drucken = pictureButton("B_Drucken", ui::printerPicture(20), 8, 28);
+    B_Info = pictureButton("B_Info", ui::questionPicture(16), 42, 28);
     B_Close = new QPushButton(QStringLiteral("Fermer"), this);
     B_Close->setObjectName(QStringLiteral("B_Close"));
     B_Close->setGeometry((width() - 75) / 2, 475, 75, 25);
@@ -225,7 +166,7 @@ void TForm6::LoadIni()
 {
     const files::ProfileFile ini(settingsPath());
     for (const files::ChainSetting &s : files::ChainSettings) {
-        const QString def = s.defaultText ? localDefault(s.defaultText) : E_Glieder_alt->text();
+        const QString def = s.defaultText ? ui::localDecimal(s.defaultText) : E_Glieder_alt->text();
         field(s.field)->setText(ini.readString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), def));
     }
 }
@@ -318,6 +259,13 @@ void TForm6::B_DruckenClick()
         return;
     if (!print::printTo(printer, [this](print::Canvas &c) { Drucken(c); }))
         ui::platform().showMessage(this, utf8(print::ChainSheetFailure));
+}
+
+TForm6::~TForm6()
+{
+    // The info window is only lent to this window while shown from it.
+    if (TForm8 *info = forms().Form8; info && info->parent() == this)
+        info->setParent(parentWidget(), info->windowFlags());
 }
 
 void TForm6::B_InfoClick()

@@ -6,7 +6,7 @@
 #include "calc/chain.h"
 #include "ui/tpanel.h"
 
-#include <QDialog>
+#include "ui/tdialog.h"
 #include <QStringList>
 
 class QCheckBox;
@@ -21,11 +21,12 @@ namespace trovanta::print {
 class Canvas;
 }
 
-class TForm6 : public QDialog {
+class TForm6 : public TDialog {
     Q_OBJECT
 public:
     // Builds the window and reads the settings file when there is one.
     explicit TForm6(QWidget *parent = nullptr);
+    ~TForm6() override;
 
     QLabel *Label48; // logo
 
@@ -67,7 +68,7 @@ public:
     // The result text line by line; none when it is empty.
     QStringList resultLines() const;
 
-    // Any way of closing (button, close box, Escape) comes through here.
+    // Any way of closing (button, close box) comes through here.
     void done(int r) override;
 
 protected:

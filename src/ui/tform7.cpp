@@ -30,6 +30,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <limits>
+
 using namespace trovanta;
 
 namespace {
@@ -54,6 +56,7 @@ QLineEdit *edit(QWidget *parent, const char *name, int x, int y, int w)
     auto *e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setGeometry(x, y, w, EditHeight);
+    e->setMaxLength(std::numeric_limits<int>::max()); // a value of any length stays whole
     return e;
 }
 
@@ -128,7 +131,7 @@ struct Grid {
 } // namespace
 
 TForm7::TForm7(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Pistorel"));
@@ -153,7 +156,7 @@ void TForm7::buildWindow()
     B_Close->setObjectName(QStringLiteral("B_Close"));
     B_Close->setGeometry(352, 488, 75, 25);
 
-    Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 12, 16);
+    Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 12, 16, 13);
 
     GB_Moto = group(this, "GB_Moto", "Moto", 4, 40, 781, 257);
     label(GB_Moto, "Label_Edit5", "Type: ", 8, 20);
@@ -241,6 +244,7 @@ void TForm7::buildWindow()
     CBox_Witterung = new QComboBox(GB_Circuit);
     CBox_Witterung->setObjectName(QStringLiteral("CBox_Witterung"));
     CBox_Witterung->setEditable(true);
+    CBox_Witterung->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // Typed texts stay texts; they do not join the list.
     CBox_Witterung->setInsertPolicy(QComboBox::NoInsert);
     CBox_Witterung->addItems({utf8("sonnig"), utf8("bedeckt"), utf8("regnerisch"), utf8("wechselhaft")});
@@ -374,7 +378,7 @@ void TForm7::FormShow()
 
 void TForm7::done(int result)
 {
-    // Fermer, the close box, the system menu and Escape all end here.
+    // Fermer, the close box and the system menu all end here.
     if (isVisible())
         FormClose();
     QDialog::done(result);

@@ -6,7 +6,7 @@
 #include "print/racelogsheet.h"
 #include "ui/tpanel.h"
 
-#include <QDialog>
+#include "ui/tdialog.h"
 #include <QStringList>
 
 class QComboBox;
@@ -16,7 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class TForm7 : public QDialog {
+class TForm7 : public TDialog {
     Q_OBJECT
 public:
     // Builds the window and runs FormCreate.

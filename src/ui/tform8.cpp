@@ -29,7 +29,7 @@ const char *const InfoLines[13] = {
 } // namespace
 
 TForm8::TForm8(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Catenolix Info"));

@@ -2,12 +2,12 @@
 // The chain calculator's info window: how the values are kept, and thanks.
 // Shown by the chain calculator beside itself and closed with it.
 
-#include <QDialog>
+#include "ui/tdialog.h"
 
 class QLabel;
 class QPlainTextEdit;
 
-class TForm8 : public QDialog {
+class TForm8 : public TDialog {
     Q_OBJECT
 public:
     explicit TForm8(QWidget *parent = nullptr);

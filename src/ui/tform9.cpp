@@ -23,7 +23,7 @@ const char *const InfoLines[11] = {
 } // namespace
 
 TForm9::TForm9(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Pistorel Info"));

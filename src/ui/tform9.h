@@ -2,11 +2,11 @@
 // The race log's info window: a few lines on how the race log keeps its
 // values. Shown beside the race log, not modally.
 
-#include <QDialog>
+#include "ui/tdialog.h"
 
 class QPlainTextEdit;
 
-class TForm9 : public QDialog {
+class TForm9 : public TDialog {
     Q_OBJECT
 public:
     explicit TForm9(QWidget *parent = nullptr);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace trovanta::test;
@@ -188,4 +189,23 @@ TEST_F(Diagram, KeptAcrossRepaintsUntilCleared)
     EXPECT_EQ(diagram(), first);
     w->E_Schlupf->setText("x");
     EXPECT_EQ(count(diagram(), background()), 571 * 351);
+}
+
+TEST(DiagramPainting, FarOffSpeedsStayOutsideTheArea)
+{
+    // Speeds at the ends of the 32-bit range (a typed circumference with a
+    // negative ratio gets there) leave the area without overflowing.
+    QImage im(571, 351, QImage::Format_RGB32);
+    for (std::int32_t speed : {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}) {
+        im.fill(Qt::white);
+        trovanta::ui::Diagram d;
+        d.fullScale.fill(speed);
+        d.gearShown.fill(true);
+        d.markerX = 100;
+        d.operatingSpeed = speed;
+        QPainter p(&im);
+        trovanta::ui::paintDiagram(p, im.width(), im.height(), d);
+        p.end();
+        EXPECT_EQ(count(im, Yellow), 0);
+    }
 }

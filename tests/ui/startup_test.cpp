@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,6 +100,21 @@ TEST_F(Program, MenuItemsShowTheirWindowModally)
         action->trigger(); // returns when the window is closed again
         EXPECT_EQ(shown, form) << action->objectName().toStdString();
         EXPECT_FALSE(form->isVisible());
+    }
+}
+
+TEST_F(Program, EscapeClosesNoWindow)
+{
+    for (QDialog *form : std::vector<QDialog *>{forms().Form2, forms().Form3, forms().Form4, forms().Form5,
+                                                forms().Form6, forms().Form7, forms().Form8, forms().Form9,
+                                                forms().Form10}) {
+        form->show();
+        QApplication::processEvents();
+        QWidget *target = form->focusWidget() ? form->focusWidget() : form;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        EXPECT_TRUE(form->isVisible()) << form->objectName().toStdString();
+        form->hide();
     }
 }
 
