@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("trovanta"));
     trovanta::ui::quitOnTerminationSignals();
     trovanta::ui::startTrovanta();
-    const int rc = app.exec();
+    const int rc = trovanta::ui::terminationRequested() ? 0 : app.exec();
     trovanta::ui::stopTrovanta();
     return rc;
 }

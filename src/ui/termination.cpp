@@ -13,6 +13,7 @@ namespace {
 
 // The handler may only write to a pipe; the event loop reads it.
 int signalPipe[2] = {-1, -1};
+bool requested = false;
 
 void onSignal(int)
 {
@@ -31,14 +32,26 @@ void quitOnTerminationSignals()
         char buf[16];
         while (::read(signalPipe[0], buf, sizeof buf) > 0) {
         }
-        QCoreApplication::quit();
+        // exit() leaves every running event loop, modal ones too, without
+        // closing windows first; a signal during start-up, before the event
+        // loop runs, is kept for main to see.
+        requested = true;
+        QCoreApplication::exit(0);
     });
     struct sigaction sa = {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    for (int s : {SIGTERM, SIGINT, SIGHUP})
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) {
+        // A signal the parent set to be ignored stays ignored (nohup, a
+        // shell's background job).
+        struct sigaction old = {};
+        if (::sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(s, &sa, nullptr);
+    }
 }
+
+bool terminationRequested() { return requested; }
 
 } // namespace trovanta::ui

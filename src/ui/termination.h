@@ -6,8 +6,13 @@
 
 namespace trovanta::ui {
 
-// Turns SIGTERM, SIGINT and SIGHUP into a quit of the running application.
-// Needs a QCoreApplication; call once, before the event loop.
+// Turns SIGTERM, SIGINT and SIGHUP into the end of the event loop. Needs a
+// QCoreApplication; call once, before the windows are built.
 void quitOnTerminationSignals();
+
+// True once such a signal has been handled, also when it came before the
+// event loop ran: then there is no loop to leave, and the program must not
+// enter one.
+bool terminationRequested();
 
 } // namespace trovanta::ui
