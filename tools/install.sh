@@ -116,12 +116,22 @@ do_install() {
     echo "  menu     $entry"
     echo "  icon     $icon"
     echo "Its settings files and race log exports are kept in $progdir."
-    if [ -z "$DESTDIR" ] && [ "$(id -u)" = 0 ] && [ -z "${SUDO_USER:-}" ]; then
-        echo "Installed as root: only root can write there unless the folder is given to the rider."
+    [ -n "$DESTDIR" ] && return 0
+    if [ "$(id -u)" = 0 ] && [ -z "${SUDO_USER:-}" ]; then
+        case $PREFIX/ in
+        "$HOME"/*) ;;
+        *) echo "Installed as root: only root can write there unless the folder is given to the rider." ;;
+        esac
     fi
     case ":$PATH:" in
     *":$PREFIX/bin:"*) ;;
-    *) [ -n "$DESTDIR" ] || echo "$PREFIX/bin is not on your PATH yet (Debian's ~/.profile adds ~/.local/bin at the next login)." ;;
+    *)
+        if [ "$PREFIX" = "$HOME/.local" ]; then
+            echo "$PREFIX/bin is not on your PATH yet; Debian's ~/.profile adds it at the next login."
+        else
+            echo "$PREFIX/bin is not on your PATH; add it to start Trovanta by name."
+        fi
+        ;;
     esac
 }
 
