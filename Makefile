@@ -65,3 +65,17 @@ fuzz: setup
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
+
+# Installs for the rider who runs it, no root needed for the default prefix:
+# the program in PREFIX/lib/trovanta/ (its settings files and race log
+# exports live beside it), the launcher PREFIX/bin/trovanta, a menu entry and
+# an icon. Uninstall takes exactly those away and keeps the rider's files.
+PREFIX ?= $(HOME)/.local
+
+.PHONY: install uninstall
+
+install: build
+	@PREFIX="$(PREFIX)" DESTDIR="$(DESTDIR)" sh tools/install.sh install $(BUILD)/trovanta
+
+uninstall:
+	@PREFIX="$(PREFIX)" DESTDIR="$(DESTDIR)" sh tools/install.sh uninstall

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -304,6 +305,16 @@ void TForm1::buildMenu()
     Drucken2 = item(Datei1, "Drucken2", utf8("Im&primer"), &TForm1::Drucken2Click);
     Datei1->addSeparator();
     Beenden1 = item(Datei1, "Beenden1", utf8("&Quitter"), &TForm1::Beenden1Click);
+    // The desktop's usual keys beside the mnemonics; "Enregistrer sous.." is
+    // the only save command, so it takes the save key. Platforms that leave
+    // quitting to the window manager (Windows keyboard scheme, offscreen)
+    // have no quit key; Ctrl+Q stands in there.
+    Oeffnen->setShortcuts(QKeySequence::Open);
+    Wertespeichern1->setShortcuts(QKeySequence::Save);
+    Drucken2->setShortcuts(QKeySequence::Print);
+    Beenden1->setShortcuts(QKeySequence::Quit);
+    if (Beenden1->shortcuts().isEmpty())
+        Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Tools1 = menu("Tools1", utf8("&Outils"));
     PSkWRechner1 = item(Tools1, "PSkWRechner1", utf8("Convertir Cv - kW"), &TForm1::PSkWRechner1Click);

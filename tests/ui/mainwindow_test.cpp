@@ -2,11 +2,13 @@
 #include "window_driver.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -498,6 +500,34 @@ TEST_F(MainWindow, MenuHoldsItsItems)
         EXPECT_EQ(seen, items);
     }
     EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Info + FAQ"}));
+}
+
+// The keys go through Qt's shortcut handling from a focused field, as a
+// rider presses them: a key that is taken twice or held back by the field
+// would reach no command.
+TEST_F(MainWindow, StandardKeysReachTheFileCommands)
+{
+    const std::vector<std::pair<QAction *, QKeySequence::StandardKey>> keys = {
+        {w->Oeffnen, QKeySequence::Open}, {w->Wertespeichern1, QKeySequence::Save}, {w->Drucken2, QKeySequence::Print}};
+    for (const auto &[a, k] : keys) {
+        ASSERT_FALSE(QKeySequence::keyBindings(k).isEmpty());
+        EXPECT_EQ(a->shortcuts(), QKeySequence::keyBindings(k)) << a->objectName().toStdString();
+    }
+    const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    EXPECT_EQ(w->Beenden1->shortcuts(), quit.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quit);
+
+    QApplication::setActiveWindow(w.get());
+    w->Edit15->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    auto press = [](QAction *a) { QTest::keySequence(QApplication::focusWidget(), a->shortcuts().first()); };
+    press(w->Oeffnen);
+    press(w->Wertespeichern1);
+    EXPECT_EQ(platform.dialogSuffixes, QStringList({QString(), "tva"})); // open, then save
+    press(w->Drucken2);
+    EXPECT_EQ(platform.printDialogs, 1);
+    EXPECT_TRUE(w->isVisible());
+    press(w->Beenden1);
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(MainWindow, QuitterClosesTheWindow)

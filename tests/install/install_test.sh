@@ -1,0 +1,89 @@
+#!/bin/sh
+# Install into a scratch prefix, run the program through its launcher, and
+# uninstall: the rider's files stay, everything else goes, and what was
+# there before is untouched.
+#   install_test.sh <tools/install.sh> <built program>
+set -eu
+
+script=$1
+built=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A blank in the prefix, and a folder of the desktop that holds another
+# program's entry already.
+prefix="$tmp/pre fix"
+mkdir -p "$prefix/share/applications"
+echo "[Desktop Entry]" >"$prefix/share/applications/other.desktop"
+before=$(cd "$prefix" && find . | sort)
+
+inst() { PREFIX=$prefix sh "$script" "$@" >"$tmp/out" 2>&1 || { cat "$tmp/out" >&2; return 1; }; }
+
+inst install "$built"
+progdir="$prefix/lib/trovanta"
+entry="$prefix/share/applications/trovanta.desktop"
+[ -x "$progdir/trovanta" ] || fail "no program in $progdir"
+[ "$(readlink -f "$prefix/bin/trovanta")" = "$(readlink -f "$progdir/trovanta")" ] || fail "launcher does not lead to the program"
+[ -s "$prefix/share/icons/hicolor/scalable/apps/trovanta.svg" ] || fail "no icon"
+grep -qx "Exec=\"$prefix/bin/trovanta\"" "$entry" || fail "Exec line: $(grep ^Exec "$entry")"
+grep -qx 'Icon=trovanta' "$entry" || fail "Icon line"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "desktop entry does not validate"
+fi
+
+# Started through the launcher from another folder, the program keeps its
+# settings beside itself. It ends on SIGTERM once it has taken the signal
+# over, which /proc tells; no waiting on the clock.
+mkdir "$tmp/cwd" "$tmp/run"
+chmod 700 "$tmp/run"
+(cd "$tmp/cwd" && HOME=$tmp XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATFORM=offscreen exec "$prefix/bin/trovanta") \
+    >"$tmp/run.log" 2>&1 &
+pid=$!
+tries=0
+while :; do
+    kill -0 "$pid" 2>/dev/null || { cat "$tmp/run.log" >&2; fail "program ended by itself"; }
+    if [ "$(readlink "/proc/$pid/exe")" = "$progdir/trovanta" ]; then
+        caught=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$pid/status")
+        [ $((0x$caught & 0x4000)) -ne 0 ] && break
+    fi
+    tries=$((tries + 1))
+    [ "$tries" -lt 3000 ] || fail "program never took over SIGTERM"
+    sleep 0.1
+done
+kill -TERM "$pid"
+wait "$pid" || fail "program ended with status $?"
+[ -s "$progdir/Trovanta.ini" ] || fail "no Trovanta.ini beside the program"
+[ -z "$(ls -A "$tmp/cwd")" ] || fail "the program wrote into the working folder: $(ls -A "$tmp/cwd")"
+[ ! -e "$prefix/bin/Trovanta.ini" ] || fail "settings beside the launcher"
+
+# A reinstall leaves the rider's files alone.
+echo "Strecke" >"$progdir/Hockenheim.txt"
+sum=$(cat "$progdir/Trovanta.ini" "$progdir/Hockenheim.txt" | cksum)
+inst install "$built"
+[ "$(cat "$progdir/Trovanta.ini" "$progdir/Hockenheim.txt" | cksum)" = "$sum" ] || fail "reinstall changed the rider's files"
+
+# Uninstall: the program goes, the rider's files stay and are named.
+inst uninstall
+grep -q 'Trovanta.ini' "$tmp/out" && grep -q 'Hockenheim.txt' "$tmp/out" || { cat "$tmp/out"; fail "kept files not named"; }
+left=$(cd "$prefix" && find . | sort)
+expected=$(printf '%s\n' "$before" ./lib ./lib/trovanta ./lib/trovanta/.installed-folders \
+    ./lib/trovanta/Hockenheim.txt ./lib/trovanta/Trovanta.ini | sort)
+[ "$left" = "$expected" ] || fail "after uninstall:
+$left"
+
+# Once the rider has cleared the folder, install and uninstall leave the
+# prefix as it was.
+rm "$progdir/Trovanta.ini" "$progdir/Hockenheim.txt"
+inst install "$built"
+inst uninstall
+[ "$(cd "$prefix" && find . | sort)" = "$before" ] || fail "prefix not as before:
+$(cd "$prefix" && find . | sort)"
+
+# Another program's bin/trovanta is never replaced.
+mkdir -p "$prefix/bin"
+echo "not ours" >"$prefix/bin/trovanta"
+if inst install "$built"; then fail "installed over a foreign launcher"; fi
+[ "$(cat "$prefix/bin/trovanta")" = "not ours" ] || fail "foreign launcher changed"
+[ ! -e "$progdir/trovanta" ] || fail "program installed beside a foreign launcher"
+echo "ok"
