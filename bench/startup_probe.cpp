@@ -55,7 +55,12 @@ int main(int argc, char *argv[])
         plain->resize(795, 600);
         plain->show();
     } else {
-        trovanta::ui::startTrovanta();
+        app.removeEventFilter(&watch);
+        trovanta::ui::startTrovanta([] {
+            std::puts("shown");
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        });
     }
     const int rc = app.exec();
     if (bare)

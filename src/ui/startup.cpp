@@ -18,7 +18,7 @@
 
 namespace trovanta::ui {
 
-void startTrovanta()
+void startTrovanta(const std::function<void()> &mainWindowShown)
 {
     QApplication::setApplicationName(QString::fromUtf8(product::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString());
@@ -30,6 +30,8 @@ void startTrovanta()
     // Let the main window appear before the other windows are built; the
     // rider's input waits until all of them exist.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (mainWindowShown)
+        mainWindowShown();
     f.Form2 = new TForm2(f.Form1);
     f.Form3 = new TForm3(f.Form1);
     f.Form4 = new TForm4(f.Form1);

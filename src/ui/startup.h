@@ -2,12 +2,15 @@
 // Program start and end: the order in which the windows come to life, and
 // the matching teardown (tests build and destroy the whole program with it).
 
+#include <functional>
+
 namespace trovanta::ui {
 
 // Sets the application title and font, creates the main window (which runs
 // its FormCreate), shows it, then creates the nine secondary windows hidden,
-// filling forms(). Needs a QApplication.
-void startTrovanta();
+// filling forms(). Needs a QApplication. `mainWindowShown`, when given, is
+// called as soon as the main window is on the screen and painted.
+void startTrovanta(const std::function<void()> &mainWindowShown = {});
 
 // Destroys the windows in reverse order; the main window last, which writes
 // the main settings file. forms() is empty afterwards.
