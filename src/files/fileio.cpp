@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +85,43 @@ int resolveLinks(QByteArray &path)
         path = target.startsWith('/') ? target : directoryOf(path) + '/' + target;
     }
     return ELOOP;
+}
+
+// Temporary files are named after the process that writes them, so that a
+// later write can tell the ones of a writer that died (killed, or the
+// machine went down) from those of one still at work.
+const QByteArray TempPrefix = ".trovanta-";
+const QByteArray TempSuffix = ".tmp";
+
+QByteArray temporaryName(const QByteArray &dir)
+{
+    return dir + '/' + TempPrefix + QByteArray::number(::getpid()) + '-' +
+           QByteArray::number(QRandomGenerator::global()->generate64(), 36) + TempSuffix;
+}
+
+// Removes the temporary files that writers which no longer run left in the
+// directory. A process that exists, also one of another user, keeps its own.
+void removeOrphanedTemporaries(const QByteArray &dir)
+{
+    DIR *d = ::opendir(dir.constData());
+    if (!d)
+        return;
+    const pid_t self = ::getpid();
+    while (const dirent *e = ::readdir(d)) {
+        const QByteArrayView name(e->d_name);
+        if (!name.startsWith(TempPrefix) || !name.endsWith(TempSuffix))
+            continue;
+        const QByteArrayView rest = name.sliced(TempPrefix.size());
+        const auto dash = rest.indexOf('-');
+        if (dash <= 0 || dash > 9 || !std::all_of(rest.begin(), rest.begin() + dash, [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        const qlonglong pid = rest.first(dash).toLongLong();
+        if (pid <= 0 || pid == self)
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(d), e->d_name, 0);
+    }
+    ::closedir(d);
 }
 
 int writeInPlace(const QByteArray &target, const QByteArray &data)
@@ -168,8 +207,7 @@ int replaceFile(const QString &path, const QByteArray &data, bool directFallback
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = dir + "/.trovanta-" +
-               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        temp = temporaryName(dir);
         fd = openRetry(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY,
                        existed ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
@@ -209,6 +247,7 @@ int replaceFile(const QString &path, const QByteArray &data, bool directFallback
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    removeOrphanedTemporaries(dir);
     return 0;
 }
 
