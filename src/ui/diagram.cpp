@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace trovanta::ui {
 
@@ -39,6 +40,15 @@ void outlinedRect(QPainter &p, int x1, int y1, int x2, int y2, const QBrush &hat
 
 QBrush hatch(const QColor &c) { return QBrush(c, Qt::DiagCrossPattern); }
 
+// The y of a speed. Speeds run to the ends of the integer range, where the
+// distance from the top edge no longer fits; that far off the area every y
+// draws the same, so it is held to a range that leaves room to compute in.
+int speedY(std::int32_t speed)
+{
+    constexpr std::int64_t Far = std::int64_t(1) << 22;
+    return static_cast<int>(std::clamp<std::int64_t>(ZeroSpeedY - std::int64_t(speed), -Far, Far));
+}
+
 } // namespace
 
 void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
@@ -64,12 +74,12 @@ void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
         if (!d.gearShown[g])
             continue;
         p.setPen(QPen(GearColours[g], 0));
-        p.drawLine(0, h, LineEndX, ZeroSpeedY - d.fullScale[g]);
+        p.drawLine(0, h, LineEndX, speedY(d.fullScale[g]));
     }
 
     if (d.markerX) {
         const int x = *d.markerX;
-        const int y = ZeroSpeedY - d.operatingSpeed;
+        const int y = speedY(d.operatingSpeed);
         p.setPen(QPen(Qt::black, 0));
         p.setBrush(QColor(255, 255, 0));
         // Bounding box (x - 3, y - 3) .. (x + 3, y + 3), right and bottom
