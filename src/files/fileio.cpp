@@ -142,8 +142,8 @@ ReadResult readFile(const QString &path, qint64 maxBytes)
 {
     ReadResult r;
     const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty()) {
-        r.openError = ENOENT;
+    if (name.isEmpty() || name.contains('\0')) {
+        r.openError = name.isEmpty() ? ENOENT : EINVAL;
         return r;
     }
     const int fd = openRetry(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
@@ -183,6 +183,10 @@ int replaceFile(const QString &path, const QByteArray &data, bool directFallback
     QByteArray target = QFile::encodeName(path);
     if (target.isEmpty())
         return ENOENT;
+    // The system would take the name as ending at a zero byte and write
+    // another file (a race log export named "Trovanta.ini<0>").
+    if (target.contains('\0'))
+        return EINVAL;
     if (const int err = resolveLinks(target))
         return err;
 

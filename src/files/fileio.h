@@ -13,6 +13,8 @@ struct ReadResult {
     QByteArray data;
 };
 
+// A name holding a zero byte names no file (EINVAL) for either function.
+//
 // Reads at most `maxBytes` bytes. Directories and other files that are not
 // regular files count as not openable (EISDIR, EINVAL), so a FIFO or a device
 // can neither block nor flood the program.
