@@ -63,7 +63,10 @@ public:
     // with every standard library.
     int below(int n) { return static_cast<int>(gen_() % static_cast<quint32>(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    template <class T> const T &pick(const std::vector<T> &v) { return v[static_cast<std::size_t>(below(int(v.size())))]; }
+    template <class T> const T &pick(const std::vector<T> &v)
+    {
+        return v[static_cast<std::size_t>(below(static_cast<int>(v.size())))];
+    }
 
 private:
     std::mt19937 gen_;
@@ -99,13 +102,9 @@ int keyFor(QChar c) { return c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_
 void typeInto(QWidget *w, Rng &r)
 {
     const QString text = randomText(r);
-    auto *line = qobject_cast<QLineEdit *>(w);
     switch (r.below(5)) {
     case 0:
-        if (line)
-            line->selectAll();
-        else
-            key(w, Qt::Key_A, QString()); // the memo keeps its text; typing goes on
+        QMetaObject::invokeMethod(w, "selectAll"); // line edits and memos alike
         [[fallthrough]];
     case 1:
         if (text.size() <= 12) {
@@ -320,11 +319,15 @@ protected:
         const TForm1 &again = *forms().Form1;
         for (std::size_t i = 0; i < files::MainSettings.size(); ++i) {
             const files::MainSetting &s = files::MainSettings[i];
+            const QString &value = std::get<2>(before[i]);
+            if (s.kind == files::SettingKind::Switch) {
+                EXPECT_EQ(again.findChild<QCheckBox *>(utf8(s.field))->isChecked(), value == "1") << s.field;
+            }
             // The circumference follows the restored tyre in computed mode.
             if (s.kind != files::SettingKind::Text || QByteArray(s.field) == "E_Umfang")
                 continue;
-            const QString restored = files::cp1252::decode(
-                stored(std::get<2>(before[i])).left(files::profiletext::MaxValueLength));
+            const QString restored =
+                files::cp1252::decode(stored(value).left(files::profiletext::MaxValueLength));
             EXPECT_EQ(again.findChild<QLineEdit *>(utf8(s.field))->text(), restored) << s.field;
         }
     }
