@@ -358,6 +358,7 @@ protected:
         QWidget *c = rng_.pick(group);
         const QString name = c->objectName().isEmpty() ? c->parentWidget()->objectName() : c->objectName();
         if (&group == &buttons || &group == &spins) {
+            printAnswer(); // for the print buttons
             trace("click " + name);
             mouseClick(c);
         } else if (&group == &choices) {
