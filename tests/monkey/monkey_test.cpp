@@ -336,6 +336,12 @@ protected:
     // to the end of the window's turn.
     void act(QWidget *window, const QWidget *closeButton = nullptr)
     {
+        // The rider's click brings the window to the front, after an info
+        // window or a closed one had it.
+        if (!window->isActiveWindow()) {
+            window->activateWindow();
+            QApplication::processEvents();
+        }
         std::vector<QWidget *> edits, buttons, spins, choices;
         for (QWidget *c : window->findChildren<QWidget *>()) {
             if (!c->isVisible() || !c->isEnabled() || c->window() != window || c == closeButton)
