@@ -113,7 +113,8 @@ void removeOrphanedTemporaries(const QByteArray &dir)
             continue;
         const QByteArrayView rest = name.sliced(TempPrefix.size());
         const auto dash = rest.indexOf('-');
-        if (dash <= 0 || dash > 9 || !std::all_of(rest.begin(), rest.begin() + dash, [](char c) { return c >= '0' && c <= '9'; }))
+        auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (dash <= 0 || dash > 9 || !std::all_of(rest.begin(), rest.begin() + dash, digit))
             continue;
         const qlonglong pid = rest.first(dash).toLongLong();
         if (pid <= 0 || pid == self)

@@ -22,14 +22,15 @@ ReadResult readFile(const QString &path, qint64 maxBytes);
 
 // Replaces the file with `data` so that it is either the old file or the new
 // one, never half written: a temporary file in the same directory is written,
-// flushed to disk and renamed over the target. Temporary files that writers
-// which died halfway left in that directory are removed afterwards. The target keeps its
-// permission bits (and its owner where the system allows); a symbolic link
-// keeps pointing at the file, whose content is replaced. A target that is not
-// writable is refused, not replaced through its directory. With
-// `directFallback`, an existing writable file in a directory that takes no new
-// files is overwritten in place instead (not crash-safe, but the write the
-// user expects). Returns 0 or the errno of the failing step.
+// flushed to disk and renamed over the target; temporary files that writers
+// which died halfway left in that directory are removed afterwards. The
+// target keeps its permission bits (and its owner where the system allows);
+// a symbolic link keeps pointing at the file, whose content is replaced. A
+// target that is not writable is refused, not replaced through its
+// directory. With `directFallback`, an existing writable file in a directory
+// that takes no new files is overwritten in place instead (not crash-safe,
+// but the write the user expects). Returns 0 or the errno of the failing
+// step.
 int replaceFile(const QString &path, const QByteArray &data, bool directFallback = false);
 
 } // namespace trovanta::files::io
