@@ -9,8 +9,16 @@ PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmar
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS  ?= 200000
+SANITIZE_BUILD ?= build-sanitize
 
-.PHONY: all setup configure build run test bench fuzz clean
+# Any sanitizer report fails the test that caused it. Leaks are checked at the
+# exit of every test program; the suppressions name third-party code only.
+SANITIZER_ENV := \
+  ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:check_initialization_order=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+.PHONY: all setup configure build run test sanitize bench fuzz clean
 
 all: build
 
@@ -43,6 +51,13 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a build folder of its own.
+sanitize: setup
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTROVANTA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
+
 # Timings on this machine (not a test): one calculation run, the engine
 # speed spin sweep, start-up against a bare Qt window.
 bench: build
@@ -64,7 +79,7 @@ fuzz: setup
 	done
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)
 
 # Installs for the rider who runs it, no root needed for the default prefix:
 # the program in PREFIX/lib/trovanta/ (its settings files and race log

@@ -154,7 +154,7 @@ Result calculate(const Input &in, State &state, char sep)
             res.lines.push_back("Kettenrades um " + m2 + " mm nach " + direction2 + " nötig.");
         }
     } catch (const Error &e) {
-        res.error = e.what();
+        res.error = e.message();
     }
     return res;
 }

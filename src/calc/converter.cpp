@@ -15,7 +15,7 @@ Result Rechnen(const std::string &textA, const std::string &textB, double factor
         res.panelA = num::formatF2(fp::div(num::parseDecimal(textA, sep), factor), sep);
         res.panelB = num::formatF2(fp::mul(num::parseDecimal(textB, sep), factor), sep);
     } catch (const Error &e) {
-        res.error = e.what();
+        res.error = e.message();
     }
     return res;
 }

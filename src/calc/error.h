@@ -10,7 +10,15 @@ namespace trovanta {
 
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Error(const std::string &message) : std::runtime_error(message), message_(message) {}
+    explicit Error(const char *message) : Error(std::string(message)) {}
+
+    // The whole message. what() ends at a zero byte, which a text read from
+    // a damaged file may bring into it.
+    const std::string &message() const noexcept { return message_; }
+
+private:
+    std::string message_;
 };
 
 namespace msg {

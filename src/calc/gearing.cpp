@@ -102,7 +102,7 @@ Result run(const Input &in, State &st, char sep)
     } catch (const Error &e) {
         res.ok = false;
         res.failedStep = step;
-        res.message = e.what();
+        res.message = e.message();
     }
     return res;
 }

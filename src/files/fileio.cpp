@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -85,6 +87,44 @@ int resolveLinks(QByteArray &path)
     return ELOOP;
 }
 
+// Temporary files are named after the process that writes them, so that a
+// later write can tell the ones of a writer that died (killed, or the
+// machine went down) from those of one still at work.
+const QByteArray TempPrefix = ".trovanta-";
+const QByteArray TempSuffix = ".tmp";
+
+QByteArray temporaryName(const QByteArray &dir)
+{
+    return dir + '/' + TempPrefix + QByteArray::number(::getpid()) + '-' +
+           QByteArray::number(QRandomGenerator::global()->generate64(), 36) + TempSuffix;
+}
+
+// Removes the temporary files that writers which no longer run left in the
+// directory. A process that exists, also one of another user, keeps its own.
+void removeOrphanedTemporaries(const QByteArray &dir)
+{
+    DIR *d = ::opendir(dir.constData());
+    if (!d)
+        return;
+    const pid_t self = ::getpid();
+    while (const dirent *e = ::readdir(d)) {
+        const QByteArrayView name(e->d_name);
+        if (!name.startsWith(TempPrefix) || !name.endsWith(TempSuffix))
+            continue;
+        const QByteArrayView rest = name.sliced(TempPrefix.size());
+        const auto dash = rest.indexOf('-');
+        auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (dash <= 0 || dash > 9 || !std::all_of(rest.begin(), rest.begin() + dash, digit))
+            continue;
+        const qlonglong pid = rest.first(dash).toLongLong();
+        if (pid <= 0 || pid == self)
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(d), e->d_name, 0);
+    }
+    ::closedir(d);
+}
+
 int writeInPlace(const QByteArray &target, const QByteArray &data)
 {
     const int fd = openRetry(target.constData(), O_WRONLY | O_TRUNC | O_NOCTTY);
@@ -103,8 +143,8 @@ ReadResult readFile(const QString &path, qint64 maxBytes)
 {
     ReadResult r;
     const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty()) {
-        r.openError = ENOENT;
+    if (name.isEmpty() || name.contains('\0')) {
+        r.openError = name.isEmpty() ? ENOENT : EINVAL;
         return r;
     }
     const int fd = openRetry(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
@@ -144,6 +184,10 @@ int replaceFile(const QString &path, const QByteArray &data, bool directFallback
     QByteArray target = QFile::encodeName(path);
     if (target.isEmpty())
         return ENOENT;
+    // The system would take the name as ending at a zero byte and write
+    // another file (a race log export named "Trovanta.ini<0>").
+    if (target.contains('\0'))
+        return EINVAL;
     if (const int err = resolveLinks(target))
         return err;
 
@@ -168,8 +212,7 @@ int replaceFile(const QString &path, const QByteArray &data, bool directFallback
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = dir + "/.trovanta-" +
-               QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        temp = temporaryName(dir);
         fd = openRetry(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY,
                        existed ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
@@ -209,6 +252,7 @@ int replaceFile(const QString &path, const QByteArray &data, bool directFallback
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    removeOrphanedTemporaries(dir);
     return 0;
 }
 

@@ -13,6 +13,8 @@ struct ReadResult {
     QByteArray data;
 };
 
+// A name holding a zero byte names no file (EINVAL) for either function.
+//
 // Reads at most `maxBytes` bytes. Directories and other files that are not
 // regular files count as not openable (EISDIR, EINVAL), so a FIFO or a device
 // can neither block nor flood the program.
@@ -20,13 +22,15 @@ ReadResult readFile(const QString &path, qint64 maxBytes);
 
 // Replaces the file with `data` so that it is either the old file or the new
 // one, never half written: a temporary file in the same directory is written,
-// flushed to disk and renamed over the target. The target keeps its
-// permission bits (and its owner where the system allows); a symbolic link
-// keeps pointing at the file, whose content is replaced. A target that is not
-// writable is refused, not replaced through its directory. With
-// `directFallback`, an existing writable file in a directory that takes no new
-// files is overwritten in place instead (not crash-safe, but the write the
-// user expects). Returns 0 or the errno of the failing step.
+// flushed to disk and renamed over the target; temporary files that writers
+// which died halfway left in that directory are removed afterwards. The
+// target keeps its permission bits (and its owner where the system allows);
+// a symbolic link keeps pointing at the file, whose content is replaced. A
+// target that is not writable is refused, not replaced through its
+// directory. With `directFallback`, an existing writable file in a directory
+// that takes no new files is overwritten in place instead (not crash-safe,
+// but the write the user expects). Returns 0 or the errno of the failing
+// step.
 int replaceFile(const QString &path, const QByteArray &data, bool directFallback = false);
 
 } // namespace trovanta::files::io

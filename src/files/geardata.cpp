@@ -7,6 +7,7 @@
 
 #include <QtEndian>
 
+#include <array>
 #include <cstring>
 
 namespace trovanta::files {
@@ -27,8 +28,11 @@ constexpr int ShiftMark = 184;
 constexpr int RedZone = 188;
 } // namespace off
 
+// The record being read, always whole: a short file leaves the rest zero.
+using Record = std::array<char, gear::RecordSize>;
+
 void putInt(QByteArray &b, int at, qint32 v) { qToLittleEndian(v, b.data() + at); }
-qint32 getInt(const QByteArray &b, int at) { return qFromLittleEndian<qint32>(b.constData() + at); }
+qint32 getInt(const Record &b, int at) { return qFromLittleEndian<qint32>(b.data() + at); }
 
 void putDouble(QByteArray &b, int at, double v)
 {
@@ -37,9 +41,9 @@ void putDouble(QByteArray &b, int at, double v)
     qToLittleEndian(bits, b.data() + at);
 }
 
-double getDouble(const QByteArray &b, int at)
+double getDouble(const Record &b, int at)
 {
-    const quint64 bits = qFromLittleEndian<quint64>(b.constData() + at);
+    const quint64 bits = qFromLittleEndian<quint64>(b.data() + at);
     double v;
     std::memcpy(&v, &bits, sizeof v);
     return v;
@@ -96,13 +100,13 @@ QByteArray encodeGearRecord(const GearRecord &r)
 
 DecodedGear decodeGearRecord(const QByteArray &bytes)
 {
-    QByteArray b(gear::RecordSize, '\0');
+    Record b{};
     std::memcpy(b.data(), bytes.constData(),
                 static_cast<std::size_t>(std::min(bytes.size(), gear::RecordSize)));
     DecodedGear d;
     GearRecord &r = d.record;
     const int n = std::min<int>(static_cast<unsigned char>(b[off::Length]), gear::MaxTitle);
-    r.title = cp1252::decode(QByteArrayView(b).sliced(off::Title, n));
+    r.title = cp1252::decode(QByteArrayView(b.data() + off::Title, n));
     r.front = getInt(b, off::Front);
     r.rear = getInt(b, off::Rear);
     r.rim = getInt(b, off::Rim);

@@ -40,12 +40,13 @@ void outlinedRect(QPainter &p, int x1, int y1, int x2, int y2, const QBrush &hat
 
 QBrush hatch(const QColor &c) { return QBrush(c, Qt::DiagCrossPattern); }
 
-// The height of a speed: far-off speeds (a typed circumference, negative
-// ratios) lie well outside the area but must not overflow on the way.
+// The y of a speed. Speeds run to the ends of the integer range, where the
+// distance from the top edge no longer fits; that far off the area every y
+// draws the same, so it is held to a range that leaves room to compute in.
 int speedY(std::int32_t speed)
 {
-    const long long y = static_cast<long long>(ZeroSpeedY) - speed;
-    return static_cast<int>(std::clamp(y, -100000LL, 100000LL));
+    constexpr std::int64_t Far = std::int64_t(1) << 22;
+    return static_cast<int>(std::clamp<std::int64_t>(ZeroSpeedY - std::int64_t(speed), -Far, Far));
 }
 
 } // namespace

@@ -68,7 +68,7 @@ TForm1::~TForm1()
     try {
         SaveIni();
     } catch (const Error &e) {
-        ui::platform().showError(nullptr, QString::fromStdString(e.what()));
+        ui::platform().showError(nullptr, QString::fromStdString(e.message()));
     }
 }
 
@@ -350,7 +350,7 @@ void TForm1::FormCreate()
         LoadIni();
     } catch (const Error &e) {
         if (!heldError_)
-            heldError_ = QString::fromStdString(e.what());
+            heldError_ = QString::fromStdString(e.message());
     }
     runErrors_ = RunErrors::Show;
     if (heldError_) {
@@ -462,7 +462,7 @@ bool TForm1::drawDiagram()
             d.redZoneX = z;
     } catch (const Error &e) {
         PaintBox1->setDiagram(d);
-        reportError(QString::fromStdString(e.what()));
+        reportError(QString::fromStdString(e.message()));
         return false;
     }
     PaintBox1->setDiagram(d);
@@ -480,7 +480,7 @@ void TForm1::CB_UmfangeditClick()
         const std::int32_t c = gearing::rollingCircumference(kept.rim, kept.width, kept.heightFraction);
         E_Umfang->setText(QString::fromStdString(num::formatInt(c)));
     } catch (const Error &e) {
-        reportError(QString::fromStdString(e.what()));
+        reportError(QString::fromStdString(e.message()));
     }
     E_Umfang->setEnabled(false);
 }
@@ -503,7 +503,7 @@ void TForm1::Beenden1Click()
         SaveIni();
     } catch (const Error &e) {
         // The program keeps running when the settings could not be written.
-        ui::platform().showError(this, QString::fromStdString(e.what()));
+        ui::platform().showError(this, QString::fromStdString(e.message()));
         return;
     }
     close();

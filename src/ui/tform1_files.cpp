@@ -115,7 +115,7 @@ void TForm1::Wertespeichern1Click()
             P_Datei->setText(QFileInfo(path).fileName());
             files::writeGearFile(path, record);
         } catch (const Error &e) {
-            ui::platform().showError(this, QString::fromStdString(e.what()));
+            ui::platform().showError(this, QString::fromStdString(e.message()));
             return;
         }
     }
@@ -134,7 +134,7 @@ void TForm1::OeffnenClick()
     try {
         gear = files::readGearFile(path);
     } catch (const Error &e) {
-        ui::platform().showError(this, QString::fromStdString(e.what()));
+        ui::platform().showError(this, QString::fromStdString(e.message()));
         return;
     }
     if (!gear.complete)

@@ -78,7 +78,7 @@ void TForm1::DiagrammalsBitmapspeichern1Click()
     try {
         saveDiagramBitmap();
     } catch (const Error &e) {
-        ui::platform().showError(this, QString::fromStdString(e.what()));
+        ui::platform().showError(this, QString::fromStdString(e.message()));
     }
 }
 

@@ -50,6 +50,8 @@ TEST(FileIo, ReadReportsWhyAFileCannotBeOpened)
     EXPECT_EQ(io::readFile(dir.path(), 100).openError, EISDIR);
     EXPECT_EQ(io::readFile(fifo, 100).openError, EINVAL); // and does not wait for a writer
     EXPECT_EQ(io::readFile(QString(), 100).openError, ENOENT);
+    // A zero byte would end the name early: "plain" is not "plain<0>.txt".
+    EXPECT_EQ(io::readFile(dir.filePath("plain") + QChar(0) + ".txt", 100).openError, EINVAL);
 
     const auto r = io::readFile(dir.filePath("plain"), 2);
     EXPECT_EQ(r.openError, 0);
@@ -70,6 +72,7 @@ TEST(FileIo, ReplaceReportsWhyAFileCannotBeWritten)
     EXPECT_EQ(io::replaceFile(dir.filePath(QString(300, u'n')), "x"), ENAMETOOLONG);
     EXPECT_EQ(io::replaceFile(fifo, "x"), EINVAL); // never replaced by a plain file
     EXPECT_EQ(io::replaceFile(QString(), "x"), ENOENT);
+    EXPECT_EQ(io::replaceFile(dir.filePath("plain") + QChar(0) + ".txt", "x"), EINVAL);
     EXPECT_EQ(readBytes(dir.filePath("plain")), QByteArray("abc"));
     EXPECT_EQ(strayFiles(dir.path(), {"plain", "fifo"}), QStringList());
 }

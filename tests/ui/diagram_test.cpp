@@ -6,10 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <utility>
 #include <vector>
 
 using namespace trovanta::test;
+using trovanta::ui::ZeroSpeedY;
 
 namespace {
 
@@ -191,21 +192,23 @@ TEST_F(Diagram, KeptAcrossRepaintsUntilCleared)
     EXPECT_EQ(count(diagram(), background()), 571 * 351);
 }
 
-TEST(DiagramPainting, FarOffSpeedsStayOutsideTheArea)
+TEST_F(Diagram, SpeedsNearTheEndOfTheIntegerRangeStayOffTheArea)
 {
-    // Speeds at the ends of the 32-bit range (a typed circumference with a
-    // negative ratio gets there) leave the area without overflowing.
-    QImage im(571, 351, QImage::Format_RGB32);
-    for (std::int32_t speed : {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}) {
-        im.fill(Qt::white);
-        trovanta::ui::Diagram d;
-        d.fullScale.fill(speed);
-        d.gearShown.fill(true);
-        d.markerX = 100;
-        d.operatingSpeed = speed;
-        QPainter p(&im);
-        trovanta::ui::paintDiagram(p, im.width(), im.height(), d);
-        p.end();
-        EXPECT_EQ(count(im, Yellow), 0);
-    }
+    // A circumference typed in by hand, negative: the gear lines of gears 1
+    // to 3 end some 2147483400 km/h below zero, far under the area, and so
+    // does the operating point. Counted from the top edge they lie beyond the
+    // integer range; wrapped round, they would rise across the area.
+    mouseClick(w->CBMarke);
+    mouseClick(w->CBRotBereich);
+    mouseClick(w->CB_Umfangedit);
+    for (auto [edit, text] : {std::pair{w->E_Umfang, "-2018311534"}, {w->Edit4, "1"}, {w->Edit5, "1"},
+                              {w->Edit6, "1"}, {w->Edit7, "0,9"}, {w->Edit8, "0,9"}, {w->Edit9, "0,9"}})
+        edit->setText(QString::fromLatin1(text));
+    w->Edit13->setText("1");
+    w->Edit14->setText("15960"); // the operating point at the end of gear 1
+    mouseClick(w->Button_Berechnen);
+    ASSERT_EQ(platform.errors, QStringList());
+    ASSERT_LT(w->Panel9->text().toLongLong(), -2147483647LL + ZeroSpeedY);
+    const QImage im = diagram();
+    EXPECT_EQ(count(im, Aqua) + count(im, Maroon) + count(im, Black) + count(im, Yellow), 0);
 }

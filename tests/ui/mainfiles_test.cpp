@@ -183,6 +183,12 @@ TEST_F(MainFiles, AFailingRunDuringTheRestoreIsShownOnceAndTheRestoreGoesOn)
     EXPECT_FALSE(w->CheckBox2->isChecked());
     EXPECT_EQ(w->EditMarke->text(), "7000");
     EXPECT_EQ(w->Edit15->text(), "Nach dem Fehler");
+
+    // A zero byte from a damaged file stays in the message, which goes on
+    // after it.
+    static const char damaged[] = "[Uebersetzung]\nPrimaer=1\0x\n";
+    startOn(QByteArray(damaged, sizeof damaged - 1));
+    EXPECT_EQ(platform.errors, QStringList{"'1" + QString(QChar(0)) + utf8("x' ist kein gültiger Gleitkommawert.")});
 }
 
 TEST_F(MainFiles, HandAddedLinesSurvive)

@@ -257,6 +257,8 @@ TEST_F(RaceLog, ExportNamesTheFileAfterTheTrack)
         {"Strecken/../../Spa", "Fehler beim Speichern.", ""},
         {"Strecken\\..\\Spa", "Fehler beim Speichern.", ""},
         {outside.path() + "/Spa", "Fehler beim Speichern.", ""},
+        // From a damaged settings file: the name must not end at the zero.
+        {"pistorel.ini" + QString(QChar(0)), "Fehler beim Speichern.", ""},
     };
     auto log = openLog();
     for (const Case &c : cases) {
