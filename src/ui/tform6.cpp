@@ -264,7 +264,7 @@ void TForm6::B_DruckenClick()
 TForm6::~TForm6()
 {
     // The info window is only lent to this window while shown from it.
-    if (TForm8 *info = forms().Form8; info && info->parent() == this)
+    for (TForm8 *info : findChildren<TForm8 *>(QString(), Qt::FindDirectChildrenOnly))
         info->setParent(parentWidget(), info->windowFlags());
 }
 

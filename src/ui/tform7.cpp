@@ -145,7 +145,7 @@ TForm7::~TForm7()
 {
     // The info window is lent to this window while shown from it; it
     // belongs to the program, not to the race log.
-    if (TForm9 *info = forms().Form9; info && info->parent() == this)
+    for (TForm9 *info : findChildren<TForm9 *>(QString(), Qt::FindDirectChildrenOnly))
         info->setParent(parentWidget(), info->windowFlags());
 }
 
