@@ -4,7 +4,7 @@
 
 #include "calc/error.h"
 
-#include "filetest_support.h"
+#include "support/files.h"
 
 #include <cmath>
 #include <cstring>
@@ -12,7 +12,7 @@
 
 using namespace trovanta;
 using namespace trovanta::files;
-using namespace filetest;
+using namespace trovanta::test;
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include "files/mainsettings.h"
 #include "files/profile.h"
 
-#include "filetest_support.h"
+#include "support/files.h"
 
 #include <set>
 
 using namespace trovanta::files;
-using namespace filetest;
+using namespace trovanta::test;
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST(MainSettings, FirstSaveWritesTheTableInOrderAndLaterSavesKeepHandEdits)
         "CB_Gang6=1\r\n"
         "[Marke]\r\nSchaltpunkt=7000\r\nRoterBereich=11000\r\n"
         "[Bezeichnung]\r\nName=-Kein Kommentar gefunden-\r\n";
-    EXPECT_EQ(str(readBytes(p)), str(expected));
+    EXPECT_EQ(readBytes(p).toStdString(), expected.toStdString());
 
     // Hand edits: a note, a foreign key, a foreign section; then a save.
     QByteArray edited = expected;
@@ -73,7 +73,7 @@ TEST(MainSettings, FirstSaveWritesTheTableInOrderAndLaterSavesKeepHandEdits)
     edited += "[Meine Sachen]\r\nReifen=neu\r\n";
     writeBytes(p, edited);
     saveDefaults(f);
-    EXPECT_EQ(str(readBytes(p)), str(edited));
+    EXPECT_EQ(readBytes(p).toStdString(), edited.toStdString());
 }
 
 TEST(MainSettings, LoadGivesTableDefaultsForMissingKeysOnly)

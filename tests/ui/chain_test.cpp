@@ -2,6 +2,7 @@
 
 #include "files/programdir.h"
 #include "print/recordingcanvas.h"
+#include "support/files.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
 
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -33,26 +33,7 @@ QString utf8(const char *s) { return QString::fromUtf8(s); }
 class ChainWindow : public RegisteredMainWindowTest {
 protected:
     QString iniPath() const { return programDir.file("catenolix.ini"); }
-
-    // The file's lines, blank ones left out (Windows-1252 reads as Latin-1
-    // for the letters used here).
-    QStringList iniLines() const
-    {
-        QFile f(iniPath());
-        if (!f.open(QIODevice::ReadOnly))
-            return {"<no file>"};
-        QStringList out;
-        for (const QString &l : QString::fromLatin1(f.readAll()).split(QRegularExpression("\r\n|\n")))
-            if (!l.isEmpty())
-                out << l;
-        return out;
-    }
-    void writeIni(const QByteArray &bytes) const
-    {
-        QFile f(iniPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QStringList iniLines() const { return profileLines(iniPath()); }
 
     // Worked example: 110 links of 1,56 cm, sag 2, 15/45 to 14/50.
     static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50",
@@ -242,7 +223,7 @@ TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
 
 TEST_F(ChainWindow, NotesAddedByHandSurviveAndMissingNewLinksFollowThePresent)
 {
-    writeIni("; meine Kette\r\n[Antrieb alt]\r\naktuelle Kettenlaenge=114\r\n"
+    writeBytes(iniPath(), "; meine Kette\r\n[Antrieb alt]\r\naktuelle Kettenlaenge=114\r\n"
              "[Notizen]\r\nKette=DID 525 ZVM-X\r\n");
     TForm6 f;
     EXPECT_EQ(f.E_Glieder_alt->text(), "114");

@@ -4,8 +4,8 @@
 #include "window_driver.h"
 
 #include "files/fileerror.h"
-#include "files/filetest_support.h"
 #include "files/geardata.h"
+#include "support/files.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,24 +19,10 @@
 
 using namespace trovanta;
 using namespace trovanta::test;
-using filetest::readBytes;
-using filetest::writeBytes;
 
 namespace {
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
-
-// The section headers and entries of a profile file, in order.
-QStringList profileLines(const QString &path)
-{
-    QStringList out;
-    for (const QByteArray &line : readBytes(path).split('\n')) {
-        const QByteArray t = line.trimmed();
-        if (!t.isEmpty())
-            out << QString::fromLatin1(t);
-    }
-    return out;
-}
 
 } // namespace
 
@@ -219,14 +205,14 @@ TEST_F(MainFiles, SettingsThatCannotBeWrittenAreReported)
          }, false},
         {"write-protected file", [&] {
              writeBytes(ini(), "[Program]\r\nInifile=Trovanta\r\n");
-             filetest::setMode(ini(), 0444);
+             setMode(ini(), 0444);
          }, true},
-        {"write-protected program directory", [&] { filetest::setMode(programDir.path(), 0555); }, true},
+        {"write-protected program directory", [&] { setMode(programDir.path(), 0555); }, true},
     };
     const QString expected = QString::fromStdString(files::cannotWriteTo(ini()).what()) + '.';
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.needsPermissions && !filetest::permissionsEnforced())
+        if (c.needsPermissions && !permissionsEnforced())
             continue; // root writes anyway
         restart();
         c.block();
@@ -242,7 +228,7 @@ TEST_F(MainFiles, SettingsThatCannotBeWrittenAreReported)
         w.reset();
         EXPECT_EQ(platform.errors, QStringList{expected});
 
-        filetest::setMode(programDir.path(), 0755);
+        setMode(programDir.path(), 0755);
         QFile::setPermissions(ini(), QFile::ReadOwner | QFile::WriteOwner);
         QDir().rmdir(ini());
     }
@@ -409,7 +395,7 @@ TEST_F(MainFiles, ShortFilesGetTheFallbackMarks)
 TEST_F(MainFiles, FileErrorsAreShownAndNoRunFollows)
 {
     writeBytes(gearFile("geschuetzt.tva"), QByteArray(192, '\0'));
-    filetest::setMode(gearFile("geschuetzt.tva"), 0444);
+    setMode(gearFile("geschuetzt.tva"), 0444);
     struct Case {
         const char *name;
         QAction *command;
@@ -427,7 +413,7 @@ TEST_F(MainFiles, FileErrorsAreShownAndNoRunFollows)
     const QStringList before = gearFields(*w);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.needsPermissions && !filetest::permissionsEnforced())
+        if (c.needsPermissions && !permissionsEnforced())
             continue;
         platform.clear();
         platform.fileAnswers = {c.path};

@@ -5,6 +5,7 @@
 #include "window_driver.h"
 
 #include "print/gearsheet.h"
+#include "support/files.h"
 #include "support/pdf_words.h"
 
 #include <QAction>
@@ -77,12 +78,6 @@ template <class Test> double share(const QImage &im, const QRect &area, Test tes
 bool reddish(const QColor &c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; }
 bool dark(const QColor &c) { return qGray(c.rgb()) < 100; }
 bool greenish(const QColor &c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; }
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -183,18 +178,14 @@ TEST_F(MainOutput, DiagramBitmapOfTheWindowRegion)
 {
     const QString title = w->Edit15->text();
     const QString bmp = out(title + ".bmp");
-    { // an older export of the same name is replaced
-        QFile old(bmp);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("alt");
-    }
+    writeBytes(bmp, "alt"); // an older export of the same name is replaced
     runs = 0;
     w->DiagrammalsBitmapspeichern1->trigger();
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
     EXPECT_EQ(platform.messages, QStringList{title + ".bmp wurde gespeichert."});
 
-    const QByteArray bytes = bytesOf(bmp);
+    const QByteArray bytes = readBytes(bmp);
     const BmpHeader h = bmpHeader(bytes);
     EXPECT_EQ(h.type, "BM");
     EXPECT_EQ(h.width, 571);

@@ -7,6 +7,7 @@
 #include "files/programdir.h"
 #include "files/racelogfile.h"
 #include "print/recordingcanvas.h"
+#include "support/files.h"
 #include "ui/tform7.h"
 #include "ui/tform9.h"
 
@@ -37,19 +38,6 @@ using namespace trovanta::test;
 namespace {
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 class RaceLog : public RegisteredMainWindowTest {
 protected:
@@ -144,7 +132,7 @@ TEST_F(RaceLog, ClosingWritesTheWholeLayoutWithTheCaptionsAsKeys)
     fill(*log);
     mouseClick(log->B_Close);
     EXPECT_FALSE(log->isVisible());
-    EXPECT_EQ(bytesOf(path("pistorel.ini")), FilledFile);
+    EXPECT_EQ(readBytes(path("pistorel.ini")), FilledFile);
     EXPECT_TRUE(platform.messages.isEmpty());
 
     // Closing without a change writes the same file again; a caption read
@@ -155,7 +143,7 @@ TEST_F(RaceLog, ClosingWritesTheWholeLayoutWithTheCaptionsAsKeys)
     log->close();
     QByteArray expected = FilledFile;
     expected.replace("Primaire =v37\r\n", "Primaire =v37\r\nCrown=v36\r\n");
-    EXPECT_EQ(bytesOf(path("pistorel.ini")), expected);
+    EXPECT_EQ(readBytes(path("pistorel.ini")), expected);
 }
 
 TEST_F(RaceLog, StartReadsTheFileBackAndNotesStayAsTheyWere)
@@ -167,7 +155,7 @@ TEST_F(RaceLog, StartReadsTheFileBackAndNotesStayAsTheyWere)
         log->Memo1->setPlainText(QString(utf8(LongNote)).repeated(12) + "\n\nZweiter Absatz\n");
         log->close();
     }
-    const QByteArray written = bytesOf(path("pistorel.ini"));
+    const QByteArray written = readBytes(path("pistorel.ini"));
     ASSERT_GT(written.size(), 2047 + 1000) << "notes beyond the profile layer's 2047 characters";
 
     TForm7 back;
@@ -186,7 +174,7 @@ TEST_F(RaceLog, StartReadsTheFileBackAndNotesStayAsTheyWere)
         TForm7 again;
         again.show();
         again.close();
-        const QByteArray now = bytesOf(path("pistorel.ini"));
+        const QByteArray now = readBytes(path("pistorel.ini"));
         EXPECT_EQ(now.mid(now.lastIndexOf("\r\n=") + 2), notesEntry) << "round " << round;
     }
 }
@@ -205,7 +193,7 @@ TEST_F(RaceLog, AnExistingFileIsUpdatedInPlace)
     log->Edit34->setText("2:19");
     log->close();
 
-    const QByteArray after = bytesOf(path("pistorel.ini"));
+    const QByteArray after = readBytes(path("pistorel.ini"));
     EXPECT_TRUE(after.startsWith("; Saison 2026\r\n[Strecke]\r\nName=Spa\r\nTemps au tour=2:19\r\nWind=stark\r\n"
                                  "Nom: =\r\n"))
         << after.toStdString();
@@ -269,7 +257,7 @@ TEST_F(RaceLog, ExportNamesTheFileAfterTheTrack)
         EXPECT_EQ(platform.messages, c.message ? QStringList({utf8(c.message)}) : QStringList());
         EXPECT_EQ(log->Label_Gespeichert->isVisible(), c.message == nullptr);
         if (!c.file.isEmpty()) {
-            EXPECT_TRUE(bytesOf(path(c.file)).startsWith("[Programm]\r\n=Pistorel\r\n"));
+            EXPECT_TRUE(readBytes(path(c.file)).startsWith("[Programm]\r\n=Pistorel\r\n"));
         }
     }
     EXPECT_FALSE(QFile::exists(programDir.path() + "/../Spa.txt"));
@@ -286,12 +274,12 @@ TEST_F(RaceLog, ExportingAgainUpdatesTheSameFile)
     log->B_SpeichernClick();
     QByteArray expected = FilledFile;
     expected.replace("Nom: =v1", "Nom: =Spa");
-    EXPECT_EQ(bytesOf(path("Spa.txt")), expected);
+    EXPECT_EQ(readBytes(path("Spa.txt")), expected);
 
     log->Edit2->clear();
     log->B_SpeichernClick();
     expected.replace("(\xB0" "C)=v2\r\n", "(\xB0" "C)=\r\n");
-    EXPECT_EQ(bytesOf(path("Spa.txt")), expected);
+    EXPECT_EQ(readBytes(path("Spa.txt")), expected);
     EXPECT_TRUE(log->Label_Gespeichert->isVisible());
 
     // A caption that cannot be a key fails the export as a whole: the file
@@ -300,7 +288,7 @@ TEST_F(RaceLog, ExportingAgainUpdatesTheSameFile)
     log->Edit4->setText("neu");
     log->B_SpeichernClick();
     EXPECT_EQ(platform.messages, QStringList({"Fehler beim Speichern."}));
-    EXPECT_EQ(bytesOf(path("Spa.txt")), expected);
+    EXPECT_EQ(readBytes(path("Spa.txt")), expected);
     EXPECT_FALSE(log->Label_Gespeichert->isVisible());
 }
 
@@ -428,7 +416,7 @@ TEST_F(RaceLog, PrintButtonGoesThroughThePrintDialog)
 
     platform.printToPdf = path("pistorel.pdf");
     mouseClick(log->B_Drucken);
-    EXPECT_TRUE(bytesOf(platform.printToPdf).startsWith("%PDF"));
+    EXPECT_TRUE(readBytes(platform.printToPdf).startsWith("%PDF"));
     EXPECT_TRUE(platform.messages.isEmpty());
 
     platform.printToPdf = path("Fehlt/pistorel.pdf");
