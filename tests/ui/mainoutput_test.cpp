@@ -26,9 +26,6 @@ namespace {
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
-// Device units of a 300 dpi page in points.
-double pt(int units) { return units * 72.0 / 300.0; }
-
 // The text that starts at (x, y) on the page, as many words as `expected`
 // has; positions relative to a word whose place on the sheet is known.
 QString textAt(const std::vector<PdfWord> &words, const PdfWord &anchor, QPoint anchorAt, int x, int y,
@@ -85,8 +82,7 @@ class MainOutput : public MainWindowTest {
 protected:
     MainOutput()
     {
-        const QString keep = qEnvironmentVariable("TROVANTA_KEEP_PRINTS");
-        folder = !keep.isEmpty() && QDir().mkpath(keep) ? QDir(keep).absolutePath() : work.path();
+        folder = printsFolder(work.path());
         QDir::setCurrent(folder);
     }
     ~MainOutput() override
@@ -120,7 +116,7 @@ TEST_F(MainOutput, GearSheetPrintsTheWindowAsItStands)
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(w->Panel3->text(), "11,516") << "the run after printing takes the new ratio";
 
-    const std::vector<PdfWord> words = pdfWords(pdf);
+    const std::vector<PdfWord> words = pdfPage(pdf).words;
     const auto anchor = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == "Hinterrad:"; });
     ASSERT_NE(anchor, words.end());
     const struct {
