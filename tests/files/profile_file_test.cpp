@@ -3,7 +3,7 @@
 #include "files/profile.h"
 
 #include "calc/error.h"
-
+#include "support/error_of.h"
 #include "support/files.h"
 
 #include <QFileInfo>
@@ -21,22 +21,12 @@ protected:
     QTemporaryDir dir;
     QString path(const char *name = "Trovanta.ini") const { return dir.filePath(name); }
 
-    static std::string refusal(const QString &p)
-    {
-        return "nach " + p.toStdString() + " kann nicht geschrieben werden";
-    }
-
     // The write throws the refusal with the full path and leaves the file as it was.
     void expectRefused(const QString &p)
     {
         const QByteArray before = readBytes(p);
-        ProfileFile f(p);
-        try {
-            f.writeString("Hinterrad", "Felge", "18");
-            ADD_FAILURE() << "write to " << p.toStdString() << " was not refused";
-        } catch (const Error &e) {
-            EXPECT_EQ(std::string(e.what()), refusal(p));
-        }
+        EXPECT_EQ(errorOf([&] { ProfileFile(p).writeString("Hinterrad", "Felge", "18"); }),
+                  "nach " + p.toStdString() + " kann nicht geschrieben werden");
         EXPECT_EQ(readBytes(p), before);
     }
 };

@@ -1,7 +1,7 @@
 #include "print/gearsheet.h"
 #include "print/sheets.h"
 
-#include "calc/error.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -217,12 +217,7 @@ TEST(GearSheet, MarksFollowTheirSwitchesAndAreConvertedOnlyWhenOn)
         RecordingCanvas canvas;
         const std::string label = std::string(c.mark) + " / " + c.zone;
         if (c.error) {
-            try {
-                printGearSheet(canvas, d, PrintMoment, German);
-                ADD_FAILURE() << label << ": no error";
-            } catch (const Error &e) {
-                EXPECT_EQ(std::string(e.what()), c.error) << label;
-            }
+            EXPECT_EQ(errorOf([&] { printGearSheet(canvas, d, PrintMoment, German); }), c.error) << label;
             // Drawing stopped there: no text, and the job was never ended.
             EXPECT_TRUE(textsOf(canvas).empty()) << label;
             EXPECT_TRUE(callsOfKind(canvas, CanvasCall::EndJob).empty()) << label;
