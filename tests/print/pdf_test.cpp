@@ -27,7 +27,7 @@ namespace {
 
 // Prints one sheet the way a window does, the print dialog choosing a PDF
 // file (at 300 dpi).
-PdfPage printed(const QString &path, const std::function<void(Canvas &)> &printout, QPointF *origin)
+PdfPage printedToPdf(const QString &path, const std::function<void(Canvas &)> &printout, QPointF *origin)
 {
     FakePlatform platform;
     platform.printToPdf = path;
@@ -79,7 +79,7 @@ TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
     GearSheetData d = defaultGearSheet();
     d.fileName = "tl1000.tva";
     QPointF origin;
-    const PdfPage page = printed(folder + "/gearsheet.pdf",
+    const PdfPage page = printedToPdf(folder + "/gearsheet.pdf",
                                  [&](Canvas &c) { printGearSheet(c, d, PrintMoment, German); }, &origin);
     EXPECT_NEAR(page.width, 595.3, 0.5);
     EXPECT_NEAR(page.height, 841.9, 0.5);
@@ -121,14 +121,14 @@ TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
 TEST_F(PdfPrint, ChainAndRaceLogSheetsPrintTheirLines)
 {
     QPointF origin;
-    const PdfPage chain = printed(folder + "/chainsheet.pdf", [](Canvas &c) {
+    const PdfPage chain = printedToPdf(folder + "/chainsheet.pdf", [](Canvas &c) {
         printChainSheet(c, calculatedChainSheet(), PrintMoment, German);
     }, &origin);
     expectWordAt(chain, origin, "Catenolix", 200, 400);
     expectWordAt(chain, origin, "Ergebnis:", 200, 1450);
     expectWordAt(chain, origin, "Achsabstand", 250, 1650);
 
-    const PdfPage raceLog = printed(folder + "/racelog.pdf", [](Canvas &c) {
+    const PdfPage raceLog = printedToPdf(folder + "/racelog.pdf", [](Canvas &c) {
         printRaceLogSheet(c, filledRaceLog(), PrintMoment, German);
     }, &origin);
     expectWordAt(raceLog, origin, "Pistorel", 200, 400);

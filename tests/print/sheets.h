@@ -22,6 +22,11 @@ print::GearSheetData defaultGearSheet();
 print::ChainSheetData calculatedChainSheet();
 print::RaceLogSheetData filledRaceLog();
 
+// A printout at the sample moment, on a recording canvas.
+print::RecordingCanvas printed(const print::GearSheetData &d);
+print::RecordingCanvas printed(const print::ChainSheetData &d);
+print::RecordingCanvas printed(const print::RaceLogSheetData &d);
+
 struct PlacedText {
     int x, y;
     QString text;
@@ -31,8 +36,12 @@ struct PlacedText {
 std::vector<PlacedText> textsOf(const print::RecordingCanvas &canvas);
 std::vector<print::CanvasCall> callsOfKind(const print::RecordingCanvas &canvas, print::CanvasCall::Kind kind);
 
-// The letterhead texts of the sample moment, with its subtitle.
-std::vector<PlacedText> letterheadTexts(const QString &subtitle);
+// The texts of a whole job: one that was begun first and ended last.
+std::vector<PlacedText> jobTexts(const print::RecordingCanvas &canvas);
+
+// The letterhead texts of the sample moment, with its subtitle, followed
+// by the body of the sheet.
+std::vector<PlacedText> letterheadTexts(const QString &subtitle, const std::vector<PlacedText> &body = {});
 
 // Readable test failures.
 void PrintTo(const PlacedText &t, std::ostream *os);
