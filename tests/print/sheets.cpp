@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace trovanta::test {
 
 using namespace print;
@@ -116,15 +114,6 @@ RecordingCanvas printed(const RaceLogSheetData &d)
     return canvas;
 }
 
-std::vector<PlacedText> textsOf(const RecordingCanvas &canvas)
-{
-    std::vector<PlacedText> out;
-    for (const CanvasCall &c : canvas.calls())
-        if (c.kind == CanvasCall::Text)
-            out.push_back({c.x1, c.y1, c.text});
-    return out;
-}
-
 std::vector<CanvasCall> callsOfKind(const RecordingCanvas &canvas, CanvasCall::Kind kind)
 {
     std::vector<CanvasCall> out;
@@ -152,11 +141,6 @@ std::vector<PlacedText> letterheadTexts(const QString &subtitle, const std::vect
                                      {200, 3100, "Kontakt: " + QString::fromUtf8(product::MailAddress)}};
     texts.insert(texts.end(), body.begin(), body.end());
     return texts;
-}
-
-void PrintTo(const PlacedText &t, std::ostream *os)
-{
-    *os << "(" << t.x << ", " << t.y << ") \"" << t.text.toStdString() << "\"";
 }
 
 } // namespace trovanta::test

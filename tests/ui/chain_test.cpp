@@ -3,6 +3,7 @@
 #include "files/programdir.h"
 #include "print/recordingcanvas.h"
 #include "support/files.h"
+#include "support/placed_text.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
 
@@ -17,7 +18,6 @@
 
 #include <memory>
 #include <ostream>
-#include <tuple>
 #include <vector>
 
 using namespace trovanta;
@@ -308,13 +308,10 @@ TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
 
     print::RecordingCanvas canvas;
     f.Drucken(canvas);
-    std::vector<std::tuple<int, int, QString>> texts;
-    for (const print::CanvasCall &c : canvas.calls())
-        if (c.kind == print::CanvasCall::Text)
-            texts.emplace_back(c.x1, c.y1, c.text);
+    const std::vector<PlacedText> texts = textsOf(canvas);
     ASSERT_GT(texts.size(), 7u);
-    EXPECT_EQ(texts[3], std::make_tuple(200, 400, "Catenolix " + w->Edit15->text())) << "the letterhead's subtitle";
-    const std::vector<std::tuple<int, int, QString>> sheet = {
+    EXPECT_EQ(texts[3], (PlacedText{200, 400, "Catenolix " + w->Edit15->text()})) << "the letterhead's subtitle";
+    const std::vector<PlacedText> sheet = {
         {200, 500, "Transmission actuelle"},
         {250, 550, "Soll-Durchhang der Kette (cm): 2"},
         {250, 600, "Longueur de chaine actuelle: 110"},

@@ -8,6 +8,7 @@
 #include "files/racelogfile.h"
 #include "print/recordingcanvas.h"
 #include "support/files.h"
+#include "support/placed_text.h"
 #include "ui/tform7.h"
 #include "ui/tform9.h"
 
@@ -29,7 +30,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 using namespace trovanta;
@@ -363,10 +363,9 @@ TEST_F(RaceLog, PrintoutReadsFieldsCaptionsAndTheShownNoteLines)
     print::RecordingCanvas canvas;
     print::printRaceLogSheet(canvas, log->sheetData(), platform.now(), platform.locale());
     std::map<std::pair<int, int>, QString> at;
-    for (const print::CanvasCall &c : canvas.calls())
-        if (c.kind == print::CanvasCall::Text)
-            at[{c.x1, c.y1}] = c.text;
-    const std::vector<std::tuple<int, int, QString>> expected = {
+    for (const PlacedText &t : textsOf(canvas))
+        at[{t.x, t.y}] = t.text;
+    const std::vector<PlacedText> expected = {
         {200, 400, "Pistorel v5"},
         {200, 500, "Pneumatiques"},
         {250, 550, utf8("Dimension Avant: v6; Arrière: v11")},
@@ -385,8 +384,8 @@ TEST_F(RaceLog, PrintoutReadsFieldsCaptionsAndTheShownNoteLines)
         {250, 2150, "Temps au tourv34"},
         {250, 2250, "Fichiertl1000.tva"},
     };
-    for (const auto &[x, y, text] : expected)
-        EXPECT_EQ(at[std::make_pair(x, y)], text) << x << ", " << y;
+    for (const PlacedText &t : expected)
+        EXPECT_EQ(at[std::make_pair(t.x, t.y)], t.text) << t.x << ", " << t.y;
 
     // The notes as the field shows them: the long note wrapped into several
     // printed lines, one every 50 units, then the short line.
