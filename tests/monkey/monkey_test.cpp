@@ -48,8 +48,6 @@ namespace {
 constexpr quint32 DefaultSeed = 20261208;
 constexpr int DefaultActions = 20000;
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 quint32 envNumber(const char *name, quint32 fallback)
 {
     bool ok = false;

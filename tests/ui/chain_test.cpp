@@ -28,8 +28,6 @@ static void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 class ChainWindow : public RegisteredMainWindowTest {
 protected:
     QString iniPath() const { return programDir.file("catenolix.ini"); }

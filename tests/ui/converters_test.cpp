@@ -55,8 +55,6 @@ struct Converter {
     QStringList panels() const { return {panelA->text(), panelB->text()}; }
 };
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 class Converters : public RegisteredMainWindowTest {};
 
 } // namespace

@@ -26,8 +26,6 @@ using namespace trovanta::test;
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 QStringList visiblePages(const TForm5 &f)
 {
     QStringList out;

@@ -20,12 +20,6 @@
 using namespace trovanta;
 using namespace trovanta::test;
 
-namespace {
-
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
-} // namespace
-
 class MainFiles : public MainWindowTest {
 protected:
     MainFiles() : MainFiles(QLocale(QLocale::German, QLocale::Germany)) {}

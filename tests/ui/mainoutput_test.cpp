@@ -24,8 +24,6 @@ using namespace trovanta::test;
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 // The text that starts at (x, y) on the page, as many words as `expected`
 // has; positions relative to a word whose place on the sheet is known.
 QString textAt(const std::vector<PdfWord> &words, const PdfWord &anchor, QPoint anchorAt, int x, int y,

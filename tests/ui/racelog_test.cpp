@@ -37,8 +37,6 @@ using namespace trovanta::test;
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 class RaceLog : public RegisteredMainWindowTest {
 protected:
     QString path(const QString &name) const { return programDir.file(name); }

@@ -22,8 +22,6 @@ using namespace trovanta::test;
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 // The ways a directory refuses; the first two refuse root too.
 enum class Refusal { BelowARegularFile, DirectoriesInPlaceOfTheFiles, WriteProtected };
 
