@@ -29,8 +29,6 @@ void saveDefaults(ProfileFile &f)
 
 TEST(MainSettings, TableShape)
 {
-    EXPECT_EQ(MainSettings.front().kind, SettingKind::Marker);
-    EXPECT_STREQ(MainSettings.front().defaultText, "Trovanta");
     std::set<std::string> fields, sectionsSeen;
     std::string current;
     for (const MainSetting &e : MainSettings) {
@@ -43,10 +41,6 @@ TEST(MainSettings, TableShape)
             current = e.section;
         }
     }
-    EXPECT_EQ(fields.size(), 23u);
-    EXPECT_STREQ(MainSettingsFileName, "Trovanta.ini");
-    EXPECT_STREQ(ChainSettingsFileName, "catenolix.ini");
-    EXPECT_STREQ(RaceLogSettingsFileName, "pistorel.ini");
 }
 
 TEST(MainSettings, FirstSaveWritesTheTableInOrderAndLaterSavesKeepHandEdits)

@@ -65,7 +65,6 @@ TEST_F(Converters, ShowingConvertsTheRowsAsTheyStand)
         SCOPED_TRACE(d.form);
         Converter c(d);
         ASSERT_TRUE(c.editA && c.editB && c.panelA && c.panelB);
-        EXPECT_EQ(c.w->objectName(), d.form);
         EXPECT_EQ(c.editA->text(), d.valueA);
         EXPECT_EQ(c.editB->text(), d.valueB);
         const QString captions[4][2] = {{d.editA, d.arrowA}, {d.panelA, d.unitA},

@@ -136,8 +136,6 @@ TEST_F(HelpWindows, LinksOpenTheHomePageAndAMail)
     const QUrl home(utf8(product::HomePage));
     const QUrl mail(utf8("mailto:") + utf8(product::MailAddress) + utf8("?subject=Trovanta"));
     EXPECT_EQ(platform.urls, QList<QUrl>({home, mail, home}));
-    EXPECT_EQ(mail.scheme(), "mailto");
-    EXPECT_EQ(mail.query(), "subject=Trovanta");
 
     EXPECT_EQ(faq.Label47->text(), home.toString());
     EXPECT_EQ(info.Label8->toolTip(), "Email senden");

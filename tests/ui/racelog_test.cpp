@@ -434,7 +434,6 @@ TEST_F(RaceLog, OpensModallyFromTheMenuWithItsInfoWindowBeside)
         EXPECT_TRUE(info.isVisible());
         EXPECT_FALSE(info.isModal());
         EXPECT_EQ(info.pos(), QPoint(238, 17));
-        EXPECT_EQ(info.windowTitle(), "Pistorel Info");
         // Belonging to the race log, it is not blocked by the modal log.
         ASSERT_NE(info.windowHandle(), nullptr);
         EXPECT_EQ(info.windowHandle()->transientParent(), log.windowHandle());
@@ -454,8 +453,6 @@ TEST_F(RaceLog, OpensModallyFromTheMenuWithItsInfoWindowBeside)
 TEST_F(RaceLog, LayoutKeepsEveryControlInItsGroup)
 {
     auto log = openLog();
-    EXPECT_EQ(log->size(), QSize(799, 550));
-    EXPECT_EQ(log->windowTitle(), "Pistorel");
     const std::vector<std::pair<QGroupBox *, QRect>> groups = {
         {log->GB_Moto, {4, 40, 781, 257}},          {log->GB_Pneumatiques, {8, 48, 369, 89}},
         {log->GB_Demultiplication, {8, 144, 129, 97}}, {log->GB_Suspensions, {144, 144, 401, 97}},
