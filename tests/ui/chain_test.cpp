@@ -34,10 +34,9 @@ protected:
     QStringList iniLines() const { return profileLines(iniPath()); }
 
     // Worked example: 110 links of 1,56 cm, sag 2, 15/45 to 14/50.
-    static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50",
-                             const char *links = "110")
+    static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50")
     {
-        f.E_Glieder_alt->setText(links);
+        f.E_Glieder_alt->setText("110");
         f.E_Ritzel_alt->setText("15");
         f.E_Kettenrad_alt->setText("45");
         f.E_Ritzel_neu->setText(front);
@@ -62,44 +61,28 @@ const QStringList FirstExampleLines = {
 
 TEST_F(ChainWindow, CalculerFillsPanelsAndResultText)
 {
+    // The worked example, then the same sprockets: the shorter result
+    // replaces the longer one. Other figures are the calculation's test.
     struct Case {
-        const char *front, *rear, *links;
+        const char *front, *rear;
         QStringList panels;
-        QStringList lines; // first line, last line
-        int lineCount;
-        QString fourth = {}; // the second block's first line, when checked
+        QStringList lines;
     };
     const std::vector<Case> cases = {
-        {"14", "50", "110", {"171,60", "61,91", "171,60", "174,72", "60,13"},
-         {FirstExampleLines.first(), FirstExampleLines.last()}, 5},
-        {"17", "42", "110", {"171,60", "61,91", "171,60", "168,48", "62,44"},
-         {utf8("Es ist entweder eine Verkürzung der Kette um 2 Glied(er) nötig, oder eine "),
-          utf8("Kettenrades um 10 mm nach vorne nötig.")}, 5},
-        // Same sprockets: no change words, no second block.
-        {"15", "45", "110", {"171,60", "61,91", "171,60", "171,60", "61,91"},
+        {"14", "50", {"171,60", "61,91", "171,60", "174,72", "60,13"}, FirstExampleLines},
+        {"15", "45", {"171,60", "61,91", "171,60", "171,60", "61,91"},
          {utf8("Es ist entweder eine  der Kette um 0 Glied(er) nötig, oder eine "),
-          utf8("Verschiebung des Kettenrades um 0 mm nach . ")}, 2},
-        // An odd link count: one link off, singular ending.
-        {"15", "45", "111", {"173,16", "62,70", "173,16", "171,60", "62,70"},
-         {utf8("Es ist entweder eine  der Kette um 0 Glied(er) nötig, oder eine "),
-          utf8("Kettenrades um 8 mm nach vorne nötig.")}, 5,
-         utf8("Bei einer  der Kette um 0 Glied ist eine Verschiebung des ")},
+          utf8("Verschiebung des Kettenrades um 0 mm nach . ")}},
     };
     TForm6 f;
     f.show();
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.front + std::string("/") + c.rear + " on " + c.links);
-        enterExample(f, c.front, c.rear, c.links);
-        ASSERT_EQ(f.E_Glieder_neu->text(), c.links) << "the new chain follows the present one";
+        SCOPED_TRACE(c.front + std::string("/") + c.rear);
+        enterExample(f, c.front, c.rear);
+        ASSERT_EQ(f.E_Glieder_neu->text(), "110") << "the new chain follows the present one";
         mouseClick(f.B_Berechnen);
         EXPECT_EQ(panels(f), c.panels);
-        const QStringList lines = f.resultLines();
-        ASSERT_EQ(lines.size(), c.lineCount);
-        EXPECT_EQ(lines.first(), c.lines[0]);
-        EXPECT_EQ(lines.last(), c.lines[1]);
-        if (!c.fourth.isEmpty()) {
-            EXPECT_EQ(lines[3], c.fourth);
-        }
+        EXPECT_EQ(f.resultLines(), c.lines);
     }
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
@@ -116,8 +99,6 @@ TEST_F(ChainWindow, FailuresAndTheSilentZeroStop)
     };
     const std::vector<Case> cases = {
         {"zero sag", &TForm6::E_Solldurchhang, "0", {}, {},
-         {"171,60", "61,91", "171,60", "174,72", "60,13"}, -1},
-        {"zero tooth count", &TForm6::E_Kettenrad_alt, "0", {}, {},
          {"171,60", "61,91", "171,60", "174,72", "60,13"}, -1},
         // The new axle distance fails, and so does step 11 on the same sprockets.
         {"equal new tooth counts", &TForm6::E_Kettenrad_neu, "14", {"Division durch 0."},

@@ -228,21 +228,6 @@ TEST_F(MainFiles, SettingsThatCannotBeWrittenAreReported)
     }
 }
 
-class DotLocaleFiles : public MainFiles {
-protected:
-    DotLocaleFiles() : MainFiles(QLocale(QLocale::English, QLocale::UnitedStates)) {}
-};
-
-TEST_F(DotLocaleFiles, FirstStartWritesTheDecimalDefaultsWithTheLocalesSeparator)
-{
-    startOn(std::nullopt);
-    EXPECT_EQ(w->Edit6->text(), "1.84");
-    EXPECT_EQ(w->Edit9->text(), "1.50");
-    mouseClick(w->Button_Berechnen);
-    EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
-    EXPECT_EQ(w->Panel9->text(), "101");
-}
-
 // --- Gear data file -------------------------------------------------------
 
 namespace {
