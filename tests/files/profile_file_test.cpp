@@ -113,15 +113,6 @@ TEST_F(ProfileFileTest, NewFileGetsTheUsualPermissions)
     EXPECT_EQ(modeOf(path()), mode_t(0644));
 }
 
-TEST_F(ProfileFileTest, WritesThroughASymbolicLink)
-{
-    writeBytes(path("real.ini"), "[A]\nk=1\n");
-    ASSERT_TRUE(QFile::link(path("real.ini"), path()));
-    ProfileFile(path()).writeString("A", "k", "2");
-    EXPECT_TRUE(QFileInfo(path()).isSymLink());
-    EXPECT_EQ(readBytes(path("real.ini")), QByteArray("[A]\nk=2\n"));
-}
-
 TEST_F(ProfileFileTest, PathBelowARegularFileIsRefused)
 {
     // Holds for every user, root included.

@@ -503,12 +503,6 @@ TEST_F(MainWindow, StandardKeysReachTheFileCommands)
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(MainWindow, QuitterClosesTheWindow)
-{
-    w->Beenden1->trigger();
-    EXPECT_FALSE(w->isVisible());
-}
-
 class DotLocale : public MainWindowTest {
 protected:
     DotLocale() : MainWindowTest(QLocale(QLocale::English, QLocale::UnitedStates)) {}
