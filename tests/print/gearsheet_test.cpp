@@ -192,7 +192,6 @@ TEST(GearSheet, MarksFollowTheirSwitchesAndAreConvertedOnlyWhenOn)
         int rects;         // rectangles drawn
         const char *error; // nullptr: prints
     } cases[] = {
-        {false, false, "6000", "12000", 0, nullptr},
         {false, false, "abc", "", 0, nullptr},
         {false, true, "abc", "12000", 1, nullptr},
         {true, false, "6000", "x", 1, nullptr},
