@@ -39,6 +39,19 @@ QStringList lines(const QTextEdit *e) { return e->toPlainText().split(QLatin1Cha
 
 class HelpWindows : public RegisteredMainWindowTest {};
 
+// The converters, the FAQ and the info window, with their close buttons.
+struct Window {
+    std::function<std::unique_ptr<QDialog>()> make;
+    const char *button, *caption;
+};
+const std::vector<Window> Windows = {
+    {[] { return std::make_unique<TForm3>(); }, "Button_Schliessen", "Fermer"},
+    {[] { return std::make_unique<TForm4>(); }, "Button_Schliessen", "Fermer"},
+    {[] { return std::make_unique<TForm10>(); }, "Button_Schliessen", "Fermer"},
+    {[] { return std::make_unique<TForm5>(); }, "Button1", "Hab's gelesen"},
+    {[] { return std::make_unique<TForm2>(); }, "Button1", "Fermer"},
+};
+
 } // namespace
 
 TEST_F(HelpWindows, TheTopicListChoosesOnePageAtATime)
@@ -167,18 +180,7 @@ TEST_F(HelpWindows, InfoFromTheMenuOffersItsCloseButton)
 // diagram; the close box only hides it.
 TEST_F(HelpWindows, CloseButtonsBlankTheDiagramTheCloseBoxDoesNot)
 {
-    struct Window {
-        std::function<std::unique_ptr<QDialog>()> make;
-        const char *button, *caption;
-    };
-    const std::vector<Window> windows = {
-        {[] { return std::make_unique<TForm3>(); }, "Button_Schliessen", "Fermer"},
-        {[] { return std::make_unique<TForm4>(); }, "Button_Schliessen", "Fermer"},
-        {[] { return std::make_unique<TForm10>(); }, "Button_Schliessen", "Fermer"},
-        {[] { return std::make_unique<TForm5>(); }, "Button1", "Hab's gelesen"},
-        {[] { return std::make_unique<TForm2>(); }, "Button1", "Fermer"},
-    };
-    for (const Window &win : windows) {
+    for (const Window &win : Windows) {
         std::unique_ptr<QDialog> d = win.make();
         SCOPED_TRACE(d->objectName().toStdString());
         auto *button = d->findChild<QPushButton *>(QString::fromLatin1(win.button));
@@ -205,12 +207,8 @@ TEST_F(HelpWindows, CloseButtonsBlankTheDiagramTheCloseBoxDoesNot)
 // another control.
 TEST_F(HelpWindows, TextsFitAndNothingOverlaps)
 {
-    const std::vector<std::function<std::unique_ptr<QDialog>()>> makers = {
-        [] { return std::make_unique<TForm3>(); }, [] { return std::make_unique<TForm4>(); },
-        [] { return std::make_unique<TForm10>(); }, [] { return std::make_unique<TForm5>(); },
-        [] { return std::make_unique<TForm2>(); }};
-    for (const auto &make : makers) {
-        std::unique_ptr<QDialog> d = make();
+    for (const Window &win : Windows) {
+        std::unique_ptr<QDialog> d = win.make();
         SCOPED_TRACE(d->objectName().toStdString());
         d->show();
         auto *logo = d->findChild<QLabel *>(QStringLiteral("Label48"));

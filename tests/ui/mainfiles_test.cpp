@@ -94,19 +94,16 @@ TEST_F(MainFiles, SettingsComeBackAfterQuitting)
     startWindow();
 
     EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
-    EXPECT_EQ(w->Edit1->text(), "18");
-    EXPECT_EQ(w->Edit6->text(), "1,9");
-    EXPECT_EQ(w->Edit11->text(), "1,11");
+    const std::vector<std::pair<QLineEdit *, QString>> fields = {
+        {w->Edit1, "18"},         {w->Edit6, "1,9"},       {w->Edit11, "1,11"},       {w->E_Umfang, "2011"},
+        {w->EditMarke, "8500"},   {w->EditRotBereich, "12000"}, {w->Edit15, utf8("Gixxer 1000 – Rennstrecke €")},
+        {w->E_Schlupf, "3"},      {w->Edit14, "4500"}};
+    for (const auto &[e, text] : fields)
+        EXPECT_EQ(e->text(), text) << e->objectName().toStdString();
     EXPECT_FALSE(w->CheckBox3->isChecked());
     EXPECT_TRUE(w->CheckBox4->isChecked());
     EXPECT_TRUE(w->CB_Umfangedit->isChecked());
     EXPECT_TRUE(w->E_Umfang->isEnabled());
-    EXPECT_EQ(w->E_Umfang->text(), "2011");
-    EXPECT_EQ(w->EditMarke->text(), "8500");
-    EXPECT_EQ(w->EditRotBereich->text(), "12000");
-    EXPECT_EQ(w->Edit15->text(), utf8("Gixxer 1000 – Rennstrecke €"));
-    EXPECT_EQ(w->E_Schlupf->text(), "3");
-    EXPECT_EQ(w->Edit14->text(), "4500");
     EXPECT_TRUE(w->CBMarke->isChecked());
 }
 
