@@ -1,27 +1,12 @@
-#include "calc/error.h"
 #include "calc/fparith.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
-using namespace trovanta;
 namespace fp = trovanta::fp;
-
-namespace {
-
-std::string failure(void (*f)())
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.what();
-    }
-    return "no error";
-}
-
-} // namespace
+using trovanta::test::errorOf;
 
 TEST(FloatArithmetic, RoundingGoesToNearestWithHalvesToEven)
 {
@@ -44,12 +29,12 @@ TEST(FloatArithmetic, TruncationGoesTowardZero)
 
 TEST(FloatArithmetic, FailuresAreErrorsNotNaN)
 {
-    EXPECT_EQ(failure([] { fp::div(1, 0); }), "Gleitkommadivision durch Null");
-    EXPECT_EQ(failure([] { fp::div(-4500, 0); }), "Gleitkommadivision durch Null");
-    EXPECT_EQ(failure([] { fp::div(0, 0); }), "Ungültige Gleitkommaoperation");
-    EXPECT_EQ(failure([] { fp::sqrt(-1); }), "Ungültige Gleitkommaoperation");
-    EXPECT_EQ(failure([] { fp::mul(std::numeric_limits<long double>::max(), 2); }), "Gleitkommaüberlauf");
-    EXPECT_EQ(failure([] { fp::roundToInt(2147483647.5L); }), "Ungültige Gleitkommaoperation");
-    EXPECT_EQ(failure([] { fp::roundToInt(-3e10L); }), "Ungültige Gleitkommaoperation");
-    EXPECT_EQ(failure([] { fp::trunc(1e30L); }), "Ungültige Gleitkommaoperation");
+    EXPECT_EQ(errorOf([] { fp::div(1, 0); }), "Gleitkommadivision durch Null");
+    EXPECT_EQ(errorOf([] { fp::div(-4500, 0); }), "Gleitkommadivision durch Null");
+    EXPECT_EQ(errorOf([] { fp::div(0, 0); }), "Ungültige Gleitkommaoperation");
+    EXPECT_EQ(errorOf([] { fp::sqrt(-1); }), "Ungültige Gleitkommaoperation");
+    EXPECT_EQ(errorOf([] { fp::mul(std::numeric_limits<long double>::max(), 2); }), "Gleitkommaüberlauf");
+    EXPECT_EQ(errorOf([] { fp::roundToInt(2147483647.5L); }), "Ungültige Gleitkommaoperation");
+    EXPECT_EQ(errorOf([] { fp::roundToInt(-3e10L); }), "Ungültige Gleitkommaoperation");
+    EXPECT_EQ(errorOf([] { fp::trunc(1e30L); }), "Ungültige Gleitkommaoperation");
 }

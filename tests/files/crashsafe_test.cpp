@@ -8,7 +8,7 @@
 
 #include "files/cp1252.h"
 #include "files/profile.h"
-#include "filetest_support.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -105,7 +105,7 @@ TEST(CrashSafeSettings, AWriterKilledAtAnyMomentLeavesEveryFileWhole)
     // and a file that only looks like one, are never taken away.
     const QStringList kept = {".trovanta-1-0.tmp", ".trovanta-x-0.tmp"};
     for (const QString &k : kept)
-        filetest::writeBytes(dir.filePath(k), "busy");
+        test::writeBytes(dir.filePath(k), "busy");
 
     for (int trial = 0; trial < Trials; ++trial) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", trial " + std::to_string(trial));
@@ -134,7 +134,7 @@ TEST(CrashSafeSettings, AWriterKilledAtAnyMomentLeavesEveryFileWhole)
                 continue;
             }
             seen[i] = true;
-            const QByteArray bytes = filetest::readBytes(path);
+            const QByteArray bytes = test::readBytes(path);
             const std::string wrong = judge(settings[i], bytes);
             ASSERT_EQ(wrong, "") << settings[i].name.toStdString();
             if (!settings[i].wholeFile && files::profiletext::findValue(bytes, settings[i].entries.front().section,
@@ -146,8 +146,8 @@ TEST(CrashSafeSettings, AWriterKilledAtAnyMomentLeavesEveryFileWhole)
     }
     const QStringList names = {"Trovanta.ini", "catenolix.ini", "pistorel.ini"};
     std::printf("[kill] %d trials, %d files caught between two versions, %d temporary files left by killed writers\n",
-                Trials, mixed, int(filetest::strayFiles(dir.path(), names + kept).size()));
+                Trials, mixed, int(test::strayFiles(dir.path(), names + kept).size()));
     // The next write clears up after the killed writers.
     files::ProfileFile(dir.filePath("Trovanta.ini")).writeString("Program", "Inifile", "Trovanta");
-    EXPECT_EQ(filetest::strayFiles(dir.path(), names).join(' ').toStdString(), kept.join(' ').toStdString());
+    EXPECT_EQ(test::strayFiles(dir.path(), names).join(' ').toStdString(), kept.join(' ').toStdString());
 }

@@ -3,14 +3,14 @@
 #include "files/fileerror.h"
 #include "files/fileio.h"
 
-#include "filetest_support.h"
+#include "support/files.h"
 
 #include <cerrno>
 #include <sys/stat.h>
 
 using namespace trovanta;
 using namespace trovanta::files;
-using namespace filetest;
+using namespace trovanta::test;
 
 TEST(FileError, MessagesByErrorNumber)
 {

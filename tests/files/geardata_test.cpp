@@ -2,9 +2,8 @@
 // and the file errors of opening and saving.
 #include "files/geardata.h"
 
-#include "calc/error.h"
-
-#include "filetest_support.h"
+#include "support/error_of.h"
+#include "support/files.h"
 
 #include <cmath>
 #include <cstring>
@@ -12,7 +11,7 @@
 
 using namespace trovanta;
 using namespace trovanta::files;
-using namespace filetest;
+using namespace trovanta::test;
 
 namespace {
 
@@ -207,12 +206,7 @@ TEST(GearRecord, FirstBadFieldInSaveOrderIsReported)
         // A later bad field must not be the one reported.
         if (c.field != &GearTexts::redZone)
             t.redZone = "spaeter";
-        try {
-            gearRecordFromTexts(t, ',');
-            ADD_FAILURE() << c.text << " accepted";
-        } catch (const Error &e) {
-            EXPECT_STREQ(e.what(), c.message);
-        }
+        EXPECT_EQ(errorOf([&] { gearRecordFromTexts(t, ','); }), c.message) << c.text;
     }
 }
 
@@ -245,22 +239,8 @@ TEST(GearFile, FileErrors)
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath("plain"), "x");
-    auto openError = [](const QString &p) -> std::string {
-        try {
-            readGearFile(p);
-        } catch (const Error &e) {
-            return e.what();
-        }
-        return "opened";
-    };
-    auto saveError = [](const QString &p) -> std::string {
-        try {
-            writeGearFile(p, defaultSet());
-        } catch (const Error &e) {
-            return e.what();
-        }
-        return "saved";
-    };
+    auto openError = [](const QString &p) { return errorOf([&] { readGearFile(p); }); };
+    auto saveError = [](const QString &p) { return errorOf([&] { writeGearFile(p, defaultSet()); }); };
     EXPECT_EQ(openError(dir.filePath("missing.tva")), "Datei nicht gefunden");
     EXPECT_EQ(openError(dir.path()), "Ungültiger Dateiname");
     EXPECT_EQ(saveError(dir.filePath("no/such.tva")), "Datei nicht gefunden");

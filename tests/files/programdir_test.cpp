@@ -29,7 +29,6 @@ TEST(ProgramDirectory, TestOverride)
     setProgramDirectoryForTesting("/srv/trovanta");
     EXPECT_EQ(programFile("pistorel.ini"), "/srv/trovanta/pistorel.ini");
     EXPECT_EQ(mainSettingsPath(), "/srv/trovanta/Trovanta.ini");
-    EXPECT_EQ(programFile("Hockenheim.txt"), "/srv/trovanta/Hockenheim.txt");
     setProgramDirectoryForTesting("/");
     EXPECT_EQ(programFile("Trovanta.ini"), "/Trovanta.ini");
     setProgramDirectoryForTesting(QString());

@@ -13,6 +13,7 @@
 #include "files/mainsettings.h"
 #include "files/profile.h"
 #include "files/racelogfile.h"
+#include "support/files.h"
 #include "ui/labels.h"
 #include "ui/startup.h"
 #include "ui/tform10.h"
@@ -46,8 +47,6 @@ namespace {
 
 constexpr quint32 DefaultSeed = 20261208;
 constexpr int DefaultActions = 20000;
-
-QString utf8(const char *s) { return QString::fromUtf8(s); }
 
 quint32 envNumber(const char *name, quint32 fallback)
 {
@@ -193,9 +192,8 @@ QByteArray stored(const QString &v) { return files::cp1252::encode(files::profil
 
 void expectFileHolds(const QString &path, const Entries &entries)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    const QByteArray bytes = f.readAll();
+    ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+    const QByteArray bytes = readBytes(path);
     for (const auto &[section, key, value] : entries) {
         const auto found = files::profiletext::findValue(bytes, section, key);
         ASSERT_TRUE(found) << path.toStdString() << ": [" << section.toStdString() << "] " << key.toStdString();
@@ -219,9 +217,9 @@ protected:
         QDir(programDir.path()).mkpath("files");
         files_ = programDir.file("files");
         QDir::setCurrent(files_);
-        writeFile(files_ + "/regular", "x");
-        writeFile(files_ + "/empty.tva", {});
-        writeFile(files_ + "/short.tva", QByteArray(100, '\x11'));
+        writeBytes(files_ + "/regular", "x");
+        writeBytes(files_ + "/empty.tva", {});
+        writeBytes(files_ + "/short.tva", QByteArray(100, '\x11'));
         startTrovanta();
     }
     ~Monkey() override
@@ -229,13 +227,6 @@ protected:
         if (forms().Form1)
             stopTrovanta();
         QDir::setCurrent(oldCwd_);
-    }
-
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
     }
 
     void trace(const QString &what)
@@ -256,7 +247,7 @@ protected:
             QByteArray b(rng_.below(300), '\0');
             for (char &c : b)
                 c = static_cast<char>(rng_.below(256));
-            writeFile(files_ + "/random.tva", b);
+            writeBytes(files_ + "/random.tva", b);
         }
         return n.isEmpty() ? (rng_.chance(20) ? files_ : QString()) : files_ + "/" + n;
     }

@@ -6,23 +6,9 @@
 using namespace trovanta::print;
 using namespace trovanta::test;
 
-namespace {
-
-std::vector<PlacedText> printed(const ChainSheetData &d)
-{
-    RecordingCanvas canvas;
-    printChainSheet(canvas, d, PrintMoment, German);
-    EXPECT_EQ(canvas.calls().front().kind, CanvasCall::BeginJob);
-    EXPECT_EQ(canvas.calls().back().kind, CanvasCall::EndJob);
-    return textsOf(canvas);
-}
-
-} // namespace
-
 TEST(ChainSheet, LinesStandAtTheirPlacesInOrder)
 {
-    std::vector<PlacedText> expected = letterheadTexts("Catenolix Suzuki TL 1000 S");
-    const std::vector<PlacedText> body = {
+    const std::vector<PlacedText> expected = letterheadTexts("Catenolix Suzuki TL 1000 S", {
         {200, 500, "Transmission actuelle"},
         {250, 550, "Soll-Durchhang der Kette (cm): 2"},
         {250, 600, "Longueur de chaine actuelle: 108"},
@@ -44,9 +30,8 @@ TEST(ChainSheet, LinesStandAtTheirPlacesInOrder)
         {250, 1550, "Bitte 2 Glieder einbauen."},
         {250, 1650, "Achsabstand neu: 59,87 cm"},
         {250, 1700, "Ende"},
-    };
-    expected.insert(expected.end(), body.begin(), body.end());
-    const auto texts = printed(calculatedChainSheet());
+    });
+    const auto texts = jobTexts(printed(calculatedChainSheet()));
     EXPECT_EQ(texts, expected);
     for (const PlacedText &t : texts)
         EXPECT_FALSE(t.text.startsWith("Datei:")) << "the chain printout has no file line";
@@ -61,7 +46,7 @@ TEST(ChainSheet, NeverCalculatedPrintsCaptionsWithABlankAndNoResult)
     d.next[4].value.clear();
     d.next[5].value.clear();
     d.resultLines.clear();
-    const auto texts = printed(d);
+    const auto texts = jobTexts(printed(d));
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.back(), (PlacedText{200, 1450, "Ergebnis:"}));
     EXPECT_EQ(texts[7 + 6], (PlacedText{250, 800, "aktuelle Kettenlänge (cm): "}));
@@ -74,7 +59,7 @@ TEST(ChainSheet, LongResultRunsPastTheFootWithoutPageBreak)
     d.resultLines.clear();
     for (int i = 0; i < 40; ++i)
         d.resultLines << QString("Zeile %1").arg(i);
-    const auto texts = printed(d);
+    const auto texts = jobTexts(printed(d));
     EXPECT_EQ(texts[texts.size() - 40 + 30], (PlacedText{250, 3000, "Zeile 30"}));
     EXPECT_EQ(texts.back(), (PlacedText{250, 3450, "Zeile 39"}));
 }

@@ -9,12 +9,9 @@
 #include "print/racelogsheet.h"
 #include "print/sheets.h"
 #include "support/fake_platform.h"
+#include "support/pdf_words.h"
 #include "ui/platform.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,52 +25,9 @@ using namespace trovanta::test;
 
 namespace {
 
-struct Word {
-    QString text;
-    double xMin, yMin, xMax, yMax;
-};
-
-struct PdfPage {
-    double width = 0, height = 0;
-    std::vector<Word> words;
-};
-
-QString outputFolder(QTemporaryDir &tmp)
-{
-    const QString keep = qEnvironmentVariable("TROVANTA_KEEP_PRINTS");
-    if (!keep.isEmpty() && QDir().mkpath(keep))
-        return keep;
-    return tmp.path();
-}
-
-PdfPage readBack(const QString &pdf)
-{
-    QProcess p;
-    p.start("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_TRUE(p.waitForFinished(-1));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-
-    PdfPage page;
-    const QRegularExpression pageRe(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
-    const auto pm = pageRe.match(html);
-    if (pm.hasMatch())
-        page.width = pm.captured(1).toDouble(), page.height = pm.captured(2).toDouble();
-    const QRegularExpression wordRe(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto it = wordRe.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        QString text = m.captured(5);
-        text.replace("&quot;", "\"").replace("&apos;", "'").replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
-        page.words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                              m.captured(4).toDouble()});
-    }
-    return page;
-}
-
 // Prints one sheet the way a window does, the print dialog choosing a PDF
 // file (at 300 dpi).
-PdfPage printed(const QString &path, const std::function<void(Canvas &)> &printout, QPointF *origin)
+PdfPage printedToPdf(const QString &path, const std::function<void(Canvas &)> &printout, QPointF *origin)
 {
     FakePlatform platform;
     platform.printToPdf = path;
@@ -82,17 +36,14 @@ PdfPage printed(const QString &path, const std::function<void(Canvas &)> &printo
     EXPECT_EQ(printer.resolution(), 300);
     *origin = printer.pageLayout().paintRectPoints().topLeft();
     EXPECT_TRUE(printTo(printer, printout));
-    return readBack(path);
+    return pdfPage(path);
 }
-
-// Device units at 300 dpi to PDF points.
-double pt(int units) { return units * 72.0 / 300.0; }
 
 void expectWordAt(const PdfPage &page, const QPointF &origin, const QString &text, int x, int y)
 {
     const double px = origin.x() + pt(x), py = origin.y() + pt(y);
     double best = 1e9;
-    for (const Word &w : page.words) {
+    for (const PdfWord &w : page.words) {
         if (w.text != text)
             continue;
         const double d = std::hypot(w.xMin - px, w.yMin - py);
@@ -112,10 +63,10 @@ class PdfPrint : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        if (!havePdfToText())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ASSERT_TRUE(tmp.isValid());
-        folder = outputFolder(tmp);
+        folder = printsFolder(tmp.path());
     }
     QTemporaryDir tmp;
     QString folder;
@@ -128,7 +79,7 @@ TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
     GearSheetData d = defaultGearSheet();
     d.fileName = "tl1000.tva";
     QPointF origin;
-    const PdfPage page = printed(folder + "/gearsheet.pdf",
+    const PdfPage page = printedToPdf(folder + "/gearsheet.pdf",
                                  [&](Canvas &c) { printGearSheet(c, d, PrintMoment, German); }, &origin);
     EXPECT_NEAR(page.width, 595.3, 0.5);
     EXPECT_NEAR(page.height, 841.9, 0.5);
@@ -161,7 +112,7 @@ TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
         expectWordAt(page, origin, QString::fromUtf8(w.word), w.x, w.y);
 
     // Everything lies on the page.
-    for (const Word &w : page.words) {
+    for (const PdfWord &w : page.words) {
         EXPECT_LT(w.xMax, page.width) << w.text.toStdString();
         EXPECT_LT(w.yMax, page.height) << w.text.toStdString();
     }
@@ -170,14 +121,14 @@ TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
 TEST_F(PdfPrint, ChainAndRaceLogSheetsPrintTheirLines)
 {
     QPointF origin;
-    const PdfPage chain = printed(folder + "/chainsheet.pdf", [](Canvas &c) {
+    const PdfPage chain = printedToPdf(folder + "/chainsheet.pdf", [](Canvas &c) {
         printChainSheet(c, calculatedChainSheet(), PrintMoment, German);
     }, &origin);
     expectWordAt(chain, origin, "Catenolix", 200, 400);
     expectWordAt(chain, origin, "Ergebnis:", 200, 1450);
     expectWordAt(chain, origin, "Achsabstand", 250, 1650);
 
-    const PdfPage raceLog = printed(folder + "/racelog.pdf", [](Canvas &c) {
+    const PdfPage raceLog = printedToPdf(folder + "/racelog.pdf", [](Canvas &c) {
         printRaceLogSheet(c, filledRaceLog(), PrintMoment, German);
     }, &origin);
     expectWordAt(raceLog, origin, "Pistorel", 200, 400);

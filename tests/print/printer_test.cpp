@@ -1,6 +1,7 @@
 #include "print/paintercanvas.h"
 #include "print/printercanvas.h"
 #include "print/sheets.h"
+#include "support/files.h"
 
 #include "calc/error.h"
 
@@ -145,18 +146,13 @@ TEST(PrinterCanvas, FailuresAreErrorsAndLeaveNoPage)
     // A printout failing halfway leaves a file of the same name as it was.
     {
         const QString path = dir.filePath("alt.pdf");
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("vorher");
-        old.close();
+        writeBytes(path, "vorher");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(path);
         GearSheetData d = defaultGearSheet();
         d.shiftMark = "abc";
         EXPECT_FALSE(printTo(printer, [&](Canvas &c) { printGearSheet(c, d, PrintMoment, German); }));
-        QFile check(path);
-        ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-        EXPECT_EQ(check.readAll(), QByteArray("vorher"));
+        EXPECT_EQ(readBytes(path), QByteArray("vorher"));
     }
     // And a new file is not even created.
     {

@@ -2,7 +2,7 @@
 
 #include "calc/product.h"
 
-#include <ostream>
+#include <gtest/gtest.h>
 
 namespace trovanta::test {
 
@@ -93,13 +93,25 @@ RaceLogSheetData filledRaceLog()
     return d;
 }
 
-std::vector<PlacedText> textsOf(const RecordingCanvas &canvas)
+RecordingCanvas printed(const GearSheetData &d)
 {
-    std::vector<PlacedText> out;
-    for (const CanvasCall &c : canvas.calls())
-        if (c.kind == CanvasCall::Text)
-            out.push_back({c.x1, c.y1, c.text});
-    return out;
+    RecordingCanvas canvas;
+    printGearSheet(canvas, d, PrintMoment, German);
+    return canvas;
+}
+
+RecordingCanvas printed(const ChainSheetData &d)
+{
+    RecordingCanvas canvas;
+    printChainSheet(canvas, d, PrintMoment, German);
+    return canvas;
+}
+
+RecordingCanvas printed(const RaceLogSheetData &d)
+{
+    RecordingCanvas canvas;
+    printRaceLogSheet(canvas, d, PrintMoment, German);
+    return canvas;
 }
 
 std::vector<CanvasCall> callsOfKind(const RecordingCanvas &canvas, CanvasCall::Kind kind)
@@ -111,20 +123,24 @@ std::vector<CanvasCall> callsOfKind(const RecordingCanvas &canvas, CanvasCall::K
     return out;
 }
 
-std::vector<PlacedText> letterheadTexts(const QString &subtitle)
+std::vector<PlacedText> jobTexts(const RecordingCanvas &canvas)
 {
-    return {{200, 300, "08.12.26"},
-            {500, 300, "14:05:09"},
-            {1000, 300, "TROVANTA 2.11"},
-            {200, 400, subtitle},
-            {200, 3000, QString::fromUtf8(product::DistributionNotice)},
-            {200, 3050, "Download: " + QString::fromUtf8(product::HomePage)},
-            {200, 3100, "Kontakt: " + QString::fromUtf8(product::MailAddress)}};
+    EXPECT_EQ(canvas.calls().front().kind, CanvasCall::BeginJob);
+    EXPECT_EQ(canvas.calls().back().kind, CanvasCall::EndJob);
+    return textsOf(canvas);
 }
 
-void PrintTo(const PlacedText &t, std::ostream *os)
+std::vector<PlacedText> letterheadTexts(const QString &subtitle, const std::vector<PlacedText> &body)
 {
-    *os << "(" << t.x << ", " << t.y << ") \"" << t.text.toStdString() << "\"";
+    std::vector<PlacedText> texts = {{200, 300, "08.12.26"},
+                                     {500, 300, "14:05:09"},
+                                     {1000, 300, "TROVANTA 2.11"},
+                                     {200, 400, subtitle},
+                                     {200, 3000, QString::fromUtf8(product::DistributionNotice)},
+                                     {200, 3050, "Download: " + QString::fromUtf8(product::HomePage)},
+                                     {200, 3100, "Kontakt: " + QString::fromUtf8(product::MailAddress)}};
+    texts.insert(texts.end(), body.begin(), body.end());
+    return texts;
 }
 
 } // namespace trovanta::test

@@ -6,11 +6,11 @@
 #include "print/gearsheet.h"
 #include "print/racelogsheet.h"
 #include "print/recordingcanvas.h"
+#include "support/placed_text.h"
 
 #include <QDateTime>
 #include <QLocale>
 
-#include <iosfwd>
 #include <vector>
 
 namespace trovanta::test {
@@ -22,19 +22,18 @@ print::GearSheetData defaultGearSheet();
 print::ChainSheetData calculatedChainSheet();
 print::RaceLogSheetData filledRaceLog();
 
-struct PlacedText {
-    int x, y;
-    QString text;
-    bool operator==(const PlacedText &o) const { return x == o.x && y == o.y && text == o.text; }
-};
+// A printout at the sample moment, on a recording canvas.
+print::RecordingCanvas printed(const print::GearSheetData &d);
+print::RecordingCanvas printed(const print::ChainSheetData &d);
+print::RecordingCanvas printed(const print::RaceLogSheetData &d);
 
-std::vector<PlacedText> textsOf(const print::RecordingCanvas &canvas);
 std::vector<print::CanvasCall> callsOfKind(const print::RecordingCanvas &canvas, print::CanvasCall::Kind kind);
 
-// The letterhead texts of the sample moment, with its subtitle.
-std::vector<PlacedText> letterheadTexts(const QString &subtitle);
+// The texts of a whole job: one that was begun first and ended last.
+std::vector<PlacedText> jobTexts(const print::RecordingCanvas &canvas);
 
-// Readable test failures.
-void PrintTo(const PlacedText &t, std::ostream *os);
+// The letterhead texts of the sample moment, with its subtitle, followed
+// by the body of the sheet.
+std::vector<PlacedText> letterheadTexts(const QString &subtitle, const std::vector<PlacedText> &body = {});
 
 } // namespace trovanta::test

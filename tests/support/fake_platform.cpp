@@ -38,18 +38,16 @@ void FakePlatform::showError(QWidget *, const QString &message)
 
 QString FakePlatform::getOpenFileName(QWidget *, const QString &caption, const QString &filter)
 {
-    dialogCaptions << caption;
-    dialogFilters << filter;
-    dialogSuffixes << QString();
-    if (fileAnswers.empty())
-        return QString();
-    QString a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
+    return fileDialog(caption, filter, QString());
 }
 
 QString FakePlatform::getSaveFileName(QWidget *, const QString &caption, const QString &filter,
                                       const QString &defaultSuffix)
+{
+    return fileDialog(caption, filter, defaultSuffix);
+}
+
+QString FakePlatform::fileDialog(const QString &caption, const QString &filter, const QString &defaultSuffix)
 {
     dialogCaptions << caption;
     dialogFilters << filter;

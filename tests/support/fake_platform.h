@@ -40,7 +40,7 @@ public:
     QStringList errors;
     QStringList dialogCaptions; // captions of file dialogs, in order
     QStringList dialogFilters;
-    QStringList dialogSuffixes;
+    QStringList dialogSuffixes; // empty for an open dialog
     QList<QUrl> urls;
 
     // Answers: file names for the next file dialogs ("" cancels); an empty
@@ -56,6 +56,9 @@ public:
     void clear();
 
 private:
+    // Records a file dialog and gives the next answer.
+    QString fileDialog(const QString &caption, const QString &filter, const QString &defaultSuffix);
+
     ui::Platform *previous_ = nullptr;
 };
 

@@ -2,6 +2,8 @@
 
 #include "files/programdir.h"
 #include "print/recordingcanvas.h"
+#include "support/files.h"
+#include "support/placed_text.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
 
@@ -10,14 +12,12 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
-#include <tuple>
 #include <vector>
 
 using namespace trovanta;
@@ -28,41 +28,26 @@ static void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 class ChainWindow : public RegisteredMainWindowTest {
 protected:
     QString iniPath() const { return programDir.file("catenolix.ini"); }
-
-    // The file's lines, blank ones left out (Windows-1252 reads as Latin-1
-    // for the letters used here).
-    QStringList iniLines() const
-    {
-        QFile f(iniPath());
-        if (!f.open(QIODevice::ReadOnly))
-            return {"<no file>"};
-        QStringList out;
-        for (const QString &l : QString::fromLatin1(f.readAll()).split(QRegularExpression("\r\n|\n")))
-            if (!l.isEmpty())
-                out << l;
-        return out;
-    }
-    void writeIni(const QByteArray &bytes) const
-    {
-        QFile f(iniPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QStringList iniLines() const { return profileLines(iniPath()); }
 
     // Worked example: 110 links of 1,56 cm, sag 2, 15/45 to 14/50.
-    static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50",
-                             const char *links = "110")
+    static void enterExample(TForm6 &f, const char *front = "14", const char *rear = "50")
     {
-        f.E_Glieder_alt->setText(links);
+        f.E_Glieder_alt->setText("110");
         f.E_Ritzel_alt->setText("15");
         f.E_Kettenrad_alt->setText("45");
         f.E_Ritzel_neu->setText(front);
         f.E_Kettenrad_neu->setText(rear);
+    }
+    // The fields the settings file holds, in the order it holds them.
+    static QStringList fields(const TForm6 &f)
+    {
+        return {f.E_Solldurchhang->text(), f.E_Glieder_alt->text(), f.E_Gliedlaenge->text(),
+                f.E_Ritzel_alt->text(),    f.E_Kettenrad_alt->text(), f.E_Ritzel_neu->text(),
+                f.E_Kettenrad_neu->text(), f.E_Glieder_neu->text(),  f.E_Mopped->text()};
     }
     static QStringList panels(const TForm6 &f)
     {
@@ -83,44 +68,28 @@ const QStringList FirstExampleLines = {
 
 TEST_F(ChainWindow, CalculerFillsPanelsAndResultText)
 {
+    // The worked example, then the same sprockets: the shorter result
+    // replaces the longer one. Other figures are the calculation's test.
     struct Case {
-        const char *front, *rear, *links;
+        const char *front, *rear;
         QStringList panels;
-        QStringList lines; // first line, last line
-        int lineCount;
-        QString fourth = {}; // the second block's first line, when checked
+        QStringList lines;
     };
     const std::vector<Case> cases = {
-        {"14", "50", "110", {"171,60", "61,91", "171,60", "174,72", "60,13"},
-         {FirstExampleLines.first(), FirstExampleLines.last()}, 5},
-        {"17", "42", "110", {"171,60", "61,91", "171,60", "168,48", "62,44"},
-         {utf8("Es ist entweder eine Verkürzung der Kette um 2 Glied(er) nötig, oder eine "),
-          utf8("Kettenrades um 10 mm nach vorne nötig.")}, 5},
-        // Same sprockets: no change words, no second block.
-        {"15", "45", "110", {"171,60", "61,91", "171,60", "171,60", "61,91"},
+        {"14", "50", {"171,60", "61,91", "171,60", "174,72", "60,13"}, FirstExampleLines},
+        {"15", "45", {"171,60", "61,91", "171,60", "171,60", "61,91"},
          {utf8("Es ist entweder eine  der Kette um 0 Glied(er) nötig, oder eine "),
-          utf8("Verschiebung des Kettenrades um 0 mm nach . ")}, 2},
-        // An odd link count: one link off, singular ending.
-        {"15", "45", "111", {"173,16", "62,70", "173,16", "171,60", "62,70"},
-         {utf8("Es ist entweder eine  der Kette um 0 Glied(er) nötig, oder eine "),
-          utf8("Kettenrades um 8 mm nach vorne nötig.")}, 5,
-         utf8("Bei einer  der Kette um 0 Glied ist eine Verschiebung des ")},
+          utf8("Verschiebung des Kettenrades um 0 mm nach . ")}},
     };
     TForm6 f;
     f.show();
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.front + std::string("/") + c.rear + " on " + c.links);
-        enterExample(f, c.front, c.rear, c.links);
-        ASSERT_EQ(f.E_Glieder_neu->text(), c.links) << "the new chain follows the present one";
+        SCOPED_TRACE(c.front + std::string("/") + c.rear);
+        enterExample(f, c.front, c.rear);
+        ASSERT_EQ(f.E_Glieder_neu->text(), "110") << "the new chain follows the present one";
         mouseClick(f.B_Berechnen);
         EXPECT_EQ(panels(f), c.panels);
-        const QStringList lines = f.resultLines();
-        ASSERT_EQ(lines.size(), c.lineCount);
-        EXPECT_EQ(lines.first(), c.lines[0]);
-        EXPECT_EQ(lines.last(), c.lines[1]);
-        if (!c.fourth.isEmpty()) {
-            EXPECT_EQ(lines[3], c.fourth);
-        }
+        EXPECT_EQ(f.resultLines(), c.lines);
     }
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
@@ -138,13 +107,9 @@ TEST_F(ChainWindow, FailuresAndTheSilentZeroStop)
     const std::vector<Case> cases = {
         {"zero sag", &TForm6::E_Solldurchhang, "0", {}, {},
          {"171,60", "61,91", "171,60", "174,72", "60,13"}, -1},
-        {"zero tooth count", &TForm6::E_Kettenrad_alt, "0", {}, {},
-         {"171,60", "61,91", "171,60", "174,72", "60,13"}, -1},
         // The new axle distance fails, and so does step 11 on the same sprockets.
         {"equal new tooth counts", &TForm6::E_Kettenrad_neu, "14", {"Division durch 0."},
          {utf8("Ungültige Gleitkommaoperation.")}, {"171,60", "61,91", "171,60", "0,00", "0,00"}, 2},
-        {"tooth count with decimals", &TForm6::E_Ritzel_alt, "15,5", {"Division durch 0."},
-         {utf8("Ungültige Gleitkommaoperation.")}, {"171,60", "0,00", "171,60", "0,00", "0,00"}, 2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -202,11 +167,7 @@ TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
 {
     {
         TForm6 f;
-        const QStringList defaults = {f.E_Solldurchhang->text(), f.E_Glieder_alt->text(),
-                                      f.E_Gliedlaenge->text(), f.E_Ritzel_alt->text(),
-                                      f.E_Kettenrad_alt->text(), f.E_Ritzel_neu->text(),
-                                      f.E_Kettenrad_neu->text(), f.E_Glieder_neu->text()};
-        EXPECT_EQ(defaults, QStringList({"2", "0", "1,56", "0", "0", "0", "0", "0"}));
+        EXPECT_EQ(fields(f), QStringList({"2", "0", "1,56", "0", "0", "0", "0", "0", "Bezeichnung eingeben"}));
         EXPECT_TRUE(f.CB_ini->isChecked());
         w->Edit15->setText("TL 1000 S");
         f.show();
@@ -224,12 +185,7 @@ TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
                                        "=" + result}));
 
     TForm6 again;
-    const QStringList read = {again.E_Solldurchhang->text(), again.E_Glieder_alt->text(),
-                              again.E_Gliedlaenge->text(),   again.E_Ritzel_alt->text(),
-                              again.E_Kettenrad_alt->text(), again.E_Ritzel_neu->text(),
-                              again.E_Kettenrad_neu->text(), again.E_Glieder_neu->text(),
-                              again.E_Mopped->text()};
-    EXPECT_EQ(read, QStringList({"2", "110", "1,56", "15", "45", "14", "50", "112", "TL 1000 S"}));
+    EXPECT_EQ(fields(again), QStringList({"2", "110", "1,56", "15", "45", "14", "50", "112", "TL 1000 S"}));
 
     // Unchecked, closing writes nothing.
     const QStringList before = iniLines();
@@ -242,7 +198,7 @@ TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
 
 TEST_F(ChainWindow, NotesAddedByHandSurviveAndMissingNewLinksFollowThePresent)
 {
-    writeIni("; meine Kette\r\n[Antrieb alt]\r\naktuelle Kettenlaenge=114\r\n"
+    writeBytes(iniPath(), "; meine Kette\r\n[Antrieb alt]\r\naktuelle Kettenlaenge=114\r\n"
              "[Notizen]\r\nKette=DID 525 ZVM-X\r\n");
     TForm6 f;
     EXPECT_EQ(f.E_Glieder_alt->text(), "114");
@@ -327,13 +283,10 @@ TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
 
     print::RecordingCanvas canvas;
     f.Drucken(canvas);
-    std::vector<std::tuple<int, int, QString>> texts;
-    for (const print::CanvasCall &c : canvas.calls())
-        if (c.kind == print::CanvasCall::Text)
-            texts.emplace_back(c.x1, c.y1, c.text);
+    const std::vector<PlacedText> texts = textsOf(canvas);
     ASSERT_GT(texts.size(), 7u);
-    EXPECT_EQ(texts[3], std::make_tuple(200, 400, "Catenolix " + w->Edit15->text())) << "the letterhead's subtitle";
-    const std::vector<std::tuple<int, int, QString>> sheet = {
+    EXPECT_EQ(texts[3], (PlacedText{200, 400, "Catenolix " + w->Edit15->text()})) << "the letterhead's subtitle";
+    const std::vector<PlacedText> sheet = {
         {200, 500, "Transmission actuelle"},
         {250, 550, "Soll-Durchhang der Kette (cm): 2"},
         {250, 600, "Longueur de chaine actuelle: 110"},

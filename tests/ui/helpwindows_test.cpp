@@ -26,8 +26,6 @@ using namespace trovanta::test;
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 QStringList visiblePages(const TForm5 &f)
 {
     QStringList out;
@@ -40,6 +38,19 @@ QStringList visiblePages(const TForm5 &f)
 QStringList lines(const QTextEdit *e) { return e->toPlainText().split(QLatin1Char('\n')); }
 
 class HelpWindows : public RegisteredMainWindowTest {};
+
+// The converters, the FAQ and the info window, with their close buttons.
+struct Window {
+    std::function<std::unique_ptr<QDialog>()> make;
+    const char *button, *caption;
+};
+const std::vector<Window> Windows = {
+    {[] { return std::make_unique<TForm3>(); }, "Button_Schliessen", "Fermer"},
+    {[] { return std::make_unique<TForm4>(); }, "Button_Schliessen", "Fermer"},
+    {[] { return std::make_unique<TForm10>(); }, "Button_Schliessen", "Fermer"},
+    {[] { return std::make_unique<TForm5>(); }, "Button1", "Hab's gelesen"},
+    {[] { return std::make_unique<TForm2>(); }, "Button1", "Fermer"},
+};
 
 } // namespace
 
@@ -123,7 +134,6 @@ TEST_F(HelpWindows, FaqOpensOnTheFirstTopicWithTheNews)
                            utf8(" - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;"),
                            utf8(" - mit Pistorel können zusätzliche Informationen gespeichert werden;"), "   ",
                            utf8(" - paar Kleinigkeiten;")}));
-    EXPECT_EQ(faq.Button1->text(), "Hab's gelesen");
 }
 
 TEST_F(HelpWindows, LinksOpenTheHomePageAndAMail)
@@ -138,8 +148,6 @@ TEST_F(HelpWindows, LinksOpenTheHomePageAndAMail)
     const QUrl home(utf8(product::HomePage));
     const QUrl mail(utf8("mailto:") + utf8(product::MailAddress) + utf8("?subject=Trovanta"));
     EXPECT_EQ(platform.urls, QList<QUrl>({home, mail, home}));
-    EXPECT_EQ(mail.scheme(), "mailto");
-    EXPECT_EQ(mail.query(), "subject=Trovanta");
 
     EXPECT_EQ(faq.Label47->text(), home.toString());
     EXPECT_EQ(info.Label8->toolTip(), "Email senden");
@@ -171,18 +179,7 @@ TEST_F(HelpWindows, InfoFromTheMenuOffersItsCloseButton)
 // diagram; the close box only hides it.
 TEST_F(HelpWindows, CloseButtonsBlankTheDiagramTheCloseBoxDoesNot)
 {
-    struct Window {
-        std::function<std::unique_ptr<QDialog>()> make;
-        const char *button, *caption;
-    };
-    const std::vector<Window> windows = {
-        {[] { return std::make_unique<TForm3>(); }, "Button_Schliessen", "Fermer"},
-        {[] { return std::make_unique<TForm4>(); }, "Button_Schliessen", "Fermer"},
-        {[] { return std::make_unique<TForm10>(); }, "Button_Schliessen", "Fermer"},
-        {[] { return std::make_unique<TForm5>(); }, "Button1", "Hab's gelesen"},
-        {[] { return std::make_unique<TForm2>(); }, "Button1", "Fermer"},
-    };
-    for (const Window &win : windows) {
+    for (const Window &win : Windows) {
         std::unique_ptr<QDialog> d = win.make();
         SCOPED_TRACE(d->objectName().toStdString());
         auto *button = d->findChild<QPushButton *>(QString::fromLatin1(win.button));
@@ -209,12 +206,8 @@ TEST_F(HelpWindows, CloseButtonsBlankTheDiagramTheCloseBoxDoesNot)
 // another control.
 TEST_F(HelpWindows, TextsFitAndNothingOverlaps)
 {
-    const std::vector<std::function<std::unique_ptr<QDialog>()>> makers = {
-        [] { return std::make_unique<TForm3>(); }, [] { return std::make_unique<TForm4>(); },
-        [] { return std::make_unique<TForm10>(); }, [] { return std::make_unique<TForm5>(); },
-        [] { return std::make_unique<TForm2>(); }};
-    for (const auto &make : makers) {
-        std::unique_ptr<QDialog> d = make();
+    for (const Window &win : Windows) {
+        std::unique_ptr<QDialog> d = win.make();
         SCOPED_TRACE(d->objectName().toStdString());
         d->show();
         auto *logo = d->findChild<QLabel *>(QStringLiteral("Label48"));

@@ -5,6 +5,7 @@
 #include "window_driver.h"
 
 #include "print/gearsheet.h"
+#include "support/files.h"
 #include "support/pdf_words.h"
 
 #include <QAction>
@@ -22,11 +23,6 @@ using namespace trovanta;
 using namespace trovanta::test;
 
 namespace {
-
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
-// Device units of a 300 dpi page in points.
-double pt(int units) { return units * 72.0 / 300.0; }
 
 // The text that starts at (x, y) on the page, as many words as `expected`
 // has; positions relative to a word whose place on the sheet is known.
@@ -78,20 +74,13 @@ bool reddish(const QColor &c) { return c.red() > 150 && c.green() < 120 && c.blu
 bool dark(const QColor &c) { return qGray(c.rgb()) < 100; }
 bool greenish(const QColor &c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; }
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class MainOutput : public MainWindowTest {
 protected:
     MainOutput()
     {
-        const QString keep = qEnvironmentVariable("TROVANTA_KEEP_PRINTS");
-        folder = !keep.isEmpty() && QDir().mkpath(keep) ? QDir(keep).absolutePath() : work.path();
+        folder = printsFolder(work.path());
         QDir::setCurrent(folder);
     }
     ~MainOutput() override
@@ -125,7 +114,7 @@ TEST_F(MainOutput, GearSheetPrintsTheWindowAsItStands)
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(w->Panel3->text(), "11,516") << "the run after printing takes the new ratio";
 
-    const std::vector<PdfWord> words = pdfWords(pdf);
+    const std::vector<PdfWord> words = pdfPage(pdf).words;
     const auto anchor = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == "Hinterrad:"; });
     ASSERT_NE(anchor, words.end());
     const struct {
@@ -183,18 +172,14 @@ TEST_F(MainOutput, DiagramBitmapOfTheWindowRegion)
 {
     const QString title = w->Edit15->text();
     const QString bmp = out(title + ".bmp");
-    { // an older export of the same name is replaced
-        QFile old(bmp);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("alt");
-    }
+    writeBytes(bmp, "alt"); // an older export of the same name is replaced
     runs = 0;
     w->DiagrammalsBitmapspeichern1->trigger();
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
     EXPECT_EQ(platform.messages, QStringList{title + ".bmp wurde gespeichert."});
 
-    const QByteArray bytes = bytesOf(bmp);
+    const QByteArray bytes = readBytes(bmp);
     const BmpHeader h = bmpHeader(bytes);
     EXPECT_EQ(h.type, "BM");
     EXPECT_EQ(h.width, 571);

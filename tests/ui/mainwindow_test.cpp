@@ -41,35 +41,28 @@ QStringList vmax(const TForm1 &w)
 
 class MainWindow : public MainWindowTest {};
 
-TEST_F(MainWindow, EveryControlCarriesItsName)
+// The settings file, the tools and the tests find controls by their names.
+TEST_F(MainWindow, EveryNameLeadsToOneControl)
 {
-    const char *const names[] = {
-        "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11",
-        "Edit12", "Edit13", "Edit14", "Edit15", "E_Schlupf", "E_Umfang", "CB_Umfangedit", "Panel2", "Panel3",
-        "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9", "Panel10", "Panel11", "Panel12", "P_Vmax1",
-        "P_Vmax2", "P_Vmax3", "P_Vmax4", "P_Vmax5", "P_Vmax6", "CheckBox1", "CheckBox2", "CheckBox3",
-        "CheckBox4", "CheckBox5", "CheckBox6", "CBMarke", "CBRotBereich", "EditMarke", "EditRotBereich",
-        "Label47", "Label48", "UpDown1", "UpDown2", "UpDown3", "UpDown4", "UpDown5", "Button_Berechnen",
-        "PaintBox1", "P_Datei", "Timer1", "Oeffnen", "Wertespeichern1", "DiagrammalsBitmapspeichern1",
-        "Drucken2", "Beenden1", "PSkWRechner1", "kmhmphRechner1", "metrischZollRechner1",
-        "KettenlaengeRechner", "Pistorel1", "HilfeHinweise1", "Info2"};
+    QStringList names;
+    for (const QObject *o : w->findChildren<QObject *>())
+        if (!o->objectName().isEmpty() && !o->objectName().startsWith(QLatin1String("qt_")))
+            names << o->objectName();
+    ASSERT_GT(names.size(), 60);
+    QStringList unique = names;
+    unique.removeDuplicates();
+    EXPECT_EQ(names.size(), unique.size()) << names.join(' ').toStdString();
     EXPECT_EQ(w->objectName(), "Form1");
-    for (const char *n : names)
-        EXPECT_EQ(w->findChildren<QObject *>(QString::fromLatin1(n)).size(), 1) << n;
     EXPECT_EQ(w->windowTitle(), "Trovanta 2.11");
     EXPECT_EQ(w->size(), QSize(795, 600));
 }
 
+// The fields the settings file holds start as the main window's file tests
+// check; these are the others.
 TEST_F(MainWindow, StartsWithTheFormValues)
 {
-    const std::vector<std::pair<QLineEdit *, QString>> fields = {
-        {w->Edit1, "17"},    {w->Edit2, "190"},  {w->Edit3, "50"},   {w->E_Schlupf, "3"},
-        {w->E_Umfang, "1953"}, {w->Edit4, "17"}, {w->Edit5, "38"},   {w->Edit6, "1,84"},
-        {w->Edit7, "2,67"},  {w->Edit8, "1,93"}, {w->Edit9, "1,50"}, {w->Edit10, "1,23"},
-        {w->Edit11, "1,09"}, {w->Edit12, "1,00"}, {w->Edit13, "4"},  {w->Edit14, "4500"},
-        {w->EditMarke, "6000"}, {w->EditRotBereich, "12000"},
-        {w->Edit15, QString::fromUtf8("Übersetzungsdiagramm Suzuki TL 1000 S '97 original")}};
-    for (const auto &[e, text] : fields)
+    for (const auto &[e, text] : std::vector<std::pair<QLineEdit *, QString>>{
+             {w->E_Schlupf, "3"}, {w->Edit13, "4"}, {w->Edit14, "4500"}})
         EXPECT_EQ(e->text(), text) << e->objectName().toStdString();
 
     for (QCheckBox *b : {w->CheckBox1, w->CheckBox2, w->CheckBox3, w->CheckBox4, w->CheckBox5, w->CheckBox6,
@@ -171,38 +164,17 @@ TEST_F(MainWindow, CalculerShowsTheReferenceValues)
     EXPECT_EQ(w->kept.fullScale, (std::array<std::int32_t, 6>{170, 236, 303, 359, 405, 441}));
 }
 
-struct Scenario {
-    const char *name;
-    std::vector<std::pair<const char *, const char *>> fields; // objectName, text, set in order
-    bool override_;
-    const char *circumference;
-    const char *speed;
-    QStringList vmax;
-};
-
-TEST_F(MainWindow, ScenariosThroughTheFields)
+// Typed values reach the run; what other values give is the calculation's
+// test.
+TEST_F(MainWindow, TypedSlipGearAndEngineSpeedReachTheRun)
 {
-    const std::vector<Scenario> scenarios = {
-        {"no slip", {{"E_Schlupf", "0"}}, false, "1953", "104", {"128", "177", "228", "278", "314", "342"}},
-        {"slip 10, sixth at the red zone",
-         {{"E_Schlupf", "10"}, {"Edit13", "6"}, {"Edit14", "12000"}}, false, "1953", "311",
-         {"128", "177", "228", "250", "282", "308"}},
-        {"decimal rim", {{"Edit1", "17,5"}}, false, "1993", "103", {"131", "181", "233", "275", "310", "338"}},
-        {"override 2000", {{"E_Umfang", "2000"}}, true, "2000", "104", {"131", "181", "233", "276", "312", "340"}},
-    };
-    for (const Scenario &s : scenarios) {
-        SCOPED_TRACE(s.name);
-        restart();
-        if (s.override_)
-            mouseClick(w->CB_Umfangedit);
-        for (const auto &[name, text] : s.fields)
-            retype(w->findChild<QLineEdit *>(QString::fromLatin1(name)), QString::fromUtf8(text));
-        mouseClick(w->Button_Berechnen);
-        EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
-        EXPECT_EQ(w->E_Umfang->text(), s.circumference);
-        EXPECT_EQ(w->Panel9->text(), s.speed);
-        EXPECT_EQ(vmax(*w), s.vmax);
-    }
+    retype(w->E_Schlupf, "10");
+    retype(w->Edit13, "6");
+    retype(w->Edit14, "12000");
+    mouseClick(w->Button_Berechnen);
+    EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
+    EXPECT_EQ(w->Panel9->text(), "311");
+    EXPECT_EQ(vmax(*w), QStringList({"128", "177", "228", "250", "282", "308"}));
 }
 
 TEST_F(MainWindow, OnlyTheListedFieldsStartARun)
@@ -355,12 +327,9 @@ TEST_F(MainWindow, AFailingRunWritesOnlyTheStepsBeforeIt)
         {"front sprocket not an integer", {{"Edit4", "17,5"}}, "'17,5' ist kein gültiger Integerwert.", true, false,
          false, false, false},
         {"front sprocket 0", {{"Edit4", "0"}}, "Gleitkommadivision durch Null.", true, false, false, false, false},
-        {"front and rear 0", {{"Edit4", "0"}, {"Edit5", "0"}}, "Ungültige Gleitkommaoperation.", true, false, false, false, false},
         {"gear ratio not a number", {{"Edit9", "x"}}, "'x' ist kein gültiger Gleitkommawert.", true, true, false, false,
          false},
         {"no gear chosen on the first run", {{"Edit13", "7"}}, "Gleitkommadivision durch Null.", true, true, true, false,
-         false},
-        {"chosen gear with a blank", {{"Edit13", " 4"}}, "Gleitkommadivision durch Null.", true, true, true, false,
          false},
     };
     for (const Failure &c : cases) {
@@ -432,20 +401,15 @@ TEST_F(MainWindow, MarkSwitchesEnableTheirFieldsAtTheRun)
 {
     struct Switch {
         QCheckBox *box;
-        QLineEdit *field;
-        TUpDown *spin;
-        QLabel *label;
+        QWidget *field, *spin, *label;
     };
     for (const Switch &s : {Switch{w->CBMarke, w->EditMarke, w->UpDown3, w->Label47},
                             Switch{w->CBRotBereich, w->EditRotBereich, w->UpDown4, w->Label48}}) {
-        mouseClick(s.box);
-        EXPECT_FALSE(s.field->isEnabled());
-        EXPECT_FALSE(s.spin->isEnabled());
-        EXPECT_FALSE(s.label->isEnabled());
-        mouseClick(s.box);
-        EXPECT_TRUE(s.field->isEnabled());
-        EXPECT_TRUE(s.spin->isEnabled());
-        EXPECT_TRUE(s.label->isEnabled());
+        for (bool on : {false, true}) {
+            mouseClick(s.box);
+            for (const QWidget *c : {s.field, s.spin, s.label})
+                EXPECT_EQ(c->isEnabled(), on) << c->objectName().toStdString();
+        }
     }
 }
 
@@ -527,12 +491,6 @@ TEST_F(MainWindow, StandardKeysReachTheFileCommands)
     EXPECT_EQ(platform.printDialogs, 1);
     EXPECT_TRUE(w->isVisible());
     press(w->Beenden1);
-    EXPECT_FALSE(w->isVisible());
-}
-
-TEST_F(MainWindow, QuitterClosesTheWindow)
-{
-    w->Beenden1->trigger();
     EXPECT_FALSE(w->isVisible());
 }
 

@@ -16,11 +16,3 @@ TEST(Platform, DecimalSeparatorFollowsTheLocale)
     FakePlatform french(QLocale(QLocale::French, QLocale::France));
     EXPECT_EQ(trovanta::ui::decimalSeparator(), ',');
 }
-
-TEST(Platform, ErrorBoxAppendsAFullStop)
-{
-    FakePlatform p;
-    trovanta::ui::platform().showError(nullptr, QStringLiteral("Gleitkommadivision durch Null"));
-    trovanta::ui::platform().showError(nullptr, QStringLiteral("Division durch 0."));
-    EXPECT_EQ(p.errors, (QStringList{"Gleitkommadivision durch Null.", "Division durch 0."}));
-}

@@ -5,6 +5,7 @@
 #include "window_driver.h"
 
 #include "files/programdir.h"
+#include "support/files.h"
 #include "ui/startup.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"
@@ -20,8 +21,6 @@ using namespace trovanta;
 using namespace trovanta::test;
 
 namespace {
-
-QString utf8(const char *s) { return QString::fromUtf8(s); }
 
 // The ways a directory refuses; the first two refuse root too.
 enum class Refusal { BelowARegularFile, DirectoriesInPlaceOfTheFiles, WriteProtected };
@@ -49,12 +48,10 @@ protected:
     {
         const QString base = scratch_.path();
         switch (GetParam().refusal) {
-        case Refusal::BelowARegularFile: {
-            QFile f(base + "/plain");
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        case Refusal::BelowARegularFile:
+            writeBytes(base + "/plain", {});
             dir_ = base + "/plain/trovanta";
             break;
-        }
         case Refusal::DirectoriesInPlaceOfTheFiles:
             dir_ = base + "/trovanta";
             for (const char *n : {"Trovanta.ini", "catenolix.ini", "pistorel.ini", "Piste.txt", "gear.tva", "sheet.pdf"})
@@ -63,7 +60,7 @@ protected:
         case Refusal::WriteProtected:
             dir_ = base + "/trovanta";
             ASSERT_TRUE(QDir().mkpath(dir_));
-            ASSERT_EQ(::chmod(QFile::encodeName(dir_).constData(), 0555), 0);
+            setMode(dir_, 0555);
             break;
         }
         files::setProgramDirectoryForTesting(dir_);
@@ -101,8 +98,8 @@ protected:
 
 TEST_P(ReadOnlyProgramDirectory, EveryWritingCommandShowsItsMessageAndTheProgramGoesOn)
 {
-    if (GetParam().refusal == Refusal::WriteProtected && ::geteuid() == 0)
-        GTEST_SKIP() << "root writes into write-protected directories";
+    if (GetParam().refusal == Refusal::WriteProtected && !permissionsEnforced())
+        GTEST_SKIP() << "file permissions are not enforced for this user";
     refuse();
     if (HasFatalFailure())
         return;

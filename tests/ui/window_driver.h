@@ -22,6 +22,8 @@
 
 namespace trovanta::test {
 
+inline QString utf8(const char *s) { return QString::fromUtf8(s); }
+
 inline void mouseClick(QWidget *w)
 {
     const QPointF at(w->width() / 2.0, w->height() / 2.0);

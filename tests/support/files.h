@@ -1,11 +1,14 @@
 #pragma once
-// Helpers for the file tests: a scratch directory, raw bytes in and out, and
-// whether this machine enforces file permissions (not for root).
+// Files for tests: raw bytes in and out, the lines of a profile file, modes,
+// left-over files, and whether this machine enforces file permissions (not
+// for root).
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace filetest {
+namespace trovanta::test {
 
 inline QByteArray readBytes(const QString &path)
 {
@@ -75,6 +78,15 @@ inline QStringList strayFiles(const QString &dir, const QStringList &expected)
     return out;
 }
 
-inline std::string str(const QByteArray &b) { return b.toStdString(); }
+// The lines of a profile file, blank ones left out (Windows-1252 reads as
+// Latin-1 for the letters the tests use).
+inline QStringList profileLines(const QString &path)
+{
+    QStringList out;
+    for (const QString &l : QString::fromLatin1(readBytes(path)).split(QRegularExpression("\r\n|\n")))
+        if (!l.isEmpty())
+            out << l;
+    return out;
+}
 
-} // namespace filetest
+} // namespace trovanta::test
