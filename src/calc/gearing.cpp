@@ -8,60 +8,46 @@ namespace trovanta::gearing {
 
 using fp::real;
 
-std::int32_t rollingCircumference(double rim, double width, double heightFraction)
-{
-    const real tyre = fp::add(fp::mul(25.4L, rim), fp::mul(fp::mul(2, width), heightFraction));
-    return fp::roundToInt(fp::mul(fp::Pi, tyre));
-}
-
-namespace {
-
-// n / G * C * 60 * 10^-6, evaluated left to right as written.
-real roadSpeed(real rpm, real ratio, std::int32_t circumference)
-{
-    return fp::mul(fp::mul(fp::mul(fp::div(rpm, ratio), circumference), 60), 1E-6L);
-}
-
-} // namespace
-
 Result run(const Input &in, State &st, char sep)
 {
     Result res;
+    GearSet &set = res.set;
     Step step = Step::Slip;
     try {
-        const std::int32_t slip = num::parseInteger(in.slip);
-        const real r = 1 - fp::div(slip, 100);
+        set.slip = num::parseInteger(in.slip);
+        const real r = slipFactor(set, 4);
 
         step = Step::RedZone;
-        const std::int32_t redZone = num::parseInteger(in.redZone);
+        set.redZone = num::parseInteger(in.redZone);
 
         step = Step::Tyre;
-        st.rim = num::parseDecimal(in.rim, sep);
-        st.width = num::parseDecimal(in.width, sep);
-        st.heightFraction = static_cast<double>(fp::div(num::parseDecimal(in.height, sep), 100));
+        st.rim = set.rim = num::parseDecimal(in.rim, sep);
+        st.width = set.width = num::parseDecimal(in.width, sep);
+        set.height = num::parseDecimal(in.height, sep);
+        st.heightFraction = heightFraction(set.height);
 
         step = Step::Circumference;
         if (in.circumferenceOverride) {
             st.circumference = num::parseInteger(in.circumference);
+            set.circumferenceOverride = st.circumference;
         } else {
             st.circumference = rollingCircumference(st.rim, st.width, st.heightFraction);
             res.circumference = num::formatInt(st.circumference);
         }
 
         step = Step::Sprockets;
-        st.front = num::parseInteger(in.front);
-        st.rear = num::parseInteger(in.rear);
-        st.primary = num::parseDecimal(in.primary, sep);
+        st.front = set.front = num::parseInteger(in.front);
+        st.rear = set.rear = num::parseInteger(in.rear);
+        st.primary = set.primary = num::parseDecimal(in.primary, sep);
 
         step = Step::FinalDrive;
-        st.finalDrive = static_cast<double>(fp::div(st.rear, st.front));
+        st.finalDrive = finalDrive(st.front, st.rear);
         res.finalDrive = num::formatRatio(st.finalDrive, sep);
 
         step = Step::OverallRatios;
-        const real primaryTimesFinal = fp::mul(st.primary, st.finalDrive);
         for (std::size_t g = 0; g < 6; ++g) {
-            const double ratio = num::parseDecimal(in.gears[g], sep);
-            res.overall[g] = num::formatRatio(fp::mul(ratio, primaryTimesFinal), sep);
+            set.gears[g] = num::parseDecimal(in.gears[g], sep);
+            res.overall[g] = num::formatRatio(overallRatio(set.gears[g], st.primary, st.finalDrive), sep);
         }
 
         // Every speed works with the overall ratio as it is shown.
@@ -84,20 +70,19 @@ Result run(const Input &in, State &st, char sep)
         st.operatingSpeed = fp::roundToInt(roadSpeed(rpm, st.chosenRatio, st.circumference));
         res.operatingSpeed = num::formatInt(st.operatingSpeed);
 
+        // The kernel's speed rule, on the ratios as shown.
+        const Derived d{st.circumference, st.finalDrive, shown,
+                        {1, 1, 1, r, r, r}, set.redZone, set.shiftMark};
+
         step = Step::FullScale;
-        for (std::size_t g = 0; g < 6; ++g) {
-            real v = roadSpeed(FullScaleRpm, shown[g], st.circumference);
-            if (g >= 3)
-                v = fp::mul(v, r);
-            st.fullScale[g] = fp::roundToInt(v);
-        }
+        for (int k = 1; k <= 6; ++k)
+            st.fullScale[static_cast<std::size_t>(k - 1)] = fp::roundToInt(d.roadSpeed(FullScaleRpm, k));
 
         step = Step::Vmax;
-        for (std::size_t g = 0; g < 6; ++g) {
-            real v = roadSpeed(redZone, shown[g], st.circumference);
-            if (g >= 3)
-                v = fp::mul(v, r);
-            res.vmax[g] = num::formatInt(fp::roundToInt(v));
+        for (int k = 1; k <= 6; ++k) {
+            const std::size_t g = static_cast<std::size_t>(k - 1);
+            res.vmaxValues[g] = d.vmax(k);
+            res.vmax[g] = num::formatInt(res.vmaxValues[g]);
         }
     } catch (const Error &e) {
         res.ok = false;

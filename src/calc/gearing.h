@@ -3,6 +3,8 @@
 // texts of the display fields, step by step. A failing step stops the run;
 // the results of the steps before it are there to be shown, the rest are not.
 
+#include "calc/gearset.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -12,6 +14,7 @@ namespace trovanta::gearing {
 
 inline constexpr int FullScaleRpm = 15960; // 570 diagram pixels at 28 rpm each
 
+// The texts of the gear set's fields as they stand (UTF-8).
 struct Input {
     std::string slip;          // E_Schlupf, integer percent
     std::string redZone;       // EditRotBereich, integer rpm
@@ -26,6 +29,8 @@ struct Input {
     std::array<std::string, 6> gears; // Edit7 .. Edit12
     std::string chosenGear;  // Edit13, matched as text against "1".."6"
     std::string engineSpeed; // Edit14
+    std::string shiftMark;   // EditMarke; the diagram converts it, not the run
+    std::string title;       // Edit15
 };
 
 // Values a run keeps program-wide for the next run and for other parts of
@@ -70,10 +75,12 @@ struct Result {
     bool ok = true;
     Step failedStep = Step::None;
     std::string message; // the error's message when !ok
-};
 
-// pi * (25.4 * rim + 2 * width * heightFraction), rounded to whole mm.
-std::int32_t rollingCircumference(double rim, double width, double heightFraction);
+    // The gear set the run converted, whole when ok (the shift mark is the
+    // caller's to fill in).
+    GearSet set;
+    std::array<std::int32_t, 6> vmaxValues{};
+};
 
 // One calculation run (steps 2 to 12). `state` is updated as each value is
 // reached, so after a failure it holds the values of the steps before it.
