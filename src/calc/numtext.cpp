@@ -297,4 +297,18 @@ std::string formatShortest(double value, char sep)
 
 std::string formatInt(std::int64_t value) { return std::to_string(value); }
 
+std::string withSign(const std::string &text)
+{
+    if (text.empty() || text[0] == '-')
+        return text;
+    // Only digits before an exponent count: "0,00" is zero, "1E05" is not.
+    for (char c : text) {
+        if (c == 'E' || c == 'e')
+            break;
+        if (c >= '1' && c <= '9')
+            return '+' + text;
+    }
+    return text;
+}
+
 } // namespace trovanta::num

@@ -37,4 +37,13 @@ std::string formatShortest(double value, char sep);
 
 std::string formatInt(std::int64_t value);
 
+// A change or a move: "+" in front when the text shows a value above zero;
+// a value that rounds to zero shows no sign at all ("0,00", never "-0").
+std::string withSign(const std::string &text);
+inline std::string formatSignedF2(long double v, char sep) { return withSign(formatF2(v, sep)); }
+inline std::string formatSignedF0(long double v, char sep) { return withSign(formatF0(v, sep)); }
+
+// What a result that cannot be computed shows: an en dash (UTF-8).
+inline constexpr const char *NoValue = "\u2013";
+
 } // namespace trovanta::num

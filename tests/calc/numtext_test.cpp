@@ -180,3 +180,17 @@ TEST(Messages, FullStopIsAppendedOnlyWhenMissing)
     EXPECT_EQ(withFullStop(""), ".");
     EXPECT_EQ(formatMessage("E/A-Fehler %d", "5"), "E/A-Fehler 5");
 }
+
+TEST(NumberFormat, SignedTextsShowPlusOnlyAboveZero)
+{
+    const struct {
+        long double v;
+        const char *f2, *f0;
+    } cases[] = {{11.8568L, "+11,86", "+12"}, {-1.0875L, "-1,09", "-1"}, {0.004L, "0,00", "0"},
+                 {-0.004L, "0,00", "0"},      {-0.6L, "-0,60", "-1"},   {0.0L, "0,00", "0"},
+                 {123456.0L, "+1,2346E05", "+1,2346E5"}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(formatSignedF2(c.v, ','), c.f2);
+        EXPECT_EQ(formatSignedF0(c.v, ','), c.f0);
+    }
+}
