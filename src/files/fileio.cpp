@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <dirent.h>
@@ -179,8 +180,15 @@ ReadResult readFile(const QString &path, qint64 maxBytes)
     return r;
 }
 
+namespace {
+std::atomic<quint64> replaces{0};
+} // namespace
+
+quint64 replaceCount() { return replaces.load(); }
+
 int replaceFile(const QString &path, const QByteArray &data, bool directFallback)
 {
+    ++replaces;
     QByteArray target = QFile::encodeName(path);
     if (target.isEmpty())
         return ENOENT;

@@ -33,4 +33,8 @@ ReadResult readFile(const QString &path, qint64 maxBytes);
 // step.
 int replaceFile(const QString &path, const QByteArray &data, bool directFallback = false);
 
+// How many times replaceFile has been called in this process: a save is
+// one replace, whatever it holds.
+quint64 replaceCount();
+
 } // namespace trovanta::files::io

@@ -3,6 +3,7 @@
 #include "files/cp1252.h"
 #include "files/fileerror.h"
 #include "files/fileio.h"
+#include "files/settingsfile.h"
 
 #include <QFileInfo>
 
@@ -293,59 +294,24 @@ std::optional<qint64> parseSwitch(QStringView value)
 
 } // namespace profiletext
 
-namespace {
-
-struct Contents {
-    bool ok = false;
-    QByteArray bytes;
-};
-
-// The file as it stands; a missing file is an empty one.
-Contents load(const QString &path)
-{
-    const auto r = io::readFile(path, profiletext::MaxFileSize + 1);
-    Contents c;
-    if (r.openError == ENOENT || r.openError == ENOTDIR) {
-        c.ok = true;
-    } else if (!r.openError && !r.readError && r.data.size() <= profiletext::MaxFileSize) {
-        c.ok = true;
-        c.bytes = r.data;
-    }
-    return c;
-}
-
-} // namespace
-
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
 QString ProfileFile::readString(const QString &section, const QString &key,
                                 const QString &def) const
 {
-    const Contents c = load(m_path);
-    if (!c.ok)
-        return def;
-    const auto value = profiletext::findValue(c.bytes, section, key);
-    if (!value)
-        return def;
-    return cp1252::decode(QByteArrayView(*value).first(
-        std::min(value->size(), profiletext::MaxValueLength)));
+    return SettingsReader(m_path).readString(section, key, def);
 }
 
 bool ProfileFile::readBool(const QString &section, const QString &key, bool def) const
 {
-    const QString text = readString(section, key, QString());
-    const auto n = profiletext::parseSwitch(text);
-    return n ? *n != 0 : def;
+    return SettingsReader(m_path).readBool(section, key, def);
 }
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const Contents c = load(m_path);
-    if (!c.ok)
-        throw cannotWriteTo(m_path);
-    const auto out = profiletext::withEntry(c.bytes, section, key, value);
-    if (!out || io::replaceFile(m_path, *out) != 0)
-        throw cannotWriteTo(m_path);
+    SettingsWriter w(m_path);
+    w.writeString(section, key, value);
+    w.commit();
 }
 
 void ProfileFile::writeBool(const QString &section, const QString &key, bool value)

@@ -18,10 +18,6 @@ struct Entry {
 
 struct SettingsFile {
     QString name;
-    // Written as the program writes it: entry by entry, each on its own
-    // (the main settings and the chain calculator), or all at once (the
-    // race log).
-    bool wholeFile;
     std::vector<Entry> entries;
 
     // Version 1 is longer than version 0 in every entry, so that a torn
@@ -35,20 +31,18 @@ struct SettingsFile {
 
 inline std::vector<SettingsFile> settingsFiles()
 {
-    SettingsFile main{files::MainSettingsFileName, false, {}};
+    SettingsFile main{files::MainSettingsFileName, {}};
     for (const files::MainSetting &s : files::MainSettings)
         main.entries.push_back({s.section, s.key});
 
-    SettingsFile chain{files::ChainSettingsFileName, false, {{files::ChainMarkerSection, files::ChainMarkerKey}}};
+    SettingsFile chain{files::ChainSettingsFileName, {{files::ChainMarkerSection, files::ChainMarkerKey}}};
     for (const files::ChainSetting &s : files::ChainSettings)
         chain.entries.push_back({s.section, s.key});
     chain.entries.push_back({files::ChainResultSection, files::ChainResultKey});
 
-    // The keys the window reads from its labels are stood in for by the
-    // labels' names.
-    SettingsFile raceLog{files::RaceLogSettingsFileName, true, {}};
+    SettingsFile raceLog{files::RaceLogSettingsFileName, {}};
     for (const files::RaceLogEntry &e : files::RaceLogEntries)
-        raceLog.entries.push_back({e.section, e.key ? QString::fromUtf8(e.key) : QString::fromLatin1(e.keyLabel)});
+        raceLog.entries.push_back({QString::fromUtf8(e.section), QString::fromUtf8(e.key)});
     return {main, chain, raceLog};
 }
 

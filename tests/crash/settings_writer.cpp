@@ -1,11 +1,10 @@
 // The kill test's child: writes the three settings files through the
-// profile layer, alternating two versions, until it is killed.
+// settings writer, alternating two versions, until it is killed.
 //
 //   settings_writer <directory> <first version, 0 or 1>
 
 #include "crash/settings_versions.h"
-#include "files/profile.h"
-#include "files/racelogfile.h"
+#include "files/settingsfile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,16 +27,10 @@ int main(int argc, char **argv)
         for (;; version ^= 1) {
             for (const crash::SettingsFile &f : settings) {
                 const QString path = dir + "/" + f.name;
-                if (f.wholeFile) {
-                    files::RaceLogWriter w(path);
-                    for (std::size_t i = 0; i < f.entries.size(); ++i)
-                        w.writeString(f.entries[i].section, f.entries[i].key, f.value(version, i));
-                    w.commit();
-                } else {
-                    files::ProfileFile ini(path);
-                    for (std::size_t i = 0; i < f.entries.size(); ++i)
-                        ini.writeString(f.entries[i].section, f.entries[i].key, f.value(version, i));
-                }
+                files::SettingsWriter w(path);
+                for (std::size_t i = 0; i < f.entries.size(); ++i)
+                    w.writeString(f.entries[i].section, f.entries[i].key, f.value(version, i));
+                w.commit();
             }
         }
     } catch (const std::exception &e) {

@@ -182,7 +182,7 @@ Entries raceLogEntries(TForm7 &w)
 {
     Entries out;
     for (const files::RaceLogEntry &e : files::RaceLogEntries)
-        out.emplace_back(utf8(e.section), e.key ? utf8(e.key) : w.caption(e.keyLabel),
+        out.emplace_back(utf8(e.section), utf8(e.key),
                          e.field ? w.fieldText(e.field) : utf8(files::RaceLogMarker));
     return out;
 }

@@ -1,0 +1,79 @@
+#include "files/settingsfile.h"
+
+#include "files/cp1252.h"
+#include "files/fileerror.h"
+#include "files/fileio.h"
+
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+namespace trovanta::files {
+
+namespace {
+
+// The file as it stands, a missing one as empty; nothing when it cannot be
+// read.
+std::optional<QByteArray> load(const QString &path)
+{
+    const auto r = io::readFile(path, profiletext::MaxFileSize + 1);
+    if (r.openError == ENOENT || r.openError == ENOTDIR)
+        return QByteArray();
+    if (r.openError || r.readError || r.data.size() > profiletext::MaxFileSize)
+        return std::nullopt;
+    return r.data;
+}
+
+} // namespace
+
+SettingsReader::SettingsReader(const QString &path, qsizetype maxValueLength)
+    : bytes_(load(path).value_or(QByteArray())), maxValueLength_(maxValueLength)
+{
+}
+
+QString SettingsReader::readString(const QString &section, const QString &key, const QString &def) const
+{
+    const auto value = profiletext::findValue(bytes_, section, key);
+    if (!value)
+        return def;
+    if (maxValueLength_ >= 0 && value->size() > maxValueLength_)
+        return cp1252::decode(QByteArrayView(*value).first(maxValueLength_));
+    return cp1252::decode(*value);
+}
+
+bool SettingsReader::readBool(const QString &section, const QString &key, bool def) const
+{
+    const auto n = profiletext::parseSwitch(readString(section, key, QString()));
+    return n ? *n != 0 : def;
+}
+
+SettingsWriter::SettingsWriter(QString path) : path_(std::move(path))
+{
+    const auto bytes = load(path_);
+    readable_ = bytes.has_value();
+    if (bytes)
+        bytes_ = *bytes;
+}
+
+void SettingsWriter::writeString(const QString &section, const QString &key, const QString &value)
+{
+    if (!readable_)
+        throw cannotWriteTo(path_);
+    auto out = profiletext::withEntry(bytes_, section, key, value);
+    if (!out)
+        throw cannotWriteTo(path_);
+    bytes_ = std::move(*out);
+}
+
+void SettingsWriter::writeBool(const QString &section, const QString &key, bool value)
+{
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsWriter::commit()
+{
+    if (!readable_ || io::replaceFile(path_, bytes_) != 0)
+        throw cannotWriteTo(path_);
+}
+
+} // namespace trovanta::files

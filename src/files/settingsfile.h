@@ -1,0 +1,53 @@
+#pragma once
+// The one way the settings files and the race log exports are read and
+// written. A reader loads the file once and answers every entry from that;
+// a writer loads it once, applies the entries in the order they are written
+// as the profile file would one by one, and puts the file on disk once, at
+// commit, with a single crash-safe replace: a save that fails or is killed
+// halfway leaves the previous file whole, never a mixture of two saves.
+
+#include "files/profile.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace trovanta::files {
+
+class SettingsReader {
+public:
+    // A missing or unreadable file reads as empty. Values come back cut to
+    // `maxValueLength` characters (no cut when negative).
+    explicit SettingsReader(const QString &path, qsizetype maxValueLength = profiletext::MaxValueLength);
+
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    bool readBool(const QString &section, const QString &key, bool def) const;
+
+private:
+    QByteArray bytes_;
+    qsizetype maxValueLength_;
+};
+
+class SettingsWriter {
+public:
+    explicit SettingsWriter(QString path);
+
+    // Throw "nach <path> kann nicht geschrieben werden" when the existing
+    // file cannot be read (its other lines would be lost) or a name cannot
+    // be stored so that it reads back as the same entry. Nothing reaches the
+    // disk before commit.
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeBool(const QString &section, const QString &key, bool value);
+
+    // One replace of the whole file; throws as above when it fails.
+    void commit();
+
+    const QString &path() const { return path_; }
+    const QByteArray &bytes() const { return bytes_; }
+
+private:
+    QString path_;
+    QByteArray bytes_;
+    bool readable_ = false;
+};
+
+} // namespace trovanta::files
