@@ -8,7 +8,7 @@
 // locale (decimal comma, as the gear set's defaults are written), a fixed
 // clock, and a first start from an empty program directory.
 #include "files/programdir.h"
-#include "ui/forms.h"
+#include "ui/registry.h"
 #include "ui/platform.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
     QTemporaryDir programDir;
     trovanta::files::setProgramDirectoryForTesting(programDir.path());
     trovanta::ui::startTrovanta();
-    TForm1 *main = forms().Form1;
+    TForm1 *main = trovanta::ui::forms().Form1;
     main->Button_BerechnenClick();
     main->Timer1Timer();
     QStringList names;

@@ -2,10 +2,8 @@
 
 #include "calc/converter.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
-#include "ui/tform1.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -84,8 +82,7 @@ void ConverterWindow::Rechnen()
 void ConverterWindow::Button_SchliessenClick()
 {
     close();
-    if (TForm1 *main = forms().Form1)
-        main->clearDiagram();
+    emit diagramClearRequested();
 }
 
 } // namespace trovanta::ui

@@ -8,12 +8,12 @@ namespace trovanta::ui {
 
 // Sets the application title and font, creates the main window (which runs
 // its FormCreate), shows it, then creates the nine secondary windows hidden,
-// filling forms(). Needs a QApplication. `mainWindowShown`, when given, is
+// filling the registry. Needs a QApplication. `mainWindowShown`, when given, is
 // called as soon as the main window is on the screen and painted.
 void startTrovanta(const std::function<void()> &mainWindowShown = {});
 
 // Destroys the windows in reverse order; the main window last, which writes
-// the main settings file. forms() is empty afterwards.
+// the main settings file. The registry is empty afterwards.
 void stopTrovanta();
 
 } // namespace trovanta::ui

@@ -6,17 +6,7 @@
 #include "calc/product.h"
 #include "print/letterhead.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/platform.h"
-#include "ui/tform10.h"
-#include "ui/tform2.h"
-#include "ui/tform3.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
-#include "ui/tform6.h"
-#include "ui/tform7.h"
-#include "ui/tform8.h"
-#include "ui/tform9.h"
 #include "ui/typedlimit.h"
 
 #include <QAction>
@@ -379,29 +369,17 @@ void TForm1::reportError(const QString &message)
 
 void TForm1::clearDiagram() { PaintBox1->clear(); }
 
-void TForm1::Button_BerechnenClick() { calculate(); }
+void TForm1::Button_BerechnenClick()
+{
+    if (runsHeld_ == 0)
+        calculate();
+}
 
 bool TForm1::calculate()
 {
     clearDiagram();
 
-    gearing::Input in;
-    auto text = [](const QLineEdit *e) { return e->text().toStdString(); };
-    in.slip = text(E_Schlupf);
-    in.redZone = text(EditRotBereich);
-    in.rim = text(Edit1);
-    in.width = text(Edit2);
-    in.height = text(Edit3);
-    in.circumference = text(E_Umfang);
-    in.circumferenceOverride = CB_Umfangedit->isChecked();
-    in.front = text(Edit4);
-    in.rear = text(Edit5);
-    in.primary = text(Edit6);
-    in.gears = {text(Edit7), text(Edit8), text(Edit9), text(Edit10), text(Edit11), text(Edit12)};
-    in.chosenGear = text(Edit13);
-    in.engineSpeed = text(Edit14);
-
-    const gearing::Result r = gearing::run(in, kept, ui::decimalSeparator());
+    const gearing::Result r = gearing::run(currentFields().texts, kept, ui::decimalSeparator());
 
     auto put = [](QWidget *w, const std::optional<std::string> &t) {
         if (!t)
@@ -422,16 +400,113 @@ bool TForm1::calculate()
     for (int g = 0; g < 6; ++g)
         put(vmax[g], r.vmax[g]);
 
-    bool ok = r.ok;
-    if (!ok)
+    std::optional<std::int32_t> shiftMark;
+    if (!r.ok)
         reportError(QString::fromStdString(r.message));
     else
-        ok = drawDiagram();
+        shiftMark = drawDiagram();
+    publish(r, shiftMark);
     emit calculated();
-    return ok;
+    return r.ok && shiftMark;
 }
 
-bool TForm1::drawDiagram()
+void TForm1::publish(const gearing::Result &r, std::optional<std::int32_t> shiftMark)
+{
+    // Filling the fields from a file runs on half a gear set; only the
+    // command's own last run counts.
+    if (runErrors_ == RunErrors::Drop)
+        return;
+    if (!r.ok || !shiftMark) {
+        emit runFailed(QString::fromStdString(withFullStop(r.ok ? lastDiagramError_ : r.message)));
+        return;
+    }
+    ui::MainRun run;
+    run.set = r.set;
+    run.set.shiftMark = *shiftMark;
+    run.texts = currentFields().texts;
+    run.circumference = kept.circumference;
+    run.circumferenceComputed = !run.set.circumferenceOverride;
+    run.finalDrive = gearing::asShown(kept.finalDrive);
+    for (std::size_t g = 0; g < 6; ++g)
+        run.ratios[g] = gearing::asShown(gearing::overallRatio(r.set.gears[g], kept.primary, kept.finalDrive));
+    run.vmax = r.vmaxValues;
+    run.fullScale = kept.fullScale;
+    run.fileName = P_Datei->text();
+    lastGoodRun_ = run;
+    emit runSucceeded(*lastGoodRun_);
+}
+
+ui::MainFields TForm1::currentFields() const
+{
+    ui::MainFields f;
+    gearing::Input &in = f.texts;
+    auto text = [](const QLineEdit *e) { return e->text().toStdString(); };
+    in.slip = text(E_Schlupf);
+    in.redZone = text(EditRotBereich);
+    in.rim = text(Edit1);
+    in.width = text(Edit2);
+    in.height = text(Edit3);
+    in.circumference = text(E_Umfang);
+    in.circumferenceOverride = CB_Umfangedit->isChecked();
+    in.front = text(Edit4);
+    in.rear = text(Edit5);
+    in.primary = text(Edit6);
+    in.gears = {text(Edit7), text(Edit8), text(Edit9), text(Edit10), text(Edit11), text(Edit12)};
+    in.chosenGear = text(Edit13);
+    in.engineSpeed = text(Edit14);
+    in.shiftMark = text(EditMarke);
+    in.title = text(Edit15);
+    f.fileName = P_Datei->text();
+    f.frame = frameGeometry();
+    return f;
+}
+
+template <class Fill> void TForm1::withRunsHeld(Fill fill)
+{
+    ++runsHeld_;
+    fill();
+    --runsHeld_;
+    Button_BerechnenClick();
+}
+
+void TForm1::setSprockets(const QString &front, const QString &rear)
+{
+    withRunsHeld([&] {
+        Edit4->setText(front);
+        Edit5->setText(rear);
+    });
+}
+
+void TForm1::setGearSet(const ui::GearSetTexts &t)
+{
+    withRunsHeld([&] {
+        Edit1->setText(t.rim);
+        Edit2->setText(t.width);
+        Edit3->setText(t.height);
+        E_Schlupf->setText(t.slip);
+        Edit4->setText(t.front);
+        Edit5->setText(t.rear);
+        Edit6->setText(t.primary);
+        QLineEdit *const gears[6] = {Edit7, Edit8, Edit9, Edit10, Edit11, Edit12};
+        for (std::size_t g = 0; g < 6; ++g)
+            gears[g]->setText(t.gears[g]);
+        // Switched on, the field takes the value; switched off, the run
+        // computes it from the tyre.
+        CB_Umfangedit->setChecked(t.circumference.has_value());
+        if (t.circumference)
+            E_Umfang->setText(*t.circumference);
+    });
+}
+
+void TForm1::setCircumferenceOverride(std::int32_t millimetres)
+{
+    withRunsHeld([&] {
+        CB_Umfangedit->setChecked(true);
+        E_Umfang->setText(QString::fromStdString(num::formatInt(millimetres)));
+    });
+}
+
+std::optional<std::int32_t> TForm1::drawDiagram()
 {
     ui::Diagram d;
     d.fullScale = kept.fullScale;
@@ -439,13 +514,14 @@ bool TForm1::drawDiagram()
     for (int g = 0; g < 6; ++g)
         d.gearShown[g] = shown[g]->isChecked();
     d.operatingSpeed = kept.operatingSpeed;
-    auto toX = [](const QLineEdit *e) {
-        return fp::roundToInt(fp::div(num::parseInteger(e->text().toStdString()), ui::RpmPerPixel));
-    };
+    auto integer = [](const QLineEdit *e) { return num::parseInteger(e->text().toStdString()); };
+    auto toX = [](std::int32_t rpm) { return fp::roundToInt(fp::div(rpm, ui::RpmPerPixel)); };
+    std::int32_t shiftMark = 0;
     try {
-        d.markerX = toX(Edit14);
+        d.markerX = toX(integer(Edit14));
 
-        const int m = toX(EditMarke);
+        shiftMark = integer(EditMarke);
+        const int m = toX(shiftMark);
         const bool markOn = CBMarke->isChecked();
         EditMarke->setEnabled(markOn);
         UpDown3->setEnabled(markOn);
@@ -453,7 +529,7 @@ bool TForm1::drawDiagram()
         if (markOn)
             d.shiftX = m;
 
-        const int z = toX(EditRotBereich);
+        const int z = toX(integer(EditRotBereich));
         const bool redOn = CBRotBereich->isChecked();
         EditRotBereich->setEnabled(redOn);
         UpDown4->setEnabled(redOn);
@@ -462,11 +538,12 @@ bool TForm1::drawDiagram()
             d.redZoneX = z;
     } catch (const Error &e) {
         PaintBox1->setDiagram(d);
+        lastDiagramError_ = e.message();
         reportError(QString::fromStdString(e.message()));
-        return false;
+        return std::nullopt;
     }
     PaintBox1->setDiagram(d);
-    return true;
+    return shiftMark;
 }
 
 void TForm1::CB_UmfangeditClick()
@@ -509,31 +586,10 @@ void TForm1::Beenden1Click()
     close();
 }
 
-namespace {
-template <class Form> void showModal(Form *f)
-{
-    if (f)
-        f->exec();
-}
-} // namespace
-
-void TForm1::PSkWRechner1Click() { showModal(forms().Form3); }
-void TForm1::kmhmphRechner1Click() { showModal(forms().Form4); }
-void TForm1::metrischZollRechner1Click() { showModal(forms().Form10); }
-void TForm1::KettenlaengeRechnerClick() { showModal(forms().Form6); }
-void TForm1::Pistorel1Click() { showModal(forms().Form7); }
-// The FAQ window opens on its first topic.
-void TForm1::HilfeHinweise1Click()
-{
-    if (TForm5 *f = forms().Form5)
-        f->ComboBox1->setCurrentIndex(0);
-    showModal(forms().Form5);
-}
-
-// Shown from the menu, the info window offers its close button.
-void TForm1::Info1Click()
-{
-    if (TForm2 *f = forms().Form2)
-        f->Button1->setVisible(true);
-    showModal(forms().Form2);
-}
+void TForm1::PSkWRechner1Click() { emit windowRequested(ui::Window::PsKw); }
+void TForm1::kmhmphRechner1Click() { emit windowRequested(ui::Window::KmhMph); }
+void TForm1::metrischZollRechner1Click() { emit windowRequested(ui::Window::MetricInch); }
+void TForm1::KettenlaengeRechnerClick() { emit windowRequested(ui::Window::Chain); }
+void TForm1::Pistorel1Click() { emit windowRequested(ui::Window::RaceLog); }
+void TForm1::HilfeHinweise1Click() { emit windowRequested(ui::Window::Faq); }
+void TForm1::Info1Click() { emit windowRequested(ui::Window::Info); }

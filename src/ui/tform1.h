@@ -6,6 +6,7 @@
 #include "calc/gearing.h"
 #include "print/gearsheet.h"
 #include "ui/diagram.h"
+#include "ui/mainrun.h"
 #include "ui/tpanel.h"
 #include "ui/updown.h"
 
@@ -118,9 +119,25 @@ public:
     // Blanks the diagram area until the next calculation run.
     void clearDiagram();
 
+    // What other windows may ask and tell. The last run that got through,
+    // none before the first; the fields as they stand.
+    const std::optional<trovanta::ui::MainRun> &lastGoodRun() const { return lastGoodRun_; }
+    trovanta::ui::MainFields currentFields() const;
+    // Each sets its fields with the runs they would start held back, then
+    // starts exactly one calculation run, whose errors show as any run's.
+    void setSprockets(const QString &front, const QString &rear);
+    void setGearSet(const trovanta::ui::GearSetTexts &texts);
+    void setCircumferenceOverride(std::int32_t millimetres);
+
 signals:
     // After every calculation run, whether it got through or not.
     void calculated();
+    // After a run that got through; after one that failed, with the message
+    // as the error box shows it.
+    void runSucceeded(const trovanta::ui::MainRun &run);
+    void runFailed(const QString &message);
+    // A menu entry asks for a window.
+    void windowRequested(trovanta::ui::Window which);
 
 private:
     void buildWindow();
@@ -128,7 +145,11 @@ private:
     void FormCreate();
     // The calculation run; false when it stopped on an error (already reported).
     bool calculate();
-    bool drawDiagram();
+    // Draws what the run computed; the shift mark's integer, or nothing
+    // when a mark does not convert (reported).
+    std::optional<std::int32_t> drawDiagram();
+    void publish(const trovanta::gearing::Result &r, std::optional<std::int32_t> shiftMark);
+    template <class Fill> void withRunsHeld(Fill fill);
     void reportError(const QString &message);
     trovanta::print::GearSheetData gearSheetData() const;
     void saveDiagramBitmap();
@@ -141,4 +162,7 @@ private:
     };
     RunErrors runErrors_ = RunErrors::Show;
     std::optional<QString> heldError_;
+    int runsHeld_ = 0;
+    std::string lastDiagramError_;
+    std::optional<trovanta::ui::MainRun> lastGoodRun_;
 };

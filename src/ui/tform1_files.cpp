@@ -8,7 +8,7 @@
 #include "calc/numtext.h"
 #include "files/geardata.h"
 #include "files/mainsettings.h"
-#include "files/profile.h"
+#include "files/settingsfile.h"
 #include "ui/platform.h"
 
 #include <QCheckBox>
@@ -55,7 +55,7 @@ QString enterFolderOf(const QString &chosen)
 
 void TForm1::LoadIni()
 {
-    const files::ProfileFile ini(files::mainSettingsPath());
+    const files::SettingsReader ini(files::mainSettingsPath());
     for (const files::MainSetting &s : files::MainSettings) {
         const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);
         switch (s.kind) {
@@ -75,7 +75,7 @@ void TForm1::LoadIni()
 
 void TForm1::SaveIni()
 {
-    files::ProfileFile ini(files::mainSettingsPath());
+    files::SettingsWriter ini(files::mainSettingsPath());
     for (const files::MainSetting &s : files::MainSettings) {
         const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);
         switch (s.kind) {
@@ -90,6 +90,7 @@ void TForm1::SaveIni()
             break;
         }
     }
+    ini.commit();
 }
 
 void TForm1::Wertespeichern1Click()

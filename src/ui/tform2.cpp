@@ -2,10 +2,8 @@
 
 #include "calc/product.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
-#include "ui/tform1.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -74,6 +72,8 @@ TForm2::TForm2(QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 }
 
+void TForm2::offerCloseButton() { Button1->setVisible(true); }
+
 void TForm2::Label8Click()
 {
     ui::platform().openUrl(QUrl(QStringLiteral("mailto:") + utf8(product::MailAddress) +
@@ -85,6 +85,5 @@ void TForm2::Label47Click() { ui::platform().openUrl(QUrl(utf8(product::HomePage
 void TForm2::Button1Click()
 {
     close();
-    if (TForm1 *main = forms().Form1)
-        main->clearDiagram();
+    emit diagramClearRequested();
 }

@@ -24,6 +24,9 @@ public:
     trovanta::ui::TLinkLabel *Label47; // the maker's home page
     QPushButton *Button1; // "Fermer", hidden until the menu shows the window
 
+    // Shown from the menu, the window offers its close button.
+    void offerCloseButton();
+
     void Label8Click();
     void Label47Click();
     // Closes the window, then blanks the main window's diagram.

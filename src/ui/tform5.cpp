@@ -2,10 +2,8 @@
 
 #include "calc/product.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
-#include "ui/tform1.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -241,6 +239,8 @@ void TForm5::RichEdit_leeren()
         p->hide();
 }
 
+void TForm5::showFirstTopic() { ComboBox1->setCurrentIndex(0); }
+
 void TForm5::ComboBox1Change()
 {
     RichEdit_leeren();
@@ -253,8 +253,7 @@ void TForm5::ComboBox1Change()
 void TForm5::Button1Click()
 {
     close();
-    if (TForm1 *main = forms().Form1)
-        main->clearDiagram();
+    emit diagramClearRequested();
 }
 
 void TForm5::Label47Click() { ui::platform().openUrl(QUrl(utf8(product::HomePage))); }

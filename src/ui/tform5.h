@@ -37,6 +37,8 @@ public:
     void RichEdit_leeren();
     // A choice in the topic list.
     void ComboBox1Change();
+    // The menu opens the window on its first topic.
+    void showFirstTopic();
     // Closes the window, then blanks the main window's diagram.
     void Button1Click();
     void Label47Click();

@@ -2,17 +2,14 @@
 
 #include "files/chainsettings.h"
 #include "files/mainsettings.h"
-#include "files/profile.h"
 #include "files/programdir.h"
+#include "files/settingsfile.h"
 #include "print/chainsheet.h"
 #include "print/printercanvas.h"
 #include "ui/buttonpictures.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
-#include "ui/tform1.h"
-#include "ui/tform8.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -149,6 +146,8 @@ TForm6::TForm6(QWidget *parent)
     connect(B_Close, &QPushButton::clicked, this, &TForm6::B_CloseClick);
     // Also when the program sets the text (LoadIni).
     connect(E_Glieder_alt, &QLineEdit::textChanged, this, &TForm6::E_Glieder_altChange);
+    for (QLineEdit *e : {E_Glieder_alt, E_Gliedlaenge, E_Solldurchhang})
+        connect(e, &QLineEdit::textChanged, this, [this] { emit presentChainChanged(presentChain()); });
 
     E_Glieder_alt->setFocus();
     FormCreate();
@@ -164,7 +163,7 @@ void TForm6::FormCreate()
 
 void TForm6::LoadIni()
 {
-    const files::ProfileFile ini(settingsPath());
+    const files::SettingsReader ini(settingsPath());
     for (const files::ChainSetting &s : files::ChainSettings) {
         const QString def = s.defaultText ? ui::localDecimal(s.defaultText) : E_Glieder_alt->text();
         field(s.field)->setText(ini.readString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), def));
@@ -175,13 +174,14 @@ void TForm6::SaveIni()
 {
     if (!CB_ini->isChecked())
         return;
-    files::ProfileFile ini(settingsPath());
+    files::SettingsWriter ini(settingsPath());
     ini.writeString(QString::fromLatin1(files::ChainMarkerSection), QString::fromLatin1(files::ChainMarkerKey),
                     QString::fromLatin1(files::ChainMarkerValue));
     for (const files::ChainSetting &s : files::ChainSettings)
         ini.writeString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), field(s.field)->text());
     ini.writeString(QString::fromLatin1(files::ChainResultSection), QString::fromLatin1(files::ChainResultKey),
                     resultLines().join(QString()));
+    ini.commit();
 }
 
 QStringList TForm6::resultLines() const
@@ -191,6 +191,11 @@ QStringList TForm6::resultLines() const
     if (text.isEmpty())
         return {};
     return text.split(QLatin1Char('\n'));
+}
+
+ui::PresentChain TForm6::presentChain() const
+{
+    return {E_Glieder_alt->text(), E_Gliedlaenge->text(), E_Solldurchhang->text()};
 }
 
 void TForm6::E_Glieder_altChange() { E_Glieder_neu->setText(E_Glieder_alt->text()); }
@@ -261,25 +266,7 @@ void TForm6::B_DruckenClick()
         ui::platform().showMessage(this, utf8(print::ChainSheetFailure));
 }
 
-TForm6::~TForm6()
-{
-    // The info window is only lent to this window while shown from it.
-    for (TForm8 *info : findChildren<TForm8 *>(QString(), Qt::FindDirectChildrenOnly))
-        info->setParent(parentWidget(), info->windowFlags());
-}
-
-void TForm6::B_InfoClick()
-{
-    TForm8 *info = forms().Form8;
-    if (!info)
-        return;
-    // This window is modal; the info window takes input only as its child.
-    if (info->parentWidget() != this)
-        info->setParent(this, info->windowFlags());
-    info->show();
-    info->raise();
-    info->activateWindow();
-}
+void TForm6::B_InfoClick() { showInfoWindow(true); }
 
 void TForm6::B_CloseClick() { close(); }
 
@@ -291,8 +278,8 @@ void TForm6::showEvent(QShowEvent *e)
 
 void TForm6::FormShow()
 {
-    if (const TForm1 *main = forms().Form1)
-        E_Mopped->setText(main->Edit15->text());
+    if (titleSource_)
+        E_Mopped->setText(titleSource_());
     Ergebnismemo->clear();
 }
 
@@ -313,8 +300,6 @@ void TForm6::FormClose()
             ui::platform().showMessage(this, utf8("Fehler bei Ini-Erstellung."));
         }
     }
-    if (TForm8 *info = forms().Form8)
-        info->close();
-    if (TForm1 *main = forms().Form1)
-        main->clearDiagram();
+    closeInfoWindow();
+    emit diagramClearRequested();
 }

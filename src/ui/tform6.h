@@ -4,6 +4,7 @@
 // kept in catenolix.ini beside the program and can be printed.
 
 #include "calc/chain.h"
+#include "ui/mainrun.h"
 #include "ui/tpanel.h"
 
 #include "ui/tdialog.h"
@@ -26,7 +27,12 @@ class TForm6 : public TDialog {
 public:
     // Builds the window and reads the settings file when there is one.
     explicit TForm6(QWidget *parent = nullptr);
-    ~TForm6() override;
+
+    // Where the designation comes from when the window opens: the main
+    // window's diagram title.
+    void setTitleSource(std::function<QString()> source) { titleSource_ = std::move(source); }
+    // The present chain as typed: links, link length, sag.
+    trovanta::ui::PresentChain presentChain() const;
 
     QLabel *Label48; // logo
 
@@ -56,8 +62,8 @@ public:
     void B_InfoClick();
     void B_CloseClick();
 
-    // Reads and writes catenolix.ini; SaveIni raises trovanta::Error at the
-    // first entry that cannot be written and leaves the earlier ones.
+    // Reads and writes catenolix.ini; SaveIni raises trovanta::Error when
+    // the file cannot be written, and the file then stays as it was.
     void LoadIni();
     void SaveIni();
 
@@ -71,6 +77,9 @@ public:
     // Any way of closing (button, close box) comes through here.
     void done(int r) override;
 
+signals:
+    void presentChainChanged(const trovanta::ui::PresentChain &chain);
+
 protected:
     void showEvent(QShowEvent *e) override;
 
@@ -81,4 +90,5 @@ private:
     QLineEdit *field(const char *name) const;
 
     trovanta::chain::State chain_;
+    std::function<QString()> titleSource_;
 };

@@ -2,17 +2,14 @@
 
 #include "calc/error.h"
 #include "files/mainsettings.h"
-#include "files/profile.h"
 #include "files/programdir.h"
 #include "files/racelogfile.h"
+#include "files/settingsfile.h"
 #include "print/printercanvas.h"
 #include "ui/buttonpictures.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
-#include "ui/tform1.h"
-#include "ui/tform9.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -139,14 +136,6 @@ TForm7::TForm7(QWidget *parent)
     setFixedSize(799, 550);
     buildWindow();
     FormCreate();
-}
-
-TForm7::~TForm7()
-{
-    // The info window is lent to this window while shown from it; it
-    // belongs to the program, not to the race log.
-    for (TForm9 *info : findChildren<TForm9 *>(QString(), Qt::FindDirectChildrenOnly))
-        info->setParent(parentWidget(), info->windowFlags());
 }
 
 void TForm7::buildWindow()
@@ -334,22 +323,21 @@ void TForm7::FormCreate()
 
 void TForm7::LoadIni()
 {
-    const files::RaceLogReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)));
+    // Long notes come back whole, not cut as other settings are.
+    const files::SettingsReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)), -1);
     for (const files::RaceLogEntry &e : files::RaceLogEntries) {
         if (!e.field)
             continue; // the marker is written, never read
-        const QString key = e.key ? utf8(e.key) : caption(e.keyLabel);
-        setFieldText(e.field, ini.value(utf8(e.section), key, utf8(e.defaultText)));
+        setFieldText(e.field, ini.readString(utf8(e.section), utf8(e.key), utf8(e.defaultText)));
     }
 }
 
 void TForm7::Writefile(const QString &baseName, const QString &extension)
 {
-    files::RaceLogWriter ini(files::raceLogPath(baseName, extension));
+    files::SettingsWriter ini(files::raceLogPath(baseName, extension));
     for (const files::RaceLogEntry &e : files::RaceLogEntries) {
-        const QString key = e.key ? utf8(e.key) : caption(e.keyLabel);
         const QString value = e.field ? fieldText(e.field) : utf8(files::RaceLogMarker);
-        ini.writeString(utf8(e.section), key, value);
+        ini.writeString(utf8(e.section), utf8(e.key), value);
     }
     ini.commit();
 }
@@ -364,14 +352,16 @@ void TForm7::showEvent(QShowEvent *e)
 void TForm7::FormShow()
 {
     Label_Gespeichert->hide();
-    if (TForm1 *main = forms().Form1) {
-        Panel1->setText(main->P_Datei->text());
-        Edit5->setText(main->Edit15->text());
-        Edit11->setText(main->Edit2->text() + u'/' + main->Edit3->text() + u'-' + main->Edit1->text());
-        Edit35->setText(main->Edit4->text());
-        Edit36->setText(main->Edit5->text());
-        Edit37->setText(main->Edit6->text());
-        move(main->frameGeometry().center() - frameGeometry().center() + pos());
+    if (mainSource_) {
+        const ui::MainFields main = mainSource_();
+        auto text = [](const std::string &t) { return QString::fromStdString(t); };
+        Panel1->setText(main.fileName);
+        Edit5->setText(text(main.texts.title));
+        Edit11->setText(text(main.texts.width) + u'/' + text(main.texts.height) + u'-' + text(main.texts.rim));
+        Edit35->setText(text(main.texts.front));
+        Edit36->setText(text(main.texts.rear));
+        Edit37->setText(text(main.texts.primary));
+        move(main.frame.center() - frameGeometry().center() + pos());
     }
     B_Close->setFocus();
 }
@@ -391,29 +381,13 @@ void TForm7::FormClose()
     } catch (const Error &) {
         ui::platform().showMessage(this, utf8("Fehler bei Ini-Erstellung."));
     }
-    if (TForm9 *info = forms().Form9)
-        info->close();
-    if (TForm1 *main = forms().Form1)
-        main->clearDiagram();
+    closeInfoWindow();
+    emit diagramClearRequested();
 }
 
 void TForm7::B_CloseClick() { close(); }
 
-void TForm7::B_InfoClick()
-{
-    TForm9 *info = forms().Form9;
-    if (!info)
-        return;
-    // Shown from a modal window, the info window must belong to it, or the
-    // modal window would block it.
-    if (info->parent() != this) {
-        const QPoint at = info->pos();
-        info->setParent(this, info->windowFlags());
-        info->move(at);
-    }
-    info->show();
-    info->raise();
-}
+void TForm7::B_InfoClick() { showInfoWindow(false); }
 
 void TForm7::B_SpeichernClick()
 {

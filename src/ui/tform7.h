@@ -4,6 +4,7 @@
 // text that lives in the controls; nothing is checked or computed.
 
 #include "print/racelogsheet.h"
+#include "ui/mainrun.h"
 #include "ui/tpanel.h"
 
 #include "ui/tdialog.h"
@@ -21,7 +22,9 @@ class TForm7 : public TDialog {
 public:
     // Builds the window and runs FormCreate.
     explicit TForm7(QWidget *parent = nullptr);
-    ~TForm7() override;
+
+    // Where the values taken from the main window on opening come from.
+    void setMainSource(std::function<trovanta::ui::MainFields()> source) { mainSource_ = std::move(source); }
 
     QLabel *Label48; // logo
     QGroupBox *GB_Moto, *GB_Pneumatiques, *GB_Demultiplication, *GB_Suspensions, *GB_Moteur, *GB_Freins;
@@ -84,4 +87,6 @@ protected:
 
 private:
     void buildWindow();
+
+    std::function<trovanta::ui::MainFields()> mainSource_;
 };

@@ -82,6 +82,7 @@ TEST_F(ChainWindow, CalculerFillsPanelsAndResultText)
           utf8("Verschiebung des Kettenrades um 0 mm nach . ")}},
     };
     TForm6 f;
+    ui::enrol(&f);
     f.show();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.front + std::string("/") + c.rear);
@@ -114,6 +115,7 @@ TEST_F(ChainWindow, FailuresAndTheSilentZeroStop)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         TForm6 f;
+        ui::enrol(&f);
         f.show();
         enterExample(f);
         mouseClick(f.B_Berechnen);
@@ -136,6 +138,7 @@ TEST_F(ChainWindow, FailuresAndTheSilentZeroStop)
 TEST_F(ChainWindow, PresentLinksOverwriteTheNewOnEveryKeystroke)
 {
     TForm6 f;
+    ui::enrol(&f);
     f.show();
     EXPECT_EQ(f.focusWidget(), f.E_Glieder_alt);
     retype(f.E_Glieder_alt, "1");
@@ -149,6 +152,7 @@ TEST_F(ChainWindow, PresentLinksOverwriteTheNewOnEveryKeystroke)
 TEST_F(ChainWindow, ShowingTakesTheDiagramTitleAndEmptiesTheResult)
 {
     TForm6 f;
+    ui::enrol(&f);
     EXPECT_EQ(f.E_Mopped->text(), "Bezeichnung eingeben");
     f.show();
     EXPECT_EQ(f.E_Mopped->text(), w->Edit15->text());
@@ -167,6 +171,7 @@ TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
 {
     {
         TForm6 f;
+        ui::enrol(&f);
         EXPECT_EQ(fields(f), QStringList({"2", "0", "1,56", "0", "0", "0", "0", "0", "Bezeichnung eingeben"}));
         EXPECT_TRUE(f.CB_ini->isChecked());
         w->Edit15->setText("TL 1000 S");
@@ -185,6 +190,7 @@ TEST_F(ChainWindow, SettingsAreWrittenAtCloseAndReadAtCreation)
                                        "=" + result}));
 
     TForm6 again;
+    ui::enrol(&again);
     EXPECT_EQ(fields(again), QStringList({"2", "110", "1,56", "15", "45", "14", "50", "112", "TL 1000 S"}));
 
     // Unchecked, closing writes nothing.
@@ -201,6 +207,7 @@ TEST_F(ChainWindow, NotesAddedByHandSurviveAndMissingNewLinksFollowThePresent)
     writeBytes(iniPath(), "; meine Kette\r\n[Antrieb alt]\r\naktuelle Kettenlaenge=114\r\n"
              "[Notizen]\r\nKette=DID 525 ZVM-X\r\n");
     TForm6 f;
+    ui::enrol(&f);
     EXPECT_EQ(f.E_Glieder_alt->text(), "114");
     EXPECT_EQ(f.E_Glieder_neu->text(), "114");
     EXPECT_EQ(f.E_Gliedlaenge->text(), "1,56");
@@ -219,8 +226,9 @@ TEST_F(ChainWindow, ClosingWhenTheFileCannotBeWrittenStillClosesEverything)
 {
     files::setProgramDirectoryForTesting(programDir.file("missing"));
     TForm6 f;
+    ui::enrol(&f);
     TForm8 info; // after f: it becomes f's child when shown
-    forms().Form8 = &info;
+    ui::enrol(&info);
     f.show();
     mouseClick(f.B_Info);
     EXPECT_TRUE(info.isVisible());
@@ -254,9 +262,10 @@ TEST_F(ChainWindow, InfoWindowTakesInputWhileTheCalculatorIsModal)
         }
     } spy;
     TForm6 f;
+    ui::enrol(&f);
     TForm8 info(w.get());
-    forms().Form6 = &f;
-    forms().Form8 = &info;
+    ui::enrol(&f);
+    ui::enrol(&info);
     info.installEventFilter(&spy);
     bool modal = false, shown = false, blocked = true;
     QTimer::singleShot(0, [&] {
@@ -277,6 +286,7 @@ TEST_F(ChainWindow, InfoWindowTakesInputWhileTheCalculatorIsModal)
 TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
 {
     TForm6 f;
+    ui::enrol(&f);
     f.show();
     enterExample(f);
     mouseClick(f.B_Berechnen);

@@ -39,17 +39,25 @@ QStringList lines(const QTextEdit *e) { return e->toPlainText().split(QLatin1Cha
 
 class HelpWindows : public RegisteredMainWindowTest {};
 
+// A window built and wired as the program does it.
+template <class Form> std::unique_ptr<QDialog> enrolled()
+{
+    auto f = std::make_unique<Form>();
+    ui::enrol(f.get());
+    return f;
+}
+
 // The converters, the FAQ and the info window, with their close buttons.
 struct Window {
     std::function<std::unique_ptr<QDialog>()> make;
     const char *button, *caption;
 };
 const std::vector<Window> Windows = {
-    {[] { return std::make_unique<TForm3>(); }, "Button_Schliessen", "Fermer"},
-    {[] { return std::make_unique<TForm4>(); }, "Button_Schliessen", "Fermer"},
-    {[] { return std::make_unique<TForm10>(); }, "Button_Schliessen", "Fermer"},
-    {[] { return std::make_unique<TForm5>(); }, "Button1", "Hab's gelesen"},
-    {[] { return std::make_unique<TForm2>(); }, "Button1", "Fermer"},
+    {enrolled<TForm3>, "Button_Schliessen", "Fermer"},
+    {enrolled<TForm4>, "Button_Schliessen", "Fermer"},
+    {enrolled<TForm10>, "Button_Schliessen", "Fermer"},
+    {enrolled<TForm5>, "Button1", "Hab's gelesen"},
+    {enrolled<TForm2>, "Button1", "Fermer"},
 };
 
 } // namespace
@@ -57,6 +65,7 @@ const std::vector<Window> Windows = {
 TEST_F(HelpWindows, TheTopicListChoosesOnePageAtATime)
 {
     TForm5 f;
+    ui::enrol(&f);
     f.show();
     ASSERT_EQ(f.ComboBox1->count(), 9);
     EXPECT_FALSE(f.ComboBox1->isEditable());
@@ -110,7 +119,7 @@ TEST_F(HelpWindows, TheTopicListChoosesOnePageAtATime)
 TEST_F(HelpWindows, FaqOpensOnTheFirstTopicWithTheNews)
 {
     TForm5 faq;
-    forms().Form5 = &faq;
+    ui::enrol(&faq);
     faq.show();
     key(faq.ComboBox1, Qt::Key_Down);
     key(faq.ComboBox1, Qt::Key_Down);
@@ -139,7 +148,9 @@ TEST_F(HelpWindows, FaqOpensOnTheFirstTopicWithTheNews)
 TEST_F(HelpWindows, LinksOpenTheHomePageAndAMail)
 {
     TForm5 faq;
+    ui::enrol(&faq);
     TForm2 info;
+    ui::enrol(&info);
     faq.show();
     info.show();
     mouseClick(faq.Label47);
@@ -160,7 +171,7 @@ TEST_F(HelpWindows, LinksOpenTheHomePageAndAMail)
 TEST_F(HelpWindows, InfoFromTheMenuOffersItsCloseButton)
 {
     TForm2 info;
-    forms().Form2 = &info;
+    ui::enrol(&info);
     EXPECT_TRUE(info.Button1->isHidden());
     w->Button_BerechnenClick();
 

@@ -1,7 +1,7 @@
 #include "files/programdir.h"
 #include "support/fake_platform.h"
 #include "support/program_dir.h"
-#include "ui/forms.h"
+#include "ui/registry.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
 #include "ui/tform10.h"
@@ -19,6 +19,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+
+using trovanta::ui::forms;
 #include <QTimer>
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "support/fake_platform.h"
 #include "support/program_dir.h"
-#include "ui/forms.h"
+#include "ui/registry.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -21,6 +21,8 @@
 #include <memory>
 
 namespace trovanta::test {
+
+using ui::forms;
 
 inline QString utf8(const char *s) { return QString::fromUtf8(s); }
 
@@ -104,8 +106,8 @@ protected:
 // at the end.
 class RegisteredMainWindowTest : public MainWindowTest {
 protected:
-    RegisteredMainWindowTest() { forms().Form1 = w.get(); }
-    ~RegisteredMainWindowTest() override { forms() = ui::Forms{}; }
+    RegisteredMainWindowTest() { ui::enrol(w.get()); }
+    ~RegisteredMainWindowTest() override { ui::forgetWindows(); }
 };
 
 } // namespace trovanta::test

@@ -1,0 +1,182 @@
+#include "ui/registry.h"
+
+#include "ui/tform1.h"
+#include "ui/tform10.h"
+#include "ui/tform2.h"
+#include "ui/tform3.h"
+#include "ui/tform4.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
+#include "ui/tform9.h"
+
+namespace trovanta::ui {
+
+Forms &forms()
+{
+    static Forms f;
+    return f;
+}
+
+namespace {
+
+// Closing a secondary window blanks the main window's diagram.
+void clearsDiagram(TDialog *w)
+{
+    QObject::connect(w, &TDialog::diagramClearRequested, w, [] {
+        if (TForm1 *main = forms().Form1)
+            main->clearDiagram();
+    });
+}
+
+MainFields mainFields()
+{
+    const TForm1 *main = forms().Form1;
+    return main ? main->currentFields() : MainFields{};
+}
+
+template <class Form> void showModal(Form *f)
+{
+    if (f)
+        f->exec();
+}
+
+template <class T> void destroy(T *&w)
+{
+    delete w;
+    w = nullptr;
+}
+
+} // namespace
+
+void enrol(TForm1 *w)
+{
+    forms().Form1 = w;
+    QObject::connect(w, &TForm1::windowRequested, w, [](Window which) { openWindow(which); });
+}
+
+void enrol(TForm2 *w)
+{
+    forms().Form2 = w;
+    clearsDiagram(w);
+}
+
+void enrol(TForm3 *w)
+{
+    forms().Form3 = w;
+    clearsDiagram(w);
+}
+
+void enrol(TForm4 *w)
+{
+    forms().Form4 = w;
+    clearsDiagram(w);
+}
+
+void enrol(TForm5 *w)
+{
+    forms().Form5 = w;
+    clearsDiagram(w);
+}
+
+void enrol(TForm6 *w)
+{
+    forms().Form6 = w;
+    clearsDiagram(w);
+    w->setTitleSource([] { return QString::fromStdString(mainFields().texts.title); });
+    w->setInfoWindow([]() -> QDialog * { return forms().Form8; });
+}
+
+void enrol(TForm7 *w)
+{
+    forms().Form7 = w;
+    clearsDiagram(w);
+    w->setMainSource(mainFields);
+    w->setInfoWindow([]() -> QDialog * { return forms().Form9; });
+}
+
+void enrol(TForm8 *w) { forms().Form8 = w; }
+void enrol(TForm9 *w) { forms().Form9 = w; }
+
+void enrol(TForm10 *w)
+{
+    forms().Form10 = w;
+    clearsDiagram(w);
+}
+
+TForm1 *createMainWindow()
+{
+    auto *main = new TForm1;
+    enrol(main);
+    return main;
+}
+
+void createSecondaryWindows()
+{
+    TForm1 *main = forms().Form1;
+    enrol(new TForm2(main));
+    enrol(new TForm3(main));
+    enrol(new TForm4(main));
+    enrol(new TForm5(main));
+    enrol(new TForm6(main));
+    enrol(new TForm7(main));
+    enrol(new TForm8(main));
+    enrol(new TForm9(main));
+    enrol(new TForm10(main));
+}
+
+void destroyWindows()
+{
+    Forms &f = forms();
+    destroy(f.Form10);
+    destroy(f.Form9);
+    destroy(f.Form8);
+    destroy(f.Form7);
+    destroy(f.Form6);
+    destroy(f.Form5);
+    destroy(f.Form4);
+    destroy(f.Form3);
+    destroy(f.Form2);
+    destroy(f.Form1);
+}
+
+void forgetWindows() { forms() = Forms{}; }
+
+void openWindow(Window which)
+{
+    Forms &f = forms();
+    switch (which) {
+    case Window::Info:
+        if (f.Form2)
+            f.Form2->offerCloseButton();
+        showModal(f.Form2);
+        break;
+    case Window::PsKw:
+        showModal(f.Form3);
+        break;
+    case Window::KmhMph:
+        showModal(f.Form4);
+        break;
+    case Window::MetricInch:
+        showModal(f.Form10);
+        break;
+    case Window::Faq:
+        if (f.Form5)
+            f.Form5->showFirstTopic();
+        showModal(f.Form5);
+        break;
+    case Window::Chain:
+        showModal(f.Form6);
+        break;
+    case Window::RaceLog:
+        showModal(f.Form7);
+        break;
+    case Window::Compare:
+    case Window::Sprocket:
+    case Window::Calibration:
+        break;
+    }
+}
+
+} // namespace trovanta::ui

@@ -1,0 +1,64 @@
+#pragma once
+// The program's windows, one of each, and how they are connected. The
+// windows of the main menu's design are created at start and live to the
+// end; the analysis windows are created on first use. Windows never reach
+// into each other: what one needs from another is wired here.
+
+#include "ui/mainrun.h"
+
+class TDialog;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+
+namespace trovanta::ui {
+
+struct Forms {
+    TForm1 *Form1 = nullptr;   // main window
+    TForm2 *Form2 = nullptr;   // info
+    TForm3 *Form3 = nullptr;   // PS and kW converter
+    TForm4 *Form4 = nullptr;   // km/h and mph converter
+    TForm5 *Form5 = nullptr;   // FAQ
+    TForm6 *Form6 = nullptr;   // chain calculator
+    TForm7 *Form7 = nullptr;   // race log
+    TForm8 *Form8 = nullptr;   // chain calculator info
+    TForm9 *Form9 = nullptr;   // race log info
+    TForm10 *Form10 = nullptr; // centimetre and inch converter
+};
+
+Forms &forms();
+
+// Records a window and connects it to the others (tests enrol the windows
+// they build themselves).
+void enrol(TForm1 *w);
+void enrol(TForm2 *w);
+void enrol(TForm3 *w);
+void enrol(TForm4 *w);
+void enrol(TForm5 *w);
+void enrol(TForm6 *w);
+void enrol(TForm7 *w);
+void enrol(TForm8 *w);
+void enrol(TForm9 *w);
+void enrol(TForm10 *w);
+
+// The main window created, then the nine secondary windows hidden, in the
+// order of the program's start.
+TForm1 *createMainWindow();
+void createSecondaryWindows();
+// Destroys every window in reverse order, the main window last (it writes
+// the main settings file); the registry is empty afterwards.
+void destroyWindows();
+// Empties the registry without destroying anything (tests).
+void forgetWindows();
+
+// What a menu entry of the main window opens.
+void openWindow(Window which);
+
+} // namespace trovanta::ui
