@@ -10,31 +10,10 @@
 namespace trovanta::chain {
 
 // The chain geometry works in plain double precision throughout.
-namespace {
-
-[[noreturn]] void invalid() { throw Error(msg::InvalidOperation); }
-
-double checkedDouble(double v)
-{
-    if (std::isnan(v))
-        invalid();
-    if (std::isinf(v))
-        throw Error(msg::Overflow);
-    return v;
-}
-
-double dsqrt(double x)
-{
-    if (std::isnan(x) || x < 0)
-        invalid();
-    return std::sqrt(x);
-}
-
-double ddiv(double a, double b) { return static_cast<double>(fp::div(a, b)); }
-
-constexpr double Pi = 3.14159265358979323846;
-
-} // namespace
+using fp::checkedDouble;
+using fp::ddiv;
+using fp::dsqrt;
+constexpr double Pi = fp::PiDouble;
 
 double ASIN(double x)
 {

@@ -73,4 +73,27 @@ inline std::int64_t trunc(real x)
     return static_cast<std::int64_t>(t);
 }
 
+// The same checks for arithmetic that stays in double precision throughout
+// (the chain geometry): its results must not change with the precision.
+inline constexpr double PiDouble = static_cast<double>(Pi);
+static_assert(PiDouble == 3.14159265358979323846);
+
+inline double checkedDouble(double v)
+{
+    if (std::isnan(v))
+        fail(msg::InvalidOperation);
+    if (std::isinf(v))
+        fail(msg::Overflow);
+    return v;
+}
+
+inline double dsqrt(double x)
+{
+    if (std::isnan(x) || x < 0)
+        fail(msg::InvalidOperation);
+    return std::sqrt(x);
+}
+
+inline double ddiv(double a, double b) { return static_cast<double>(div(a, b)); }
+
 } // namespace trovanta::fp

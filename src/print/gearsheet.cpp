@@ -2,6 +2,7 @@
 
 #include "calc/fparith.h"
 #include "calc/numtext.h"
+#include "print/gearcolours.h"
 #include "print/letterhead.h"
 
 #include <QColor>
@@ -19,8 +20,6 @@ namespace {
 constexpr int Left = 300, Right = 1900, Top = 570, Bottom = 1970;
 
 const QColor Grey(128, 128, 128);
-const std::array<QColor, 6> GearColors{{QColor(0, 255, 255), QColor(128, 0, 0), QColor(0, 0, 0),
-                                        QColor(0, 128, 0), QColor(255, 0, 255), QColor(255, 0, 0)}};
 
 int clampToInt(std::int64_t v)
 {
@@ -46,7 +45,7 @@ void drawDiagram(Canvas &canvas, const GearSheetData &d)
     for (int i = 0; i < 6; ++i) {
         if (!d.gearShown[i])
             continue;
-        canvas.setPenColor(GearColors[i]);
+        canvas.setPenColor(GearColours[static_cast<std::size_t>(i)]);
         // An absurd gear set may give speeds whose line leaves the int range.
         canvas.line(Left, Bottom, Right, clampToInt(Bottom - 4 * std::int64_t(d.fullScaleSpeed[i])));
     }

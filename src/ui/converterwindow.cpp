@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,24 +28,15 @@ ConverterWindow::ConverterWindow(const ConverterDesign &d, QWidget *parent)
     Label48 = logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 8, 6);
 
     auto label = [this](const QString &name, const QString &text, int x, int y) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setTextFormat(Qt::PlainText);
-        l->move(x, y);
-        l->adjustSize();
-        return l;
+        return plainLabel(this, name.toLatin1().constData(), text, x, y);
     };
     auto row = [&](const ConverterRow &r, int top, QLineEdit *&edit, TPanel *&panel) {
         const QString editName = QString::fromLatin1(r.edit);
         const QString panelName = QString::fromLatin1(r.panel);
-        edit = new QLineEdit(QString::fromUtf8(r.value), this);
-        edit->setObjectName(editName);
-        edit->setGeometry(24, top, 65, RowHeight);
+        edit = lineEdit(this, r.edit, QString::fromUtf8(r.value), QRect(24, top, 65, RowHeight));
         label(QStringLiteral("Label_") + editName, QString::fromUtf8(r.unitIn) + QStringLiteral(" -->"), 96,
               top + 4);
-        panel = new TPanel(this);
-        panel->setObjectName(panelName);
-        panel->setGeometry(152, top, 73, RowHeight);
+        panel = ui::panel(this, r.panel, QRect(152, top, 73, RowHeight));
         label(QStringLiteral("Label_") + panelName, QString::fromUtf8(r.unitOut), 232, top + 4);
     };
     row(d.rowA, 48, editA_, panelA_);

@@ -9,15 +9,6 @@
 
 namespace trovanta::ui {
 
-const std::array<QColor, 6> GearColours = {
-    QColor(0, 255, 255), // aqua
-    QColor(128, 0, 0),   // maroon
-    QColor(0, 0, 0),     // black
-    QColor(0, 128, 0),   // green
-    QColor(255, 0, 255), // fuchsia
-    QColor(255, 0, 0),   // red
-};
-
 namespace {
 
 // Rectangles follow the drawing rules the diagram's coordinates are meant

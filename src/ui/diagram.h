@@ -4,6 +4,8 @@
 // diagram area the values it drew with; the area paints them whenever the
 // windowing system asks, so a covering window no longer wipes the picture.
 
+#include "print/gearcolours.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -20,7 +22,7 @@ inline constexpr int LineEndX = 570; // 15960 rpm
 inline constexpr int ZeroSpeedY = 350;
 
 // Line and text colour of gears 1 to 6.
-extern const std::array<QColor, 6> GearColours;
+using print::GearColours;
 
 // What one run drew, in diagram pixels. Elements a run did not reach are
 // missing (the shift mark's text can fail to convert after the marker).

@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/platform.h"
 #include "ui/typedlimit.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,7 +30,7 @@ namespace {
 
 constexpr int EditHeight = 21;
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
+using ui::utf8;
 
 } // namespace
 
@@ -77,27 +78,12 @@ void TForm1::buildWindow()
         return f;
     };
     auto label = [c](const char *name, const QString &text, int x, int y,
-                     std::optional<QFont> font = std::nullopt) {
-        auto *l = new QLabel(text, c);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setTextFormat(Qt::PlainText);
-        if (font)
-            l->setFont(*font);
-        l->move(x, y);
-        l->adjustSize();
-        return l;
-    };
+                     std::optional<QFont> font = std::nullopt) { return ui::plainLabel(c, name, text, x, y, font); };
     auto edit = [c](const char *name, const QString &text, int x, int y, int w, int h = EditHeight) {
-        auto *e = new QLineEdit(text, c);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(x, y, w, h);
-        return e;
+        return ui::lineEdit(c, name, text, QRect(x, y, w, h));
     };
     auto panel = [c](const char *name, int x, int y, int w, int h = EditHeight) {
-        auto *p = new TPanel(c);
-        p->setObjectName(QString::fromLatin1(name));
-        p->setGeometry(x, y, w, h);
-        return p;
+        return ui::panel(c, name, QRect(x, y, w, h));
     };
     auto updown = [c](const char *name, QLineEdit *e, int min, int max, int step, int pos) {
         auto *u = new TUpDown(c, e, min, max, step, pos);
@@ -113,11 +99,6 @@ void TForm1::buildWindow()
         return b;
     };
     const QFont heading = ui::formFont(10, true);
-    auto textColour = [](QWidget *w, const QColor &col) {
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::WindowText, col);
-        w->setPalette(pal);
-    };
 
     // Frames first, so that everything else lies on top of them.
     frame("Bevel_Hinterrad", 1, 8, 177, 153);
@@ -180,8 +161,8 @@ void TForm1::buildWindow()
                              ui::localDecimal(gearDefaults[k]), 16, top, 41);
         *overall[k] = panel(QByteArray("Panel" + QByteArray::number(k + 3)).constData(), 60, top, 47);
         *vmax[k] = panel(QByteArray("P_Vmax" + n).constData(), 110, top, 41);
-        textColour(*overall[k], ui::GearColours[k]);
-        textColour(*vmax[k], ui::GearColours[k]);
+        ui::setTextColour(*overall[k], ui::GearColours[k]);
+        ui::setTextColour(*vmax[k], ui::GearColours[k]);
         *gearChecks[k] = check(QByteArray("CheckBox" + n).constData(), QString(), 158, top + 2, 17, false);
         (*gearChecks[k])->setChecked(true);
     }
@@ -228,8 +209,8 @@ void TForm1::buildWindow()
     Label_Edit15Max = label("Label_Edit15Max", utf8("(max. 70 )"), 320, 520);
     Panel11 = panel("Panel11", 710, 480, 65, 17);
     Panel12 = panel("Panel12", 710, 504, 65, 17);
-    textColour(Panel11, Qt::blue);
-    textColour(Panel12, Qt::blue);
+    ui::setTextColour(Panel11, Qt::blue);
+    ui::setTextColour(Panel12, Qt::blue);
 
     // Diagram and its captions
     PaintBox1 = new TPaintBox(Panel10);

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -13,9 +14,7 @@
 
 using namespace trovanta;
 
-namespace {
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-}
+using ui::utf8;
 
 TForm2::TForm2(QWidget *parent)
     : TDialog(parent)

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -13,10 +14,10 @@
 #include <QUrl>
 
 using namespace trovanta;
+using ui::utf8;
 
 namespace {
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
 
 const char *const Topics[9] = {
     "---Thema wählen---",        "Dateneingabe",        "Öffnen / Speichern",

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,6 +21,7 @@
 #include <exception>
 
 using namespace trovanta;
+using ui::utf8;
 
 namespace {
 
@@ -27,8 +29,6 @@ constexpr int RowHeight = 21;
 constexpr int RowStep = 26;
 constexpr int FieldLeft = 170; // inside a group box
 constexpr int FieldWidth = 44;
-
-QString utf8(const char *s) { return QString::fromUtf8(s); }
 
 QString settingsPath() { return files::programFile(QString::fromLatin1(files::ChainSettingsFileName)); }
 
@@ -51,30 +51,19 @@ TForm6::TForm6(QWidget *parent)
         return g;
     };
     auto label = [](QWidget *parent, const char *name, const QString &text, int x, int y) {
-        auto *l = new QLabel(text, parent);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setTextFormat(Qt::PlainText);
-        l->move(x, y);
-        l->adjustSize();
-        return l;
+        return ui::plainLabel(parent, name, text, x, y);
     };
     auto top = [](int row) { return 20 + RowStep * row; };
     // One row of a group: caption on the left, field on the right.
     auto edit = [&](QGroupBox *g, int row, const char *name, const char *text, const char *labelName,
                     const char *caption, QLabel *&captionLabel) {
         captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
-        auto *e = new QLineEdit(ui::localDecimal(text), g);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(FieldLeft, top(row), FieldWidth, RowHeight);
-        return e;
+        return ui::lineEdit(g, name, ui::localDecimal(text), QRect(FieldLeft, top(row), FieldWidth, RowHeight));
     };
     auto panel = [&](QGroupBox *g, int row, const char *name, const char *labelName, const char *caption,
                      QLabel *&captionLabel) {
         captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
-        auto *p = new TPanel(g);
-        p->setObjectName(QString::fromLatin1(name));
-        p->setGeometry(FieldLeft, top(row), FieldWidth, RowHeight);
-        return p;
+        return ui::panel(g, name, QRect(FieldLeft, top(row), FieldWidth, RowHeight));
     };
 
     GroupBox2 = group("GroupBox2", utf8("Transmission actuelle"), 8);
@@ -112,9 +101,7 @@ TForm6::TForm6(QWidget *parent)
     Ergebnismemo->setGeometry(8, 302, 449, 124);
 
     Label_E_Mopped = label(this, "Label_E_Mopped", utf8("Moto"), 8, 442);
-    E_Mopped = new QLineEdit(utf8("Bezeichnung eingeben"), this);
-    E_Mopped->setObjectName(QStringLiteral("E_Mopped"));
-    E_Mopped->setGeometry(48, 438, 409, RowHeight);
+    E_Mopped = ui::lineEdit(this, "E_Mopped", utf8("Bezeichnung eingeben"), QRect(48, 438, 409, RowHeight));
 
     auto pictureButton = [this](const char *name, const QPixmap &picture, int x, int side) {
         auto *b = new QPushButton(this);

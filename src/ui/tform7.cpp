@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -31,28 +32,21 @@
 
 using namespace trovanta;
 
+using ui::utf8;
+
 namespace {
 
 constexpr int EditHeight = 21;
 constexpr int PictureSize = 18;
 
-QString utf8(const char *s) { return QString::fromUtf8(s); }
-
 QLabel *label(QWidget *parent, const char *name, const char *text, int x, int y)
 {
-    auto *l = new QLabel(utf8(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setTextFormat(Qt::PlainText);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
+    return ui::plainLabel(parent, name, utf8(text), x, y);
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, int x, int y, int w)
 {
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(x, y, w, EditHeight);
+    auto *e = ui::lineEdit(parent, name, QString(), QRect(x, y, w, EditHeight));
     e->setMaxLength(std::numeric_limits<int>::max()); // a value of any length stays whole
     return e;
 }
@@ -99,12 +93,7 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QPixmap &pic
     return b;
 }
 
-void red(QWidget *w)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, Qt::red);
-    w->setPalette(pal);
-}
+void red(QWidget *w) { ui::setTextColour(w, Qt::red); }
 
 // Column heads over a front and a rear row of fields.
 struct Grid {
