@@ -1,10 +1,8 @@
 #include "ui/registry.h"
 
+#include "ui/converters.h"
 #include "ui/tform1.h"
-#include "ui/tform10.h"
 #include "ui/tform2.h"
-#include "ui/tform3.h"
-#include "ui/tform4.h"
 #include "ui/tform5.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"

@@ -1,8 +1,6 @@
 #include "window_driver.h"
 
-#include "ui/tform10.h"
-#include "ui/tform3.h"
-#include "ui/tform4.h"
+#include "ui/converters.h"
 
 #include <QLabel>
 #include <QLineEdit>

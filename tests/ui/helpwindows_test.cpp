@@ -2,10 +2,8 @@
 
 #include "calc/product.h"
 #include "ui/labels.h"
-#include "ui/tform10.h"
+#include "ui/converters.h"
 #include "ui/tform2.h"
-#include "ui/tform3.h"
-#include "ui/tform4.h"
 #include "ui/tform5.h"
 
 #include <QAction>
