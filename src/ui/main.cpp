@@ -11,6 +11,6 @@ int main(int argc, char *argv[])
     trovanta::ui::quitOnTerminationSignals();
     trovanta::ui::startTrovanta();
     const int rc = trovanta::ui::terminationRequested() ? 0 : app.exec();
-    trovanta::ui::stopTrovanta();
+    trovanta::ui::stopTrovanta(trovanta::ui::terminationRequested());
     return rc;
 }

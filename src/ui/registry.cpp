@@ -1,5 +1,6 @@
 #include "ui/registry.h"
 
+#include "ui/analysiswindow.h"
 #include "ui/converters.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
@@ -8,6 +9,10 @@
 #include "ui/tform7.h"
 #include "ui/tform8.h"
 #include "ui/tform9.h"
+
+#include <QPointer>
+
+#include <vector>
 
 namespace trovanta::ui {
 
@@ -18,6 +23,12 @@ Forms &forms()
 }
 
 namespace {
+
+std::vector<QPointer<AnalysisWindow>> &analysisWindows()
+{
+    static std::vector<QPointer<AnalysisWindow>> list;
+    return list;
+}
 
 // Closing a secondary window blanks the main window's diagram.
 void clearsDiagram(TDialog *w)
@@ -52,6 +63,16 @@ void enrol(TForm1 *w)
 {
     forms().Form1 = w;
     QObject::connect(w, &TForm1::windowRequested, w, [](Window which) { openWindow(which); });
+    QObject::connect(w, &TForm1::ending, w, [] { saveOpenWindows(false); });
+}
+
+void enrolAnalysis(AnalysisWindow *w) { analysisWindows().push_back(w); }
+
+void saveOpenWindows(bool terminating)
+{
+    for (const QPointer<AnalysisWindow> &w : analysisWindows())
+        if (w && w->isOpen())
+            w->saveAtEnd(terminating);
 }
 
 void enrol(TForm2 *w)
@@ -124,8 +145,10 @@ void createSecondaryWindows()
     enrol(new TForm10(main));
 }
 
-void destroyWindows()
+void destroyWindows(bool terminating)
 {
+    if (terminating)
+        saveOpenWindows(true);
     Forms &f = forms();
     destroy(f.Form10);
     destroy(f.Form9);
@@ -139,7 +162,11 @@ void destroyWindows()
     destroy(f.Form1);
 }
 
-void forgetWindows() { forms() = Forms{}; }
+void forgetWindows()
+{
+    forms() = Forms{};
+    analysisWindows().clear();
+}
 
 void openWindow(Window which)
 {

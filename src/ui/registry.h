@@ -20,6 +20,8 @@ class TForm10;
 
 namespace trovanta::ui {
 
+class AnalysisWindow;
+
 struct Forms {
     TForm1 *Form1 = nullptr;   // main window
     TForm2 *Form2 = nullptr;   // info
@@ -48,13 +50,22 @@ void enrol(TForm8 *w);
 void enrol(TForm9 *w);
 void enrol(TForm10 *w);
 
+// An analysis window, created on first use: it saves with the others when
+// the program ends.
+void enrolAnalysis(AnalysisWindow *w);
+
 // The main window created, then the nine secondary windows hidden, in the
 // order of the program's start.
 TForm1 *createMainWindow();
 void createSecondaryWindows();
+// The program ends: every window open now saves what it saves when it
+// closes, before the main window's own save. `terminating`: asked to end by
+// a signal or the session; failures then go to standard error, not a box.
+void saveOpenWindows(bool terminating);
 // Destroys every window in reverse order, the main window last (it writes
-// the main settings file); the registry is empty afterwards.
-void destroyWindows();
+// the main settings file); the registry is empty afterwards. After a
+// termination request the open windows save first.
+void destroyWindows(bool terminating = false);
 // Empties the registry without destroying anything (tests).
 void forgetWindows();
 

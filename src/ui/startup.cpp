@@ -25,6 +25,6 @@ void startTrovanta(const std::function<void()> &mainWindowShown)
     createSecondaryWindows();
 }
 
-void stopTrovanta() { destroyWindows(); }
+void stopTrovanta(bool terminating) { destroyWindows(terminating); }
 
 } // namespace trovanta::ui

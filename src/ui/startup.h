@@ -13,7 +13,9 @@ namespace trovanta::ui {
 void startTrovanta(const std::function<void()> &mainWindowShown = {});
 
 // Destroys the windows in reverse order; the main window last, which writes
-// the main settings file. The registry is empty afterwards.
-void stopTrovanta();
+// the main settings file. The registry is empty afterwards. `terminating`:
+// the program was asked to end (a signal, the session ending), so the
+// windows still open save first.
+void stopTrovanta(bool terminating = false);
 
 } // namespace trovanta::ui

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
@@ -296,6 +297,11 @@ void TForm1::buildMenu()
     KettenlaengeRechner = item(Tools1, "KettenlaengeRechner", utf8("&Catenolix"), &TForm1::KettenlaengeRechnerClick);
     Pistorel1 = item(Tools1, "Pistorel1", utf8("&Pistorel"), &TForm1::Pistorel1Click);
 
+    Analyse1 = menu("Analyse1", tr("&Analyse"));
+    Comparaison1 = item(Analyse1, "Comparaison1", tr("&Comparaison…"), &TForm1::Comparaison1Click);
+    PignonsChaine1 = item(Analyse1, "PignonsChaine1", tr("&Pignons et chaîne…"), &TForm1::PignonsChaine1Click);
+    Etalonnage1 = item(Analyse1, "Etalonnage1", tr("É&talonnage…"), &TForm1::Etalonnage1Click);
+
     Info1 = menu("Info1", utf8("&Info + FAQ"));
     HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
     Info1->addSeparator();
@@ -557,6 +563,7 @@ void TForm1::Timer1Timer()
 
 void TForm1::Beenden1Click()
 {
+    emit ending();
     try {
         SaveIni();
     } catch (const Error &e) {
@@ -564,7 +571,16 @@ void TForm1::Beenden1Click()
         ui::platform().showError(this, QString::fromStdString(e.message()));
         return;
     }
+    endingAnnounced_ = true;
     close();
+    endingAnnounced_ = false;
+}
+
+void TForm1::closeEvent(QCloseEvent *e)
+{
+    if (!endingAnnounced_)
+        emit ending();
+    QMainWindow::closeEvent(e);
 }
 
 void TForm1::PSkWRechner1Click() { emit windowRequested(ui::Window::PsKw); }
@@ -574,3 +590,6 @@ void TForm1::KettenlaengeRechnerClick() { emit windowRequested(ui::Window::Chain
 void TForm1::Pistorel1Click() { emit windowRequested(ui::Window::RaceLog); }
 void TForm1::HilfeHinweise1Click() { emit windowRequested(ui::Window::Faq); }
 void TForm1::Info1Click() { emit windowRequested(ui::Window::Info); }
+void TForm1::Comparaison1Click() { emit windowRequested(ui::Window::Compare); }
+void TForm1::PignonsChaine1Click() { emit windowRequested(ui::Window::Sprocket); }
+void TForm1::Etalonnage1Click() { emit windowRequested(ui::Window::Calibration); }

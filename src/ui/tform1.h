@@ -83,10 +83,11 @@ public:
     std::array<QLabel *, 17> Label_Rpm;  // "0" .. "16"
 
     // Menu
-    QMenu *Datei1, *Tools1, *Info1;
+    QMenu *Datei1, *Tools1, *Analyse1, *Info1;
     QAction *Oeffnen, *Wertespeichern1, *DiagrammalsBitmapspeichern1, *Drucken2, *Beenden1;
     QAction *PSkWRechner1, *kmhmphRechner1, *metrischZollRechner1, *KettenlaengeRechner, *Pistorel1;
     QAction *HilfeHinweise1, *Info2;
+    QAction *Comparaison1, *PignonsChaine1, *Etalonnage1;
 
     // Values the last calculation run kept program-wide.
     trovanta::gearing::State kept;
@@ -108,6 +109,9 @@ public:
     void Pistorel1Click();
     void HilfeHinweise1Click();
     void Info1Click();
+    void Comparaison1Click();
+    void PignonsChaine1Click();
+    void Etalonnage1Click();
 
     // Main settings file. SaveIni raises trovanta::Error when an entry
     // cannot be written. Runs that LoadIni starts (by setting fields) and
@@ -138,6 +142,12 @@ signals:
     void runFailed(const QString &message);
     // A menu entry asks for a window.
     void windowRequested(trovanta::ui::Window which);
+    // The rider ends the program (Quit, the close box): open windows save
+    // now, before the main window's own save.
+    void ending();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     void buildWindow();
@@ -163,6 +173,7 @@ private:
     RunErrors runErrors_ = RunErrors::Show;
     std::optional<QString> heldError_;
     int runsHeld_ = 0;
+    bool endingAnnounced_ = false;
     std::string lastDiagramError_;
     std::optional<trovanta::ui::MainRun> lastGoodRun_;
 };

@@ -454,6 +454,9 @@ TEST_F(MainWindow, MenuHoldsItsItems)
         {w->Tools1,
          {"Convertir Cv - kW", "Convertir km/h - Mph", QString::fromUtf8("Convertir Métrique - Pouce"), "-",
           "&Catenolix", "&Pistorel"}},
+        {w->Analyse1,
+         {QString::fromUtf8("&Comparaison…"), QString::fromUtf8("&Pignons et chaîne…"),
+          QString::fromUtf8("É&talonnage…")}},
         {w->Info1, {"&FAQ", "-", "&Info"}}};
     QStringList titles;
     for (const auto &[m, items] : menus) {
@@ -463,7 +466,7 @@ TEST_F(MainWindow, MenuHoldsItsItems)
             seen << (a->isSeparator() ? QStringLiteral("-") : a->text());
         EXPECT_EQ(seen, items);
     }
-    EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Info + FAQ"}));
+    EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Analyse", "&Info + FAQ"}));
 }
 
 // The keys go through Qt's shortcut handling from a focused field, as a

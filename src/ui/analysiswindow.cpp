@@ -1,0 +1,154 @@
+#include "ui/analysiswindow.h"
+
+#include "calc/error.h"
+#include "calc/fparith.h"
+#include "calc/numtext.h"
+#include "files/programdir.h"
+#include "files/settingsfile.h"
+#include "ui/fonts.h"
+#include "ui/platform.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QStyle>
+
+#include <cstdio>
+
+namespace trovanta::ui {
+
+namespace {
+constexpr const char *IniFailure = "Fehler bei Ini-Erstellung.";
+} // namespace
+
+AnalysisWindow::AnalysisWindow(QWidget *parent, const char *objectName, const char *settingsName)
+    : QWidget(parent, Qt::Window), settingsName_(QString::fromLatin1(settingsName))
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setFont(formFont(8));
+}
+
+QString AnalysisWindow::settingsPath() const { return files::programFile(settingsName_ + QStringLiteral(".ini")); }
+
+void AnalysisWindow::restoreSettings()
+{
+    if (!files::ProfileFile::exists(settingsPath()))
+        return;
+    readSettings(files::SettingsReader(settingsPath()));
+}
+
+void AnalysisWindow::saveSettings()
+{
+    files::SettingsWriter ini(settingsPath());
+    ini.writeString(QStringLiteral("Program"), QStringLiteral("Inifile"), settingsName_);
+    writeSettings(ini);
+    ini.commit();
+}
+
+void AnalysisWindow::saveAtEnd(bool terminating)
+{
+    try {
+        saveSettings();
+    } catch (const Error &) {
+        if (terminating)
+            std::fprintf(stderr, "%s\n", IniFailure);
+        else
+            platform().showMessage(this, QString::fromUtf8(IniFailure));
+    }
+}
+
+void AnalysisWindow::showEvent(QShowEvent *e)
+{
+    if (!e->spontaneous())
+        open_ = true;
+    QWidget::showEvent(e);
+}
+
+void AnalysisWindow::closeEvent(QCloseEvent *e)
+{
+    if (open_) {
+        open_ = false;
+        saveAtEnd(false);
+    }
+    QWidget::closeEvent(e);
+}
+
+FieldReader::FieldReader(char separator) : separator_(separator) {}
+
+void FieldReader::mark(QLineEdit *e, const std::optional<std::string> &error)
+{
+    markField(e, error.has_value());
+    if (error && message_.isEmpty())
+        message_ = QString::fromStdString(withFullStop(*error));
+}
+
+std::optional<double> FieldReader::decimal(QLineEdit *e)
+{
+    const std::string text = e->text().toStdString();
+    double v = 0;
+    if (num::tryParseDecimal(text, separator_, v)) {
+        mark(e, std::nullopt);
+        return v;
+    }
+    mark(e, formatMessage(msg::NotFloat, text));
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> FieldReader::integer(QLineEdit *e)
+{
+    const std::string text = e->text().toStdString();
+    std::int32_t v = 0;
+    if (num::tryParseInteger(text, v)) {
+        mark(e, std::nullopt);
+        return v;
+    }
+    mark(e, formatMessage(msg::NotInteger, text));
+    return std::nullopt;
+}
+
+std::optional<double> FieldReader::optionalDecimal(QLineEdit *e)
+{
+    if (e->text().isEmpty()) {
+        mark(e, std::nullopt);
+        return std::nullopt;
+    }
+    return decimal(e);
+}
+
+std::optional<std::int32_t> FieldReader::optionalInteger(QLineEdit *e)
+{
+    if (e->text().isEmpty()) {
+        mark(e, std::nullopt);
+        return std::nullopt;
+    }
+    return integer(e);
+}
+
+void markField(QLineEdit *e, bool invalid)
+{
+    if (e->property("invalid").toBool() == invalid)
+        return;
+    e->setProperty("invalid", invalid);
+    e->setStyleSheet(invalid ? QStringLiteral("QLineEdit { border: 2px solid #d00000; border-radius: 2px; }")
+                             : QString());
+}
+
+QString ratioText(double value) { return QString::fromStdString(num::formatRatio(value, decimalSeparator())); }
+
+QString wholeText(gearing::real value) { return QString::fromStdString(num::formatInt(fp::roundToInt(value))); }
+
+QString signedF2Text(gearing::real value)
+{
+    return QString::fromStdString(num::formatSignedF2(value, decimalSeparator()));
+}
+
+QString signedPercentText(gearing::real value) { return signedF2Text(value) + QStringLiteral(" %"); }
+
+QString signedWholeText(gearing::real value)
+{
+    return QString::fromStdString(num::formatSignedF0(value, decimalSeparator()));
+}
+
+QString noValueText() { return QString::fromUtf8(num::NoValue); }
+
+} // namespace trovanta::ui
