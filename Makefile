@@ -70,8 +70,8 @@ fuzz: setup
 	@if ! command -v clang++ >/dev/null; then echo "make fuzz needs clang++ with libFuzzer; skipped."; exit 0; fi; \
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DTROVANTA_FUZZ=ON -DTROVANTA_SANITIZE=ON >/dev/null && \
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_gear && \
-	for t in profile:8192 gear:512; do \
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_gear fuzz_logger && \
+	for t in profile:8192 gear:512 logger:4096; do \
 	  name=$${t%%:*}; len=$${t##*:}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== fuzz_$$name: $(FUZZ_RUNS) runs"; \
 	  $(FUZZ_BUILD)/fuzz/fuzz_$$name -runs=$(FUZZ_RUNS) -max_len=$$len -seed=1 \
