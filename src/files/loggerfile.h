@@ -59,8 +59,10 @@ struct LoggerData {
     UnitSource unitSource = UnitSource::Default;
 };
 
-// Called after each chunk with the bytes read so far and the file's size;
-// returning false cancels the reading.
+// Called on the reading thread after each chunk (1 MiB) with the bytes read
+// so far and the file's size; returning false cancels the reading. A window
+// passes the numbers on to its own thread (a queued signal) and answers
+// from an atomic flag set by its cancel button.
 using LoggerProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
 
 inline constexpr qsizetype LoggerMaxLine = 64 * 1024;
@@ -69,15 +71,16 @@ inline constexpr int LoggerHeaderLines = 200;
 
 // Reads a logger file; std::nullopt when the progress callback cancelled.
 // Throws trovanta::Error: the file error message (fileError) when the file
-// cannot be opened or read (a directory is refused), msg::NoLoggerColumns
-// when no header is found. The file is only read.
+// cannot be opened or read (a directory is refused, and so is a FIFO or a
+// device, which could block), msg::NoLoggerColumns when no header is found.
+// The file is only read.
 std::optional<LoggerData> readLoggerFile(const QString &path, const LoggerProgress &progress = {});
 
 // The same over bytes in memory, fed in chunks like a file.
 std::optional<LoggerData> readLoggerBytes(QByteArrayView bytes, const LoggerProgress &progress = {});
 
 // The reading itself, for callers that bring the bytes piece by piece:
-// feed() any split of the text, then finish(). Reading stops early (and
+// feed() any split of the text, then finish() once. Reading stops early (and
 // finish() throws msg::NoLoggerColumns) once 200 lines passed without a
 // header; headerMissing() tells a feeder it may stop.
 class LoggerParser {
