@@ -93,17 +93,17 @@ FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &
         inverse[i] = static_cast<double>(divide(1, qk));
     }
 
-    // The gear whose q_k (times scale) lies nearest, within the tolerance:
-    // its index and q / q_k, or -1 for none.
-    auto nearest = [&](const Sample &s, double scale, double tolerance, double &ratio) {
+    // The gear whose expected q (1 / inv) lies nearest, within the
+    // tolerance: its index and q * inv, or -1 for none.
+    auto nearest = [](const Sample &s, const std::array<double, 6> &inv, double tolerance, double &ratio) {
         if (!(s.kmh >= FitMinKmh && s.rpm >= FitMinRpm))
             return -1;
         const double q = s.rpm / s.kmh;
         int best = -1;
         double bestDist = tolerance;
         for (int i = 0; i < 6; ++i) {
-            const double r = q * inverse[static_cast<std::size_t>(i)];
-            const double dist = std::fabs(r / scale - 1);
+            const double r = q * inv[static_cast<std::size_t>(i)];
+            const double dist = std::fabs(r - 1);
             if (dist <= bestDist && (best < 0 || dist < bestDist)) {
                 best = i;
                 bestDist = dist;
@@ -119,7 +119,7 @@ FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &
     // Pass 1: counted first so that the buffer is allocated once.
     std::int64_t total1 = 0;
     for (const Sample &s : samples)
-        if (const int k = nearest(s, 1, Pass1Tolerance, ratio); k >= 0) {
+        if (const int k = nearest(s, inverse, Pass1Tolerance, ratio); k >= 0) {
             ++out.gears[static_cast<std::size_t>(k)].pass1;
             ++total1;
         }
@@ -128,15 +128,17 @@ FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &
     std::vector<double> buf;
     buf.reserve(static_cast<std::size_t>(total1));
     for (const Sample &s : samples)
-        if (nearest(s, 1, Pass1Tolerance, ratio) >= 0)
+        if (nearest(s, inverse, Pass1Tolerance, ratio) >= 0)
             buf.push_back(ratio);
     out.sigma = medianOf(buf.data(), buf.data() + buf.size());
-    const double sigma = static_cast<double>(out.sigma);
+    std::array<double, 6> scaled{};
+    for (std::size_t i = 0; i < 6; ++i)
+        scaled[i] = static_cast<double>(inverse[i] / out.sigma);
 
     // Pass 2: the q of each gear in a slice of its own.
     std::array<std::size_t, 7> start{};
     for (const Sample &s : samples)
-        if (const int k = nearest(s, sigma, Pass2Tolerance, ratio); k >= 0)
+        if (const int k = nearest(s, scaled, Pass2Tolerance, ratio); k >= 0)
             ++out.gears[static_cast<std::size_t>(k)].pass2;
     for (std::size_t i = 0; i < 6; ++i)
         start[i + 1] = start[i] + static_cast<std::size_t>(out.gears[i].pass2);
@@ -146,7 +148,7 @@ FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &
     std::array<std::size_t, 6> fill{};
     std::copy(start.begin(), start.begin() + 6, fill.begin());
     for (const Sample &s : samples)
-        if (const int k = nearest(s, sigma, Pass2Tolerance, ratio); k >= 0)
+        if (const int k = nearest(s, scaled, Pass2Tolerance, ratio); k >= 0)
             buf[fill[static_cast<std::size_t>(k)]++] = s.rpm / s.kmh;
 
     bool anyGear = false;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <fcntl.h>
 #include <memory>
@@ -264,7 +265,18 @@ bool LoggerParser::cellsOf(QByteArrayView text, QByteArrayView &engine, QByteArr
 
 bool LoggerParser::number(QByteArrayView cell, double &value) const
 {
-    const std::string_view s(cell.data(), static_cast<std::size_t>(cell.size()));
+    // Most cells are plain digits with a point, which std::from_chars reads
+    // as the number text does; the rest take the full reading. Letters stay
+    // out of the quick way: from_chars would take "inf" and "nan".
+    const char *first = cell.data();
+    const char *last = first + cell.size();
+    const bool plain = std::all_of(first, last, [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; });
+    if (plain && first != last) {
+        const auto r = std::from_chars(first, last, value, std::chars_format::fixed);
+        if (r.ec == std::errc() && r.ptr == last)
+            return true;
+    }
+    const std::string_view s(first, static_cast<std::size_t>(cell.size()));
     return num::tryParseDecimal(s, '.', value) || (decimalComma_ && num::tryParseDecimal(s, ',', value));
 }
 
