@@ -59,10 +59,12 @@ sanitize: setup
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
 
 # Timings on this machine (not a test): one calculation run, the engine
-# speed spin sweep, start-up against a bare Qt window.
+# speed spin sweep, start-up against a bare Qt window; then a one-million-line
+# logger export read and fitted, with its peak memory.
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench
+	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
+	./$(BUILD)/bench/trovanta_logger_bench
 
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each
 # run for a fixed number of inputs from the committed seeds.
@@ -70,8 +72,8 @@ fuzz: setup
 	@if ! command -v clang++ >/dev/null; then echo "make fuzz needs clang++ with libFuzzer; skipped."; exit 0; fi; \
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DTROVANTA_FUZZ=ON -DTROVANTA_SANITIZE=ON >/dev/null && \
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_gear && \
-	for t in profile:8192 gear:512; do \
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_gear fuzz_logger && \
+	for t in profile:8192 gear:512 logger:4096; do \
 	  name=$${t%%:*}; len=$${t##*:}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== fuzz_$$name: $(FUZZ_RUNS) runs"; \
 	  $(FUZZ_BUILD)/fuzz/fuzz_$$name -runs=$(FUZZ_RUNS) -max_len=$$len -seed=1 \

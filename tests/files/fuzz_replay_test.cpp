@@ -1,5 +1,6 @@
 // A bounded, deterministic run of the fuzz checks: the committed seeds, then
 // a fixed number of mutations of them. The full fuzzing is `make fuzz`.
+#include "../../fuzz/logger_target.h"
 #include "../../fuzz/targets.h"
 
 #include <QDir>
@@ -93,3 +94,5 @@ void replay(const char *corpus, const Check &check, int mutations)
 TEST(FuzzReplay, ProfileText) { replay("profile", trovanta::fuzz::checkProfile, 3000); }
 
 TEST(FuzzReplay, GearRecord) { replay("gear", trovanta::fuzz::checkGear, 5000); }
+
+TEST(FuzzReplay, LoggerExport) { replay("logger", trovanta::fuzz::checkLogger, 3000); }

@@ -1,0 +1,171 @@
+// Timings on this machine for the calibration window's logger import: a
+// generated export of one million lines read from disk and fitted (the
+// target is under one second), and the peak memory the reading and fitting
+// add, from the high-water mark of the process and from counting heap
+// allocations.
+
+#include "files/loggerfile.h"
+
+#include "calc/calibration.h"
+#include "calc/gearset.h"
+
+#include "support/logger_ride.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
+#include <sys/resource.h>
+
+namespace {
+
+std::atomic<long long> heapLive{0};
+std::atomic<long long> heapPeak{0};
+
+void counted(void *p)
+{
+    const long long now = heapLive += static_cast<long long>(malloc_usable_size(p));
+    long long peak = heapPeak.load();
+    while (now > peak && !heapPeak.compare_exchange_weak(peak, now)) {
+    }
+}
+
+void *allocate(std::size_t n)
+{
+    void *p = std::malloc(n ? n : 1);
+    if (!p)
+        throw std::bad_alloc();
+    counted(p);
+    return p;
+}
+
+void release(void *p) noexcept
+{
+    if (!p)
+        return;
+    heapLive -= static_cast<long long>(malloc_usable_size(p));
+    std::free(p);
+}
+
+} // namespace
+
+void *operator new(std::size_t n) { return allocate(n); }
+void *operator new[](std::size_t n) { return allocate(n); }
+void operator delete(void *p) noexcept { release(p); }
+void operator delete[](void *p) noexcept { release(p); }
+void operator delete(void *p, std::size_t) noexcept { release(p); }
+void operator delete[](void *p, std::size_t) noexcept { release(p); }
+
+namespace {
+
+using namespace trovanta;
+
+constexpr int Lines = 1000000;
+QString benchFile;
+
+long maxRssKiB()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+// The ride at 1987 mm written line by line, never held whole in memory.
+bool writeFile(const QString &path)
+{
+    gearing::GearSet truth;
+    truth.circumferenceOverride = 1987;
+    test::RideLog ride(test::LoggerStyle::CommaUnitsInNames, gearing::derive(truth), 20240611);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    std::string buf = ride.head();
+    for (int i = 0; i < Lines; ++i) {
+        buf += ride.nextLine();
+        if (buf.size() > (1 << 20)) {
+            f.write(buf.data(), static_cast<qint64>(buf.size()));
+            buf.clear();
+        }
+    }
+    f.write(buf.data(), static_cast<qint64>(buf.size()));
+    return f.error() == QFileDevice::NoError;
+}
+
+const gearing::Derived &mainWindow()
+{
+    static const gearing::Derived d = gearing::derive(gearing::GearSet{});
+    return d;
+}
+
+void ReadAndFit1M(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const auto data = files::readLoggerFile(benchFile);
+        const auto fit = calibration::fitLogger(data->samples, mainWindow());
+        benchmark::DoNotOptimize(fit.circumference);
+    }
+}
+BENCHMARK(ReadAndFit1M)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void Read1M(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(files::readLoggerFile(benchFile)->samples.size());
+}
+BENCHMARK(Read1M)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void Fit1M(benchmark::State &state)
+{
+    const auto data = files::readLoggerFile(benchFile);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calibration::fitLogger(data->samples, mainWindow()).circumference);
+}
+BENCHMARK(Fit1M)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir;
+    benchFile = dir.filePath("ride.csv");
+    if (!dir.isValid() || !writeFile(benchFile)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(benchFile));
+        return 1;
+    }
+
+    // Memory first, before any other run has raised the high-water mark.
+    const long rssBefore = maxRssKiB();
+    const long long heapBefore = heapLive.load();
+    heapPeak = heapBefore;
+    std::size_t samples = 0;
+    long long lines = 0, used = 0;
+    long double circumference = 0;
+    {
+        const auto data = files::readLoggerFile(benchFile);
+        const auto fit = calibration::fitLogger(data->samples, mainWindow());
+        samples = data->samples.size();
+        lines = data->dataLines;
+        used = fit.samplesUsed;
+        circumference = fit.circumference;
+    }
+    const long rssAfter = maxRssKiB();
+    std::printf("Logger file: %lld data lines, %.1f MB; %zu samples, %s used; circumference %.1Lf mm\n", lines,
+                static_cast<double>(QFile(benchFile).size()) / 1e6, samples,
+                calibration::countsText(used, lines).c_str(), circumference);
+    std::printf("Peak memory growth of read and fit: %.1f MB by maxrss, %.1f MB heap "
+                "(the samples alone: %.1f MB)\n",
+                static_cast<double>(rssAfter - rssBefore) / 1024.0,
+                static_cast<double>(heapPeak.load() - heapBefore) / 1e6,
+                static_cast<double>(samples * sizeof(calibration::Sample)) / 1e6);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
