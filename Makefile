@@ -62,9 +62,10 @@ sanitize: setup
 # speed spin sweep, start-up against a bare Qt window; then a one-million-line
 # logger export read and fitted, with its peak memory.
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench
+	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench trovanta_settings_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
 	./$(BUILD)/bench/trovanta_logger_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_settings_bench
 
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each
 # run for a fixed number of inputs from the committed seeds.

@@ -5,6 +5,7 @@
 #include "files/fileio.h"
 #include "files/settingsfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -321,7 +322,7 @@ void ProfileFile::writeBool(const QString &section, const QString &key, bool val
 
 bool ProfileFile::exists(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return QDir::isAbsolutePath(path) && QFileInfo(path).isFile();
 }
 
 } // namespace trovanta::files

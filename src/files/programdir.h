@@ -7,10 +7,13 @@
 
 namespace trovanta::files {
 
-// The directory of the running executable, symbolic links resolved.
+// The directory of the running executable, symbolic links resolved; empty
+// when it cannot be determined as an absolute path.
 QString programDirectory();
 
-// A file in the program directory.
+// A file in the program directory. Without one, the bare name: a relative
+// path, which the settings files refuse to read or write, so that nothing
+// lands in the working directory or the root instead.
 QString programFile(const QString &name);
 
 // Tests point the program directory elsewhere so that nothing is written

@@ -4,6 +4,8 @@
 #include "files/fileerror.h"
 #include "files/fileio.h"
 
+#include <QDir>
+
 #include <cerrno>
 #include <optional>
 #include <utility>
@@ -16,6 +18,8 @@ namespace {
 // read.
 std::optional<QByteArray> load(const QString &path)
 {
+    if (!QDir::isAbsolutePath(path))
+        return std::nullopt;
     const auto r = io::readFile(path, profiletext::MaxFileSize + 1);
     if (r.openError == ENOENT || r.openError == ENOTDIR)
         return QByteArray();

@@ -13,6 +13,8 @@
 
 namespace trovanta::files {
 
+// Only absolute paths are settings files: a relative one (no program
+// directory) reads as empty and cannot be written.
 class SettingsReader {
 public:
     // A missing or unreadable file reads as empty. Values come back cut to

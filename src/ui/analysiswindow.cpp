@@ -13,13 +13,8 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include <cstdio>
 
 namespace trovanta::ui {
-
-namespace {
-constexpr const char *IniFailure = "Fehler bei Ini-Erstellung.";
-} // namespace
 
 AnalysisWindow::AnalysisWindow(QWidget *parent, const char *objectName, const char *settingsName)
     : QWidget(parent, Qt::Window), settingsName_(QString::fromLatin1(settingsName))
@@ -50,10 +45,7 @@ void AnalysisWindow::saveAtEnd(bool terminating)
     try {
         saveSettings();
     } catch (const Error &) {
-        if (terminating)
-            std::fprintf(stderr, "%s\n", IniFailure);
-        else
-            platform().showMessage(this, QString::fromUtf8(IniFailure));
+        reportSaveFailure(this, QString::fromUtf8(IniFailure), terminating);
     }
 }
 

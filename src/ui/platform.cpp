@@ -9,9 +9,19 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <cstdio>
+
 namespace trovanta::ui {
 
 Platform::~Platform() = default;
+
+void reportSaveFailure(QWidget *parent, const QString &message, bool terminating)
+{
+    if (terminating)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    else
+        platform().showMessage(parent, message);
+}
 
 void Platform::showMessage(QWidget *parent, const QString &text)
 {

@@ -43,6 +43,12 @@ Platform &platform();
 // Installs another platform (tests); nullptr goes back to the real one.
 void setPlatform(Platform *p);
 
+// A message of a save that failed: in a plain message box, or on standard
+// error when the program was asked to end (a signal, the session ending)
+// and no one may be there to answer a box.
+void reportSaveFailure(QWidget *parent, const QString &message, bool terminating);
+inline constexpr const char *IniFailure = "Fehler bei Ini-Erstellung.";
+
 // The decimal separator of the user's locale as the number text uses it.
 char decimalSeparator();
 

@@ -70,6 +70,11 @@ void enrolAnalysis(AnalysisWindow *w) { analysisWindows().push_back(w); }
 
 void saveOpenWindows(bool terminating)
 {
+    const Forms &f = forms();
+    if (f.Form6 && f.Form6->isVisible())
+        f.Form6->saveAtEnd(terminating);
+    if (f.Form7 && f.Form7->isVisible())
+        f.Form7->saveAtEnd(terminating);
     for (const QPointer<AnalysisWindow> &w : analysisWindows())
         if (w && w->isOpen())
             w->saveAtEnd(terminating);
@@ -147,9 +152,12 @@ void createSecondaryWindows()
 
 void destroyWindows(bool terminating)
 {
-    if (terminating)
-        saveOpenWindows(true);
     Forms &f = forms();
+    if (terminating) {
+        saveOpenWindows(true);
+        if (f.Form1)
+            f.Form1->endQuietly();
+    }
     destroy(f.Form10);
     destroy(f.Form9);
     destroy(f.Form8);

@@ -1,7 +1,9 @@
 #include "ui/startup.h"
 
+#include "calc/error.h"
 #include "calc/product.h"
 #include "ui/fonts.h"
+#include "ui/platform.h"
 #include "ui/registry.h"
 #include "ui/tform1.h"
 
@@ -26,5 +28,17 @@ void startTrovanta(const std::function<void()> &mainWindowShown)
 }
 
 void stopTrovanta(bool terminating) { destroyWindows(terminating); }
+
+void saveForSessionEnd()
+{
+    saveOpenWindows(true);
+    if (TForm1 *main = forms().Form1) {
+        try {
+            main->SaveIni();
+        } catch (const Error &e) {
+            reportSaveFailure(nullptr, QString::fromStdString(withFullStop(e.message())), true);
+        }
+    }
+}
 
 } // namespace trovanta::ui

@@ -18,4 +18,8 @@ void startTrovanta(const std::function<void()> &mainWindowShown = {});
 // windows still open save first.
 void stopTrovanta(bool terminating = false);
 
+// The desktop session ends: every open window and the main window save now,
+// failures on standard error.
+void saveForSessionEnd();
+
 } // namespace trovanta::ui

@@ -1,6 +1,8 @@
 #include "ui/termination.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -14,6 +16,20 @@ namespace {
 // The handler may only write to a pipe; the event loop reads it.
 int signalPipe[2] = {-1, -1};
 bool requested = false;
+std::function<void()> &sessionSaver()
+{
+    static std::function<void()> f;
+    return f;
+}
+
+void requestEnd()
+{
+    // exit() leaves every running event loop, modal ones too, without
+    // closing windows first; a request during start-up, before the event
+    // loop runs, is kept for main to see.
+    requested = true;
+    QCoreApplication::exit(0);
+}
 
 void onSignal(int)
 {
@@ -23,20 +39,28 @@ void onSignal(int)
 
 } // namespace
 
-void quitOnTerminationSignals()
+void endSession()
 {
+    if (sessionSaver())
+        sessionSaver()();
+    requestEnd();
+}
+
+void quitOnTerminationSignals(std::function<void()> saveNow)
+{
+    sessionSaver() = std::move(saveNow);
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
+#if QT_CONFIG(sessionmanager)
+    if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QObject::connect(gui, &QGuiApplication::commitDataRequest, gui, [](QSessionManager &) { endSession(); });
+#endif
     auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char buf[16];
         while (::read(signalPipe[0], buf, sizeof buf) > 0) {
         }
-        // exit() leaves every running event loop, modal ones too, without
-        // closing windows first; a signal during start-up, before the event
-        // loop runs, is kept for main to see.
-        requested = true;
-        QCoreApplication::exit(0);
+        requestEnd();
     });
     struct sigaction sa = {};
     sa.sa_handler = onSignal;

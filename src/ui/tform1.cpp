@@ -60,7 +60,10 @@ TForm1::~TForm1()
     try {
         SaveIni();
     } catch (const Error &e) {
-        ui::platform().showError(nullptr, QString::fromStdString(e.message()));
+        if (quietEnd_)
+            ui::reportSaveFailure(nullptr, QString::fromStdString(withFullStop(e.message())), true);
+        else
+            ui::platform().showError(nullptr, QString::fromStdString(e.message()));
     }
 }
 

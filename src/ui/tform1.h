@@ -119,6 +119,10 @@ public:
     // once, after LoadIni has put every value in place.
     void LoadIni();
     void SaveIni();
+    // The program was asked to end (a signal, the session ending): the save
+    // at destruction reports a failure on standard error instead of a box
+    // that would keep the program from ending.
+    void endQuietly() { quietEnd_ = true; }
 
     // Blanks the diagram area until the next calculation run.
     void clearDiagram();
@@ -174,6 +178,7 @@ private:
     std::optional<QString> heldError_;
     int runsHeld_ = 0;
     bool endingAnnounced_ = false;
+    bool quietEnd_ = false;
     std::string lastDiagramError_;
     std::optional<trovanta::ui::MainRun> lastGoodRun_;
 };

@@ -279,14 +279,19 @@ void TForm6::done(int r)
 
 void TForm6::FormClose()
 {
-    if (CB_ini->isChecked()) {
-        try {
-            SaveIni();
-        } catch (const std::exception &) {
-            // The window closes all the same; entries written so far stay.
-            ui::platform().showMessage(this, utf8("Fehler bei Ini-Erstellung."));
-        }
-    }
+    saveAtEnd(false);
     closeInfoWindow();
     emit diagramClearRequested();
+}
+
+void TForm6::saveAtEnd(bool terminating)
+{
+    if (!CB_ini->isChecked())
+        return;
+    try {
+        SaveIni();
+    } catch (const std::exception &) {
+        // The window closes all the same; the file stays as it was.
+        ui::reportSaveFailure(this, utf8(ui::IniFailure), terminating);
+    }
 }

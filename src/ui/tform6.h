@@ -74,6 +74,10 @@ public:
     // The result text line by line; none when it is empty.
     QStringList resultLines() const;
 
+    // What closing saves, also when the program ends with the window open;
+    // `terminating`: a failure goes to standard error, not a box.
+    void saveAtEnd(bool terminating);
+
     // Any way of closing (button, close box) comes through here.
     void done(int r) override;
 

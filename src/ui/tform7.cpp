@@ -365,13 +365,18 @@ void TForm7::done(int result)
 
 void TForm7::FormClose()
 {
+    saveAtEnd(false);
+    closeInfoWindow();
+    emit diagramClearRequested();
+}
+
+void TForm7::saveAtEnd(bool terminating)
+{
     try {
         Writefile(QStringLiteral("pistorel"), QStringLiteral(".ini"));
     } catch (const Error &) {
-        ui::platform().showMessage(this, utf8("Fehler bei Ini-Erstellung."));
+        ui::reportSaveFailure(this, utf8(ui::IniFailure), terminating);
     }
-    closeInfoWindow();
-    emit diagramClearRequested();
 }
 
 void TForm7::B_CloseClick() { close(); }

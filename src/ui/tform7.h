@@ -59,6 +59,9 @@ public:
     // Runs on every closing: writes pistorel.ini, closes the info window,
     // blanks the main window's diagram.
     void FormClose();
+    // What closing saves, also when the program ends with the window open;
+    // `terminating`: a failure goes to standard error, not a box.
+    void saveAtEnd(bool terminating);
 
     void B_CloseClick();
     void B_InfoClick();

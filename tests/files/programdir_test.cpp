@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,11 +27,24 @@ TEST(ProgramDirectory, IsTheExecutablesDirectory)
 
 TEST(ProgramDirectory, TestOverride)
 {
-    setProgramDirectoryForTesting("/srv/trovanta");
-    EXPECT_EQ(programFile("pistorel.ini"), "/srv/trovanta/pistorel.ini");
-    EXPECT_EQ(mainSettingsPath(), "/srv/trovanta/Trovanta.ini");
+    QTemporaryDir dir;
+    setProgramDirectoryForTesting(dir.path());
+    EXPECT_EQ(programFile("pistorel.ini"), dir.path() + "/pistorel.ini");
+    EXPECT_EQ(mainSettingsPath(), dir.path() + "/Trovanta.ini");
     setProgramDirectoryForTesting("/");
     EXPECT_EQ(programFile("Trovanta.ini"), "/Trovanta.ini");
     setProgramDirectoryForTesting(QString());
-    EXPECT_NE(programDirectory(), "/srv/trovanta");
+    EXPECT_NE(programDirectory(), dir.path());
+}
+
+// No absolute folder: no directory at all, and the settings get a bare
+// name, which the settings files refuse.
+TEST(ProgramDirectory, UndeterminableGivesNone)
+{
+    for (const char *dir : {"trovanta", "./trovanta"}) {
+        setProgramDirectoryForTesting(dir);
+        EXPECT_EQ(programDirectory(), QString()) << dir;
+        EXPECT_EQ(mainSettingsPath(), "Trovanta.ini") << dir;
+    }
+    setProgramDirectoryForTesting(QString());
 }

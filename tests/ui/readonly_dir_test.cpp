@@ -174,3 +174,47 @@ INSTANTIATE_TEST_SUITE_P(, ReadOnlyProgramDirectory,
                                  return "WriteProtected";
                              }
                          });
+
+// A program directory that cannot be determined as an absolute folder: no
+// settings are read from or written to any other place, the working
+// directory included.
+TEST(NoProgramDirectory, NothingIsReadOrWrittenElsewhere)
+{
+    FakePlatform platform;
+    QTemporaryDir cwd;
+    const QString oldCwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(cwd.path()));
+    const QByteArray decoy = "[Uebersetzung]\r\nRitzel=99\r\n";
+    writeBytes(cwd.filePath("Trovanta.ini"), decoy);
+    files::setProgramDirectoryForTesting("trovanta-folder"); // relative: no folder to go by
+
+    ui::startTrovanta();
+    TForm1 *main = forms().Form1;
+    EXPECT_EQ(main->Edit4->text(), "17") << "the defaults, not the file in the working directory";
+    EXPECT_EQ(main->EditMarke->text(), "7000");
+    const QStringList quit = {"nach Trovanta.ini kann nicht geschrieben werden."};
+    main->Beenden1->trigger();
+    EXPECT_EQ(platform.errors, quit);
+    EXPECT_TRUE(main->isVisible());
+    platform.clear();
+
+    TForm7 *log = forms().Form7;
+    log->show();
+    log->Edit1->setText("Piste");
+    mouseClick(log->B_Speichern);
+    log->close();
+    TForm6 *chain = forms().Form6;
+    chain->show();
+    chain->close();
+    EXPECT_EQ(platform.messages,
+              QStringList({"Fehler beim Speichern.", "Fehler bei Ini-Erstellung.", "Fehler bei Ini-Erstellung."}));
+    platform.clear();
+
+    ui::stopTrovanta();
+    EXPECT_EQ(platform.errors, quit);
+    files::setProgramDirectoryForTesting(QString());
+    EXPECT_EQ(QDir(cwd.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"Trovanta.ini"}));
+    EXPECT_EQ(readBytes(cwd.filePath("Trovanta.ini")), decoy);
+    QDir::setCurrent(oldCwd);
+}

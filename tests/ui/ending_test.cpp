@@ -1,0 +1,146 @@
+// Every way the program ends saves what the open windows hold, before the
+// main window's own save, and a termination request never waits on a box.
+
+#include "window_driver.h"
+
+#include "support/files.h"
+#include "ui/startup.h"
+#include "ui/termination.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+
+using namespace trovanta;
+using namespace trovanta::test;
+
+namespace {
+
+struct Way {
+    const char *name;
+    std::function<void()> end; // asks the program to end
+};
+
+void PrintTo(const Way &w, std::ostream *os) { *os << w.name; }
+
+const std::vector<Way> Ways = {
+    {"SIGTERM", [] { ::raise(SIGTERM); }},
+    {"SIGHUP", [] { ::raise(SIGHUP); }},
+    {"SIGINT", [] { ::raise(SIGINT); }},
+    {"session end", [] { ui::endSession(); }},
+};
+
+// What the process writes to standard error meanwhile.
+class StderrCapture {
+public:
+    StderrCapture() : saved_(::dup(2))
+    {
+        std::fflush(stderr);
+        const int fd = ::open(QFile::encodeName(file_.filePath("err")).constData(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+        ::dup2(fd, 2);
+        ::close(fd);
+    }
+    ~StderrCapture() { restore(); }
+    QString text()
+    {
+        restore();
+        return QString::fromLocal8Bit(readBytes(file_.filePath("err")));
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryDir file_;
+    int saved_;
+};
+
+class Ending : public ::testing::TestWithParam<Way> {
+protected:
+    Ending()
+    {
+        programDir.holdFormValues();
+        ui::quitOnTerminationSignals(ui::saveForSessionEnd);
+        ui::startTrovanta();
+    }
+    ~Ending() override
+    {
+        if (forms().Form1)
+            ui::stopTrovanta();
+    }
+
+    // Opens a window from the menu; while it is open, types into it and
+    // asks the program to end.
+    void endWhileOpen(QAction *menu, const std::function<void()> &type)
+    {
+        QTimer::singleShot(0, [&] {
+            type();
+            GetParam().end();
+        });
+        menu->trigger(); // returns once the request ended the window's loop
+        ASSERT_TRUE(ui::terminationRequested());
+        ui::stopTrovanta(true);
+    }
+
+    FakePlatform platform;
+    ScratchProgramDirectory programDir;
+};
+
+} // namespace
+
+TEST_P(Ending, OpenWindowsSaveBeforeTheMainWindow)
+{
+    forms().Form1->Edit4->setText("16");
+    endWhileOpen(forms().Form1->Pistorel1, [] { forms().Form7->Edit1->setText("Spa"); });
+    EXPECT_TRUE(files::ProfileFile(programDir.file("pistorel.ini")).readString("Strecke", "Nom: ", "") == "Spa");
+    EXPECT_EQ(files::ProfileFile(programDir.file("Trovanta.ini")).readString("Uebersetzung", "Ritzel", ""), "16");
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_P(Ending, TheChainCalculatorSavesToo)
+{
+    endWhileOpen(forms().Form1->KettenlaengeRechner, [] { forms().Form6->E_Glieder_alt->setText("112"); });
+    EXPECT_EQ(files::ProfileFile(programDir.file("catenolix.ini")).readString("Antrieb alt", "aktuelle Kettenlaenge", ""),
+              "112");
+}
+
+// With nothing writable the program still ends: the messages go to
+// standard error, no box waits for an answer.
+TEST_P(Ending, FailuresGoToStandardErrorWithoutABox)
+{
+    for (const char *n : {"Trovanta.ini", "pistorel.ini"}) {
+        QFile::remove(programDir.file(n));
+        ASSERT_TRUE(QDir().mkpath(programDir.file(n)));
+    }
+    StderrCapture err;
+    endWhileOpen(forms().Form1->Pistorel1, [] {});
+    const QString text = err.text();
+    EXPECT_TRUE(text.contains(utf8("Fehler bei Ini-Erstellung."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(utf8("nach ") + programDir.file("Trovanta.ini") + utf8(" kann nicht geschrieben werden.")))
+        << text.toStdString();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRequest, Ending, ::testing::ValuesIn(Ways),
+                         [](const ::testing::TestParamInfo<Way> &i) {
+                             std::string n = i.param.name;
+                             for (char &c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return n;
+                         });
