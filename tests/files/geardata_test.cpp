@@ -228,7 +228,6 @@ TEST(GearRecord, WholeRecordsThatAreNoGearDataAreRefused)
     // The default record has a title of 50 bytes.
     const std::vector<Case> cases = {
         {"length byte 101", 0, "\x65", false},
-        {"length byte 255", 0, "\xFF", false},
         {"title of 100 bytes", 0, "\x64" + QByteArray(100, 't'), true},
         {"byte right after the title", 51, "x", false},
         {"last unused title byte", 100, "x", false},
@@ -241,11 +240,8 @@ TEST(GearRecord, WholeRecordsThatAreNoGearDataAreRefused)
         {"gear 6 infinity", 176, f64(inf), false},
         // Its text, 1,79769313486232E308, rounds past the largest double.
         {"gear 3 largest double", 152, f64(max), false},
-        {"gear 3 largest negative double", 152, f64(-max), false},
         {"gear 3 largest that reads back", 152, f64(1.79769313486231e308), true},
         {"gear 2 tiniest double", 144, f64(std::numeric_limits<double>::denorm_min()), true},
-        {"gear 2 minus zero", 144, f64(-0.0), true},
-        {"any sprocket number", 104, "\xFF\xFF\xFF\xFF", true},
         {"bytes past the record", 192, "\xFF\xFF", true},
     };
     const QByteArray good = encodeGearRecord(defaultSet());
