@@ -276,9 +276,12 @@ inline std::string checkGear(const std::uint8_t *data, std::size_t size)
     if (!again.complete || again.record != d.record)
         return "record does not survive encode and decode";
 
+    // A whole record is gear data when its layout is the one the program
+    // writes and its ratio texts read back; a short one always is.
+    bool canonical = true;
     if (d.complete) {
         const int n = static_cast<unsigned char>(bytes[0]);
-        bool canonical = n <= gear::MaxTitle;
+        canonical = n <= gear::MaxTitle;
         for (int i = 1 + std::min(n, gear::MaxTitle); canonical && i < 104; ++i)
             canonical = bytes[i] == 0;
         for (int i = 124; canonical && i < 128; ++i)
@@ -286,14 +289,14 @@ inline std::string checkGear(const std::uint8_t *data, std::size_t size)
         if (canonical && enc != bytes.left(gear::RecordSize))
             return "canonical record not written back byte for byte";
     }
+    const bool accepted = isGearRecord(bytes);
+    if (!d.complete && !accepted)
+        return "short record refused";
+    if (!canonical && accepted)
+        return "record of another layout accepted";
 
     const GearTexts texts = gearTexts(d.record, ',');
-    // Finite numbers must come back, except at the very top of the range,
-    // where the 15-digit text rounds beyond the largest double.
-    auto ordinary = [](double v) { return std::isfinite(v) && std::fabs(v) < 1.7e308; };
-    bool finite = ordinary(d.record.primary);
-    for (double g : d.record.gears)
-        finite = finite && ordinary(g);
+    bool readsBack = true;
     try {
         const GearRecord back = gearRecordFromTexts(texts, ',');
         auto close = [](double a, double b) {
@@ -310,9 +313,21 @@ inline std::string checkGear(const std::uint8_t *data, std::size_t size)
             if (!close(d.record.gears[i], back.gears[i]))
                 return "gear ratio text does not convert back";
     } catch (const Error &) {
-        if (finite)
-            return "field texts of finite numbers are refused";
+        readsBack = false;
     }
+    if (d.complete && accepted && !readsBack)
+        return "accepted record shows texts that do not read back";
+    if (d.complete && canonical && !accepted && readsBack)
+        return "record refused whose texts read back";
+    // Short records are not checked; their finite numbers must come back,
+    // except at the very top of the range, where the 15-digit text rounds
+    // beyond the largest double.
+    auto ordinary = [](double v) { return std::isfinite(v) && std::fabs(v) < 1.7e308; };
+    bool finite = ordinary(d.record.primary);
+    for (double g : d.record.gears)
+        finite = finite && ordinary(g);
+    if (!d.complete && finite && !readsBack)
+        return "field texts of finite numbers are refused";
     return {};
 }
 

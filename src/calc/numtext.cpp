@@ -33,53 +33,76 @@ bool tryParseDecimal(std::string_view text, char sep, double &out)
         negative = text[i] == '-';
         ++i;
     }
-    // Rebuild the number in the form std::from_chars reads, which knows no
-    // locale: digits, '.', exponent.
-    std::string plain;
-    int mantissaDigits = 0;
+    // The value as 0.<digits> * 10^exponent, leading zeros dropped, so that
+    // its size is known whatever way it is written ("1000e-1", "0,001e3").
+    std::string digits;
+    std::int64_t exponent = 0;
+    bool mantissa = false;
     while (i < end && isDigit(text[i])) {
-        plain += text[i++];
-        ++mantissaDigits;
+        mantissa = true;
+        if (!digits.empty() || text[i] != '0') {
+            digits += text[i];
+            ++exponent;
+        }
+        ++i;
     }
     if (i < end && text[i] == sep) {
-        plain += '.';
         ++i;
         while (i < end && isDigit(text[i])) {
-            plain += text[i++];
-            ++mantissaDigits;
+            mantissa = true;
+            if (!digits.empty() || text[i] != '0')
+                digits += text[i];
+            else
+                --exponent;
+            ++i;
         }
     }
-    if (mantissaDigits == 0)
+    if (!mantissa)
         return false;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
         ++i;
+        bool below = false;
         if (i < end && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+            below = text[i++] == '-';
+        // Held at a bound past any digit count a text can have, so that
+        // "1e99999999999999999999" stays huge instead of wrapping.
+        constexpr std::int64_t Bound = 1'000'000'000'000'000;
+        std::int64_t written = 0;
         int expDigits = 0;
         while (i < end && isDigit(text[i])) {
-            plain += text[i++];
+            if (written < Bound)
+                written = written * 10 + (text[i] - '0');
+            ++i;
             ++expDigits;
         }
         if (expDigits == 0)
             return false;
+        exponent += below ? -written : written;
     }
     if (i != end)
         return false;
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
 
     double value = 0;
-    const auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value,
-                                     std::chars_format::general);
-    if (res.ec == std::errc::result_out_of_range) {
-        // Too small to hold reads as zero; too large is no number.
-        const auto e = plain.find('e');
-        const bool tinyExponent = e != std::string::npos && e + 1 < plain.size() &&
-                                  plain[e + 1] == '-';
-        if (!tinyExponent)
+    // At least 10^309 is too large for a double; below 10^-325 rounds to
+    // zero. In between, the conversion decides.
+    if (!digits.empty()) {
+        if (exponent > 309)
             return false;
-        value = 0;
-    } else if (res.ec != std::errc() || res.ptr != plain.data() + plain.size()) {
-        return false;
+        if (exponent >= -324) {
+            // std::from_chars knows no locale: '.' and 'e'.
+            const std::string plain = "0." + digits + 'e' + std::to_string(exponent);
+            const auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value,
+                                             std::chars_format::general);
+            if (res.ec == std::errc::result_out_of_range) {
+                if (exponent > 0)
+                    return false;
+                value = 0;
+            } else if (res.ec != std::errc() || res.ptr != plain.data() + plain.size()) {
+                return false;
+            }
+        }
     }
     out = negative ? -value : value;
     return true;

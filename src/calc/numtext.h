@@ -11,7 +11,9 @@ namespace trovanta::num {
 
 // Decimal number: optional blanks, sign, digits with at most one decimal
 // separator, optional exponent ("E" or "e", sign, digits), optional blanks.
-// Throws "'<text>' ist kein gültiger Gleitkommawert".
+// A value too large for a double is no number; one too small for it reads
+// as zero, however it is written. Throws "'<text>' ist kein gültiger
+// Gleitkommawert".
 double parseDecimal(std::string_view text, char sep);
 bool tryParseDecimal(std::string_view text, char sep, double &out);
 

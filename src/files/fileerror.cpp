@@ -39,4 +39,9 @@ Error cannotCreate(const QString &fileName)
     return Error(formatMessage(msg::CannotCreate, fileName.toStdString()));
 }
 
+Error notGearFile(const QString &fileName)
+{
+    return Error(formatMessage(msg::NotGearFile, fileName.toStdString()));
+}
+
 } // namespace trovanta::files

@@ -15,6 +15,7 @@ inline constexpr const char *TooManyOpenFiles = "Zu viele geöffnete Dateien";
 inline constexpr const char *IoError = "E/A-Fehler %d";
 inline constexpr const char *CannotWriteTo = "nach %s kann nicht geschrieben werden";
 inline constexpr const char *CannotCreate = "Datei %s kann nicht erstellt werden";
+inline constexpr const char *NotGearFile = "Datei %s ist keine Trovanta-Datei";
 } // namespace msg
 
 // The message for a failed file operation with the system's error number.
@@ -26,5 +27,8 @@ Error cannotWriteTo(const QString &path);
 
 // A file that cannot be created (the diagram bitmap).
 Error cannotCreate(const QString &fileName);
+
+// A file opened as gear data that holds none.
+Error notGearFile(const QString &fileName);
 
 } // namespace trovanta::files

@@ -5,9 +5,11 @@
 #include "files/fileerror.h"
 #include "files/fileio.h"
 
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <array>
+#include <cmath>
 #include <cstring>
 
 namespace trovanta::files {
@@ -22,6 +24,7 @@ constexpr int Rear = 108;
 constexpr int Rim = 112;
 constexpr int Width = 116;
 constexpr int Height = 120;
+constexpr int Padding = 124;
 constexpr int Primary = 128;
 constexpr int Gear1 = 136;
 constexpr int ShiftMark = 184;
@@ -41,12 +44,21 @@ void putDouble(QByteArray &b, int at, double v)
     qToLittleEndian(bits, b.data() + at);
 }
 
-double getDouble(const Record &b, int at)
+double getDouble(const char *at)
 {
-    const quint64 bits = qFromLittleEndian<quint64>(b.data() + at);
+    const quint64 bits = qFromLittleEndian<quint64>(at);
     double v;
     std::memcpy(&v, &bits, sizeof v);
     return v;
+}
+double getDouble(const Record &b, int at) { return getDouble(b.data() + at); }
+
+// The open command shows a ratio as its shortest text; one that text does
+// not read back from would be lost at the next run or save.
+bool showsAsNumber(double v)
+{
+    double back;
+    return std::isfinite(v) && num::tryParseDecimal(num::formatShortest(v, '.'), '.', back);
 }
 
 bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -126,11 +138,34 @@ DecodedGear decodeGearRecord(const QByteArray &bytes)
     return d;
 }
 
+bool isGearRecord(QByteArrayView bytes)
+{
+    if (bytes.size() < gear::RecordSize)
+        return true;
+    const auto zeroFrom = [&](int from, int to) {
+        for (int at = from; at < to; ++at)
+            if (bytes[at] != 0)
+                return false;
+        return true;
+    };
+    const int n = static_cast<unsigned char>(bytes[off::Length]);
+    if (n > gear::MaxTitle || !zeroFrom(off::Title + n, off::Front) || !zeroFrom(off::Padding, off::Primary))
+        return false;
+    for (int at = off::Primary; at < off::ShiftMark; at += 8)
+        if (!showsAsNumber(getDouble(bytes.data() + at)))
+            return false;
+    return true;
+}
+
 DecodedGear readGearFile(const QString &path)
 {
     const auto r = io::readFile(path, gear::RecordSize);
     if (r.openError)
         throw fileError(r.openError);
+    // Anything else opened by mistake would fill the fields with garbage
+    // that the exit save then keeps.
+    if (!isGearRecord(r.data))
+        throw notGearFile(QFileInfo(path).fileName());
     // A read that breaks off leaves a short record, handled like a short file.
     return decodeGearRecord(r.data);
 }

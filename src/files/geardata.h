@@ -4,6 +4,7 @@
 // zone; they are recognised only by being short.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -50,9 +51,17 @@ struct DecodedGear {
 // ignored; a length byte above 100 reads the 100 characters there are.
 DecodedGear decodeGearRecord(const QByteArray &bytes);
 
+// Whether the bytes can be a gear data record. A whole one (its first 192
+// bytes) needs a title length of at most 100, zero bytes after the title
+// and in the padding, and ratios whose field texts read back as numbers:
+// finite, and not so near the largest double that the 15-digit text rounds
+// past it. A short file is taken as an older record, read as far as it goes.
+bool isGearRecord(QByteArrayView bytes);
+
 // Throw the file error messages ("Datei nicht gefunden", ...) when the file
-// cannot be opened, created or written. A read that breaks off after the
-// open counts as a short file, not as an error.
+// cannot be opened, created or written, and "Datei <name> ist keine
+// Trovanta-Datei" when a whole record is no gear data. A read that breaks
+// off after the open counts as a short file, not as an error.
 DecodedGear readGearFile(const QString &path);
 void writeGearFile(const QString &path, const GearRecord &record);
 

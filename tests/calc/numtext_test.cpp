@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,46 @@ TEST(NumberParse, DecimalsFollowTheLocaleSeparator)
         EXPECT_FALSE(tryParseDecimal(c.first, c.second, out));
         EXPECT_EQ(errorOf([&] { parseDecimal(c.first, c.second); }),
                   std::string("'") + c.first + "' ist kein gültiger Gleitkommawert");
+    }
+}
+
+TEST(NumberParse, SizeComesFromTheValueNotFromTheWrittenExponent)
+{
+    const std::string zeros500(500, '0'), zeros350(350, '0'), zeros400(400, '0');
+    const double max = std::numeric_limits<double>::max();
+    const double tiniest = std::numeric_limits<double>::denorm_min();
+    struct C {
+        std::string text;
+        std::optional<double> value; // none: no number
+    };
+    const std::vector<C> cases = {
+        // too large for a double, whatever the written exponent says
+        {"1" + zeros500 + "e-1", std::nullopt},
+        {"1e99999999999999999999", std::nullopt},
+        {"1,8e308", std::nullopt},
+        // too small reads as zero, written with or without an exponent
+        {"0," + zeros350 + "1", 0.0},
+        {"1e-400", 0.0},
+        {"-1e-400", -0.0},
+        {"1e-99999999999999999999", 0.0},
+        {"1e-324", 0.0},
+        // in range, however far the digits and the exponent pull apart
+        {"1" + zeros400 + "e-400", 1.0},
+        {"0," + zeros400 + "1e401", 1.0},
+        {"0,001e311", 1e308},
+        {"1,7976931348623157e308", max},
+        {"2,5e-324", tiniest},
+        {"0e99999999999999999999", 0.0},
+        {"1e000000000000000000000000001", 10.0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        double out = 42;
+        ASSERT_EQ(tryParseDecimal(c.text, ',', out), c.value.has_value());
+        if (c.value) {
+            EXPECT_EQ(out, *c.value);
+            EXPECT_EQ(std::signbit(out), std::signbit(*c.value));
+        }
     }
 }
 

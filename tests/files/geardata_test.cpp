@@ -210,6 +210,52 @@ TEST(GearRecord, FirstBadFieldInSaveOrderIsReported)
     }
 }
 
+TEST(GearRecord, WholeRecordsThatAreNoGearDataAreRefused)
+{
+    auto f64 = [](double v) {
+        QByteArray b(8, '\0');
+        putF64(b, 0, v);
+        return b;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const double max = std::numeric_limits<double>::max();
+    struct Case {
+        const char *name;
+        int at;
+        QByteArray put;
+        bool accepted;
+    };
+    // The default record has a title of 50 bytes.
+    const std::vector<Case> cases = {
+        {"length byte 101", 0, "\x65", false},
+        {"title of 100 bytes", 0, "\x64" + QByteArray(100, 't'), true},
+        {"byte right after the title", 51, "x", false},
+        {"last unused title byte", 100, "x", false},
+        {"padding after the title", 101, "\x01", false},
+        {"end of that padding", 103, "\x80", false},
+        {"padding before the ratios", 124, "\x01", false},
+        {"end of that padding", 127, "\xFF", false},
+        {"primary NaN", 128, f64(std::numeric_limits<double>::quiet_NaN()), false},
+        {"gear 1 minus infinity", 136, f64(-inf), false},
+        {"gear 6 infinity", 176, f64(inf), false},
+        // Its text, 1,79769313486232E308, rounds past the largest double.
+        {"gear 3 largest double", 152, f64(max), false},
+        {"gear 3 largest that reads back", 152, f64(1.79769313486231e308), true},
+        {"gear 2 tiniest double", 144, f64(std::numeric_limits<double>::denorm_min()), true},
+        {"bytes past the record", 192, "\xFF\xFF", true},
+    };
+    const QByteArray good = encodeGearRecord(defaultSet());
+    ASSERT_TRUE(isGearRecord(good));
+    for (const Case &c : cases) {
+        QByteArray b = good;
+        b.replace(c.at, c.put.size(), c.put);
+        EXPECT_EQ(isGearRecord(b), c.accepted) << c.name;
+        // Short files keep being read as far as they go.
+        EXPECT_TRUE(isGearRecord(b.left(184))) << c.name;
+    }
+    EXPECT_TRUE(isGearRecord(QByteArray()));
+}
+
 TEST(GearFile, SaveAndOpen)
 {
     QTemporaryDir dir;
@@ -224,15 +270,19 @@ TEST(GearFile, SaveAndOpen)
 
     // Odd numbers survive as bits.
     GearRecord odd = defaultSet();
-    odd.primary = std::numeric_limits<double>::quiet_NaN();
     odd.gears[0] = -0.0;
-    odd.gears[1] = std::numeric_limits<double>::infinity();
+    odd.gears[1] = std::numeric_limits<double>::denorm_min();
     odd.front = std::numeric_limits<qint32>::min();
     writeGearFile(p, odd);
     EXPECT_EQ(readGearFile(p).record, odd);
 
     writeBytes(p, encodeGearRecord(defaultSet()).left(184));
     EXPECT_FALSE(readGearFile(p).complete);
+
+    // A text file opened by mistake names the file, not its folder.
+    const QString notes = dir.filePath("notizen.tva");
+    writeBytes(notes, QByteArray("Luftdruck vorne 2,5 bar, hinten 2,9 bar.\r\n").repeated(75));
+    EXPECT_EQ(errorOf([&] { readGearFile(notes); }), "Datei notizen.tva ist keine Trovanta-Datei");
 }
 
 TEST(GearFile, FileErrors)

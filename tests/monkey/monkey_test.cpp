@@ -143,6 +143,7 @@ bool knownError(const QString &e)
         utf8("^('.*' ist kein gültiger (Integer|Gleitkomma)wert|Gleitkommadivision durch Null|"
              "Ungültige Gleitkommaoperation|Gleitkommaüberlauf|"
              "Der Achsabstand dieser Kette lässt sich nicht bestimmen|Datei .* kann nicht erstellt werden|"
+             "Datei .* ist keine Trovanta-Datei|"
              "Datei nicht gefunden|Dateizugriff verweigert|Ungültiger Dateiname|Zu viele geöffnete Dateien|"
              "E/A-Fehler \\d+)\\.$"),
         QRegularExpression::DotMatchesEverythingOption);

@@ -347,3 +347,18 @@ TEST_F(MainFiles, FileErrorsAreShownAndNoRunFollows)
         EXPECT_EQ(gearFields(*w), before);
     }
 }
+
+TEST_F(MainFiles, AFileThatHoldsNoGearDataIsRefusedAndChangesNothing)
+{
+    const QString notes = gearFile("notizen.tva");
+    writeBytes(notes, QByteArray("Kette gespannt, Luftdruck hinten 2,9 bar.\r\n").repeated(80).left(3100));
+    const QStringList before = gearFields(*w);
+    platform.fileAnswers = {notes};
+    runs = 0;
+    w->Oeffnen->trigger();
+    EXPECT_EQ(platform.errors, QStringList{"Datei notizen.tva ist keine Trovanta-Datei."});
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(w->P_Datei->text(), "notizen.tva") << "the name is shown before the file is read";
+    EXPECT_EQ(gearFields(*w), before);
+    EXPECT_EQ(runs, 0);
+}
