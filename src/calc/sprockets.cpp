@@ -74,38 +74,42 @@ public:
         n_ = static_cast<std::size_t>(std::to_chars(buf_ + n_, buf_ + sizeof buf_, v).ptr - buf_);
         return *this;
     }
+    Text &operator<<(const std::string &s)
+    {
+        for (char c : s)
+            *this << c;
+        return *this;
+    }
     Text &zeros(int count)
     {
         for (int i = 0; i < count; ++i)
             *this << '0';
         return *this;
     }
-    std::string str() const { return std::string(buf_, n_); }
+    void into(Cell &cell, std::optional<double> key) const
+    {
+        cell.text.assign(buf_, n_);
+        cell.key = key;
+    }
 
 private:
     char buf_[64];
     std::size_t n_ = 0;
 };
 
-struct Shown {
-    std::string text;
-    double value; // the text read back
-};
-
-// num::formatFixed and reading its text back, with a "+" in front of a
-// value above zero when `sign` is set.
-Shown shown(long double v, int decimals, char sep, bool sign = false)
+// num::formatFixed into `t`, with a "+" in front of a value above zero when
+// `sign` is set; returns the value the text reads back as.
+double shown(Text &t, long double v, int decimals, char sep, bool sign = false)
 {
     const auto f = quickFixed(v, decimals);
     if (!f) {
         const std::string text = num::formatFixed(v, decimals, sep);
+        t << (sign ? num::withSign(text) : text);
         // The point stands for any separator in the value.
-        return {sign ? num::withSign(text) : text,
-                num::parseDecimal(num::formatFixed(v, decimals, '.'), '.')};
+        return num::parseDecimal(num::formatFixed(v, decimals, '.'), '.');
     }
     const auto scale = static_cast<std::int64_t>(Pow10[f->places]);
     const std::int64_t units = f->units < 0 ? -f->units : f->units;
-    Text t;
     if (f->units < 0)
         t << '-';
     else if (sign && f->units > 0)
@@ -122,29 +126,42 @@ Shown shown(long double v, int decimals, char sep, bool sign = false)
     }
     t.zeros(decimals - f->places);
     // One correctly rounded division, as reading the text gives.
-    return {t.str(), static_cast<double>(f->units) / Pow10[f->places]};
+    return static_cast<double>(f->units) / Pow10[f->places];
 }
 
 // gearing::asShown, quicker.
-double asShown(long double ratio) { return shown(ratio, 3, '.').value; }
-
-Cell dash() { return {num::NoValue, std::nullopt}; }
-
-Cell wholeCell(std::int64_t v) { return {(Text() << v).str(), static_cast<double>(v)}; }
-
-Cell signedCell(double v, int decimals, char sep)
+double asShown(long double ratio)
 {
-    Shown s = shown(v, decimals, sep, true);
-    return {std::move(s.text), s.value};
+    Text t;
+    return shown(t, ratio, 3, '.');
 }
 
-// How many different teeth of a sprocket one link meets.
-std::int64_t teethMet(std::int32_t teeth, std::int64_t links) { return teeth / std::gcd(links, std::int64_t(teeth)); }
-
-Cell wearCell(std::int32_t teeth, std::int64_t links)
+void dash(Cell &c)
 {
-    const std::int64_t met = teethMet(teeth, links);
-    return {(Text() << met << '/' << std::int64_t(teeth)).str(), static_cast<double>(met) / teeth};
+    c.text = num::NoValue;
+    c.key.reset();
+}
+
+void whole(Cell &c, std::optional<std::int64_t> v)
+{
+    if (!v)
+        return dash(c);
+    (Text() << *v).into(c, static_cast<double>(*v));
+}
+
+void withSign(Cell &c, std::optional<double> v, int decimals, char sep)
+{
+    if (!v)
+        return dash(c);
+    Text t;
+    const double key = shown(t, *v, decimals, sep, true);
+    t.into(c, key);
+}
+
+// "7/14": 7 of the 14 teeth meet one link.
+void wear(Cell &c, std::int64_t met, std::int32_t teeth)
+{
+    (Text() << met << '/' << std::int64_t(teeth)).into(c, static_cast<double>(met) / teeth);
 }
 
 // Axle move in mm from the present distance d0 to d, in the order the chain
@@ -201,23 +218,25 @@ constexpr double Pi = 3.14159265358979323846;
 // T/2 being the straight run t at its last estimate, within 10⁻⁷ of d. So n
 // is at least the least of
 //   length(d) = 2t + DeltaL(d) + π(R + r) + 2e·asin(e/d),
-// less what that last step can take off the arcsine. 2t + 2|e|·asin(|e|/d)
-// grows from π|e| at d = |e|, so the least is at least π(R + r) + π|e|; the
-// slope of length, 2t/d + d/sqrt(d² + sag²) - 1, grows with d, so the least
-// is where the slope turns positive, between |e| and 2|e|.
+// less what that last step can take off: 2|e|·acos(|e|/(|e| + 10⁻⁷)), at
+// most 2|e|·π·sqrt(δ/2) with δ = 10⁻⁷/(|e| + 10⁻⁷), and 10⁻⁷ off DeltaL.
+// 2t + 2|e|·asin(|e|/d) grows from π|e| at d = |e|, so the least is at least
+// π(R + r) + π|e|; the slope of length, 2t/d + d/sqrt(d² + sag²) - 1, grows
+// with d, so the least is where the slope turns positive, between |e| and
+// 2|e|, and no more than length(|e|).
 bool abstandSurelyFails(double r, double R, double n, double sag)
 {
     const double e = std::fabs(R - r);
     if (e == 0)
         return true; // its first estimate is 0/0
-    const double lastStep = 2 * e * std::acos(e / (e + 1e-7)) + 1e-7;
-    auto below = [&](double least) { return n < least - lastStep - 1e-9 * (std::fabs(least) + std::fabs(n)); };
+    const double s2 = sag * sag;
     const double wrapped = Pi * (R + r) + Pi * e;
+    if (!(n < wrapped + std::sqrt(e * e + s2) - e))
+        return false;
+    const double lastStep = 2 * e * Pi * std::sqrt(0.5e-7 / (e + 1e-7)) + 1e-7;
+    auto below = [&](double least) { return n < least - lastStep - 1e-9 * (std::fabs(least) + std::fabs(n)); };
     if (below(wrapped))
         return true;
-    const double s2 = sag * sag;
-    if (!(n < wrapped + std::sqrt(e * e + s2) - e)) // length(|e|): the least is no more
-        return false;
     auto slope = [&](double d) { return 2 * std::sqrt(d * d - e * e) / d + d / std::sqrt(d * d + s2) - 1; };
     double lo = e, hi = 2 * e;
     for (int i = 0; i < 60 && slope(hi) > 0 && slope(lo) <= 0; ++i) {
@@ -395,25 +414,31 @@ void fill(Row &row, const Pair &pair, const Input &in, char sep)
     row.move = pair.move;
 
     auto &c = row.cells;
-    c[Pignon] = wholeCell(pair.front);
-    c[Couronne] = wholeCell(pair.rear);
-    c[Secondaire] = {shown(pair.finalDrive, 3, sep).text, pair.shown};
-    c[Ecart] = pair.change ? signedCell(*pair.change, 2, sep) : dash();
-    c[Vmax6] = pair.vmax ? wholeCell(*pair.vmax) : dash();
-    c[ChaineActuelle] = pair.presentMove ? signedCell(*pair.presentMove, 0, sep) : dash();
-    c[Tient] = pair.fits ? Cell{"oui", 1.0} : Cell{"non", 0.0};
-    c[Maillons] = pair.links ? wholeCell(*pair.links) : dash();
-    c[Deplacement] = pair.move ? signedCell(*pair.move, 0, sep) : dash();
+    whole(c[Pignon], pair.front);
+    whole(c[Couronne], pair.rear);
+    Text ratio;
+    shown(ratio, pair.finalDrive, 3, sep);
+    ratio.into(c[Secondaire], pair.shown);
+    withSign(c[Ecart], pair.change, 2, sep);
+    whole(c[Vmax6], pair.vmax);
+    withSign(c[ChaineActuelle], pair.presentMove, 0, sep);
+    c[Tient].text = pair.fits ? "oui" : "non";
+    c[Tient].key = pair.fits ? 1 : 0;
+    whole(c[Maillons], pair.links);
+    withSign(c[Deplacement], pair.move, 0, sep);
 
-    const std::optional<std::int64_t> wearLinks = pair.fits ? std::int64_t(in.links) : pair.links;
-    if (wearLinks) {
-        c[UsurePignon] = wearCell(pair.front, *wearLinks);
-        c[UsureCouronne] = wearCell(pair.rear, *wearLinks);
-        row.huntingTooth =
-            teethMet(pair.front, *wearLinks) == pair.front && teethMet(pair.rear, *wearLinks) == pair.rear;
-    } else {
-        c[UsurePignon] = c[UsureCouronne] = dash();
+    // How many different teeth of each sprocket one link meets.
+    const std::optional<std::int64_t> links = pair.fits ? std::int64_t(in.links) : pair.links;
+    if (!links) {
+        dash(c[UsurePignon]);
+        dash(c[UsureCouronne]);
+        return;
     }
+    const std::int64_t front = pair.front / std::gcd(*links, std::int64_t(pair.front));
+    const std::int64_t rear = pair.rear / std::gcd(*links, std::int64_t(pair.rear));
+    wear(c[UsurePignon], front, pair.front);
+    wear(c[UsureCouronne], rear, pair.rear);
+    row.huntingTooth = front == pair.front && rear == pair.rear;
 }
 
 // Moves the rows into the given order of their present places.

@@ -90,7 +90,10 @@ struct Row {
     int rank = 0; // place in the default order, from 0
 };
 
-// Why nothing is listed.
+// Why nothing is listed: a zero tooth count (present or in a range), link
+// count or link length; a negative one, which is no sprocket or chain either
+// (zero wins when a range holds both); more than MaxPairs pairs in the
+// ranges, counted before the target.
 inline constexpr const char *TooManyPairs = "Plage trop grande : 3200 paires au plus.";
 inline constexpr const char *ZeroValue = "Une valeur nulle n'est pas possible ici.";
 inline constexpr const char *NegativeValue = "Une valeur négative n'est pas possible ici.";
