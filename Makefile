@@ -59,10 +59,12 @@ sanitize: setup
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
 
 # Timings on this machine (not a test): one calculation run, the engine
-# speed spin sweep, start-up against a bare Qt window.
+# speed spin sweep, start-up against a bare Qt window; then the sprocket
+# pairs listing.
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench
+	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_sprocket_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
+	./$(BUILD)/bench/trovanta_sprocket_bench
 
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each
 # run for a fixed number of inputs from the committed seeds.
