@@ -88,12 +88,13 @@ public:
     }
     void into(Cell &cell, std::optional<double> key) const
     {
-        cell.text.assign(buf_, n_);
+        cell.text.clear();
+        cell.text.append(buf_, n_);
         cell.key = key;
     }
 
 private:
-    char buf_[64];
+    char buf_[32];
     std::size_t n_ = 0;
 };
 
@@ -103,10 +104,12 @@ double shown(Text &t, long double v, int decimals, char sep, bool sign = false)
 {
     const auto f = quickFixed(v, decimals);
     if (!f) {
-        const std::string text = num::formatFixed(v, decimals, sep);
+        // The separator is all that differs between locales.
+        std::string text = num::formatFixed(v, decimals, '.');
+        const double value = num::parseDecimal(text, '.');
+        std::replace(text.begin(), text.end(), '.', sep);
         t << (sign ? num::withSign(text) : text);
-        // The point stands for any separator in the value.
-        return num::parseDecimal(num::formatFixed(v, decimals, '.'), '.');
+        return value;
     }
     const auto scale = static_cast<std::int64_t>(Pow10[f->places]);
     const std::int64_t units = f->units < 0 ? -f->units : f->units;
@@ -282,6 +285,7 @@ bool settlesBeyond(double r, double R, double n, double d0, double reach, double
 struct Pair {
     std::int32_t front = 0, rear = 0;
     double finalDrive = 0, shown = 0;
+    Text ratio; // the final drive as shown
     std::optional<double> change;
     std::optional<std::int32_t> vmax;
     std::optional<double> presentMove;
@@ -326,6 +330,7 @@ OrderKey orderKey(const Pair &pair, double target, std::size_t index)
 // What every pair shares.
 struct Common {
     const Input &in;
+    char sep;
     double target = 0, tolerance = 0;
     std::optional<double> d0{};           // present axle distance
     std::optional<double> presentShown{}; // present final drive as shown
@@ -340,7 +345,7 @@ std::optional<Pair> compute(Common &k, std::int32_t front, std::int32_t rear)
     pair.front = front;
     pair.rear = rear;
     pair.finalDrive = gearing::finalDrive(front, rear);
-    pair.shown = asShown(pair.finalDrive);
+    pair.shown = shown(pair.ratio, pair.finalDrive, 3, k.sep);
     if (k.presentShown)
         pair.change = attempt([&] {
             return static_cast<double>(fp::mul(fp::sub(fp::div(pair.shown, *k.presentShown), 1), 100));
@@ -416,9 +421,7 @@ void fill(Row &row, const Pair &pair, const Input &in, char sep)
     auto &c = row.cells;
     whole(c[Pignon], pair.front);
     whole(c[Couronne], pair.rear);
-    Text ratio;
-    shown(ratio, pair.finalDrive, 3, sep);
-    ratio.into(c[Secondaire], pair.shown);
+    pair.ratio.into(c[Secondaire], pair.shown);
     withSign(c[Ecart], pair.change, 2, sep);
     whole(c[Vmax6], pair.vmax);
     withSign(c[ChaineActuelle], pair.presentMove, 0, sep);
@@ -462,7 +465,7 @@ Listing list(const Input &in, char sep)
         return out;
     }
 
-    Common k{in};
+    Common k{in, sep};
     k.target = in.target ? in.target->change : 0;
     k.tolerance = in.target ? std::fabs(in.target->tolerance) : 0;
     k.d0 = attempt([&] { return chain::Abstand(radius(in.front), radius(in.rear), in.links, in.sag); });
