@@ -59,12 +59,15 @@ sanitize: setup
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
 
 # Timings on this machine (not a test): one calculation run, the engine
-# speed spin sweep, start-up against a bare Qt window; then a one-million-line
-# logger export read and fitted, with its peak memory.
+# speed spin sweep, start-up against a bare Qt window; a one-million-line
+# logger export read and fitted, with its peak memory; the sprocket pairs
+# listing; windows opened from very large settings files.
 bench: build
-	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench trovanta_settings_bench
+	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench trovanta_sprocket_bench \
+	  trovanta_settings_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
 	./$(BUILD)/bench/trovanta_logger_bench
+	./$(BUILD)/bench/trovanta_sprocket_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_settings_bench
 
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each

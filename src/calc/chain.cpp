@@ -44,8 +44,13 @@ double Abstand(double r, double R, double L, double sag)
         const double alpha = ASIN(ddiv(e, d));
         const double T = checkedDouble(L - DeltaL(d, sag) - Pi * (R + r) - 2 * e * alpha);
         const double next = dsqrt(checkedDouble((T / 2) * (T / 2) + e * e));
-        if (std::fabs(d - next) < 1e-7)
+        if (std::fabs(d - next) < 1e-7) {
+            // T enters squared, so the estimates also settle for a negative
+            // straight run: a chain too short for its sprockets.
+            if (T < 0)
+                break;
             return next;
+        }
         d = next;
     }
     throw Error("Der Achsabstand dieser Kette lässt sich nicht bestimmen");

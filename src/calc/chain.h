@@ -16,7 +16,8 @@ double Abstand(double r, double R, double L, double sag);
 double Laenge(double r, double R, double d, double sag);
 
 // Upper bound on the passes of Abstand; a chain whose estimates still differ
-// after this many passes fails (it is too short for its sprockets).
+// after this many passes fails (it is too short for its sprockets), and so
+// does one whose estimates settle on a negative straight run.
 inline constexpr int MaxAbstandPasses = 1000;
 
 struct Input {

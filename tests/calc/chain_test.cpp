@@ -163,17 +163,39 @@ TEST(ChainGeometry, LargerFrontSprocketWorks)
     EXPECT_EQ(r.panels[AchsabstandAlt], "61,91"); // mirror image of the first example
 }
 
-TEST(ChainGeometry, AbstandAlwaysEnds)
+TEST(ChainGeometry, ChainsTooShortForTheirSprocketsFail)
 {
-    // 60 links on 10 and 60 teeth never settle; the bound turns that into a failure.
-    const double r = 10 / (2 * M_PI), R = 60 / (2 * M_PI);
-    EXPECT_THROW(Abstand(r, R, 60, 2), trovanta::Error);
-    Input in = example("10", "60");
-    in.frontOld = "10";
-    in.rearOld = "60";
-    in.linksOld = "60";
-    State st;
-    EXPECT_TRUE(calculate(in, st, ',').guardedFailure);
+    // Too short chains either never settle or settle on a negative straight
+    // run; both must fail rather than give a distance.
+    struct Case {
+        int front, rear;
+        const char *links;
+        std::string distance; // present axle distance panel
+    };
+    const Case cases[] = {
+        {17, 42, "20", "0,00"}, // settled at 12,48 cm
+        {15, 45, "42", "0,00"}, // settles only after some 600 passes
+        {10, 60, "60", "0,00"}, // never settles
+        {15, 45, "46", "8,82"}, // the shortest that fits
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.front) + "/" + std::to_string(c.rear) + " " + c.links);
+        const bool fits = c.distance != "0,00";
+        const double r = c.front / (2 * M_PI), R = c.rear / (2 * M_PI);
+        if (fits)
+            EXPECT_NO_THROW(Abstand(r, R, std::stod(c.links), 2));
+        else
+            EXPECT_THROW(Abstand(r, R, std::stod(c.links), 2), trovanta::Error);
+
+        Input in = example(std::to_string(c.front).c_str(), std::to_string(c.rear).c_str(), c.links);
+        in.frontOld = in.frontNew;
+        in.rearOld = in.rearNew;
+        in.linksOld = c.links;
+        State st;
+        const Result res = calculate(in, st, ',');
+        EXPECT_EQ(res.guardedFailure, !fits);
+        EXPECT_EQ(res.panels[AchsabstandAlt], c.distance);
+    }
 }
 
 TEST(ChainGeometry, Operations)
