@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <array>
 #include <cerrno>
 #include <utility>
+#include <vector>
 
 namespace trovanta::files {
 
@@ -235,6 +237,173 @@ std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
     if (!file.isEmpty() && file.back() != '\n' && file.back() != '\r')
         out += Crlf;
     out += header + Crlf + entry + Crlf;
+    return out;
+}
+
+namespace {
+
+// A name as the document indexes it: folded byte by byte.
+QString folded(QByteArrayView name)
+{
+    const auto &fold = foldTable();
+    QString out(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i)
+        out[i] = QChar(fold[static_cast<unsigned char>(name[i])]);
+    return out;
+}
+
+} // namespace
+
+struct Document::Impl {
+    struct Node {
+        qsizetype start = 0, length = 0; // the content in `file`, unless replaced
+        std::optional<QByteArray> text;   // a written entry's content
+        QByteArray ending;
+        int next = -1;
+    };
+
+    QByteArray file;
+    std::vector<Node> nodes;
+    int head = -1, tail = -1;
+    // Where an entry of a section that lacks it goes: after the last line
+    // that is not blank in the first section of that name.
+    QHash<QString, int> insertAfter;
+    // The first entry of a section name and key, in file order.
+    QHash<std::pair<QString, QString>, int> entries;
+
+    QByteArrayView content(const Node &n) const
+    {
+        return n.text ? QByteArrayView(*n.text) : QByteArrayView(file).sliced(n.start, n.length);
+    }
+
+    int append(Node n)
+    {
+        nodes.push_back(std::move(n));
+        const int i = static_cast<int>(nodes.size()) - 1;
+        if (tail >= 0)
+            nodes[static_cast<std::size_t>(tail)].next = i;
+        else
+            head = i;
+        tail = i;
+        return i;
+    }
+
+    int insertAfterNode(int after, Node n)
+    {
+        n.next = nodes[static_cast<std::size_t>(after)].next;
+        nodes.push_back(std::move(n));
+        const int i = static_cast<int>(nodes.size()) - 1;
+        nodes[static_cast<std::size_t>(after)].next = i;
+        if (after == tail)
+            tail = i;
+        return i;
+    }
+};
+
+Document::Document(QByteArray file) : d_(new Impl)
+{
+    d_->file = std::move(file);
+    const QByteArrayView bytes(d_->file);
+    QString section;
+    bool inSection = false, inFirst = false;
+    Lines lines(bytes);
+    Line line;
+    while (lines.next(line)) {
+        Impl::Node n;
+        n.start = line.start;
+        n.length = line.contentEnd - line.start;
+        n.ending = bytes.sliced(line.contentEnd, line.next - line.contentEnd).toByteArray();
+        const int i = d_->append(std::move(n));
+        if (line.kind == Kind::Section) {
+            section = folded(line.name);
+            inSection = true;
+            inFirst = !d_->insertAfter.contains(section);
+            if (inFirst)
+                d_->insertAfter.insert(section, i);
+            continue;
+        }
+        if (inSection && line.kind == Kind::Entry) {
+            std::pair<QString, QString> id{section, folded(line.name)};
+            if (!d_->entries.contains(id))
+                d_->entries.insert(std::move(id), i);
+        }
+        if (inFirst && line.kind != Kind::Blank)
+            d_->insertAfter[section] = i;
+    }
+}
+
+Document::~Document() { delete d_; }
+
+std::optional<QByteArray> Document::find(const QString &section, const QString &key) const
+{
+    const auto it = d_->entries.constFind({folded(wantedName(section)), folded(wantedName(key))});
+    if (it == d_->entries.constEnd())
+        return std::nullopt;
+    const QByteArrayView c = d_->content(d_->nodes[static_cast<std::size_t>(*it)]);
+    return c.sliced(c.indexOf('=') + 1).toByteArray();
+}
+
+bool Document::set(const QString &section, const QString &key, const QString &value)
+{
+    const QByteArray sectionBytes = cp1252::encode(oneLine(section));
+    const QByteArray keyBytes = cp1252::encode(oneLine(key));
+    const QByteArray valueBytes = cp1252::encode(oneLine(value));
+    const QByteArray header = '[' + sectionBytes + ']';
+    QByteArray entry = keyBytes + '=' + valueBytes;
+
+    // Write only what reads back as the same section and entry.
+    Line probe;
+    classify(header, probe);
+    if (probe.kind != Kind::Section || probe.name != trimmed(sectionBytes))
+        return false;
+    classify(entry, probe);
+    if (probe.kind != Kind::Entry || probe.name != trimmed(keyBytes) || probe.value != valueBytes)
+        return false;
+
+    const QString s = folded(trimmed(sectionBytes));
+    const std::pair<QString, QString> id{s, folded(trimmed(keyBytes))};
+    if (const auto it = d_->entries.constFind(id); it != d_->entries.constEnd()) {
+        d_->nodes[static_cast<std::size_t>(*it)].text = std::move(entry);
+        return true;
+    }
+    Impl::Node n;
+    n.text = std::move(entry);
+    n.ending = Crlf;
+    if (const auto it = d_->insertAfter.find(s); it != d_->insertAfter.end()) {
+        Impl::Node &after = d_->nodes[static_cast<std::size_t>(*it)];
+        if (*it == d_->tail && after.ending.isEmpty()) // last line, unterminated
+            after.ending = Crlf;
+        const int i = d_->insertAfterNode(*it, std::move(n));
+        *it = i;
+        d_->entries.insert(id, i);
+        return true;
+    }
+    if (d_->tail >= 0 && d_->nodes[static_cast<std::size_t>(d_->tail)].ending.isEmpty())
+        d_->nodes[static_cast<std::size_t>(d_->tail)].ending = Crlf;
+    Impl::Node h;
+    h.text = header;
+    h.ending = Crlf;
+    d_->append(std::move(h));
+    const int i = d_->append(std::move(n));
+    d_->insertAfter.insert(s, i);
+    d_->entries.insert(id, i);
+    return true;
+}
+
+QByteArray Document::bytes() const
+{
+    qsizetype size = 0;
+    for (int i = d_->head; i >= 0; i = d_->nodes[static_cast<std::size_t>(i)].next) {
+        const Impl::Node &n = d_->nodes[static_cast<std::size_t>(i)];
+        size += d_->content(n).size() + n.ending.size();
+    }
+    QByteArray out;
+    out.reserve(size);
+    for (int i = d_->head; i >= 0; i = d_->nodes[static_cast<std::size_t>(i)].next) {
+        const Impl::Node &n = d_->nodes[static_cast<std::size_t>(i)];
+        out += d_->content(n);
+        out += n.ending;
+    }
     return out;
 }
 

@@ -55,6 +55,9 @@ private:
 namespace profiletext {
 
 inline constexpr qsizetype MaxValueLength = 2047;
+// The race log keeps long notes whole up to this; more would only make the
+// window slow to lay out.
+inline constexpr qsizetype MaxLongValueLength = 64 * 1024;
 // Larger files are treated as unreadable rather than loaded whole.
 inline constexpr qsizetype MaxFileSize = 64 * 1024 * 1024;
 
@@ -69,6 +72,29 @@ std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
 
 // CR LF, CR and LF each become one blank.
 QString oneLine(const QString &text);
+
+// A whole file read once, for many entries: lookups and writes with exactly
+// the results of findValue and withEntry in turn, without going through the
+// file for each entry. A large file hand-grown by a rider is read and
+// written in one pass.
+class Document {
+public:
+    explicit Document(QByteArray file);
+    ~Document();
+    Document(const Document &) = delete;
+    Document &operator=(const Document &) = delete;
+
+    // As findValue on the file with every entry set so far.
+    std::optional<QByteArray> find(const QString &section, const QString &key) const;
+    // As withEntry; false (and nothing changed) when the names cannot be
+    // stored so that they read back as the same entry.
+    bool set(const QString &section, const QString &key, const QString &value);
+    QByteArray bytes() const;
+
+private:
+    struct Impl;
+    Impl *d_;
+};
 
 // A switch value: decimal with an optional sign, or hexadecimal after "0x"
 // or "0X" (when more than two characters) or after "$"; blanks around it are

@@ -31,13 +31,13 @@ std::optional<QByteArray> load(const QString &path)
 } // namespace
 
 SettingsReader::SettingsReader(const QString &path, qsizetype maxValueLength)
-    : bytes_(load(path).value_or(QByteArray())), maxValueLength_(maxValueLength)
+    : doc_(load(path).value_or(QByteArray())), maxValueLength_(maxValueLength)
 {
 }
 
 QString SettingsReader::readString(const QString &section, const QString &key, const QString &def) const
 {
-    const auto value = profiletext::findValue(bytes_, section, key);
+    const auto value = doc_.find(section, key);
     if (!value)
         return def;
     if (maxValueLength_ >= 0 && value->size() > maxValueLength_)
@@ -53,20 +53,14 @@ bool SettingsReader::readBool(const QString &section, const QString &key, bool d
 
 SettingsWriter::SettingsWriter(QString path) : path_(std::move(path))
 {
-    const auto bytes = load(path_);
-    readable_ = bytes.has_value();
-    if (bytes)
-        bytes_ = *bytes;
+    if (auto bytes = load(path_))
+        doc_.emplace(std::move(*bytes));
 }
 
 void SettingsWriter::writeString(const QString &section, const QString &key, const QString &value)
 {
-    if (!readable_)
+    if (!doc_ || !doc_->set(section, key, value))
         throw cannotWriteTo(path_);
-    auto out = profiletext::withEntry(bytes_, section, key, value);
-    if (!out)
-        throw cannotWriteTo(path_);
-    bytes_ = std::move(*out);
 }
 
 void SettingsWriter::writeBool(const QString &section, const QString &key, bool value)
@@ -76,7 +70,7 @@ void SettingsWriter::writeBool(const QString &section, const QString &key, bool 
 
 void SettingsWriter::commit()
 {
-    if (!readable_ || io::replaceFile(path_, bytes_) != 0)
+    if (!doc_ || io::replaceFile(path_, doc_->bytes()) != 0)
         throw cannotWriteTo(path_);
 }
 

@@ -11,6 +11,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace trovanta::files {
 
 // Only absolute paths are settings files: a relative one (no program
@@ -25,7 +27,7 @@ public:
     bool readBool(const QString &section, const QString &key, bool def) const;
 
 private:
-    QByteArray bytes_;
+    profiletext::Document doc_;
     qsizetype maxValueLength_;
 };
 
@@ -44,12 +46,10 @@ public:
     void commit();
 
     const QString &path() const { return path_; }
-    const QByteArray &bytes() const { return bytes_; }
 
 private:
     QString path_;
-    QByteArray bytes_;
-    bool readable_ = false;
+    std::optional<profiletext::Document> doc_; // none: the file cannot be read
 };
 
 } // namespace trovanta::files

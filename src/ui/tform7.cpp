@@ -265,10 +265,29 @@ void TForm7::buildWindow()
         if (e->parent() != CBox_Witterung)
             connect(e, &QLineEdit::textChanged, this, &TForm7::FeldChange);
     connect(CBox_Witterung, &QComboBox::editTextChanged, this, &TForm7::FeldChange);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm7::FeldChange);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm7::notesChanged);
     Edit7->installEventFilter(this);
     Edit12->installEventFilter(this);
 }
+
+namespace {
+
+// Lines break at word boundaries; a "word" of thousands of characters (a
+// pasted dump, a damaged file) would take the layout seconds to break that
+// way, and breaks anywhere instead: it could not fit a line anyhow.
+QTextOption::WrapMode notesWrap(const QString &text)
+{
+    constexpr qsizetype LongestWord = 1000;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestWord)
+            return QTextOption::WrapAnywhere;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+} // namespace
 
 QString TForm7::fieldText(const char *name) const
 {
@@ -287,8 +306,11 @@ QString TForm7::fieldText(const char *name) const
 void TForm7::setFieldText(const char *name, const QString &text)
 {
     const QString n = QString::fromLatin1(name);
-    if (n == QLatin1String(files::RaceLogNotesField))
-        Memo1->setPlainText(files::notesFromValue(text));
+    if (n == QLatin1String(files::RaceLogNotesField)) {
+        const QString notes = files::notesFromValue(text);
+        Memo1->setWordWrapMode(notesWrap(notes)); // before the layout, not after
+        Memo1->setPlainText(notes);
+    }
     else if (n == CBox_Witterung->objectName())
         CBox_Witterung->setEditText(text);
     else if (n == Panel1->objectName())
@@ -312,8 +334,10 @@ void TForm7::FormCreate()
 
 void TForm7::LoadIni()
 {
-    // Long notes come back whole, not cut as other settings are.
-    const files::SettingsReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)), -1);
+    // Long notes come back whole, not cut as other settings are, up to a
+    // length the window can still lay out at once.
+    const files::SettingsReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)),
+                                    files::profiletext::MaxLongValueLength);
     for (const files::RaceLogEntry &e : files::RaceLogEntries) {
         if (!e.field)
             continue; // the marker is written, never read
@@ -412,6 +436,15 @@ void TForm7::B_DruckenClick()
 }
 
 void TForm7::FeldChange() { Label_Gespeichert->hide(); }
+
+
+void TForm7::notesChanged()
+{
+    FeldChange();
+    const QTextOption::WrapMode wrap = notesWrap(Memo1->toPlainText());
+    if (Memo1->wordWrapMode() != wrap)
+        Memo1->setWordWrapMode(wrap);
+}
 
 void TForm7::Edit7Change()
 {

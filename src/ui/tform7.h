@@ -68,6 +68,7 @@ public:
     void B_SpeichernClick(); // export as "<track>.txt"
     void B_DruckenClick();
     void FeldChange();   // any edit hides the saved notice
+    void notesChanged(); // and the notes choose how their lines break
     void Edit7Change();  // leaving the front maker fills an empty rear one
     void Edit12Change(); // and the other way round
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <vector>
 
 using namespace trovanta::files;
@@ -187,4 +188,37 @@ TEST(ProfileText, SwitchValues)
     };
     for (const auto &[text, expected] : cases)
         EXPECT_EQ(profiletext::parseSwitch(u(text)), expected) << '"' << text << '"';
+}
+
+// A document read once must give byte for byte what looking up and writing
+// entry by entry gives, on every kind of hand-edited file: duplicate
+// sections, names in other case and with blanks, comments, entries before
+// any section, every line end, an unterminated last line.
+TEST(ProfileText, DocumentMatchesEntryByEntry)
+{
+    const std::vector<QByteArray> pieces = {
+        "[A]", "[ a ]", "[B]", "[b]", "[Ä]", "[ä]", "k=1", " K = 2", "k2=x", "=leer", "; Notiz", "frei", "", " ",
+        "[A", "x=y=z", "\xE4=u"};
+    const std::vector<QByteArray> ends = {"\r\n", "\n", "\r", ""};
+    const std::vector<const char *> names = {"A", "a", "B", "C", "ä", "Ä"};
+    const std::vector<const char *> keys = {"k", "K", "k2", "", "neu", "x", "ä", "k=1", "[k"};
+    std::mt19937 rng(20261208);
+    auto pick = [&](auto &v) -> decltype(auto) { return v[rng() % v.size()]; };
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray file;
+        const int lines = static_cast<int>(rng() % 9);
+        for (int i = 0; i < lines; ++i)
+            file += pick(pieces) + pick(ends); // an empty end joins two pieces into one line
+        profiletext::Document doc(file);
+        QByteArray expected = file;
+        for (int w = 0; w < 6; ++w) {
+            const QString s = u(pick(names)), k = u(pick(keys)), v = QString::number(rng() % 100);
+            ASSERT_EQ(doc.find(s, k), findValue(expected, s, k)) << file.toStdString();
+            const auto next = withEntry(expected, s, k, v);
+            ASSERT_EQ(doc.set(s, k, v), next.has_value()) << k.toStdString();
+            if (next)
+                expected = *next;
+            ASSERT_EQ(doc.bytes(), expected) << "round " << round << " from " << file.toStdString();
+        }
+    }
 }

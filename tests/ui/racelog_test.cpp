@@ -496,3 +496,24 @@ TEST_F(RaceLog, LayoutKeepsEveryControlInItsGroup)
     EXPECT_EQ(log->CBox_Witterung->count(), 4);
     EXPECT_TRUE(log->CBox_Witterung->isEditable());
 }
+
+// A value longer than 64 KiB is read cut to that length; the rest of the
+// file stays as it was; a notes "word" longer than any line breaks anywhere
+// so that it lays out at once.
+TEST_F(RaceLog, HugeNotesAreReadUpToSixtyFourKiB)
+{
+    const QByteArray rest = "; von Hand\r\n[Eigenes]\r\nReifen=alt\r\n";
+    writeBytes(path("pistorel.ini"), rest + "[Sonstiges]\r\n=" + QByteArray(1 << 20, 'x') + "\r\n");
+    TForm7 log;
+    ui::enrol(&log);
+    EXPECT_EQ(log.Memo1->toPlainText().size(), 64 * 1024);
+    EXPECT_EQ(log.Memo1->wordWrapMode(), QTextOption::WrapAnywhere);
+    log.show();
+    log.close();
+    const QByteArray now = readBytes(path("pistorel.ini"));
+    EXPECT_TRUE(now.startsWith(rest)) << "the rider's own lines stay";
+    EXPECT_TRUE(now.contains("\r\n=" + QByteArray(64 * 1024, 'x') + " \r\n"));
+
+    log.Memo1->setPlainText("Reifen warm, Druck 2,1 bar");
+    EXPECT_EQ(log.Memo1->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
