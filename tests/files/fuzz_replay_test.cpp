@@ -18,7 +18,7 @@ using Check = std::function<std::string(const std::uint8_t *, std::size_t)>;
 
 QString corpusDir(const char *name)
 {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + "/../../fuzz/corpus/" + name;
+    return QString::fromUtf8(TROVANTA_SOURCE_DIR) + "/fuzz/corpus/" + name;
 }
 
 std::vector<QByteArray> seeds(const char *name)
@@ -92,6 +92,8 @@ void replay(const char *corpus, const Check &check, int mutations)
 } // namespace
 
 TEST(FuzzReplay, ProfileText) { replay("profile", trovanta::fuzz::checkProfile, 3000); }
+
+TEST(FuzzReplay, IniReader) { replay("ini", trovanta::fuzz::checkIniReader, 5000); }
 
 TEST(FuzzReplay, GearRecord) { replay("gear", trovanta::fuzz::checkGear, 5000); }
 
