@@ -3,6 +3,7 @@
 // them on disk and the test expects to find them.
 
 #include "files/chainsettings.h"
+#include "files/geardata.h"
 #include "files/mainsettings.h"
 #include "files/racelogfile.h"
 
@@ -43,7 +44,51 @@ inline std::vector<SettingsFile> settingsFiles()
     SettingsFile raceLog{files::RaceLogSettingsFileName, {}};
     for (const files::RaceLogEntry &e : files::RaceLogEntries)
         raceLog.entries.push_back({QString::fromUtf8(e.section), QString::fromUtf8(e.key)});
-    return {main, chain, raceLog};
+    // A race log export, written as the settings file is.
+    SettingsFile exported = raceLog;
+    exported.name = "Spa.txt";
+
+    // The analysis windows' files: the marker, then their entries.
+    auto numbered = [](SettingsFile &f, const char *section, const char *key, int count) {
+        for (int i = 1; i <= count; ++i)
+            f.entries.push_back({section, key + QString::number(i)});
+    };
+    SettingsFile compare{"comparaison.ini", {{"Program", "Inifile"}}};
+    for (const char *k : {"Felge", "Breite", "Hoehe", "Schlupf", "Umfang", "Ritzel", "Kettenrad", "Primaer"})
+        compare.entries.push_back({"Variante", k});
+    numbered(compare, "Variante", "Gang", 6);
+    compare.entries.push_back({"Reise", "Tempo"});
+    numbered(compare, "Punkte", "Name", 12);
+    numbered(compare, "Punkte", "Tempo", 12);
+    numbered(compare, "Punkte", "Gang", 12);
+    SettingsFile sprockets{"pignons.ini",
+                           {{"Program", "Inifile"}, {"Achse", "Vorne"}, {"Achse", "Hinten"}, {"Bereich", "RitzelVon"},
+                            {"Bereich", "RitzelBis"}, {"Bereich", "KettenradVon"}, {"Bereich", "KettenradBis"},
+                            {"Ziel", "Prozent"}, {"Ziel", "Toleranz"}}};
+    SettingsFile calibration{"etalonnage.ini",
+                             {{"Program", "Inifile"}, {"Abroll", "Strecke"}, {"Abroll", "Umdrehungen"},
+                              {"GPS", "Gang"}, {"GPS", "Drehzahl"}, {"GPS", "Tempo"}, {"Tacho", "Anzeige"},
+                              {"Tacho", "Wahr"}, {"Tacho", "Sensor"}, {"Tacho", "RitzelNeu"},
+                              {"Tacho", "KettenradNeu"}, {"Tacho", "UmfangNeu"}}};
+    return {main, chain, raceLog, exported, compare, sprockets, calibration};
+}
+
+// The gear data file the writer saves beside them, in two versions.
+inline constexpr const char *GearFileName = "Satz.tva";
+inline files::GearRecord gearVersion(int version)
+{
+    files::GearRecord r;
+    r.title = version == 0 ? QString::fromUtf8("Übersetzung A") : QString::fromUtf8("Übersetzung B, länger");
+    r.front = 17 - version;
+    r.rear = 38 + 2 * version;
+    r.rim = 17;
+    r.width = 190;
+    r.height = 50;
+    r.primary = 1.84;
+    r.gears = {2.67, 1.93, 1.5, 1.23, 1.09, 1.0};
+    r.shiftMark = 6000 + version;
+    r.redZone = 12000 + version;
+    return r;
 }
 
 } // namespace trovanta::crash

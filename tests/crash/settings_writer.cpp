@@ -1,5 +1,6 @@
-// The kill test's child: writes the three settings files through the
-// settings writer, alternating two versions, until it is killed.
+// The kill test's child: writes every kind of file the program writes
+// (settings files, a race log export, a gear data file), alternating two
+// versions, until it is killed.
 //
 //   settings_writer <directory> <first version, 0 or 1>
 
@@ -32,6 +33,7 @@ int main(int argc, char **argv)
                     w.writeString(f.entries[i].section, f.entries[i].key, f.value(version, i));
                 w.commit();
             }
+            files::writeGearFile(dir + "/" + crash::GearFileName, crash::gearVersion(version));
         }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "settings_writer: %s\n", e.what());

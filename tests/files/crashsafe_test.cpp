@@ -7,6 +7,7 @@
 #include "crash/settings_versions.h"
 
 #include "files/cp1252.h"
+#include "files/geardata.h"
 #include "files/profile.h"
 #include "support/files.h"
 
@@ -30,7 +31,7 @@ using namespace trovanta;
 
 namespace {
 
-constexpr int Trials = 300;
+constexpr int Trials = 500;
 constexpr quint32 DefaultSeed = 4711;
 
 // The file after the writer put entries 0 .. versions.size() - 1 into an
@@ -138,8 +139,16 @@ TEST(CrashSafeSettings, AWriterKilledAtAnyMomentLeavesEveryFileWhole)
             const std::string wrong = judge(settings[i], bytes);
             ASSERT_EQ(wrong, "") << settings[i].name.toStdString();
         }
+        const QString gear = dir.filePath(crash::GearFileName);
+        if (QFile::exists(gear)) {
+            const files::DecodedGear g = files::readGearFile(gear);
+            ASSERT_TRUE(g.complete && (g.record == crash::gearVersion(0) || g.record == crash::gearVersion(1)))
+                << "the gear data file is no whole version";
+        }
     }
-    const QStringList names = {"Trovanta.ini", "catenolix.ini", "pistorel.ini"};
+    QStringList names = {crash::GearFileName};
+    for (const auto &f : settings)
+        names << f.name;
     std::printf("[kill] %d trials, %d temporary files left by killed writers\n", Trials,
                 int(test::strayFiles(dir.path(), names + kept).size()));
     // The next write clears up after the killed writers.
