@@ -235,7 +235,7 @@ void CalibrationWindow::buildWindow()
     auto *top = new QVBoxLayout(this);
 
     auto *head = new QHBoxLayout;
-    head->addWidget(logoLabel(this, "Label_Logo", QStringLiteral("TROVANTA"), 0, 0));
+    head->addWidget(logoLabel(this, "Label_Logo", tr("TROVANTA"), 0, 0));
     head->addStretch(1);
     auto *mainValues = new QGridLayout;
     mainValues->setHorizontalSpacing(6);
