@@ -1,13 +1,21 @@
 // Timings on this machine: one calculation run with the repaint of the
-// diagram, the 23-step spin sweep of the engine speed, and start-up to the
+// diagram, the 23-step spin sweep of the engine speed, a one-million-line
+// logger export opened in the calibration window (with how long its window
+// ever waits for the user-interface thread meanwhile), and start-up to the
 // main window shown against a bare Qt window started the same way.
 
+#include "support/logger_ride.h"
+#include "ui/calibrationwindow.h"
+#include "ui/platform.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -54,6 +62,84 @@ void SpinSweep4500To16000(benchmark::State &state)
         state.SkipWithError("sweep did not reach 16000");
 }
 BENCHMARK(SpinSweep4500To16000)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// The open dialog answers with the generated export.
+class FilePlatform : public trovanta::ui::Platform {
+public:
+    QString file;
+    QString getOpenFileName(QWidget *, const QString &, const QString &) override { return file; }
+};
+
+// A ride at 1987 mm, one million lines, written in pieces.
+bool writeRide(const QString &path, int lines)
+{
+    trovanta::gearing::GearSet truth;
+    truth.circumferenceOverride = 1987;
+    trovanta::test::RideLog ride(trovanta::test::LoggerStyle::CommaUnitsInNames, trovanta::gearing::derive(truth),
+                                 20240611);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    std::string buf = ride.head();
+    for (int i = 0; i < lines; ++i) {
+        buf += ride.nextLine();
+        if (buf.size() > (1 << 20)) {
+            f.write(buf.data(), static_cast<qint64>(buf.size()));
+            buf.clear();
+        }
+    }
+    f.write(buf.data(), static_cast<qint64>(buf.size()));
+    return f.error() == QFileDevice::NoError;
+}
+
+// From the click on "Ouvrir…" until the fitted circumference is shown. A
+// 2 ms heartbeat on the window's thread measures the longest the window
+// went without handling its events ("ui_gap_ms").
+void LoggerFileInTheWindow1M(benchmark::State &state)
+{
+    static QTemporaryDir dir;
+    static const QString ride = dir.filePath(QStringLiteral("ride.csv"));
+    static const bool written = writeRide(ride, 1000000);
+    if (!written) {
+        state.SkipWithError("cannot write the ride");
+        return;
+    }
+    FilePlatform platform;
+    platform.file = ride;
+    trovanta::ui::setPlatform(&platform);
+    TForm1 *w = window();
+    w->Button_BerechnenClick();
+    trovanta::ui::CalibrationWindow cal(w);
+    cal.setMainRun(*w->lastGoodRun());
+    cal.show();
+    QApplication::processEvents();
+
+    double longestGap = 0;
+    QElapsedTimer beat;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    heartbeat.setInterval(2);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, static_cast<double>(beat.nsecsElapsed()) / 1e6);
+        beat.restart();
+    });
+    bool done = false;
+    QObject::connect(&cal, &trovanta::ui::CalibrationWindow::fileRead, [&] { done = true; });
+    for (auto _ : state) {
+        done = false;
+        beat.start();
+        heartbeat.start();
+        cal.C_DateiClick();
+        while (!done)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        heartbeat.stop();
+    }
+    if (cal.P_Umfang_Datei->text() != QLatin1String("1987"))
+        state.SkipWithError("the ride did not fit at 1987 mm");
+    state.counters["ui_gap_ms"] = longestGap;
+    trovanta::ui::setPlatform(nullptr);
+}
+BENCHMARK(LoggerFileInTheWindow1M)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The probes run offscreen unless TROVANTA_BENCH_PLATFORM names another
 // platform (xcb under xvfb-run, for instance).

@@ -1,13 +1,17 @@
 // Starts the program offscreen, lets it calculate and saves pictures of its
 // windows: trovanta_screenshots <folder> [window objectName ...]
-// "Form6.B_Berechnen" clicks that button of the shown window first;
-// "GearSheet" prints the gear sheet through the main window's print command
-// into <folder>/GearSheet.pdf.
+// "Form6.B_Berechnen" clicks that button of the shown window first (and
+// brings its tab to the front; another control's name only brings its tab); "GearSheet" prints the gear sheet through the
+// main window's print command into <folder>/GearSheet.pdf. A window created
+// on first use is opened from the main window's menu; the calibration
+// window's open dialog is answered with a generated logger export.
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
 // clock, and a first start from an empty program directory.
 #include "files/programdir.h"
+#include "support/logger_ride.h"
+#include "ui/calibrationwindow.h"
 #include "ui/registry.h"
 #include "ui/platform.h"
 #include "ui/startup.h"
@@ -16,17 +20,22 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QAction>
+#include <QFile>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 class PicturePlatform : public trovanta::ui::Platform {
 public:
-    QString pdf; // where the print dialog sends the sheet
+    QString pdf;  // where the print dialog sends the sheet
+    QString open; // what the open dialog answers
 
     void showMessage(QWidget *, const QString &text) override { report(text); }
     void showError(QWidget *, const QString &message) override { report(message); }
@@ -39,6 +48,7 @@ public:
         printer.setResolution(300);
         return true;
     }
+    QString getOpenFileName(QWidget *, const QString &, const QString &) override { return open; }
     void openUrl(const QUrl &) override {}
     QLocale locale() const override { return QLocale(QLocale::German, QLocale::Germany); }
     QDateTime now() const override { return QDateTime(QDate(2026, 5, 16), QTime(9, 41, 0)); }
@@ -63,6 +73,32 @@ QWidget *topLevel(const QString &name)
     return nullptr;
 }
 
+// A ride recorded at 1987 mm on a bike whose third gear is 3 % longer than
+// the main window's default gear set says.
+bool writeRide(const QString &path)
+{
+    trovanta::gearing::GearSet truth;
+    truth.circumferenceOverride = 1987;
+    truth.gears[2] *= 1.03;
+    trovanta::test::RideLog ride(trovanta::test::LoggerStyle::CommaUnitsInNames, trovanta::gearing::derive(truth),
+                                 20260516);
+    std::string text = ride.head();
+    for (int i = 0; i < 8 * 420; ++i)
+        text += ride.nextLine();
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(text.data(), static_cast<qint64>(text.size())) ==
+                                               static_cast<qint64>(text.size());
+}
+
+// The tab page a widget stands on comes to the front.
+void bringTabForward(QWidget *w)
+{
+    for (QWidget *p = w; p && p->parentWidget(); p = p->parentWidget())
+        if (auto *tabs = qobject_cast<QTabWidget *>(p->parentWidget()->parentWidget()))
+            if (tabs->indexOf(p) >= 0)
+                tabs->setCurrentWidget(p);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -81,6 +117,14 @@ int main(int argc, char *argv[])
     TForm1 *main = trovanta::ui::forms().Form1;
     main->Button_BerechnenClick();
     main->Timer1Timer();
+    platform.open = programDir.filePath(QStringLiteral("ride.csv"));
+    if (!writeRide(platform.open)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(platform.open));
+        return 1;
+    }
+    const std::vector<std::pair<QString, QAction *>> menuWindows = {
+        {QStringLiteral("CalibrationWindow"), main->Etalonnage1},
+    };
     QStringList names;
     for (int i = 2; i < argc; ++i)
         names << QString::fromLocal8Bit(argv[i]);
@@ -103,6 +147,11 @@ int main(int argc, char *argv[])
         const QString name = shot.section(QLatin1Char('.'), 0, 0);
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
+        for (const auto &[windowName, action] : menuWindows)
+            if (!w && windowName == name) {
+                action->trigger();
+                w = topLevel(name);
+            }
         if (!w) {
             std::fprintf(stderr, "no window %s\n", qPrintable(name));
             ++failures;
@@ -110,10 +159,14 @@ int main(int argc, char *argv[])
         }
         w->show();
         if (!button.isEmpty()) {
-            if (auto *b = w->findChild<QAbstractButton *>(button))
-                b->click();
-            else {
-                std::fprintf(stderr, "no button %s\n", qPrintable(button));
+            if (auto *c = w->findChild<QWidget *>(button)) {
+                bringTabForward(c);
+                if (auto *b = qobject_cast<QAbstractButton *>(c))
+                    b->click();
+                if (auto *calibration = qobject_cast<trovanta::ui::CalibrationWindow *>(w))
+                    calibration->waitForFile();
+            } else {
+                std::fprintf(stderr, "no control %s\n", qPrintable(button));
                 ++failures;
             }
         }

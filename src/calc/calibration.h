@@ -49,7 +49,7 @@ enum class Sensor { Gearbox, RearWheel };
 struct Drive {
     std::int32_t front = 17;          // teeth
     std::int32_t rear = 38;           // teeth
-    std::int32_t circumference = 0;   // mm
+    real circumference = 0;           // mm; the planned tyre is typed as a decimal
 };
 
 // The error after changing from `now` to `next`, from the error now:

@@ -1,6 +1,7 @@
 #include "ui/registry.h"
 
 #include "ui/analysiswindow.h"
+#include "ui/calibrationwindow.h"
 #include "ui/converters.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
@@ -49,6 +50,34 @@ template <class Form> void showModal(Form *f)
 {
     if (f)
         f->exec();
+}
+
+// Created on first use beside the main window, centred on it, and fed by
+// its runs from then on.
+CalibrationWindow *calibrationWindow(TForm1 *main)
+{
+    Forms &f = forms();
+    if (f.Calibration)
+        return f.Calibration;
+    auto *w = new CalibrationWindow(main);
+    QObject::connect(w, &QObject::destroyed, [] { forms().Calibration = nullptr; });
+    QObject::connect(main, &TForm1::runSucceeded, w, &CalibrationWindow::setMainRun);
+    QObject::connect(main, &TForm1::runFailed, w, &CalibrationWindow::mainRunFailed);
+    QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
+    if (main->lastGoodRun())
+        w->setMainRun(*main->lastGoodRun());
+    enrolAnalysis(w);
+    w->adjustSize();
+    w->move(main->frameGeometry().center() - w->rect().center());
+    f.Calibration = w;
+    return w;
+}
+
+void showBeside(QWidget *w)
+{
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 template <class T> void destroy(T *&w)
@@ -158,6 +187,7 @@ void destroyWindows(bool terminating)
         if (f.Form1)
             f.Form1->endQuietly();
     }
+    destroy(f.Calibration);
     destroy(f.Form10);
     destroy(f.Form9);
     destroy(f.Form8);
@@ -205,9 +235,12 @@ void openWindow(Window which)
     case Window::RaceLog:
         showModal(f.Form7);
         break;
+    case Window::Calibration:
+        if (f.Form1)
+            showBeside(calibrationWindow(f.Form1));
+        break;
     case Window::Compare:
     case Window::Sprocket:
-    case Window::Calibration:
         break;
     }
 }

@@ -49,6 +49,7 @@ TEST(Calibration, WorkedExamples)
         {Sensor::Gearbox, {16, 38, 1953}, "+11,56 %", 112},
         {Sensor::RearWheel, {16, 38, 1953}, "+5,00 %", 105},
         {Sensor::RearWheel, {17, 38, 2000}, "+2,53 %", 103}, // 1,05 * 1953 / 2000
+        {Sensor::RearWheel, {17, 38, 1987.5}, "+3,18 %", 103}, // a planned tyre typed with decimals
     };
     for (const auto &c : changes) {
         const real e = speedometerErrorAfter(e0, c.sensor, now, c.next);

@@ -1,0 +1,862 @@
+#include "ui/calibrationwindow.h"
+
+#include "calc/error.h"
+#include "calc/numtext.h"
+#include "files/settingsfile.h"
+#include "print/gearcolours.h"
+#include "ui/fonts.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace trovanta::ui {
+
+using calibration::real;
+
+namespace {
+
+constexpr int FieldWidth = 80;
+
+QString intText(std::int64_t v) { return QString::fromStdString(num::formatInt(v)); }
+
+QString errorText(const Error &e) { return QString::fromStdString(withFullStop(e.message())); }
+
+QLineEdit *field(const char *name, const QString &text = QString())
+{
+    auto *e = new QLineEdit(text);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setFixedWidth(FieldWidth);
+    return e;
+}
+
+TPanel *display(const char *name, int width = FieldWidth)
+{
+    auto *p = new TPanel;
+    p->setObjectName(QString::fromLatin1(name));
+    p->setFixedWidth(width);
+    p->setMinimumHeight(20);
+    p->setText(noValueText());
+    return p;
+}
+
+QPushButton *button(const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+// A text that wraps, and says honestly how tall it gets at the narrowest
+// the window allows, so that a narrow window never squeezes the fields
+// beside it. (Qt's own minimum for a wrapped label is one line.)
+class WrappedLabel : public QLabel {
+public:
+    explicit WrappedLabel(const QString &text = QString()) : QLabel(text)
+    {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+    }
+    QSize minimumSizeHint() const override { return {NarrowestText, heightForWidth(NarrowestText)}; }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+    static constexpr int NarrowestText = 380;
+};
+
+QLabel *note(const char *name)
+{
+    auto *l = new WrappedLabel;
+    l->setObjectName(QString::fromLatin1(name));
+    setTextColour(l, QColor(176, 0, 0));
+    return l;
+}
+
+QLabel *intro(const QString &text) { return new WrappedLabel(text); }
+
+// Rows of caption, field and unit; the last column takes what is left.
+class Rows {
+public:
+    explicit Rows(QGridLayout *grid) : grid_(grid) { grid_->setColumnStretch(3, 1); }
+
+    void add(const QString &caption, QWidget *w, const QString &unit = QString())
+    {
+        addCaption(caption, w);
+        grid_->addWidget(w, row_, 1, Qt::AlignLeft);
+        if (!unit.isEmpty())
+            grid_->addWidget(new QLabel(unit), row_, 2);
+        ++row_;
+    }
+    // A field wider than the others, over the unit column.
+    void addWide(const QString &caption, QWidget *w)
+    {
+        addCaption(caption, w);
+        grid_->addWidget(w, row_, 1, 1, 3, Qt::AlignLeft);
+        ++row_;
+    }
+    void gap() { grid_->setRowMinimumHeight(row_++, 6); }
+    void heading(const QString &text)
+    {
+        gap();
+        auto *l = new QLabel(text);
+        l->setFont(formFont(8, true));
+        grid_->addWidget(l, row_++, 0, 1, 4);
+    }
+
+private:
+    void addCaption(const QString &caption, QWidget *w)
+    {
+        auto *c = new QLabel(caption);
+        c->setBuddy(w);
+        grid_->addWidget(c, row_, 0);
+    }
+
+    QGridLayout *grid_;
+    int row_ = 0;
+};
+
+// A tab page: an introduction, the rows, then whatever the caller adds.
+QVBoxLayout *page(QWidget *w, const QString &introText, QGridLayout *&grid)
+{
+    auto *v = new QVBoxLayout(w);
+    v->addWidget(intro(introText));
+    grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    v->addLayout(grid);
+    return v;
+}
+
+void addApply(QVBoxLayout *v, QPushButton *apply)
+{
+    auto *h = new QHBoxLayout;
+    h->addWidget(apply);
+    h->addStretch(1);
+    v->addLayout(h);
+}
+
+QString unitText(files::SpeedUnit u)
+{
+    switch (u) {
+    case files::SpeedUnit::Mph:
+        return QStringLiteral("mph");
+    case files::SpeedUnit::MetresPerSecond:
+        return QStringLiteral("m/s");
+    case files::SpeedUnit::Kmh:
+        break;
+    }
+    return QStringLiteral("km/h");
+}
+
+// What "Appliquer" may hand to the main window: a circumference of zero or
+// less would give it speeds of zero or backwards.
+std::optional<std::int32_t> applicable(std::int32_t mm)
+{
+    if (mm > 0)
+        return mm;
+    return std::nullopt;
+}
+
+// The table of the six gears, as tall as its rows: no scrolling.
+class GearTable : public QTableWidget {
+public:
+    GearTable() : QTableWidget(6, 4) {}
+
+    QSize sizeHint() const override
+    {
+        return {QTableWidget::sizeHint().width(),
+                horizontalHeader()->sizeHint().height() + verticalHeader()->length() + 2 * frameWidth()};
+    }
+    QSize minimumSizeHint() const override { return {QTableWidget::minimumSizeHint().width(), sizeHint().height()}; }
+};
+
+} // namespace
+
+CalibrationWindow::CalibrationWindow(QWidget *parent) : AnalysisWindow(parent, "CalibrationWindow", "etalonnage")
+{
+    setWindowTitle(tr("Étalonnage"));
+    reading_ = new LoggerReading(this);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setObjectName(QStringLiteral("ProgressTimer"));
+    progressTimer_->setSingleShot(true);
+    buildWindow();
+
+    auto recompute = [this](QLineEdit *e, void (CalibrationWindow::*update)()) {
+        connect(e, &QLineEdit::textChanged, this, update);
+    };
+    recompute(C_Strecke, &CalibrationWindow::updateRollOut);
+    recompute(C_Umdrehungen, &CalibrationWindow::updateRollOut);
+    recompute(C_Drehzahl, &CalibrationWindow::updateGps);
+    recompute(C_GPS, &CalibrationWindow::updateGps);
+    connect(C_Gang, &QComboBox::currentIndexChanged, this, &CalibrationWindow::updateGps);
+    for (QLineEdit *e : {C_Tacho, C_Wahr, C_RitzelNeu, C_KettenradNeu, C_UmfangNeu})
+        recompute(e, &CalibrationWindow::updateSpeedometer);
+    connect(C_Sensor, &QComboBox::currentIndexChanged, this, &CalibrationWindow::updateSpeedometer);
+    for (Following *f : {&ritzelNeu_, &kettenradNeu_, &umfangNeu_})
+        connect(f->edit, &QLineEdit::textEdited, this, [f](const QString &text) { f->follows = text.isEmpty(); });
+
+    connect(C_Anwenden_Abroll, &QPushButton::clicked, this, &CalibrationWindow::C_Anwenden_AbrollClick);
+    connect(C_Anwenden_GPS, &QPushButton::clicked, this, &CalibrationWindow::C_Anwenden_GPSClick);
+    connect(C_Anwenden_Datei, &QPushButton::clicked, this, &CalibrationWindow::C_Anwenden_DateiClick);
+    connect(C_Datei, &QPushButton::clicked, this, &CalibrationWindow::C_DateiClick);
+    connect(C_Abbrechen, &QPushButton::clicked, this, &CalibrationWindow::C_AbbrechenClick);
+    connect(reading_, &LoggerReading::progress, this, &CalibrationWindow::fileProgress);
+    connect(reading_, &LoggerReading::finished, this, &CalibrationWindow::fileFinished);
+    connect(progressTimer_, &QTimer::timeout, this, &CalibrationWindow::showProgress);
+
+    updateAll();
+    restoreSettings();
+}
+
+CalibrationWindow::~CalibrationWindow()
+{
+    // A reading still running is cancelled and its thread joined; its
+    // outcome is not wanted any more.
+    delete reading_;
+    reading_ = nullptr;
+}
+
+void CalibrationWindow::buildWindow()
+{
+    auto *top = new QVBoxLayout(this);
+
+    auto *head = new QHBoxLayout;
+    head->addWidget(logoLabel(this, "Label_Logo", tr("TROVANTA"), 0, 0));
+    head->addStretch(1);
+    auto *mainValues = new QGridLayout;
+    mainValues->setHorizontalSpacing(6);
+    P_Umfang_Nenn = display("P_Umfang_Nenn", 56);
+    P_Umfang_Haupt = display("P_Umfang_Haupt", 56);
+    mainValues->addWidget(new QLabel(tr("Développement nominal du pneu")), 0, 0);
+    mainValues->addWidget(P_Umfang_Nenn, 0, 1);
+    mainValues->addWidget(new QLabel(tr("mm")), 0, 2);
+    mainValues->addWidget(new QLabel(tr("Développement de la fenêtre principale")), 1, 0);
+    mainValues->addWidget(P_Umfang_Haupt, 1, 1);
+    mainValues->addWidget(new QLabel(tr("mm")), 1, 2);
+    P_Umfang_Nenn->setToolTip(tr("π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi"));
+    P_Umfang_Haupt->setToolTip(tr("Le développement avec lequel la fenêtre principale calcule"));
+    head->addLayout(mainValues);
+    top->addLayout(head);
+
+    C_Tabs = new QTabWidget;
+    C_Tabs->setObjectName(QStringLiteral("C_Tabs"));
+    C_Tabs->addTab(buildRollOutTab(), tr("Déroulé"));
+    C_Tabs->addTab(buildGpsTab(), tr("Point GPS"));
+    C_Tabs->addTab(buildFileTab(), tr("Enregistreur"));
+    C_Tabs->addTab(buildSpeedometerTab(), tr("Compteur"));
+    top->addWidget(C_Tabs, 1);
+}
+
+QWidget *CalibrationWindow::buildRollOutTab()
+{
+    auto *w = new QWidget;
+    QGridLayout *grid = nullptr;
+    QVBoxLayout *v = page(w,
+                          tr("Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en "
+                             "selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la "
+                             "distance."),
+                          grid);
+    Rows rows(grid);
+    C_Strecke = field("C_Strecke");
+    C_Umdrehungen = field("C_Umdrehungen", QStringLiteral("1"));
+    P_Umfang_Abroll = display("P_Umfang_Abroll");
+    P_Abweichung_Abroll = display("P_Abweichung_Abroll");
+    rows.add(tr("Distance parcourue"), C_Strecke, tr("mm"));
+    rows.add(tr("Tours de roue"), C_Umdrehungen);
+    rows.gap();
+    rows.add(tr("Développement"), P_Umfang_Abroll, tr("mm"));
+    rows.add(tr("Écart au nominal"), P_Abweichung_Abroll);
+    C_Anwenden_Abroll = button("C_Anwenden_Abroll", tr("Appliquer"));
+    C_Anwenden_Abroll->setToolTip(tr("Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul"));
+    addApply(v, C_Anwenden_Abroll);
+    C_Hinweis_Abroll = note("C_Hinweis_Abroll");
+    v->addWidget(C_Hinweis_Abroll);
+    v->addStretch(1);
+    return w;
+}
+
+QWidget *CalibrationWindow::buildGpsTab()
+{
+    auto *w = new QWidget;
+    QGridLayout *grid = nullptr;
+    QVBoxLayout *v = page(w,
+                          tr("La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. "
+                             "Le rapport et le glissement sont ceux de la fenêtre principale."),
+                          grid);
+    Rows rows(grid);
+    C_Gang = new QComboBox;
+    C_Gang->setObjectName(QStringLiteral("C_Gang"));
+    for (int k = 1; k <= 6; ++k)
+        C_Gang->addItem(QString::number(k));
+    C_Gang->setCurrentIndex(3);
+    C_Gang->setFixedWidth(FieldWidth);
+    C_Drehzahl = field("C_Drehzahl");
+    C_GPS = field("C_GPS");
+    P_Umfang_GPS = display("P_Umfang_GPS");
+    P_Abweichung_GPS = display("P_Abweichung_GPS");
+    rows.add(tr("Rapport"), C_Gang);
+    rows.add(tr("Régime"), C_Drehzahl, tr("tr/min"));
+    rows.add(tr("Vitesse GPS"), C_GPS, tr("km/h"));
+    rows.gap();
+    rows.add(tr("Développement"), P_Umfang_GPS, tr("mm"));
+    rows.add(tr("Écart au nominal"), P_Abweichung_GPS);
+    C_Anwenden_GPS = button("C_Anwenden_GPS", tr("Appliquer"));
+    C_Anwenden_GPS->setToolTip(C_Anwenden_Abroll->toolTip());
+    addApply(v, C_Anwenden_GPS);
+    C_Hinweis_GPS = note("C_Hinweis_GPS");
+    v->addWidget(C_Hinweis_GPS);
+    v->addStretch(1);
+    return w;
+}
+
+QWidget *CalibrationWindow::buildFileTab()
+{
+    auto *w = new QWidget;
+    QGridLayout *grid = nullptr;
+    auto *v = new QVBoxLayout(w);
+    v->addWidget(intro(tr("L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne "
+                          "de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
+                          "principale, au moment de l'ouverture.")));
+
+    auto *open = new QHBoxLayout;
+    C_Datei = button("C_Datei", tr("Ouvrir…"));
+    P_Datei = new QLabel;
+    P_Datei->setObjectName(QStringLiteral("P_Datei"));
+    P_Datei->setTextFormat(Qt::PlainText);
+    P_Datei->setFont(formFont(8, true));
+    open->addWidget(C_Datei);
+    open->addWidget(P_Datei, 1);
+    v->addLayout(open);
+    P_Spalten = new WrappedLabel;
+    P_Spalten->setObjectName(QStringLiteral("P_Spalten"));
+    v->addWidget(P_Spalten);
+
+    auto *progress = new QHBoxLayout;
+    C_Fortschritt = new QProgressBar;
+    C_Fortschritt->setObjectName(QStringLiteral("C_Fortschritt"));
+    C_Fortschritt->setRange(0, 1000);
+    C_Fortschritt->setTextVisible(false);
+    C_Abbrechen = button("C_Abbrechen", tr("Annuler"));
+    progress->addWidget(C_Fortschritt, 1);
+    progress->addWidget(C_Abbrechen);
+    v->addLayout(progress);
+    C_Fortschritt->hide();
+    C_Abbrechen->hide();
+
+    grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    v->addLayout(grid);
+    Rows rows(grid);
+    P_Umfang_Datei = display("P_Umfang_Datei");
+    P_Abweichung_Datei = display("P_Abweichung_Datei");
+    P_Punkte = display("P_Punkte", 120);
+    rows.add(tr("Développement"), P_Umfang_Datei, tr("mm"));
+    rows.add(tr("Écart au nominal"), P_Abweichung_Datei);
+    rows.addWide(tr("Points retenus / lignes lues"), P_Punkte);
+
+    C_Gaenge = new GearTable;
+    C_Gaenge->setObjectName(QStringLiteral("C_Gaenge"));
+    C_Gaenge->setHorizontalHeaderLabels({tr("Points"), tr("Dévelop. mm"), tr("Écart %"), tr("Contrôle")});
+    C_Gaenge->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    C_Gaenge->setSelectionMode(QAbstractItemView::NoSelection);
+    C_Gaenge->setFocusPolicy(Qt::NoFocus);
+    C_Gaenge->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    C_Gaenge->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    C_Gaenge->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    C_Gaenge->verticalHeader()->setDefaultSectionSize(20);
+    C_Gaenge->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    C_Gaenge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    for (int k = 0; k < 6; ++k) {
+        auto *h = new QTableWidgetItem(QString::number(k + 1));
+        h->setForeground(print::GearColours[static_cast<std::size_t>(k)]);
+        QFont bold = formFont(8, true);
+        h->setFont(bold);
+        C_Gaenge->setVerticalHeaderItem(k, h);
+        for (int c = 0; c < 4; ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(c == 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            C_Gaenge->setItem(k, c, item);
+        }
+    }
+    C_Gaenge->setMinimumWidth(360);
+    v->addWidget(C_Gaenge);
+
+    C_Anwenden_Datei = button("C_Anwenden_Datei", tr("Appliquer"));
+    C_Anwenden_Datei->setToolTip(C_Anwenden_Abroll->toolTip());
+    addApply(v, C_Anwenden_Datei);
+    C_Hinweis_Datei = note("C_Hinweis_Datei");
+    v->addWidget(C_Hinweis_Datei);
+    v->addStretch(1);
+    return w;
+}
+
+QWidget *CalibrationWindow::buildSpeedometerTab()
+{
+    auto *w = new QWidget;
+    QGridLayout *grid = nullptr;
+    QVBoxLayout *v = page(w,
+                          tr("Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur "
+                             "qu'il aura avec d'autres pignons ou un autre pneu."),
+                          grid);
+    Rows rows(grid);
+    C_Tacho = field("C_Tacho");
+    C_Wahr = field("C_Wahr");
+    P_Fehler_alt = display("P_Fehler_alt");
+    C_Sensor = new QComboBox;
+    C_Sensor->setObjectName(QStringLiteral("C_Sensor"));
+    C_Sensor->addItem(tr("sortie de boîte"));
+    C_Sensor->addItem(tr("roue arrière"));
+    rows.add(tr("Le compteur indique"), C_Tacho, tr("km/h"));
+    rows.add(tr("Vitesse réelle (GPS)"), C_Wahr, tr("km/h"));
+    rows.add(tr("Erreur du compteur"), P_Fehler_alt);
+    rows.add(tr("Capteur du compteur"), C_Sensor);
+
+    rows.heading(tr("Après le changement de pignons ou de pneu"));
+    C_RitzelNeu = field("C_RitzelNeu");
+    C_KettenradNeu = field("C_KettenradNeu");
+    C_UmfangNeu = field("C_UmfangNeu");
+    ritzelNeu_.edit = C_RitzelNeu;
+    kettenradNeu_.edit = C_KettenradNeu;
+    umfangNeu_.edit = C_UmfangNeu;
+    P_Fehler_neu = display("P_Fehler_neu");
+    P_Anzeige_100 = display("P_Anzeige_100");
+    rows.add(tr("Pignon"), C_RitzelNeu);
+    rows.add(tr("Couronne"), C_KettenradNeu);
+    rows.add(tr("Développement"), C_UmfangNeu, tr("mm"));
+    rows.gap();
+    rows.add(tr("Erreur du compteur"), P_Fehler_neu);
+    rows.add(tr("Affichage à 100 km/h réels"), P_Anzeige_100, tr("km/h"));
+
+    C_Hinweis_Tacho = note("C_Hinweis_Tacho");
+    v->addWidget(C_Hinweis_Tacho);
+    v->addStretch(1);
+    return w;
+}
+
+// ---- The main window's run ------------------------------------------------
+
+void CalibrationWindow::setMainRun(const MainRun &run)
+{
+    run_ = run;
+    mainProblem_.clear();
+    nominal_.reset();
+    nominalProblem_.clear();
+    try {
+        gears_ = gearing::derive(run.set);
+        nominal_ = gearing::rollingCircumference(run.set.rim, run.set.width, gearing::heightFraction(run.set.height));
+    } catch (const Error &e) {
+        // Under the override the tyre's own circumference was never worked
+        // out by the run, and may not be computable.
+        nominalProblem_ = errorText(e);
+    }
+    follow(ritzelNeu_, intText(run.set.front));
+    follow(kettenradNeu_, intText(run.set.rear));
+    follow(umfangNeu_, intText(run.circumference));
+    updateAll();
+}
+
+void CalibrationWindow::mainRunFailed(const QString &message)
+{
+    mainProblem_ = message;
+    updateAll();
+}
+
+void CalibrationWindow::follow(Following &f, const QString &mainText)
+{
+    f.edit->setPlaceholderText(mainText);
+    if (f.follows && f.edit->text() != mainText)
+        f.edit->setText(mainText);
+}
+
+void CalibrationWindow::updateAll()
+{
+    updateMainValues();
+    updateRollOut();
+    updateGps();
+    updateFile();
+    updateSpeedometer();
+    C_Datei->setEnabled(run_.has_value() && !reading_->running());
+}
+
+void CalibrationWindow::updateMainValues()
+{
+    P_Umfang_Nenn->setText(nominal_ ? intText(*nominal_) : noValueText());
+    P_Umfang_Haupt->setText(run_ ? intText(run_->circumference) : noValueText());
+}
+
+QString CalibrationWindow::nominalDeviation(real value, QString &problem) const
+{
+    if (!run_)
+        return noValueText();
+    if (!nominal_) {
+        if (problem.isEmpty())
+            problem = nominalProblem_;
+        return noValueText();
+    }
+    try {
+        return signedPercentText(calibration::deviation(value, *nominal_));
+    } catch (const Error &e) {
+        if (problem.isEmpty())
+            problem = errorText(e);
+        return noValueText();
+    }
+}
+
+void CalibrationWindow::setNote(QLabel *label, const QString &problem) const
+{
+    // A message quoting a field of thousands of characters is shortened in
+    // its middle: the note stays a few lines high.
+    auto shortened = [](const QString &line) {
+        constexpr int Longest = 200;
+        return line.size() <= Longest ? line : line.left(Longest - 60) + QChar(0x2026) + line.right(59);
+    };
+    QStringList lines;
+    if (!mainProblem_.isEmpty())
+        lines << shortened(tr("La fenêtre principale ne calcule pas : ") + mainProblem_);
+    else if (!run_)
+        lines << tr("La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».");
+    if (!problem.isEmpty())
+        lines << shortened(problem);
+    label->setText(lines.join(QLatin1Char('\n')));
+}
+
+void CalibrationWindow::updateRollOut()
+{
+    FieldReader in(decimalSeparator());
+    const std::optional<double> distance = in.optionalDecimal(C_Strecke);
+    const std::optional<double> revolutions = in.optionalDecimal(C_Umdrehungen);
+    QString problem = in.message();
+    QString value = noValueText(), deviation = noValueText();
+    rollOutMm_.reset();
+    if (distance && revolutions) {
+        try {
+            const real c = calibration::rollOutCircumference(*distance, *revolutions);
+            const std::int32_t mm = calibration::wholeMm(c);
+            value = intText(mm);
+            rollOutMm_ = applicable(mm);
+            deviation = nominalDeviation(c, problem);
+        } catch (const Error &e) {
+            problem = errorText(e);
+        }
+    }
+    P_Umfang_Abroll->setText(value);
+    P_Abweichung_Abroll->setText(deviation);
+    C_Anwenden_Abroll->setEnabled(rollOutMm_.has_value());
+    setNote(C_Hinweis_Abroll, problem);
+}
+
+void CalibrationWindow::updateGps()
+{
+    FieldReader in(decimalSeparator());
+    const std::optional<std::int32_t> rpm = in.optionalInteger(C_Drehzahl);
+    const std::optional<double> kmh = in.optionalDecimal(C_GPS);
+    QString problem = in.message();
+    QString value = noValueText(), deviation = noValueText();
+    gpsMm_.reset();
+    if (rpm && kmh && run_) {
+        try {
+            const real c = calibration::gpsCircumference(gears_, C_Gang->currentIndex() + 1, *rpm, *kmh);
+            const std::int32_t mm = calibration::wholeMm(c);
+            value = intText(mm);
+            gpsMm_ = applicable(mm);
+            deviation = nominalDeviation(c, problem);
+        } catch (const Error &e) {
+            problem = errorText(e);
+        }
+    }
+    P_Umfang_GPS->setText(value);
+    P_Abweichung_GPS->setText(deviation);
+    C_Anwenden_GPS->setEnabled(gpsMm_.has_value());
+    setNote(C_Hinweis_GPS, problem);
+}
+
+void CalibrationWindow::updateFile()
+{
+    QString problem = fileProblem_;
+    QString value = noValueText(), deviation = noValueText(), counts = noValueText();
+    fileMm_.reset();
+    if (fitted_) {
+        const calibration::FitResult &fit = fitted_->fit;
+        counts = QString::fromStdString(calibration::countsText(fit.samplesUsed, fitted_->data.dataLines));
+        try {
+            const std::int32_t mm = calibration::wholeMm(fit.circumference);
+            value = intText(mm);
+            fileMm_ = applicable(mm);
+            deviation = nominalDeviation(fit.circumference, problem);
+        } catch (const Error &e) {
+            if (problem.isEmpty())
+                problem = errorText(e);
+        }
+    }
+    P_Umfang_Datei->setText(value);
+    P_Abweichung_Datei->setText(deviation);
+    P_Punkte->setText(counts);
+    C_Anwenden_Datei->setEnabled(fileMm_.has_value());
+    setNote(C_Hinweis_Datei, problem);
+}
+
+std::optional<std::int32_t> CalibrationWindow::plannedInteger(FieldReader &in, const Following &f,
+                                                              std::optional<std::int32_t> mainValue) const
+{
+    if (f.edit->text().isEmpty()) {
+        markField(f.edit, false);
+        return mainValue;
+    }
+    return in.integer(f.edit);
+}
+
+std::optional<double> CalibrationWindow::plannedDecimal(FieldReader &in, const Following &f,
+                                                        std::optional<double> mainValue) const
+{
+    if (f.edit->text().isEmpty()) {
+        markField(f.edit, false);
+        return mainValue;
+    }
+    return in.decimal(f.edit);
+}
+
+void CalibrationWindow::updateSpeedometer()
+{
+    FieldReader in(decimalSeparator());
+    const std::optional<double> reading = in.optionalDecimal(C_Tacho);
+    const std::optional<double> truth = in.optionalDecimal(C_Wahr);
+    std::optional<std::int32_t> mainFront, mainRear;
+    std::optional<double> mainCircumference;
+    if (run_) {
+        mainFront = run_->set.front;
+        mainRear = run_->set.rear;
+        mainCircumference = run_->circumference;
+    }
+    const std::optional<std::int32_t> front = plannedInteger(in, ritzelNeu_, mainFront);
+    const std::optional<std::int32_t> rear = plannedInteger(in, kettenradNeu_, mainRear);
+    const std::optional<double> circumference = plannedDecimal(in, umfangNeu_, mainCircumference);
+    QString problem = in.message();
+
+    QString errorNow = noValueText(), errorAfter = noValueText(), at100 = noValueText();
+    if (reading && truth) {
+        try {
+            const real e0 = calibration::speedometerError(*reading, *truth);
+            errorNow = signedPercentText(e0);
+            if (run_ && front && rear && circumference) {
+                // Exact tooth ratios here: the speedometer counts teeth and
+                // revolutions, not the ratio as the main window shows it.
+                const calibration::Drive now{run_->set.front, run_->set.rear, real(run_->circumference)};
+                const calibration::Drive next{*front, *rear, *circumference};
+                const auto sensor =
+                    C_Sensor->currentIndex() == 1 ? calibration::Sensor::RearWheel : calibration::Sensor::Gearbox;
+                const real e = calibration::speedometerErrorAfter(e0, sensor, now, next);
+                errorAfter = signedPercentText(e);
+                at100 = intText(calibration::readingAt(100, e));
+            }
+        } catch (const Error &e) {
+            if (problem.isEmpty())
+                problem = errorText(e);
+        }
+    }
+    P_Fehler_alt->setText(errorNow);
+    P_Fehler_neu->setText(errorAfter);
+    P_Anzeige_100->setText(at100);
+    setNote(C_Hinweis_Tacho, problem);
+}
+
+// ---- The three "Appliquer" ---------------------------------------------------
+
+void CalibrationWindow::C_Anwenden_AbrollClick()
+{
+    if (rollOutMm_)
+        emit circumferenceApplied(*rollOutMm_);
+}
+
+void CalibrationWindow::C_Anwenden_GPSClick()
+{
+    if (gpsMm_)
+        emit circumferenceApplied(*gpsMm_);
+}
+
+void CalibrationWindow::C_Anwenden_DateiClick()
+{
+    if (fileMm_)
+        emit circumferenceApplied(*fileMm_);
+}
+
+// ---- The logger file ---------------------------------------------------------
+
+void CalibrationWindow::C_DateiClick()
+{
+    if (!run_ || reading_->running())
+        return;
+    const QString path =
+        platform().getOpenFileName(this, tr("Ouvrir un enregistrement"), tr("Enregistrements (*.csv *.txt)"));
+    if (path.isEmpty())
+        return;
+    // The samples are sorted into gears with the main window's gear set as
+    // it stands now, when the file is opened; later runs of the main window
+    // do not fit the file again (open it again for that).
+    if (!reading_->start(path, gears_))
+        return;
+    C_Datei->setEnabled(false);
+    C_Fortschritt->setValue(0);
+    C_Abbrechen->setEnabled(true);
+    progressTimer_->start(progressDelay_);
+}
+
+void CalibrationWindow::C_AbbrechenClick()
+{
+    reading_->cancel();
+    C_Abbrechen->setEnabled(false);
+}
+
+void CalibrationWindow::showProgress()
+{
+    if (!reading_->running())
+        return;
+    C_Fortschritt->show();
+    C_Abbrechen->show();
+}
+
+void CalibrationWindow::hideProgress()
+{
+    progressTimer_->stop();
+    C_Fortschritt->hide();
+    C_Abbrechen->hide();
+}
+
+void CalibrationWindow::fileProgress(qint64 done, qint64 total)
+{
+    if (total > 0)
+        C_Fortschritt->setValue(static_cast<int>(std::min<qint64>(done, total) * 1000 / total));
+}
+
+void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
+{
+    hideProgress();
+    switch (outcome.kind) {
+    case LoggerOutcome::Kind::Fitted: {
+        fitted_ = outcome;
+        fileProblem_.clear();
+        const files::LoggerData &d = outcome.data;
+        P_Datei->setText(QFileInfo(outcome.path).fileName());
+        QString unit = unitText(d.unit);
+        if (d.unitSource == files::UnitSource::Default)
+            unit = tr("%1 (par défaut)").arg(unit);
+        P_Spalten->setText(tr("Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5")
+                               .arg(d.engineColumn, d.speedColumn, unit, intText(d.headerLine),
+                                    intText(d.skippedLines)));
+        fillGearTable();
+        break;
+    }
+    case LoggerOutcome::Kind::Failed:
+        // What was shown before stays: it still belongs to the file named.
+        fileProblem_ = outcome.message;
+        break;
+    case LoggerOutcome::Kind::Cancelled:
+        break;
+    }
+    updateFile();
+    C_Datei->setEnabled(run_.has_value());
+    emit fileRead();
+}
+
+void CalibrationWindow::fillGearTable()
+{
+    for (int k = 0; k < 6; ++k) {
+        QString cells[4];
+        if (fitted_) {
+            const calibration::GearFit &g = fitted_->fit.gears[static_cast<std::size_t>(k)];
+            cells[0] = intText(g.pass2);
+            cells[1] = cells[2] = noValueText();
+            try {
+                if (g.circumference)
+                    cells[1] = intText(calibration::wholeMm(*g.circumference));
+                if (g.deviation)
+                    cells[2] = signedF2Text(*g.deviation);
+            } catch (const Error &) {
+                // A circumference beyond whole 32-bit millimetres stays "–".
+            }
+            if (g.check)
+                cells[3] = tr(calibration::CheckFlag);
+        }
+        for (int c = 0; c < 4; ++c)
+            C_Gaenge->item(k, c)->setText(cells[c]);
+        C_Gaenge->item(k, 3)->setForeground(QColor(176, 0, 0));
+    }
+}
+
+void CalibrationWindow::waitForFile() { reading_->wait(); }
+
+void CalibrationWindow::setLoggerReader(LoggerReader reader) { reading_->setReader(std::move(reader)); }
+
+void CalibrationWindow::closeEvent(QCloseEvent *e)
+{
+    // Nobody is left to look at a file still being read.
+    reading_->cancel();
+    AnalysisWindow::closeEvent(e);
+}
+
+// ---- Settings ------------------------------------------------------------------
+
+void CalibrationWindow::readSettings(const files::SettingsReader &ini)
+{
+    auto text = [&](const char *section, const char *key, QLineEdit *e) {
+        e->setText(ini.readString(QString::fromLatin1(section), QString::fromLatin1(key), e->text()));
+    };
+    text("Abroll", "Strecke", C_Strecke);
+    text("Abroll", "Umdrehungen", C_Umdrehungen);
+    const int gear = C_Gang->findText(ini.readString(QStringLiteral("GPS"), QStringLiteral("Gang"), QString()));
+    if (gear >= 0)
+        C_Gang->setCurrentIndex(gear);
+    text("GPS", "Drehzahl", C_Drehzahl);
+    text("GPS", "Tempo", C_GPS);
+    text("Tacho", "Anzeige", C_Tacho);
+    text("Tacho", "Wahr", C_Wahr);
+    const QString sensor = ini.readString(QStringLiteral("Tacho"), QStringLiteral("Sensor"), QString());
+    if (sensor == QLatin1String("0") || sensor == QLatin1String("1"))
+        C_Sensor->setCurrentIndex(sensor.toInt());
+    // A planned value typed before comes back as typed; none follows the
+    // main window.
+    auto planned = [&](const char *key, Following &f) {
+        const QString v = ini.readString(QStringLiteral("Tacho"), QString::fromLatin1(key), QString());
+        f.follows = v.isEmpty();
+        if (!f.follows)
+            f.edit->setText(v);
+    };
+    planned("RitzelNeu", ritzelNeu_);
+    planned("KettenradNeu", kettenradNeu_);
+    planned("UmfangNeu", umfangNeu_);
+}
+
+void CalibrationWindow::writeSettings(files::SettingsWriter &ini) const
+{
+    auto text = [&](const char *section, const char *key, const QString &value) {
+        ini.writeString(QString::fromLatin1(section), QString::fromLatin1(key), value);
+    };
+    text("Abroll", "Strecke", C_Strecke->text());
+    text("Abroll", "Umdrehungen", C_Umdrehungen->text());
+    text("GPS", "Gang", C_Gang->currentText());
+    text("GPS", "Drehzahl", C_Drehzahl->text());
+    text("GPS", "Tempo", C_GPS->text());
+    text("Tacho", "Anzeige", C_Tacho->text());
+    text("Tacho", "Wahr", C_Wahr->text());
+    text("Tacho", "Sensor", QString::number(C_Sensor->currentIndex()));
+    // Only what the rider typed; a field that follows the main window is
+    // stored empty and follows it again next time.
+    text("Tacho", "RitzelNeu", ritzelNeu_.follows ? QString() : C_RitzelNeu->text());
+    text("Tacho", "KettenradNeu", kettenradNeu_.follows ? QString() : C_KettenradNeu->text());
+    text("Tacho", "UmfangNeu", umfangNeu_.follows ? QString() : C_UmfangNeu->text());
+}
+
+} // namespace trovanta::ui

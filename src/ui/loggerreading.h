@@ -1,0 +1,70 @@
+#pragma once
+// A logger export read and fitted on a thread of its own, so that the
+// calibration window stays live while a file of millions of lines goes
+// through. The worker touches no widget: it hands its progress and its
+// outcome to the thread that owns this object through queued calls.
+
+#include "calc/calibration.h"
+#include "calc/gearset.h"
+#include "files/loggerfile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <thread>
+
+namespace trovanta::ui {
+
+// What one reading brought back.
+struct LoggerOutcome {
+    enum class Kind { Fitted, Cancelled, Failed };
+    Kind kind = Kind::Failed;
+    QString path;
+    QString message;             // Failed: as the note shows it, with its full stop
+    calibration::FitResult fit;  // Fitted
+    files::LoggerData data;      // Fitted: the counts and the header found; no samples
+};
+
+// How the file is read: files::readLoggerFile, or a stand-in in the tests.
+using LoggerReader =
+    std::function<std::optional<files::LoggerData>(const QString &path, const files::LoggerProgress &progress)>;
+
+class LoggerReading : public QObject {
+    Q_OBJECT
+public:
+    explicit LoggerReading(QObject *parent = nullptr);
+    // Cancels a reading still running and waits for its thread.
+    ~LoggerReading() override;
+
+    // Reads `path` and fits it to `gears` on a worker thread; does nothing
+    // and returns false while a reading runs.
+    bool start(const QString &path, const gearing::Derived &gears);
+    bool running() const { return running_; }
+    // The worker stops at its next chunk and reports Cancelled.
+    void cancel() { cancel_ = true; }
+    // Blocks until the worker is done and delivers its outcome before
+    // returning (nothing when no reading runs).
+    void wait();
+
+    void setReader(LoggerReader reader) { reader_ = std::move(reader); }
+
+signals:
+    // Bytes read so far of the file's size, after each chunk.
+    void progress(qint64 done, qint64 total);
+    void finished(const trovanta::ui::LoggerOutcome &outcome);
+
+private:
+    void work(const LoggerReader &reader, const QString &path, const gearing::Derived &gears);
+    void deliver(const LoggerOutcome &outcome);
+    void join();
+
+    LoggerReader reader_;
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+    bool running_ = false;
+};
+
+} // namespace trovanta::ui
