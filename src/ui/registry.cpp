@@ -1,6 +1,7 @@
 #include "ui/registry.h"
 
 #include "ui/analysiswindow.h"
+#include "ui/comparewindow.h"
 #include "ui/converters.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
@@ -49,6 +50,33 @@ template <class Form> void showModal(Form *f)
 {
     if (f)
         f->exec();
+}
+
+// An analysis window comes up beside the main window the first time and
+// where the rider left it after that.
+void showAnalysis(AnalysisWindow *w)
+{
+    if (w->isMinimized())
+        w->showNormal();
+    else
+        w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+CompareWindow *createCompareWindow()
+{
+    TForm1 *main = forms().Form1;
+    auto *w = new CompareWindow(main, main ? main->lastGoodRun() : std::nullopt, mainFields);
+    QObject::connect(w, &QObject::destroyed, [] { forms().Compare = nullptr; });
+    if (main) {
+        QObject::connect(main, &TForm1::runSucceeded, w, &CompareWindow::setMainRun);
+        QObject::connect(main, &TForm1::runFailed, w, &CompareWindow::setMainFailure);
+        QObject::connect(w, &CompareWindow::applyRequested, main, &TForm1::setGearSet);
+        w->placeBeside(main->frameGeometry());
+    }
+    enrolAnalysis(w);
+    return w;
 }
 
 template <class T> void destroy(T *&w)
@@ -150,6 +178,7 @@ void destroyWindows(bool terminating)
     if (terminating)
         saveOpenWindows(true);
     Forms &f = forms();
+    destroy(f.Compare);
     destroy(f.Form10);
     destroy(f.Form9);
     destroy(f.Form8);
@@ -198,6 +227,10 @@ void openWindow(Window which)
         showModal(f.Form7);
         break;
     case Window::Compare:
+        if (!f.Compare)
+            f.Compare = createCompareWindow();
+        showAnalysis(f.Compare);
+        break;
     case Window::Sprocket:
     case Window::Calibration:
         break;
