@@ -180,6 +180,22 @@ Axis speedAxis(const std::optional<std::int32_t> &maxVmax)
     return {max, gridStep(max, 50)};
 }
 
+bool PlotLine::operator==(const PlotLine &o) const
+{
+    return set == o.set && gear == o.gear && x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2;
+}
+
+bool PlotMarker::operator==(const PlotMarker &o) const
+{
+    return set == o.set && gear == o.gear && x == o.x && y == o.y && name == o.name;
+}
+
+bool Plot::operator==(const Plot &o) const
+{
+    return sawtooth == o.sawtooth && x == o.x && y == o.y && lines == o.lines && markers == o.markers &&
+           shiftMark == o.shiftMark && redZone == o.redZone;
+}
+
 std::vector<PlotLine> gearLines(const SetValues &v, Which set)
 {
     std::vector<PlotLine> out;

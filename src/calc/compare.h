@@ -82,6 +82,7 @@ inline constexpr int MaxGridLines = 40;
 struct Axis {
     real max = 0;
     real step = 0;
+    bool operator==(const Axis &o) const { return max == o.max && step == o.step; }
 };
 
 Axis rpmAxis(std::int32_t redZone);
@@ -97,6 +98,7 @@ struct PlotLine {
     Which set;
     int gear;
     real x1, y1, x2, y2;
+    bool operator==(const PlotLine &o) const;
 };
 
 struct PlotMarker {
@@ -104,6 +106,7 @@ struct PlotMarker {
     int gear;
     real x, y;
     std::string name; // the track point's name, UTF-8
+    bool operator==(const PlotMarker &o) const;
 };
 
 struct TrackPoint {
@@ -119,6 +122,7 @@ struct Plot {
     std::vector<PlotMarker> markers;
     std::int32_t shiftMark = 0; // rpm: a line across the diagram
     std::int32_t redZone = 0;   // rpm: hatched from here to the end of the axis
+    bool operator==(const Plot &o) const;
 };
 
 // Gear lines: each gear from 0 up to R.

@@ -631,16 +631,17 @@ std::vector<gearing::TrackPoint> CompareWindow::showPoints(const gearing::SetVal
         const std::optional<int> g = gearOf(gear->text());
 
         // A cell that does not convert shows its text in red, the reason in its tip.
-        auto flag = [&](QTableWidgetItem *i, bool bad, const QString &why) {
+        auto flag = [&](QTableWidgetItem *i, bool bad, const auto &why) {
             const QColor c = bad ? QColor(208, 0, 0) : normalText;
             if (i->foreground().color() != c)
                 i->setForeground(c);
-            if (i->toolTip() != (bad ? why : QString()))
-                i->setToolTip(bad ? why : QString());
+            const QString tip = bad ? why() : QString();
+            if (i->toolTip() != tip)
+                i->setToolTip(tip);
         };
         flag(kmh, !empty && !kmhOk,
-             q(withFullStop(formatMessage(msg::NotFloat, kmh->text().toStdString()))));
-        flag(gear, !empty && !g, tr("Un rapport de 1 à 6."));
+             [&] { return q(withFullStop(formatMessage(msg::NotFloat, kmh->text().toStdString()))); });
+        flag(gear, !empty && !g, [&] { return tr("Un rapport de 1 à 6."); });
 
         for (const auto &[column, values] : {std::pair(int(PointRpmA), &a), std::pair(int(PointRpmB), &b)}) {
             QTableWidgetItem *out = cell(T_Punkte, r, column);

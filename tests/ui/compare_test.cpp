@@ -128,7 +128,13 @@ TEST_F(Compare, WorkedExample)
     EXPECT_TRUE(c->L_Hinweis->text().isEmpty());
     EXPECT_TRUE(c->B_Uebernehmen->isEnabled());
 
-    // The diagram shows both sets, the sawtooth when asked.
+    // The diagram shows both sets, the sawtooth when asked; what it shows
+    // follows every change and comes back with the values.
+    const QImage before = c->Diagramm->grab().toImage();
+    c->B_Edit5->setText("41");
+    EXPECT_NE(c->Diagramm->grab().toImage(), before);
+    c->B_Edit5->setText("40");
+    EXPECT_EQ(c->Diagramm->grab().toImage(), before);
     ASSERT_TRUE(c->Diagramm->plot());
     EXPECT_FALSE(c->Diagramm->plot()->sawtooth);
     c->CB_Saegezahn->click();
