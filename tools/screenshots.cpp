@@ -2,12 +2,15 @@
 // windows: trovanta_screenshots <folder> [window objectName ...]
 // "Form6.B_Berechnen" clicks that button of the shown window first;
 // "GearSheet" prints the gear sheet through the main window's print command
-// into <folder>/GearSheet.pdf.
+// into <folder>/GearSheet.pdf. "CompareWindow" opens the comparison from the
+// menu with a variant and a few track points filled in; "CompareSheet"
+// prints it into <folder>/CompareSheet.pdf.
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
 // clock, and a first start from an empty program directory.
 #include "files/programdir.h"
+#include "ui/comparewindow.h"
 #include "ui/registry.h"
 #include "ui/platform.h"
 #include "ui/startup.h"
@@ -16,7 +19,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -63,6 +68,26 @@ QWidget *topLevel(const QString &name)
     return nullptr;
 }
 
+// The comparison as the README shows it: the design's bike against one
+// tooth less in front and two more at the back, with three corners of a
+// track day.
+trovanta::ui::CompareWindow *comparison(TForm1 *main)
+{
+    using trovanta::ui::forms;
+    if (!forms().Compare) {
+        main->Comparaison1Click();
+        trovanta::ui::CompareWindow *c = forms().Compare;
+        c->B_Edit4->setText(QStringLiteral("16"));
+        c->B_Edit5->setText(QStringLiteral("40"));
+        const char *const points[][3] = {{"Épingle", "62", "2"}, {"Chicane", "95", "3"},
+                                         {"Fin de la ligne droite", "262", "6"}};
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                c->T_Punkte->item(r, k)->setText(QString::fromUtf8(points[r][k]));
+    }
+    return forms().Compare;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,7 +125,21 @@ int main(int argc, char *argv[])
             std::printf("%s\n", qPrintable(platform.pdf));
             continue;
         }
+        if (shot == QLatin1String("CompareSheet")) {
+            platform.pdf = QDir(folder).absoluteFilePath(shot + QStringLiteral(".pdf"));
+            QFile::remove(platform.pdf);
+            comparison(main)->B_DruckenClick();
+            if (!QFile::exists(platform.pdf)) {
+                std::fprintf(stderr, "no comparison printed\n");
+                ++failures;
+                continue;
+            }
+            std::printf("%s\n", qPrintable(platform.pdf));
+            continue;
+        }
         const QString name = shot.section(QLatin1Char('.'), 0, 0);
+        if (name == QLatin1String("CompareWindow"))
+            comparison(main);
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
         if (!w) {
