@@ -374,6 +374,16 @@ TEST_F(Compare, SettingsFileRoundTrip)
     EXPECT_TRUE(lines.contains("Ritzel=15"));
     EXPECT_TRUE(lines.contains("Text=von Hand"));
     EXPECT_TRUE(platform.messages.isEmpty());
+
+    // A settings file that cannot be written is told once, at close.
+    restart();
+    ui::enrol(w.get());
+    c = openAfterRun();
+    QFile::remove(ini());
+    ASSERT_TRUE(QDir().mkdir(ini()));
+    c->close();
+    EXPECT_EQ(platform.messages, QStringList({"Fehler bei Ini-Erstellung."}));
+    QDir().rmdir(ini());
 }
 
 TEST_F(Compare, PrintsThroughTheDialog)
