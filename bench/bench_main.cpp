@@ -1,12 +1,16 @@
 // Timings on this machine: one calculation run with the repaint of the
-// diagram, the 23-step spin sweep of the engine speed, a one-million-line
-// logger export opened in the calibration window (with how long its window
-// ever waits for the user-interface thread meanwhile), and start-up to the
-// main window shown against a bare Qt window started the same way.
+// diagram (the same results again, and results that change at every run),
+// the 23-step spin sweep of the engine speed, both runs again with the
+// comparison window open beside the main window, a one-million-line logger
+// export opened in the calibration window (with how long its window ever
+// waits for the user-interface thread meanwhile), and start-up to the main
+// window shown against a bare Qt window started the same way.
 
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
+#include "ui/comparewindow.h"
 #include "ui/platform.h"
+#include "ui/registry.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -14,6 +18,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -46,6 +51,30 @@ void RunWithRepaint(benchmark::State &state)
 }
 BENCHMARK(RunWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
+// A run whose results change: the front sprocket goes 17, 16, 17, ... (set
+// outside the timing; the field starts no run), so every display field and
+// the diagram change as when the rider works.
+void alternateSprocket(benchmark::State &state, TForm1 *w, int &run)
+{
+    state.PauseTiming();
+    w->Edit4->setText(++run % 2 ? QStringLiteral("16") : QStringLiteral("17"));
+    state.ResumeTiming();
+}
+
+void ChangedRunWithRepaint(benchmark::State &state)
+{
+    TForm1 *w = window();
+    int run = 0;
+    for (auto _ : state) {
+        alternateSprocket(state, w, run);
+        w->Button_BerechnenClick();
+        w->PaintBox1->repaint();
+    }
+    w->Edit4->setText(QStringLiteral("17"));
+    w->Button_BerechnenClick();
+}
+BENCHMARK(ChangedRunWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
 void SpinSweep4500To16000(benchmark::State &state)
 {
     TForm1 *w = window();
@@ -62,6 +91,71 @@ void SpinSweep4500To16000(benchmark::State &state)
         state.SkipWithError("sweep did not reach 16000");
 }
 BENCHMARK(SpinSweep4500To16000)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// Counts the paint events a widget gets.
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(o, e);
+    }
+};
+
+// The comparison window follows every good run: its tables, track points
+// and diagram are recomputed; the main window's diagram is repainted and so
+// is the comparison's, which brings along whatever else in that window
+// changed. Registered last, as the window stays open and connected once it
+// is there.
+trovanta::ui::CompareWindow *comparison()
+{
+    static trovanta::ui::CompareWindow *c = [] {
+        trovanta::ui::enrol(window());
+        trovanta::ui::openWindow(trovanta::ui::Window::Compare);
+        trovanta::ui::CompareWindow *w = trovanta::ui::forms().Compare;
+        w->B_Edit4->setText(QStringLiteral("16"));
+        w->B_Edit5->setText(QStringLiteral("40"));
+        for (int r = 0; r < 12; ++r) {
+            w->T_Punkte->item(r, 0)->setText(QStringLiteral("P%1").arg(r + 1));
+            w->T_Punkte->item(r, 1)->setText(QString::number(60 + 15 * r));
+            w->T_Punkte->item(r, 2)->setText(QString::number(1 + r / 2));
+        }
+        QApplication::processEvents();
+        return w;
+    }();
+    return c;
+}
+
+template <bool Changed> void runWithComparison(benchmark::State &state)
+{
+    TForm1 *w = window();
+    trovanta::ui::CompareWindow *c = comparison();
+    PaintCount diagramPaints;
+    c->Diagramm->installEventFilter(&diagramPaints);
+    int run = 0;
+    for (auto _ : state) {
+        if (Changed)
+            alternateSprocket(state, w, run);
+        w->Button_BerechnenClick();
+        w->PaintBox1->repaint();
+        c->Diagramm->repaint();
+        QCoreApplication::sendPostedEvents(c, QEvent::UpdateRequest);
+    }
+    c->Diagramm->removeEventFilter(&diagramPaints);
+    if (diagramPaints.paints < int(state.iterations()))
+        state.SkipWithError("the comparison's diagram was not repainted at every run");
+    if (c->A_Edit4->text() != w->Edit4->text())
+        state.SkipWithError("the comparison did not follow the run");
+    w->Edit4->setText(QStringLiteral("17"));
+    w->Button_BerechnenClick();
+}
+
+void RunWithComparisonOpen(benchmark::State &state) { runWithComparison<false>(state); }
+void ChangedRunWithComparisonOpen(benchmark::State &state) { runWithComparison<true>(state); }
+BENCHMARK(RunWithComparisonOpen)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(ChangedRunWithComparisonOpen)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 // The open dialog answers with the generated export.
 class FilePlatform : public trovanta::ui::Platform {
@@ -201,7 +295,12 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    startUp();
-    delete window();
+    if (qEnvironmentVariableIsEmpty("TROVANTA_BENCH_NO_STARTUP"))
+        startUp();
+    // The main window, and the comparison window with it when it was opened.
+    if (trovanta::ui::forms().Form1)
+        trovanta::ui::destroyWindows();
+    else
+        delete window();
     return 0;
 }

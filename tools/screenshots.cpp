@@ -1,10 +1,13 @@
 // Starts the program offscreen, lets it calculate and saves pictures of its
 // windows: trovanta_screenshots <folder> [window objectName ...]
 // "Form6.B_Berechnen" clicks that button of the shown window first (and
-// brings its tab to the front; another control's name only brings its tab); "GearSheet" prints the gear sheet through the
-// main window's print command into <folder>/GearSheet.pdf. A window created
-// on first use is opened from the main window's menu; the calibration
-// window's open dialog is answered with a generated logger export.
+// brings its tab to the front; another control's name only brings its tab);
+// "GearSheet" prints the gear sheet through the main window's print command
+// into <folder>/GearSheet.pdf. A window created on first use is opened from
+// the main window's menu; the calibration window's open dialog is answered
+// with a generated logger export. "CompareWindow" opens the comparison with
+// a variant and a few track points filled in; "CompareSheet" prints it into
+// <folder>/CompareSheet.pdf.
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
@@ -12,6 +15,7 @@
 #include "files/programdir.h"
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
+#include "ui/comparewindow.h"
 #include "ui/registry.h"
 #include "ui/platform.h"
 #include "ui/startup.h"
@@ -22,8 +26,10 @@
 #include <QDir>
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -71,6 +77,26 @@ QWidget *topLevel(const QString &name)
         if (top->objectName() == name)
             return top;
     return nullptr;
+}
+
+// The comparison as the README shows it: the design's bike against one
+// tooth less in front and two more at the back, with three corners of a
+// track day.
+trovanta::ui::CompareWindow *comparison(TForm1 *main)
+{
+    using trovanta::ui::forms;
+    if (!forms().Compare) {
+        main->Comparaison1Click();
+        trovanta::ui::CompareWindow *c = forms().Compare;
+        c->B_Edit4->setText(QStringLiteral("16"));
+        c->B_Edit5->setText(QStringLiteral("40"));
+        const char *const points[][3] = {{"Épingle", "62", "2"}, {"Chicane", "95", "3"},
+                                         {"Fin de la ligne droite", "262", "6"}};
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                c->T_Punkte->item(r, k)->setText(QString::fromUtf8(points[r][k]));
+    }
+    return forms().Compare;
 }
 
 // A ride recorded at 1987 mm on a bike whose third gear is 3 % longer than
@@ -144,7 +170,21 @@ int main(int argc, char *argv[])
             std::printf("%s\n", qPrintable(platform.pdf));
             continue;
         }
+        if (shot == QLatin1String("CompareSheet")) {
+            platform.pdf = QDir(folder).absoluteFilePath(shot + QStringLiteral(".pdf"));
+            QFile::remove(platform.pdf);
+            comparison(main)->B_DruckenClick();
+            if (!QFile::exists(platform.pdf)) {
+                std::fprintf(stderr, "no comparison printed\n");
+                ++failures;
+                continue;
+            }
+            std::printf("%s\n", qPrintable(platform.pdf));
+            continue;
+        }
         const QString name = shot.section(QLatin1Char('.'), 0, 0);
+        if (name == QLatin1String("CompareWindow"))
+            comparison(main);
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
         for (const auto &[windowName, action] : menuWindows)

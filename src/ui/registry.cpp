@@ -2,6 +2,7 @@
 
 #include "ui/analysiswindow.h"
 #include "ui/calibrationwindow.h"
+#include "ui/comparewindow.h"
 #include "ui/converters.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
@@ -52,32 +53,51 @@ template <class Form> void showModal(Form *f)
         f->exec();
 }
 
-// Created on first use beside the main window, centred on it, and fed by
-// its runs from then on.
-CalibrationWindow *calibrationWindow(TForm1 *main)
+// An analysis window comes up beside the main window the first time and
+// where the rider left it after that.
+void showAnalysis(AnalysisWindow *w)
 {
-    Forms &f = forms();
-    if (f.Calibration)
-        return f.Calibration;
-    auto *w = new CalibrationWindow(main);
-    QObject::connect(w, &QObject::destroyed, [] { forms().Calibration = nullptr; });
-    QObject::connect(main, &TForm1::runSucceeded, w, &CalibrationWindow::setMainRun);
-    QObject::connect(main, &TForm1::runFailed, w, &CalibrationWindow::mainRunFailed);
-    QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
-    if (main->lastGoodRun())
-        w->setMainRun(*main->lastGoodRun());
+    if (w->isMinimized())
+        w->showNormal();
+    else
+        w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+CompareWindow *createCompareWindow()
+{
+    TForm1 *main = forms().Form1;
+    auto *w = new CompareWindow(main, main ? main->lastGoodRun() : std::nullopt, mainFields);
+    QObject::connect(w, &QObject::destroyed, [] { forms().Compare = nullptr; });
+    if (main) {
+        QObject::connect(main, &TForm1::runSucceeded, w, &CompareWindow::setMainRun);
+        QObject::connect(main, &TForm1::runFailed, w, &CompareWindow::setMainFailure);
+        QObject::connect(w, &CompareWindow::applyRequested, main, &TForm1::setGearSet);
+        w->placeBeside(main->frameGeometry());
+    }
     enrolAnalysis(w);
-    w->adjustSize();
-    w->move(main->frameGeometry().center() - w->rect().center());
-    f.Calibration = w;
     return w;
 }
 
-void showBeside(QWidget *w)
+// Created on first use, centred on the main window, and fed by its runs
+// from then on.
+CalibrationWindow *createCalibrationWindow()
 {
-    w->show();
-    w->raise();
-    w->activateWindow();
+    TForm1 *main = forms().Form1;
+    auto *w = new CalibrationWindow(main);
+    QObject::connect(w, &QObject::destroyed, [] { forms().Calibration = nullptr; });
+    if (main) {
+        QObject::connect(main, &TForm1::runSucceeded, w, &CalibrationWindow::setMainRun);
+        QObject::connect(main, &TForm1::runFailed, w, &CalibrationWindow::mainRunFailed);
+        QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
+        if (main->lastGoodRun())
+            w->setMainRun(*main->lastGoodRun());
+        w->adjustSize();
+        w->move(main->frameGeometry().center() - w->rect().center());
+    }
+    enrolAnalysis(w);
+    return w;
 }
 
 template <class T> void destroy(T *&w)
@@ -188,6 +208,7 @@ void destroyWindows(bool terminating)
             f.Form1->endQuietly();
     }
     destroy(f.Calibration);
+    destroy(f.Compare);
     destroy(f.Form10);
     destroy(f.Form9);
     destroy(f.Form8);
@@ -236,10 +257,15 @@ void openWindow(Window which)
         showModal(f.Form7);
         break;
     case Window::Calibration:
-        if (f.Form1)
-            showBeside(calibrationWindow(f.Form1));
+        if (!f.Calibration)
+            f.Calibration = createCalibrationWindow();
+        showAnalysis(f.Calibration);
         break;
     case Window::Compare:
+        if (!f.Compare)
+            f.Compare = createCompareWindow();
+        showAnalysis(f.Compare);
+        break;
     case Window::Sprocket:
         break;
     }

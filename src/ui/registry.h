@@ -22,6 +22,7 @@ namespace trovanta::ui {
 
 class AnalysisWindow;
 class CalibrationWindow;
+class CompareWindow;
 
 struct Forms {
     TForm1 *Form1 = nullptr;   // main window
@@ -34,7 +35,9 @@ struct Forms {
     TForm8 *Form8 = nullptr;   // chain calculator info
     TForm9 *Form9 = nullptr;   // race log info
     TForm10 *Form10 = nullptr; // centimetre and inch converter
-    CalibrationWindow *Calibration = nullptr; // created on first use
+    // Analysis windows, created on first use.
+    CompareWindow *Compare = nullptr;
+    CalibrationWindow *Calibration = nullptr;
 };
 
 Forms &forms();

@@ -9,6 +9,7 @@
 #include "files/geardata.h"
 #include "files/mainsettings.h"
 #include "files/settingsfile.h"
+#include "ui/geardialogs.h"
 #include "ui/platform.h"
 
 #include <QCheckBox>
@@ -19,8 +20,6 @@
 using namespace trovanta;
 
 namespace {
-
-const QString GearFileFilter = QStringLiteral("Trovanta [*.tva] (*.tva)");
 
 template <class Control> Control *settingField(const TForm1 &w, const files::MainSetting &s)
 {
@@ -95,8 +94,9 @@ void TForm1::SaveIni()
 
 void TForm1::Wertespeichern1Click()
 {
-    const QString chosen = ui::platform().getSaveFileName(this, QStringLiteral("Werte speichern ..."),
-                                                          GearFileFilter, QStringLiteral("tva"));
+    const QString chosen = ui::platform().getSaveFileName(this, QString::fromUtf8(ui::GearSaveCaption),
+                                                          QString::fromUtf8(ui::GearFileFilter),
+                                                          QString::fromUtf8(ui::GearFileSuffix));
     if (!chosen.isEmpty()) {
         const QString path = enterFolderOf(chosen);
         try {
@@ -126,7 +126,8 @@ void TForm1::Wertespeichern1Click()
 void TForm1::OeffnenClick()
 {
     const QString chosen =
-        ui::platform().getOpenFileName(this, QString::fromUtf8("Werte für Trovanta öffnen ..."), GearFileFilter);
+        ui::platform().getOpenFileName(this, QString::fromUtf8(ui::GearOpenCaption),
+                                       QString::fromUtf8(ui::GearFileFilter));
     if (chosen.isEmpty())
         return;
     const QString path = enterFolderOf(chosen);

@@ -1,0 +1,892 @@
+#include "ui/comparewindow.h"
+
+#include "calc/error.h"
+#include "calc/numtext.h"
+#include "files/geardata.h"
+#include "files/settingsfile.h"
+#include "print/gearcolours.h"
+#include "print/printercanvas.h"
+#include "ui/fonts.h"
+#include "ui/geardialogs.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace trovanta::ui {
+
+namespace {
+
+constexpr int FieldWidth = 58;
+constexpr int PointRows = 12;
+enum PointColumn { PointName, PointKmh, PointGear, PointRpmA, PointRpmB };
+
+const QColor RedZoneCell(255, 0, 0);
+
+QString q(const std::string &utf8Text) { return QString::fromStdString(utf8Text); }
+
+QString intText(const std::optional<std::int32_t> &v) { return v ? QString::number(*v) : noValueText(); }
+QString ratioOrDash(const std::optional<double> &v) { return v ? ratioText(*v) : noValueText(); }
+
+void setText(QLabel *l, const QString &text)
+{
+    if (l->text() != text)
+        l->setText(text);
+}
+
+QTableWidgetItem *cell(QTableWidget *t, int row, int column)
+{
+    QTableWidgetItem *i = t->item(row, column);
+    if (!i) {
+        i = new QTableWidgetItem;
+        t->setItem(row, column, i);
+    }
+    return i;
+}
+
+void setCell(QTableWidget *t, int row, int column, const QString &text)
+{
+    QTableWidgetItem *i = cell(t, row, column);
+    if (i->text() != text)
+        i->setText(text);
+}
+
+// A gear is chosen by the exact texts 1 to 6, as in the main window.
+std::optional<int> gearOf(const QString &text)
+{
+    if (text.size() == 1 && text[0] >= u'1' && text[0] <= u'6')
+        return text[0].digitValue();
+    return std::nullopt;
+}
+
+// A small picture of a gear's colour for the gear table's row heads: a
+// solid and a dashed stroke, as the diagram draws A and B.
+QIcon gearIcon(int gear)
+{
+    QPixmap pm(22, 12);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const QColor &c = print::GearColours[std::size_t(gear - 1)];
+    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(0, 3, 22, 3);
+    QPen dashed(c, 2, Qt::SolidLine, Qt::FlatCap);
+    dashed.setDashPattern({3, 2});
+    p.setPen(dashed);
+    p.drawLine(0, 9, 22, 9);
+    return QIcon(pm);
+}
+
+struct SetRow {
+    const char *caption;
+    const char *key; // in [Variante]
+};
+
+// The rows of both sets, in the order of B's fields.
+const SetRow SetRows[14] = {
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Diamètre de jante (\")"), "Felge"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Largeur pneu(mm)"), "Breite"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Hauteur pneu (%)"), "Hoehe"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Glissement(%)"), "Schlupf"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Développement (mm)"), "Umfang"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Pignon"), "Ritzel"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Couronne"), "Kettenrad"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Primaire"), "Primaer"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 1"), "Gang1"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 2"), "Gang2"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 3"), "Gang3"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 4"), "Gang4"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 5"), "Gang5"},
+    {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 6"), "Gang6"},
+};
+
+// A's texts on those rows. The circumference is A's own text only under
+// the main window's override; otherwise the tyre gives it, as an empty B
+// field says.
+std::array<QString, 14> rowTexts(const gearing::Input &t)
+{
+    return {q(t.rim),   q(t.width),    q(t.height),   q(t.slip),
+            t.circumferenceOverride ? q(t.circumference) : QString(),
+            q(t.front), q(t.rear),     q(t.primary),  q(t.gears[0]),
+            q(t.gears[1]), q(t.gears[2]), q(t.gears[3]), q(t.gears[4]), q(t.gears[5])};
+}
+
+} // namespace
+
+CompareWindow::CompareWindow(QWidget *parent, const std::optional<MainRun> &lastGoodRun,
+                             std::function<MainFields()> mainFields)
+    : AnalysisWindow(parent, "CompareWindow", "comparaison"), a_(lastGoodRun), mainFields_(std::move(mainFields))
+{
+    setWindowTitle(tr("Comparaison"));
+    held_ = 1;
+    buildWindow();
+    // B starts as a copy of A (before the main window's first good run, of
+    // its fields); what the settings file keeps wins.
+    copyIntoB(aTexts());
+    showA();
+    restoreSettings();
+    held_ = 0;
+    recompute();
+}
+
+std::array<QLineEdit *, 14> CompareWindow::bFields() const
+{
+    return {B_Edit1, B_Edit2, B_Edit3, B_Schlupf, B_Umfang, B_Edit4, B_Edit5,
+            B_Edit6, B_Edit7, B_Edit8, B_Edit9,   B_Edit10, B_Edit11, B_Edit12};
+}
+
+std::array<TPanel *, 14> CompareWindow::aPanels() const
+{
+    return {A_Edit1, A_Edit2, A_Edit3, A_Schlupf, A_Umfang, A_Edit4, A_Edit5,
+            A_Edit6, A_Edit7, A_Edit8, A_Edit9,   A_Edit10, A_Edit11, A_Edit12};
+}
+
+void CompareWindow::buildWindow()
+{
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 6, 8, 8);
+    root->setSpacing(6);
+    root->addWidget(logoLabel(this, "Label_Logo", QStringLiteral("TROVANTA"), 0, 0));
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(10);
+    root->addLayout(body, 1);
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(6);
+    left->addWidget(buildSets());
+    left->addWidget(buildResults());
+    left->addStretch(1);
+    body->addLayout(left);
+
+    buildTables();
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    auto *upper = new QHBoxLayout;
+    upper->setSpacing(10);
+    auto *diagramBox = new QVBoxLayout;
+    diagramBox->setSpacing(4);
+    Diagramm = new CompareDiagram(this);
+    diagramBox->addWidget(Diagramm, 1);
+    CB_Saegezahn = new QCheckBox(tr("Dents de scie"), this);
+    CB_Saegezahn->setObjectName(QStringLiteral("CB_Saegezahn"));
+    CB_Saegezahn->setToolTip(tr("Régime sur vitesse : chaque rapport jusqu'au passage, puis la chute du régime "
+                                "au rapport suivant."));
+    diagramBox->addWidget(CB_Saegezahn);
+    upper->addLayout(diagramBox, 1);
+    auto *points = new QGroupBox(tr("Points de la piste"), this);
+    points->setObjectName(QStringLiteral("GB_Punkte"));
+    auto *pointsLayout = new QVBoxLayout(points);
+    pointsLayout->setContentsMargins(6, 4, 6, 6);
+    pointsLayout->addWidget(T_Punkte);
+    pointsLayout->addStretch(1);
+    points->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    upper->addWidget(points, 0);
+    right->addLayout(upper, 1);
+    auto *gears = new QGroupBox(tr("Rapports"), this);
+    gears->setObjectName(QStringLiteral("GB_Vergleich"));
+    auto *gearsLayout = new QVBoxLayout(gears);
+    gearsLayout->setContentsMargins(6, 4, 6, 6);
+    gearsLayout->addWidget(T_Vergleich);
+    right->addWidget(gears, 0);
+    body->addLayout(right, 1);
+
+    // The note between the two buttons at the foot: at most two lines.
+    auto *foot = new QHBoxLayout;
+    foot->setSpacing(10);
+    B_Drucken = new QPushButton(tr("Imprimer"), this);
+    B_Drucken->setObjectName(QStringLiteral("B_Drucken"));
+    L_Hinweis = new QLabel(this);
+    L_Hinweis->setObjectName(QStringLiteral("L_Hinweis"));
+    L_Hinweis->setTextFormat(Qt::PlainText);
+    L_Hinweis->setWordWrap(true);
+    L_Hinweis->setFixedHeight(2 * L_Hinweis->fontMetrics().lineSpacing() + 2);
+    L_Hinweis->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(L_Hinweis, QColor(176, 0, 0));
+    B_Close = new QPushButton(tr("Fermer"), this);
+    B_Close->setObjectName(QStringLiteral("B_Close"));
+    foot->addWidget(B_Drucken);
+    foot->addWidget(L_Hinweis, 1);
+    foot->addWidget(B_Close);
+    root->addLayout(foot);
+
+    // Enter in a field must not press a button.
+    for (QPushButton *b : {B_VonA, B_Oeffnen, B_Speichern, B_Uebernehmen, B_Drucken, B_Close})
+        b->setAutoDefault(false);
+
+    for (QLineEdit *e : bFields())
+        connect(e, &QLineEdit::textChanged, this, &CompareWindow::changed);
+    connect(E_Reise, &QLineEdit::textChanged, this, &CompareWindow::changed);
+    connect(T_Punkte, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *i) {
+        if (i->column() <= PointGear)
+            changed();
+    });
+    connect(CB_Saegezahn, &QCheckBox::toggled, this, &CompareWindow::recompute);
+    connect(B_VonA, &QPushButton::clicked, this, &CompareWindow::B_VonAClick);
+    connect(B_Oeffnen, &QPushButton::clicked, this, &CompareWindow::B_OeffnenClick);
+    connect(B_Speichern, &QPushButton::clicked, this, &CompareWindow::B_SpeichernClick);
+    connect(B_Uebernehmen, &QPushButton::clicked, this, &CompareWindow::B_UebernehmenClick);
+    connect(B_Drucken, &QPushButton::clicked, this, &CompareWindow::B_DruckenClick);
+    connect(B_Close, &QPushButton::clicked, this, &QWidget::close);
+    resize(QSize(1180, 690).expandedTo(minimumSizeHint()));
+}
+
+QWidget *CompareWindow::buildSets()
+{
+    auto *box = new QGroupBox(tr("Jeux de démultiplication"), this);
+    box->setObjectName(QStringLiteral("GB_Saetze"));
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    auto head = [&](const QString &text, int column) {
+        auto *l = new QLabel(text, box);
+        l->setFont(formFont(8, true));
+        l->setAlignment(Qt::AlignCenter);
+        grid->addWidget(l, 0, column);
+    };
+    head(tr("A  Actuel"), 1);
+    head(tr("B  Variante"), 2);
+
+    static const char *const bNames[14] = {"B_Edit1", "B_Edit2", "B_Edit3",  "B_Schlupf", "B_Umfang",
+                                           "B_Edit4", "B_Edit5", "B_Edit6",  "B_Edit7",   "B_Edit8",
+                                           "B_Edit9", "B_Edit10", "B_Edit11", "B_Edit12"};
+    static const char *const aNames[14] = {"A_Edit1", "A_Edit2", "A_Edit3",  "A_Schlupf", "A_Umfang",
+                                           "A_Edit4", "A_Edit5", "A_Edit6",  "A_Edit7",   "A_Edit8",
+                                           "A_Edit9", "A_Edit10", "A_Edit11", "A_Edit12"};
+    QLineEdit **bs[14] = {&B_Edit1, &B_Edit2, &B_Edit3, &B_Schlupf, &B_Umfang, &B_Edit4,  &B_Edit5,
+                          &B_Edit6, &B_Edit7, &B_Edit8, &B_Edit9,   &B_Edit10, &B_Edit11, &B_Edit12};
+    TPanel **as[14] = {&A_Edit1, &A_Edit2, &A_Edit3, &A_Schlupf, &A_Umfang, &A_Edit4,  &A_Edit5,
+                       &A_Edit6, &A_Edit7, &A_Edit8, &A_Edit9,   &A_Edit10, &A_Edit11, &A_Edit12};
+    for (int r = 0; r < 14; ++r) {
+        auto *caption = new QLabel(tr(SetRows[r].caption), box);
+        caption->setTextFormat(Qt::PlainText);
+        grid->addWidget(caption, r + 1, 0);
+
+        // The sprockets step by one tooth: their field shares a holder with its arrows.
+        const bool sprocket = r == 5 || r == 6;
+        QWidget *holder = sprocket ? new QWidget(box) : nullptr;
+        auto *e = new QLineEdit(sprocket ? holder : box);
+        e->setObjectName(QString::fromLatin1(bNames[r]));
+        *bs[r] = e;
+        const int h = e->sizeHint().height();
+        auto *a = new TPanel(box);
+        a->setObjectName(QString::fromLatin1(aNames[r]));
+        a->setFixedSize(FieldWidth, h);
+        *as[r] = a;
+        grid->addWidget(a, r + 1, 1);
+
+        if (sprocket) {
+            e->setGeometry(0, 0, FieldWidth, h);
+            auto *u = new TUpDown(holder, e, 1, 99, 1, r == 5 ? 17 : 38);
+            u->setObjectName(QString::fromLatin1(r == 5 ? "B_UpDown4" : "B_UpDown5"));
+            (r == 5 ? B_UpDown4 : B_UpDown5) = u;
+            e->setFixedWidth(e->width());
+            u->setFixedSize(u->size());
+            auto *hl = new QHBoxLayout(holder);
+            hl->setContentsMargins(0, 0, 0, 0);
+            hl->setSpacing(0);
+            hl->addWidget(e);
+            hl->addWidget(u);
+            holder->setFixedSize(FieldWidth, h);
+            grid->addWidget(holder, r + 1, 2);
+        } else {
+            e->setFixedWidth(FieldWidth);
+            grid->addWidget(e, r + 1, 2);
+        }
+    }
+    B_Umfang->setPlaceholderText(tr("calculé"));
+    B_Umfang->setToolTip(tr("Vide : calculé à partir du pneu. Un nombre : utilisé tel quel."));
+    A_Umfang->setToolTip(tr("Vide : la fenêtre principale calcule le développement à partir du pneu."));
+    grid->setColumnStretch(0, 1);
+
+    auto button = [&](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, box);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    B_VonA = button("B_VonA", tr("Copier A → B"));
+    B_Oeffnen = button("B_Oeffnen", tr("Ouvrir…"));
+    B_Speichern = button("B_Speichern", tr("Enregistrer sous…"));
+    B_Uebernehmen = button("B_Uebernehmen", tr("Appliquer à la fenêtre principale"));
+    B_VonA->setToolTip(tr("Les valeurs de A dans les champs de B."));
+    B_Oeffnen->setToolTip(tr("Un fichier de démultiplication dans B ; glissement et développement restent."));
+    B_Speichern->setToolTip(tr("B dans un fichier de démultiplication, avec le titre et les marques de A."));
+    B_Uebernehmen->setToolTip(tr("B dans la fenêtre principale, puis un calcul."));
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    buttons->addWidget(B_VonA, 0, 0, 1, 2);
+    buttons->addWidget(B_Oeffnen, 1, 0);
+    buttons->addWidget(B_Speichern, 1, 1);
+    buttons->addWidget(B_Uebernehmen, 2, 0, 1, 2);
+    grid->addLayout(buttons, 15, 0, 1, 3);
+    return box;
+}
+
+QWidget *CompareWindow::buildResults()
+{
+    auto *box = new QGroupBox(tr("Résultats"), this);
+    box->setObjectName(QStringLiteral("GB_Ergebnis"));
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    const int h = QLineEdit().sizeHint().height();
+    auto head = [&](const QString &text, int column) {
+        auto *l = new QLabel(text, box);
+        l->setFont(formFont(8, true));
+        l->setAlignment(Qt::AlignCenter);
+        grid->addWidget(l, 0, column);
+    };
+    head(tr("A"), 1);
+    head(tr("B"), 2);
+    auto panel = [&](const char *name, int row, int column) {
+        auto *p = new TPanel(box);
+        p->setObjectName(QString::fromLatin1(name));
+        p->setFixedSize(FieldWidth, h);
+        grid->addWidget(p, row, column);
+        return p;
+    };
+    auto caption = [&](const QString &text, int row) {
+        auto *l = new QLabel(text, box);
+        l->setTextFormat(Qt::PlainText);
+        grid->addWidget(l, row, 0);
+    };
+    caption(tr("Secondaire"), 1);
+    P_Secondaire_A = panel("P_Secondaire_A", 1, 1);
+    P_Secondaire_B = panel("P_Secondaire_B", 1, 2);
+    // The change stands below B, so that A and B line up with the sets above.
+    caption(tr("Écart du secondaire"), 2);
+    P_Ecart_Secondaire = panel("P_Ecart_Secondaire", 2, 2);
+    caption(tr("Développement (mm)"), 3);
+    P_Umfang_A = panel("P_Umfang_A", 3, 1);
+    P_Umfang_B = panel("P_Umfang_B", 3, 2);
+
+    // "Régime à [130] km/h en 6e"
+    auto *cruise = new QWidget(box);
+    auto *cl = new QHBoxLayout(cruise);
+    cl->setContentsMargins(0, 0, 0, 0);
+    cl->setSpacing(4);
+    cl->addWidget(new QLabel(tr("Régime à"), cruise));
+    E_Reise = new QLineEdit(QStringLiteral("130"), cruise);
+    E_Reise->setObjectName(QStringLiteral("E_Reise"));
+    E_Reise->setFixedWidth(44);
+    cl->addWidget(E_Reise);
+    cl->addWidget(new QLabel(tr("km/h en 6e"), cruise));
+    cl->addStretch(1);
+    grid->addWidget(cruise, 4, 0);
+    P_Reise_A = panel("P_Reise_A", 4, 1);
+    P_Reise_B = panel("P_Reise_B", 4, 2);
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+void CompareWindow::buildTables()
+{
+    const int rowHeight = fontMetrics().height() + 7;
+    auto table = [&](const char *name, int rows, const QStringList &heads) {
+        auto *t = new QTableWidget(rows, int(heads.size()), this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setHorizontalHeaderLabels(heads);
+        t->verticalHeader()->setDefaultSectionSize(rowHeight);
+        t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setWordWrap(false);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < heads.size(); ++c)
+                cell(t, r, c)->setTextAlignment(Qt::AlignCenter);
+        return t;
+    };
+    auto fitHeight = [](QTableWidget *t) {
+        const QHeaderView *head = t->horizontalHeader();
+        int h = std::max(head->sizeHint().height(), head->minimumHeight()) + 2 * t->frameWidth();
+        for (int r = 0; r < t->rowCount(); ++r)
+            h += t->rowHeight(r);
+        t->setFixedHeight(h);
+    };
+
+    T_Vergleich = table("T_Vergleich", 6,
+                        {tr("Démulti. A"), tr("Démulti. B"), tr("Écart %"), tr("Vmax A"), tr("Vmax B"),
+                         tr("Passage A"), tr("Passage B"), tr("Régime après A"), tr("Régime après B")});
+    T_Vergleich->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    T_Vergleich->setSelectionMode(QAbstractItemView::NoSelection);
+    T_Vergleich->setFocusPolicy(Qt::NoFocus);
+    // Heads in two lines ("Régime" over "après A") keep the columns narrow.
+    QHeaderView *head = T_Vergleich->horizontalHeader();
+    head->setSectionResizeMode(QHeaderView::Stretch);
+    head->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    head->setMinimumSectionSize(fontMetrics().horizontalAdvance(tr("Démulti. B")) + 14);
+    head->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
+    for (int g = 1; g <= 6; ++g)
+        T_Vergleich->setVerticalHeaderItem(g - 1, new QTableWidgetItem(gearIcon(g), QString::number(g)));
+    T_Vergleich->setToolTip(tr("Passage : vitesse au régime de passage. Régime après : régime au rapport "
+                               "suivant à cette vitesse. Vmax : à la zone rouge."));
+    fitHeight(T_Vergleich);
+
+    T_Punkte = table("T_Punkte", PointRows, {tr("Point"), tr("km/h"), tr("Rapport"), tr("Régime A"), tr("Régime B")});
+    T_Punkte->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    T_Punkte->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int r = 0; r < PointRows; ++r) {
+        cell(T_Punkte, r, PointName)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        for (int c : {PointRpmA, PointRpmB})
+            cell(T_Punkte, r, c)->setFlags(Qt::ItemIsEnabled);
+    }
+    QHeaderView *h = T_Punkte->horizontalHeader();
+    h->setSectionResizeMode(QHeaderView::Fixed);
+    const int number = fontMetrics().horizontalAdvance(tr("Régime A")) + 14;
+    h->resizeSection(PointName, 110);
+    h->resizeSection(PointKmh, fontMetrics().horizontalAdvance(QStringLiteral("000,0")) + 16);
+    h->resizeSection(PointGear, fontMetrics().horizontalAdvance(tr("Rapport")) + 12);
+    h->resizeSection(PointRpmA, number);
+    h->resizeSection(PointRpmB, number);
+    int w = T_Punkte->verticalHeader()->sizeHint().width() + 2 * T_Punkte->frameWidth();
+    for (int c = 0; c < T_Punkte->columnCount(); ++c)
+        w += h->sectionSize(c);
+    T_Punkte->setFixedWidth(w);
+    T_Punkte->setToolTip(tr("Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. "
+                            "Rouge : au-delà de la zone rouge."));
+    fitHeight(T_Punkte);
+}
+
+void CompareWindow::placeBeside(const QRect &mainFrame)
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect avail = s ? s->availableGeometry() : QRect();
+    const QSize frame = frameGeometry().size();
+    QPoint at(mainFrame.right() + 8, mainFrame.top());
+    if (!avail.isValid() || !avail.contains(QRect(at, frame)))
+        at = mainFrame.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    if (avail.isValid()) {
+        at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() - frame.width())));
+        at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - frame.height())));
+    }
+    move(at);
+}
+
+template <class Fill> void CompareWindow::withRecomputeHeld(Fill fill)
+{
+    ++held_;
+    fill();
+    --held_;
+    recompute();
+}
+
+void CompareWindow::changed()
+{
+    fileNote_.clear();
+    recompute();
+}
+
+gearing::Input CompareWindow::aTexts() const
+{
+    if (a_)
+        return a_->texts;
+    return mainFields_ ? mainFields_().texts : gearing::Input{};
+}
+
+void CompareWindow::copyIntoB(const gearing::Input &t)
+{
+    const std::array<QString, 14> texts = rowTexts(t);
+    const std::array<QLineEdit *, 14> fields = bFields();
+    withRecomputeHeld([&] {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            fields[i]->setText(texts[i]);
+    });
+}
+
+void CompareWindow::showA()
+{
+    const std::array<TPanel *, 14> panels = aPanels();
+    const std::array<QString, 14> texts = a_ ? rowTexts(a_->texts) : std::array<QString, 14>{};
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        setText(panels[i], a_ ? texts[i] : noValueText());
+    B_VonA->setEnabled(a_.has_value());
+}
+
+void CompareWindow::setMainRun(const MainRun &run)
+{
+    a_ = run;
+    mainFailure_.clear();
+    showA();
+    recompute();
+}
+
+void CompareWindow::setMainFailure(const QString &message)
+{
+    mainFailure_ = message;
+    showNote();
+}
+
+void CompareWindow::setVariantSprockets(const QString &front, const QString &rear)
+{
+    fileNote_.clear();
+    withRecomputeHeld([&] {
+        B_Edit4->setText(front);
+        B_Edit5->setText(rear);
+    });
+}
+
+void CompareWindow::recompute()
+{
+    if (held_)
+        return;
+    FieldReader read(decimalSeparator());
+    gearing::PartialSet b;
+    b.rim = read.decimal(B_Edit1);
+    b.width = read.decimal(B_Edit2);
+    b.height = read.decimal(B_Edit3);
+    b.slip = read.integer(B_Schlupf);
+    b.circumferenceTyped = !B_Umfang->text().isEmpty();
+    b.circumference = read.optionalInteger(B_Umfang);
+    b.front = read.integer(B_Edit4);
+    b.rear = read.integer(B_Edit5);
+    b.primary = read.decimal(B_Edit6);
+    QLineEdit *const gears[6] = {B_Edit7, B_Edit8, B_Edit9, B_Edit10, B_Edit11, B_Edit12};
+    for (std::size_t g = 0; g < 6; ++g)
+        b.gears[g] = read.decimal(gears[g]);
+    const bool bConverts = read.ok();
+    const std::optional<double> cruise = read.decimal(E_Reise);
+
+    std::optional<gearing::Marks> marks;
+    if (a_)
+        marks = gearing::Marks{a_->set.shiftMark, a_->set.redZone};
+    const gearing::SetValues a =
+        a_ ? gearing::valuesOf(gearing::partialOf(a_->set), marks) : gearing::SetValues{};
+    const gearing::SetValues bv = gearing::valuesOf(b, marks);
+
+    bNote_ = read.message();
+    if (bNote_.isEmpty() && !bv.message.empty())
+        bNote_ = q(withFullStop(bv.message));
+    // Only a variant that computes goes to the main window.
+    B_Uebernehmen->setEnabled(bConverts && bv.message.empty());
+
+    showResults(a, bv, cruise);
+    const std::vector<gearing::TrackPoint> points = showPoints(a, bv);
+    Diagramm->setPlot(gearing::plotOf(a, bv, points, CB_Saegezahn->isChecked()), legend());
+    showNote();
+}
+
+void CompareWindow::showResults(const gearing::SetValues &a, const gearing::SetValues &b,
+                                std::optional<double> cruise)
+{
+    setText(P_Secondaire_A, ratioOrDash(a.finalDrive));
+    setText(P_Secondaire_B, ratioOrDash(b.finalDrive));
+    const auto finalChange = gearing::changePercent(a.finalDrive, b.finalDrive);
+    setText(P_Ecart_Secondaire, finalChange ? signedPercentText(*finalChange) : noValueText());
+    setText(P_Umfang_A, intText(a.circumference));
+    setText(P_Umfang_B, intText(b.circumference));
+    setText(P_Reise_A, cruise ? intText(a.engineSpeedShown(*cruise, 6)) : noValueText());
+    setText(P_Reise_B, cruise ? intText(b.engineSpeedShown(*cruise, 6)) : noValueText());
+
+    for (int k = 1; k <= 6; ++k) {
+        const std::size_t i = std::size_t(k - 1);
+        const auto change = gearing::changePercent(a.ratio[i], b.ratio[i]);
+        const int row = k - 1;
+        setCell(T_Vergleich, row, 0, ratioOrDash(a.ratio[i]));
+        setCell(T_Vergleich, row, 1, ratioOrDash(b.ratio[i]));
+        setCell(T_Vergleich, row, 2, change ? signedF2Text(*change) : noValueText());
+        setCell(T_Vergleich, row, 3, intText(a.vmax[i]));
+        setCell(T_Vergleich, row, 4, intText(b.vmax[i]));
+        setCell(T_Vergleich, row, 5, intText(a.shiftSpeedShown[i]));
+        setCell(T_Vergleich, row, 6, intText(b.shiftSpeedShown[i]));
+        setCell(T_Vergleich, row, 7, k < 6 ? intText(a.rpmAfterShiftShown[i]) : QString());
+        setCell(T_Vergleich, row, 8, k < 6 ? intText(b.rpmAfterShiftShown[i]) : QString());
+    }
+}
+
+std::vector<gearing::TrackPoint> CompareWindow::showPoints(const gearing::SetValues &a,
+                                                            const gearing::SetValues &b)
+{
+    // Writing the results must not count as the rider's change.
+    const QSignalBlocker block(T_Punkte);
+    const char sep = decimalSeparator();
+    const QColor normalText = palette().color(QPalette::Text);
+    std::vector<gearing::TrackPoint> points;
+    for (int r = 0; r < PointRows; ++r) {
+        QTableWidgetItem *name = cell(T_Punkte, r, PointName);
+        QTableWidgetItem *kmh = cell(T_Punkte, r, PointKmh);
+        QTableWidgetItem *gear = cell(T_Punkte, r, PointGear);
+        const bool empty = name->text().isEmpty() && kmh->text().isEmpty() && gear->text().isEmpty();
+        double v = 0;
+        const bool kmhOk = num::tryParseDecimal(kmh->text().toStdString(), sep, v);
+        const std::optional<int> g = gearOf(gear->text());
+
+        // A cell that does not convert shows its text in red, the reason in its tip.
+        auto flag = [&](QTableWidgetItem *i, bool bad, const auto &why) {
+            const QColor c = bad ? QColor(208, 0, 0) : normalText;
+            if (i->foreground().color() != c)
+                i->setForeground(c);
+            const QString tip = bad ? why() : QString();
+            if (i->toolTip() != tip)
+                i->setToolTip(tip);
+        };
+        flag(kmh, !empty && !kmhOk,
+             [&] { return q(withFullStop(formatMessage(msg::NotFloat, kmh->text().toStdString()))); });
+        flag(gear, !empty && !g, [&] { return tr("Un rapport de 1 à 6."); });
+
+        for (const auto &[column, values] : {std::pair(int(PointRpmA), &a), std::pair(int(PointRpmB), &b)}) {
+            QTableWidgetItem *out = cell(T_Punkte, r, column);
+            std::optional<std::int32_t> n;
+            if (kmhOk && g)
+                n = values->engineSpeedShown(v, *g);
+            setCell(T_Punkte, r, column, empty ? QString() : intText(n));
+            const bool red = n && values->marks && *n > values->marks->redZone;
+            const QBrush bg = red ? QBrush(RedZoneCell) : QBrush();
+            if (out->background() != bg) {
+                out->setBackground(bg);
+                out->setForeground(red ? QBrush(Qt::white) : QBrush());
+            }
+        }
+        if (!empty && kmhOk && g)
+            points.push_back({name->text().toStdString(), gearing::real(v), g});
+    }
+    return points;
+}
+
+void CompareWindow::showNote()
+{
+    QStringList lines;
+    if (!mainFailure_.isEmpty())
+        lines << tr("La fenêtre principale ne calcule pas : ") + mainFailure_;
+    else if (!a_)
+        lines << tr("La fenêtre principale n'a pas encore calculé : A suit son prochain calcul.");
+    if (!fileNote_.isEmpty())
+        lines << fileNote_;
+    else if (!bNote_.isEmpty())
+        lines << bNote_;
+    setText(L_Hinweis, lines.join(QLatin1Char('\n')));
+    // A long message may not fit the two lines; the tip holds it whole.
+    L_Hinweis->setToolTip(L_Hinweis->text());
+}
+
+CompareLegend CompareWindow::legend() const
+{
+    CompareLegend l;
+    const gearing::Input at = aTexts();
+    l.a = tr("A  Actuel %1/%2").arg(a_ ? q(at.front) : noValueText(), a_ ? q(at.rear) : noValueText());
+    l.b = tr("B  Variante %1/%2").arg(B_Edit4->text(), B_Edit5->text());
+    if (a_) {
+        l.shift = tr("Passage à %1 tr/min").arg(a_->set.shiftMark);
+        l.redZone = tr("Zone rouge dès %1 tr/min").arg(a_->set.redZone);
+    }
+    l.rpmAxis = tr("Régime x 1000");
+    l.kmhAxis = tr("km/h");
+    l.waiting = tr("Le diagramme attend un calcul de la fenêtre principale.");
+    return l;
+}
+
+void CompareWindow::B_VonAClick()
+{
+    if (!a_)
+        return;
+    fileNote_.clear();
+    copyIntoB(a_->texts);
+}
+
+void CompareWindow::B_OeffnenClick()
+{
+    const QString path = platform().getOpenFileName(this, QString::fromUtf8(GearOpenCaption),
+                                                    QString::fromUtf8(GearFileFilter));
+    if (path.isEmpty())
+        return;
+    files::DecodedGear gear;
+    try {
+        gear = files::readGearFile(path);
+    } catch (const Error &e) {
+        fileNote_ = q(withFullStop(e.message()));
+        showNote();
+        return;
+    }
+    // The file's title, shift mark and red zone are A's business; B's slip
+    // and circumference are not in the file.
+    const files::GearTexts t = files::gearTexts(gear.record, decimalSeparator());
+    withRecomputeHeld([&] {
+        B_Edit1->setText(t.rim);
+        B_Edit2->setText(t.width);
+        B_Edit3->setText(t.height);
+        B_Edit4->setText(t.front);
+        B_Edit5->setText(t.rear);
+        B_Edit6->setText(t.primary);
+        QLineEdit *const gears[6] = {B_Edit7, B_Edit8, B_Edit9, B_Edit10, B_Edit11, B_Edit12};
+        for (std::size_t g = 0; g < 6; ++g)
+            gears[g]->setText(t.gears[g]);
+    });
+    fileNote_ = gear.complete ? QString() : QString::fromUtf8(files::gear::MissingMarksMessage);
+    showNote();
+}
+
+void CompareWindow::B_SpeichernClick()
+{
+    const QString path = platform().getSaveFileName(this, QString::fromUtf8(GearSaveCaption),
+                                                    QString::fromUtf8(GearFileFilter),
+                                                    QString::fromUtf8(GearFileSuffix));
+    if (path.isEmpty())
+        return;
+    const gearing::Input at = aTexts();
+    files::GearTexts t;
+    t.title = q(at.title);
+    t.front = B_Edit4->text();
+    t.rear = B_Edit5->text();
+    t.rim = B_Edit1->text();
+    t.width = B_Edit2->text();
+    t.height = B_Edit3->text();
+    t.primary = B_Edit6->text();
+    t.gears = {B_Edit7->text(), B_Edit8->text(), B_Edit9->text(), B_Edit10->text(), B_Edit11->text(),
+               B_Edit12->text()};
+    // A's marks as its run converted them; before the first run, as the
+    // main window's fields hold them.
+    t.shiftMark = a_ ? QString::number(a_->set.shiftMark) : q(at.shiftMark);
+    t.redZone = a_ ? QString::number(a_->set.redZone) : q(at.redZone);
+    try {
+        files::writeGearFile(path, files::gearRecordFromTexts(t, decimalSeparator()));
+        fileNote_.clear();
+    } catch (const Error &e) {
+        fileNote_ = q(withFullStop(e.message()));
+    }
+    showNote();
+}
+
+void CompareWindow::B_UebernehmenClick()
+{
+    GearSetTexts t;
+    t.rim = B_Edit1->text();
+    t.width = B_Edit2->text();
+    t.height = B_Edit3->text();
+    t.slip = B_Schlupf->text();
+    t.front = B_Edit4->text();
+    t.rear = B_Edit5->text();
+    t.primary = B_Edit6->text();
+    t.gears = {B_Edit7->text(), B_Edit8->text(), B_Edit9->text(), B_Edit10->text(), B_Edit11->text(),
+               B_Edit12->text()};
+    if (!B_Umfang->text().isEmpty())
+        t.circumference = B_Umfang->text();
+    emit applyRequested(t);
+}
+
+print::CompareSheetData CompareWindow::sheetData() const
+{
+    print::CompareSheetData d;
+    const gearing::Input at = aTexts();
+    d.subtitle = tr("Comparaison") + QLatin1Char(' ') + (a_ ? q(at.title) : QString());
+    d.setsCaption = tr("Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6");
+    // "A  Actuel : 17/38 · 190/50-17 · 3 % · 1953 mm · 1,84 · 2,67 1,93 1,50 1,23 1,09 1,00",
+    // every text put in at once, so that a typed "%1" stays as typed.
+    auto line = [](const QString &head, const std::array<QString, 14> &t, const QString &circumference) {
+        return tr("%1 : %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10")
+            .arg(head, t[5], t[6], t[1], t[2], t[0], t[3], circumference, t[7],
+                 QStringList(t.begin() + 8, t.end()).join(QLatin1Char(' ')));
+    };
+    std::array<QString, 14> aRow;
+    if (a_)
+        aRow = rowTexts(a_->texts);
+    else
+        aRow.fill(noValueText());
+    std::array<QString, 14> bRow;
+    const std::array<QLineEdit *, 14> fields = bFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        bRow[i] = fields[i]->text();
+    d.setA = line(tr("A  Actuel"), aRow, P_Umfang_A->text());
+    d.setB = line(tr("B  Variante"), bRow, P_Umfang_B->text());
+
+    d.plot = Diagramm->plot();
+    const CompareLegend l = legend();
+    d.rpmCaption = l.rpmAxis;
+    d.kmhCaption = l.kmhAxis;
+    d.legendA = l.a;
+    d.legendB = l.b;
+    d.legendShift = l.shift;
+    d.legendRedZone = l.redZone;
+
+    d.gearCaption = tr("Rapport");
+    for (int c = 0; c < T_Vergleich->columnCount(); ++c)
+        d.comparisonHeads << T_Vergleich->horizontalHeaderItem(c)->text();
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < T_Vergleich->columnCount(); ++c)
+            d.comparisonRows[std::size_t(r)] << T_Vergleich->item(r, c)->text();
+
+    d.results << tr("Secondaire : A %1 · B %2 · écart %3")
+                     .arg(P_Secondaire_A->text(), P_Secondaire_B->text(), P_Ecart_Secondaire->text())
+              << tr("Développement (mm) : A %1 · B %2").arg(P_Umfang_A->text(), P_Umfang_B->text())
+              << tr("Régime à %1 km/h en 6e : A %2 · B %3")
+                     .arg(E_Reise->text(), P_Reise_A->text(), P_Reise_B->text());
+
+    for (int c = 0; c < T_Punkte->columnCount(); ++c)
+        d.pointHeads << T_Punkte->horizontalHeaderItem(c)->text();
+    for (int r = 0; r < PointRows; ++r) {
+        QStringList row;
+        bool filled = false;
+        for (int c = 0; c < T_Punkte->columnCount(); ++c) {
+            row << T_Punkte->item(r, c)->text();
+            filled = filled || (c <= PointGear && !row.back().isEmpty());
+        }
+        if (filled)
+            d.points.push_back(row);
+    }
+    return d;
+}
+
+void CompareWindow::B_DruckenClick()
+{
+    const gearing::Input at = aTexts();
+    print::PrintoutPrinter printer(tr("Comparaison") + (a_ ? QLatin1Char(' ') + q(at.title) : QString()),
+                                   print::DialogRange::FirstPageOnly);
+    if (!platform().execPrintDialog(this, printer))
+        return;
+    const print::CompareSheetData data = sheetData();
+    const QDateTime now = platform().now();
+    const QLocale locale = platform().locale();
+    if (!print::printTo(printer, [&](print::Canvas &c) { print::printCompareSheet(c, data, now, locale); }))
+        platform().showMessage(this, QString::fromUtf8(print::CompareSheetFailure));
+}
+
+void CompareWindow::readSettings(const files::SettingsReader &ini)
+{
+    const QString variante = QStringLiteral("Variante");
+    const std::array<QLineEdit *, 14> fields = bFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(ini.readString(variante, QString::fromLatin1(SetRows[i].key), fields[i]->text()));
+    E_Reise->setText(ini.readString(QStringLiteral("Reise"), QStringLiteral("Tempo"), E_Reise->text()));
+    const QString punkte = QStringLiteral("Punkte");
+    for (int r = 0; r < PointRows; ++r) {
+        const QString n = QString::number(r + 1);
+        cell(T_Punkte, r, PointName)->setText(ini.readString(punkte, QStringLiteral("Name") + n, QString()));
+        cell(T_Punkte, r, PointKmh)->setText(ini.readString(punkte, QStringLiteral("Tempo") + n, QString()));
+        cell(T_Punkte, r, PointGear)->setText(ini.readString(punkte, QStringLiteral("Gang") + n, QString()));
+    }
+}
+
+void CompareWindow::writeSettings(files::SettingsWriter &ini) const
+{
+    const QString variante = QStringLiteral("Variante");
+    const std::array<QLineEdit *, 14> fields = bFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        ini.writeString(variante, QString::fromLatin1(SetRows[i].key), fields[i]->text());
+    ini.writeString(QStringLiteral("Reise"), QStringLiteral("Tempo"), E_Reise->text());
+    const QString punkte = QStringLiteral("Punkte");
+    for (int r = 0; r < PointRows; ++r) {
+        const QString n = QString::number(r + 1);
+        ini.writeString(punkte, QStringLiteral("Name") + n, T_Punkte->item(r, PointName)->text());
+        ini.writeString(punkte, QStringLiteral("Tempo") + n, T_Punkte->item(r, PointKmh)->text());
+        ini.writeString(punkte, QStringLiteral("Gang") + n, T_Punkte->item(r, PointGear)->text());
+    }
+}
+
+} // namespace trovanta::ui
