@@ -2,6 +2,7 @@
 
 #include "ui/analysiswindow.h"
 #include "ui/converters.h"
+#include "ui/sprocketwindow.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
@@ -55,6 +56,43 @@ template <class T> void destroy(T *&w)
 {
     delete w;
     w = nullptr;
+}
+
+// An analysis window the menu asked for: in front, created if needed.
+void present(QWidget *w)
+{
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+SprocketWindow *sprocketWindow()
+{
+    Forms &f = forms();
+    if (f.Sprocket)
+        return f.Sprocket;
+    TForm1 *main = f.Form1;
+    auto *w = new SprocketWindow(main);
+    f.Sprocket = w;
+    QObject::connect(w, &QObject::destroyed, [w] {
+        if (forms().Sprocket == w)
+            forms().Sprocket = nullptr;
+    });
+    w->setChainSource([]() -> std::optional<PresentChain> {
+        if (const TForm6 *chain = forms().Form6)
+            return chain->presentChain();
+        return std::nullopt;
+    });
+    if (f.Form6)
+        QObject::connect(f.Form6, &TForm6::presentChainChanged, w, &SprocketWindow::setPresentChain);
+    if (main) {
+        if (const auto &run = main->lastGoodRun())
+            w->setMainRun(*run);
+        QObject::connect(main, &TForm1::runSucceeded, w, &SprocketWindow::setMainRun);
+        QObject::connect(w, &SprocketWindow::applyRequested, main, &TForm1::setSprockets);
+    }
+    enrolAnalysis(w);
+    return w;
 }
 
 } // namespace
@@ -158,6 +196,7 @@ void destroyWindows(bool terminating)
         if (f.Form1)
             f.Form1->endQuietly();
     }
+    destroy(f.Sprocket);
     destroy(f.Form10);
     destroy(f.Form9);
     destroy(f.Form8);
@@ -205,8 +244,10 @@ void openWindow(Window which)
     case Window::RaceLog:
         showModal(f.Form7);
         break;
-    case Window::Compare:
     case Window::Sprocket:
+        present(sprocketWindow());
+        break;
+    case Window::Compare:
     case Window::Calibration:
         break;
     }

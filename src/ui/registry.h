@@ -21,6 +21,7 @@ class TForm10;
 namespace trovanta::ui {
 
 class AnalysisWindow;
+class SprocketWindow;
 
 struct Forms {
     TForm1 *Form1 = nullptr;   // main window
@@ -33,6 +34,8 @@ struct Forms {
     TForm8 *Form8 = nullptr;   // chain calculator info
     TForm9 *Form9 = nullptr;   // race log info
     TForm10 *Form10 = nullptr; // centimetre and inch converter
+    // Analysis windows, created on first use.
+    SprocketWindow *Sprocket = nullptr; // sprocket pairs and chain
 };
 
 Forms &forms();
