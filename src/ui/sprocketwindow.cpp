@@ -185,11 +185,12 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Anzahl = new QLabel(this);
     S_Anzahl->setObjectName(QStringLiteral("S_Anzahl"));
     S_Anzahl->setMinimumWidth(fm.horizontalAdvance(tr("%1 paires").arg(3200)));
-    S_Legende = new QLabel(tr("Ligne surlignée : la transmission actuelle. Usure en gras : chaque maillon rencontre "
+    S_Legende = new QLabel(tr("Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque maillon rencontre "
                               "toutes les dents des deux pignons (usure régulière)."),
                            this);
     S_Legende->setObjectName(QStringLiteral("S_Legende"));
     S_Legende->setWordWrap(true);
+    S_Legende->setContentsMargins(4, 8, 0, 0);
 
     auto button = [this](const char *name, const QString &text) {
         auto *b = new QPushButton(text, this);
@@ -209,12 +210,11 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     inputs->addWidget(axle, 0, 1);
     inputs->addWidget(target, 1, 1);
     inputs->addWidget(ranges, 0, 2);
+    inputs->addWidget(S_Legende, 1, 2, 1, 2, Qt::AlignTop);
     inputs->setColumnStretch(3, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(S_Anzahl);
-    bottom->addSpacing(12);
-    bottom->addWidget(S_Legende, 1);
-    bottom->addSpacing(12);
+    bottom->addStretch(1);
     bottom->addWidget(S_Uebernehmen);
     bottom->addWidget(S_Vergleich);
     bottom->addSpacing(12);
