@@ -1,13 +1,18 @@
 // Timings on this machine: one calculation run with the repaint of the
-// diagram, the 23-step spin sweep of the engine speed, and start-up to the
-// main window shown against a bare Qt window started the same way.
+// diagram, the 23-step spin sweep of the engine speed, a keystroke in the
+// sprocket pairs window with 3200 pairs listed, and start-up to the main
+// window shown against a bare Qt window started the same way.
 
+#include "ui/platform.h"
+#include "ui/sprocketmodel.h"
+#include "ui/sprocketwindow.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -54,6 +59,33 @@ void SpinSweep4500To16000(benchmark::State &state)
         state.SkipWithError("sweep did not reach 16000");
 }
 BENCHMARK(SpinSweep4500To16000)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// A keystroke in "Pignons et chaîne" with 3200 pairs in the ranges, until
+// the table is listed anew and repainted: what typing waits for.
+void SprocketKeystroke3200Pairs(benchmark::State &state)
+{
+    TForm1 *w = window();
+    trovanta::ui::SprocketWindow s(w);
+    if (const auto &run = w->lastGoodRun())
+        s.setMainRun(*run);
+    const std::pair<QLineEdit *, const char *> drive[] = {
+        {s.S_Ritzel, "15"},    {s.S_Kettenrad, "45"},    {s.S_Glieder, "110"},     {s.S_Gliedlaenge, "1,56"},
+        {s.S_Durchhang, "2"},  {s.S_RitzelVon, "12"},    {s.S_RitzelBis, "51"},    {s.S_KettenradVon, "30"},
+        {s.S_KettenradBis, "109"}};
+    for (const auto &[field, text] : drive)
+        field->setText(trovanta::ui::localDecimal(text));
+    s.show();
+    QApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        s.S_Vorne->setText(QString::number(20 + (++i % 2)));
+        QApplication::processEvents();
+        s.S_Tabelle->viewport()->repaint();
+    }
+    if (s.model()->rowCount() != 3200)
+        state.SkipWithError("not 3200 rows");
+}
+BENCHMARK(SprocketKeystroke3200Pairs)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 // The probes run offscreen unless TROVANTA_BENCH_PLATFORM names another
 // platform (xcb under xvfb-run, for instance).
