@@ -375,5 +375,10 @@ TEST_F(Sprockets, SettingsAreKeptInTheirOwnFileAndWinOverTheDefaults)
     for (const auto &[name, text] : typed)
         EXPECT_EQ(field(name)->text(), text) << name;
     EXPECT_EQ(s->S_Ritzel->text(), "16");
+
+    // The program ends with the window open: it saves first.
+    retype(s->S_Hinten, "30");
+    w->close();
+    EXPECT_TRUE(profileLines(path).contains("Hinten=30"));
     EXPECT_TRUE(platform.messages.isEmpty());
 }
