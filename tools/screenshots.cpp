@@ -2,7 +2,9 @@
 // windows: trovanta_screenshots <folder> [window objectName ...]
 // "Form6.B_Berechnen" clicks that button of the shown window first;
 // "GearSheet" prints the gear sheet through the main window's print command
-// into <folder>/GearSheet.pdf.
+// into <folder>/GearSheet.pdf. The analysis windows open through the menu;
+// "SprocketWindow" lists the pairs for the chain calculator's worked example
+// (15/45, 110 links of 1,56 cm, sag 2).
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
@@ -12,10 +14,13 @@
 #include "ui/platform.h"
 #include "ui/startup.h"
 #include "ui/tform1.h"
+#include "ui/tform6.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -63,6 +68,20 @@ QWidget *topLevel(const QString &name)
     return nullptr;
 }
 
+// A window created on first use, opened as the rider opens it.
+QWidget *openFromMenu(const QString &name, TForm1 *main)
+{
+    if (name == QLatin1String("SprocketWindow")) {
+        TForm6 *chain = trovanta::ui::forms().Form6;
+        chain->E_Glieder_alt->setText(QStringLiteral("110"));
+        chain->E_Gliedlaenge->setText(QStringLiteral("1,56"));
+        chain->E_Solldurchhang->setText(QStringLiteral("2"));
+        main->setSprockets(QStringLiteral("15"), QStringLiteral("45"));
+        main->PignonsChaine1->trigger();
+    }
+    return topLevel(name);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -103,6 +122,8 @@ int main(int argc, char *argv[])
         const QString name = shot.section(QLatin1Char('.'), 0, 0);
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
+        if (!w)
+            w = openFromMenu(name, main);
         if (!w) {
             std::fprintf(stderr, "no window %s\n", qPrintable(name));
             ++failures;
