@@ -149,7 +149,11 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Hinweis->setObjectName(QStringLiteral("S_Hinweis"));
     S_Hinweis->setTextFormat(Qt::PlainText);
     S_Hinweis->setWordWrap(true);
+    // A pasted text of any length quoted in the note must not widen the
+    // window or push the list away: two lines at most, the rest clipped.
+    S_Hinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     S_Hinweis->setMinimumHeight(fm.lineSpacing());
+    S_Hinweis->setMaximumHeight(2 * fm.lineSpacing());
     setTextColour(S_Hinweis, QColor(176, 0, 0));
 
     S_Tabelle = new QTableView(this);
@@ -365,6 +369,7 @@ void SprocketWindow::relist()
 
     auto nothing = [this](const QString &note) {
         S_Hinweis->setText(note);
+        S_Hinweis->setToolTip(note);
         model_->setRows({});
         S_Anzahl->clear();
         selectionChanged();
@@ -399,6 +404,7 @@ void SprocketWindow::relist()
         }
     const auto count = static_cast<int>(listing.rows.size());
     S_Hinweis->clear();
+    S_Hinweis->setToolTip(QString());
     model_->setRows(std::move(listing.rows));
     S_Anzahl->setText(count == 0 ? tr("Aucune paire") : count == 1 ? tr("1 paire") : tr("%1 paires").arg(count));
 

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -348,6 +349,14 @@ TEST_F(Sprockets, BadFieldsAndTooManyPairsListNothing)
     EXPECT_EQ(model().rowCount(), 0);
     EXPECT_EQ(s->S_Hinweis->text(), utf8("Plage trop grande : 3200 paires au plus."));
     EXPECT_TRUE(platform.messages.isEmpty() && platform.errors.isEmpty()) << "no box while typing";
+
+    // A long paste shows in the note without pushing the window wider.
+    const int width = s->width();
+    s->S_Ziel->setText(QString(600, 'x'));
+    settle();
+    EXPECT_TRUE(s->S_Hinweis->text().startsWith("'xxx"));
+    s->layout()->activate();
+    EXPECT_EQ(s->width(), width);
 }
 
 TEST_F(Sprockets, SettingsAreKeptInTheirOwnFileAndWinOverTheDefaults)
