@@ -203,9 +203,9 @@ SprocketWindow::SprocketWindow(QWidget *parent)
         return b;
     };
     S_Uebernehmen = button("S_Uebernehmen", tr("Appliquer"));
-    S_Uebernehmen->setToolTip(tr("Le couple choisi dans la fenêtre principale"));
+    S_Uebernehmen->setToolTip(tr("La paire choisie dans la fenêtre principale"));
     S_Vergleich = button("S_Vergleich", tr("Comparer"));
-    S_Vergleich->setToolTip(tr("Le couple choisi dans la fenêtre de comparaison"));
+    S_Vergleich->setToolTip(tr("La paire choisie dans la fenêtre de comparaison"));
     S_Schliessen = button("S_Schliessen", tr("Fermer"));
 
     // Layout: the inputs in a row of groups, the note, the list, the buttons.
