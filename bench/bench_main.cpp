@@ -1,16 +1,19 @@
 // Timings on this machine: one calculation run with the repaint of the
 // diagram (the same results again, and results that change at every run),
 // the 23-step spin sweep of the engine speed, both runs again with the
-// comparison window open beside the main window, a one-million-line logger
-// export opened in the calibration window (with how long its window ever
-// waits for the user-interface thread meanwhile), and start-up to the main
-// window shown against a bare Qt window started the same way.
+// comparison window open beside the main window, a keystroke in the sprocket
+// pairs window with 3200 pairs listed, a one-million-line logger export
+// opened in the calibration window (with how long its window ever waits for
+// the user-interface thread meanwhile), and start-up to the main window
+// shown against a bare Qt window started the same way.
 
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
 #include "ui/comparewindow.h"
 #include "ui/platform.h"
 #include "ui/registry.h"
+#include "ui/sprocketmodel.h"
+#include "ui/sprocketwindow.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -156,6 +160,33 @@ void RunWithComparisonOpen(benchmark::State &state) { runWithComparison<false>(s
 void ChangedRunWithComparisonOpen(benchmark::State &state) { runWithComparison<true>(state); }
 BENCHMARK(RunWithComparisonOpen)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(ChangedRunWithComparisonOpen)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// A keystroke in "Pignons et chaîne" with 3200 pairs in the ranges, until
+// the table is listed anew and repainted: what typing waits for.
+void SprocketKeystroke3200Pairs(benchmark::State &state)
+{
+    TForm1 *w = window();
+    trovanta::ui::SprocketWindow s(w);
+    if (const auto &run = w->lastGoodRun())
+        s.setMainRun(*run);
+    const std::pair<QLineEdit *, const char *> drive[] = {
+        {s.S_Ritzel, "15"},    {s.S_Kettenrad, "45"},    {s.S_Glieder, "110"},     {s.S_Gliedlaenge, "1,56"},
+        {s.S_Durchhang, "2"},  {s.S_RitzelVon, "12"},    {s.S_RitzelBis, "51"},    {s.S_KettenradVon, "30"},
+        {s.S_KettenradBis, "109"}};
+    for (const auto &[field, text] : drive)
+        field->setText(trovanta::ui::localDecimal(text));
+    s.show();
+    QApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        s.S_Vorne->setText(QString::number(20 + (++i % 2)));
+        QApplication::processEvents();
+        s.S_Tabelle->viewport()->repaint();
+    }
+    if (s.model()->rowCount() != 3200)
+        state.SkipWithError("not 3200 rows");
+}
+BENCHMARK(SprocketKeystroke3200Pairs)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 // The open dialog answers with the generated export.
 class FilePlatform : public trovanta::ui::Platform {

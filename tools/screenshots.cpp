@@ -7,7 +7,8 @@
 // the main window's menu; the calibration window's open dialog is answered
 // with a generated logger export. "CompareWindow" opens the comparison with
 // a variant and a few track points filled in; "CompareSheet" prints it into
-// <folder>/CompareSheet.pdf.
+// <folder>/CompareSheet.pdf. "SprocketWindow" lists the pairs for the chain
+// calculator's worked example (15/45, 110 links of 1,56 cm, sag 2).
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
@@ -16,6 +17,7 @@
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
 #include "ui/comparewindow.h"
+#include "ui/tform6.h"
 #include "ui/registry.h"
 #include "ui/platform.h"
 #include "ui/startup.h"
@@ -150,6 +152,7 @@ int main(int argc, char *argv[])
     }
     const std::vector<std::pair<QString, QAction *>> menuWindows = {
         {QStringLiteral("CalibrationWindow"), main->Etalonnage1},
+        {QStringLiteral("SprocketWindow"), main->PignonsChaine1},
     };
     QStringList names;
     for (int i = 2; i < argc; ++i)
@@ -189,6 +192,13 @@ int main(int argc, char *argv[])
         QWidget *w = topLevel(name);
         for (const auto &[windowName, action] : menuWindows)
             if (!w && windowName == name) {
+                if (name == QLatin1String("SprocketWindow")) {
+                    TForm6 *chain = trovanta::ui::forms().Form6;
+                    chain->E_Glieder_alt->setText(QStringLiteral("110"));
+                    chain->E_Gliedlaenge->setText(QStringLiteral("1,56"));
+                    chain->E_Solldurchhang->setText(QStringLiteral("2"));
+                    main->setSprockets(QStringLiteral("15"), QStringLiteral("45"));
+                }
                 action->trigger();
                 w = topLevel(name);
             }

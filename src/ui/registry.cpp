@@ -4,6 +4,7 @@
 #include "ui/calibrationwindow.h"
 #include "ui/comparewindow.h"
 #include "ui/converters.h"
+#include "ui/sprocketwindow.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
@@ -96,6 +97,37 @@ CalibrationWindow *createCalibrationWindow()
         w->adjustSize();
         w->move(main->frameGeometry().center() - w->rect().center());
     }
+    enrolAnalysis(w);
+    return w;
+}
+
+// Created on first use, fed by the main window's runs and the chain
+// calculator's present chain; its pairs go to the main window or to the
+// comparison's variant.
+SprocketWindow *createSprocketWindow()
+{
+    Forms &f = forms();
+    TForm1 *main = f.Form1;
+    auto *w = new SprocketWindow(main);
+    QObject::connect(w, &QObject::destroyed, [] { forms().Sprocket = nullptr; });
+    w->setChainSource([]() -> std::optional<PresentChain> {
+        if (const TForm6 *chain = forms().Form6)
+            return chain->presentChain();
+        return std::nullopt;
+    });
+    if (f.Form6)
+        QObject::connect(f.Form6, &TForm6::presentChainChanged, w, &SprocketWindow::setPresentChain);
+    if (main) {
+        if (const auto &run = main->lastGoodRun())
+            w->setMainRun(*run);
+        QObject::connect(main, &TForm1::runSucceeded, w, &SprocketWindow::setMainRun);
+        QObject::connect(w, &SprocketWindow::applyRequested, main, &TForm1::setSprockets);
+    }
+    QObject::connect(w, &SprocketWindow::compareRequested, w, [](const QString &front, const QString &rear) {
+        openWindow(Window::Compare);
+        if (CompareWindow *c = forms().Compare)
+            c->setVariantSprockets(front, rear);
+    });
     enrolAnalysis(w);
     return w;
 }
@@ -208,6 +240,7 @@ void destroyWindows(bool terminating)
             f.Form1->endQuietly();
     }
     destroy(f.Calibration);
+    destroy(f.Sprocket);
     destroy(f.Compare);
     destroy(f.Form10);
     destroy(f.Form9);
@@ -267,6 +300,9 @@ void openWindow(Window which)
         showAnalysis(f.Compare);
         break;
     case Window::Sprocket:
+        if (!f.Sprocket)
+            f.Sprocket = createSprocketWindow();
+        showAnalysis(f.Sprocket);
         break;
     }
 }

@@ -23,6 +23,7 @@ namespace trovanta::ui {
 class AnalysisWindow;
 class CalibrationWindow;
 class CompareWindow;
+class SprocketWindow;
 
 struct Forms {
     TForm1 *Form1 = nullptr;   // main window
@@ -37,6 +38,7 @@ struct Forms {
     TForm10 *Form10 = nullptr; // centimetre and inch converter
     // Analysis windows, created on first use.
     CompareWindow *Compare = nullptr;
+    SprocketWindow *Sprocket = nullptr;
     CalibrationWindow *Calibration = nullptr;
 };
 

@@ -17,6 +17,7 @@
 #include "ui/labels.h"
 #include "ui/startup.h"
 #include "ui/converters.h"
+#include "ui/sprocketwindow.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
 #include "ui/tform6.h"
@@ -24,6 +25,7 @@
 #include "ui/tform8.h"
 #include "ui/tform9.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -340,7 +342,7 @@ protected:
             const auto *memo = qobject_cast<QPlainTextEdit *>(c);
             if ((line && !line->isReadOnly()) || (memo && !memo->isReadOnly()))
                 edits.push_back(c);
-            else if (qobject_cast<QComboBox *>(c))
+            else if (qobject_cast<QComboBox *>(c) || qobject_cast<QAbstractItemView *>(c))
                 choices.push_back(c);
             else if (qobject_cast<TUpDown *>(c->parentWidget()))
                 spins.push_back(c);
@@ -383,7 +385,10 @@ protected:
             {"Edit9", "1,50"}, {"Edit10", "1,23"}, {"Edit11", "1,09"}, {"Edit12", "1,00"}, {"Edit13", "4"},
             {"Edit14", "4500"}, {"EditMarke", "6000"}, {"EditRotBereich", "12000"}, {"E_Solldurchhang", "2"},
             {"E_Glieder_alt", "110"}, {"E_Gliedlaenge", "1,56"}, {"E_Ritzel_alt", "15"}, {"E_Kettenrad_alt", "45"},
-            {"E_Ritzel_neu", "14"}, {"E_Kettenrad_neu", "50"}, {"E_Glieder_neu", "110"}};
+            {"E_Ritzel_neu", "14"}, {"E_Kettenrad_neu", "50"}, {"E_Glieder_neu", "110"}, {"S_Ritzel", "15"},
+            {"S_Kettenrad", "45"}, {"S_Glieder", "110"}, {"S_Gliedlaenge", "1,56"}, {"S_Durchhang", "2"},
+            {"S_Vorne", "20"}, {"S_Hinten", "20"}, {"S_RitzelVon", "13"}, {"S_RitzelBis", "17"},
+            {"S_KettenradVon", "39"}, {"S_KettenradBis", "51"}, {"S_Toleranz", "2"}};
         trace("type sound values");
         for (const auto &[name, text] : values)
             if (auto *e = window->findChild<QLineEdit *>(name); e && e->isEnabled() && e->window() == window) {
@@ -422,7 +427,7 @@ protected:
 // drives it from here) and the ways a rider closes it.
 struct Secondary {
     const char *name;
-    std::function<QDialog *()> form;
+    std::function<QWidget *()> form;
     std::function<void()> beforeShow;
     std::function<QAbstractButton *()> closeButton;
 };
@@ -441,17 +446,23 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
          [] { return forms().Form5->Button1; }},
         {"Form2", [] { return forms().Form2; }, [] { forms().Form2->Button1->setVisible(true); },
          [] { return forms().Form2->Button1; }},
+        {"SprocketWindow",
+         [] {
+             ui::openWindow(ui::Window::Sprocket); // created on first use, again after a restart
+             return static_cast<QWidget *>(forms().Sprocket);
+         },
+         [] {}, [] { return forms().Sprocket->S_Schliessen; }},
     };
     Entries chainSaved, raceLogSaved;
     // What a closing window wrote, taken just before it closes.
-    auto noteClosing = [&](QDialog *form) {
+    auto noteClosing = [&](QWidget *form) {
         if (form == forms().Form6 && forms().Form6->CB_ini->isChecked())
             chainSaved = chainEntries(*forms().Form6);
         else if (form == forms().Form7)
             raceLogSaved = raceLogEntries(*forms().Form7);
     };
 
-    QDialog *open = nullptr; // the secondary window shown, if any
+    QWidget *open = nullptr; // the secondary window shown, if any
     std::size_t next = 0;
     int left = 0;            // actions until the shown window changes
     for (step_ = 0; step_ < actions_ && !HasFatalFailure(); ++step_) {
@@ -507,7 +518,7 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
                 // it will write, in case the window closes.
                 const Entries chainBefore = chainSaved, raceLogBefore = raceLogSaved;
                 noteClosing(open);
-                if (open == forms().Form6 && rng_.chance(3))
+                if ((open == forms().Form6 || open == forms().Sprocket) && rng_.chance(3))
                     repair(open);
                 else
                     act(open, windows[(next + windows.size() - 1) % windows.size()].closeButton());

@@ -1,0 +1,153 @@
+#include "ui/sprocketmodel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include <unordered_map>
+
+namespace trovanta::ui {
+
+using sprockets::Column;
+
+namespace {
+
+// The present pair's row stands out without hiding the selection.
+const QColor PresentRow(255, 236, 150);
+
+std::uint64_t pairKey(std::int32_t front, std::int32_t rear)
+{
+    return (std::uint64_t(std::uint32_t(front)) << 32) | std::uint32_t(rear);
+}
+
+} // namespace
+
+SprocketModel::SprocketModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void SprocketModel::setRows(std::vector<sprockets::Row> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    if (sortColumn_ >= 0) // the listing comes in its own order
+        arrange();
+    endResetModel();
+}
+
+int SprocketModel::rowOf(std::int32_t front, std::int32_t rear) const
+{
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].front == front && rows_[i].rear == rear)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int SprocketModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int SprocketModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : sprockets::ColumnCount;
+}
+
+QVariant SprocketModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const sprockets::Row &row = rowAt(index.row());
+    const auto column = static_cast<Column>(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(row.cells[static_cast<std::size_t>(column)].text);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (column == sprockets::Tient ? Qt::AlignHCenter : Qt::AlignRight));
+    case Qt::FontRole:
+        if (row.huntingTooth && (column == sprockets::UsurePignon || column == sprockets::UsureCouronne)) {
+            QFont bold; // only the weight is set; the rest comes from the view
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        return row.present ? QVariant(QBrush(PresentRow)) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant SprocketModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= sprockets::ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const auto column = static_cast<Column>(section);
+    if (role == Qt::DisplayRole)
+        return tr(sprockets::columnTitle(column));
+    if (role != Qt::ToolTipRole)
+        return {};
+    switch (column) {
+    case sprockets::Pignon:
+        return tr("Dents du pignon");
+    case sprockets::Couronne:
+        return tr("Dents de la couronne");
+    case sprockets::Secondaire:
+        return tr("Rapport secondaire : couronne / pignon");
+    case sprockets::Ecart:
+        return tr("Écart du secondaire par rapport à la transmission actuelle, en %");
+    case sprockets::Vmax6:
+        return tr("Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale");
+    case sprockets::ChaineActuelle:
+        return tr("Déplacement de l'axe arrière avec la chaîne actuelle, mm (+ vers l'arrière, - vers l'avant)");
+    case sprockets::Tient:
+        return tr("oui : la chaîne actuelle tient dans la course de l'axe arrière");
+    case sprockets::Maillons:
+        return tr("Le nombre pair de maillons qui garde l'axe arrière au plus près de sa place");
+    case sprockets::Deplacement:
+        return tr("Déplacement de l'axe arrière avec ce nombre de maillons, mm (+ vers l'arrière, - vers l'avant)");
+    case sprockets::UsurePignon:
+        return tr("Dents différentes qu'un maillon rencontre / dents du pignon ; égales : usure régulière");
+    case sprockets::UsureCouronne:
+        return tr("Dents différentes qu'un maillon rencontre / dents de la couronne ; égales : usure régulière");
+    }
+    return {};
+}
+
+void SprocketModel::sort(int column, Qt::SortOrder order)
+{
+    sortColumn_ = column >= 0 && column < sprockets::ColumnCount ? column : -1;
+    sortOrder_ = order;
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The selection and the current row stay on their pairs.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::uint64_t> pairs;
+    pairs.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex &i : before) {
+        const sprockets::Row &r = rowAt(i.row());
+        pairs.push_back(pairKey(r.front, r.rear));
+    }
+    arrange();
+    std::unordered_map<std::uint64_t, int> at;
+    if (!before.isEmpty())
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            at.emplace(pairKey(rows_[i].front, rows_[i].rear), static_cast<int>(i));
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after.push_back(index(at.at(pairs[static_cast<std::size_t>(i)]), before[i].column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void SprocketModel::arrange()
+{
+    if (sortColumn_ < 0)
+        sprockets::sortDefault(rows_);
+    else
+        sprockets::sortBy(rows_, static_cast<Column>(sortColumn_),
+                          sortOrder_ == Qt::AscendingOrder ? sprockets::Order::Ascending
+                                                           : sprockets::Order::Descending);
+}
+
+} // namespace trovanta::ui

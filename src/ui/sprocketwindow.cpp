@@ -1,0 +1,451 @@
+#include "ui/sprocketwindow.h"
+
+#include "calc/numtext.h"
+#include "calc/sprockets.h"
+#include "files/settingsfile.h"
+#include "ui/labels.h"
+#include "ui/platform.h"
+#include "ui/sprocketmodel.h"
+#include "ui/widgets.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+namespace trovanta::ui {
+
+namespace {
+
+// The default ranges around the present tooth count; none for a count that
+// does not convert.
+std::pair<QString, QString> defaultRange(const QString &present, int spread)
+{
+    std::int32_t teeth = 0;
+    if (!num::tryParseInteger(present.toStdString(), teeth))
+        return {};
+    return {QString::fromStdString(num::formatInt(std::int64_t(teeth) - spread)),
+            QString::fromStdString(num::formatInt(std::int64_t(teeth) + spread))};
+}
+
+// A range that still holds the defaults of the present count before its
+// change moves with it; one the rider set (or kept from the last session)
+// stays.
+void followPresent(QLineEdit *from, QLineEdit *to, const QString &before, const QString &now, int spread)
+{
+    const auto [a, b] = defaultRange(before, spread);
+    if (from->text() != a || to->text() != b)
+        return;
+    const auto [c, d] = defaultRange(now, spread);
+    from->setText(c);
+    to->setText(d);
+}
+
+bool sameGearSet(const gearing::GearSet &a, const gearing::GearSet &b)
+{
+    auto tie = [](const gearing::GearSet &g) {
+        return std::tie(g.rim, g.width, g.height, g.slip, g.circumferenceOverride, g.front, g.rear, g.primary,
+                        g.gears, g.redZone, g.shiftMark);
+    };
+    return tie(a) == tie(b);
+}
+
+QString teethText(std::int32_t teeth) { return QString::fromStdString(num::formatInt(teeth)); }
+
+constexpr int FrontSpread = 2;
+constexpr int RearSpread = 6;
+
+} // namespace
+
+SprocketWindow::SprocketWindow(QWidget *parent)
+    : AnalysisWindow(parent, "SprocketWindow", "pignons"), model_(new SprocketModel(this)),
+      relistTimer_(new QTimer(this))
+{
+    setWindowTitle(tr("Pignons et chaîne"));
+    Label48 = logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 0, 0);
+
+    const QFontMetrics fm(font());
+    // Wide enough for the longest sensible entry of its kind.
+    auto edit = [&](const char *name, const QString &text, const char *widest) {
+        auto *e = new QLineEdit(text, this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setFixedWidth(fm.horizontalAdvance(QString::fromLatin1(widest)) + 14);
+        connect(e, &QLineEdit::textChanged, this, &SprocketWindow::scheduleRelist);
+        return e;
+    };
+    auto group = [this](const char *name, const QString &title) {
+        auto *g = new QGroupBox(title, this);
+        g->setObjectName(QString::fromLatin1(name));
+        return g;
+    };
+    auto form = [](QGroupBox *g) {
+        auto *f = new QFormLayout(g);
+        f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        f->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return f;
+    };
+
+    auto *present = group("GroupBox_Actuel", tr("Transmission actuelle"));
+    S_Ritzel = edit("S_Ritzel", QString(), "0000");
+    S_Kettenrad = edit("S_Kettenrad", QString(), "0000");
+    S_Glieder = edit("S_Glieder", QString(), "0000,0");
+    S_Gliedlaenge = edit("S_Gliedlaenge", QString(), "0000,0");
+    S_Durchhang = edit("S_Durchhang", QString(), "0000,0");
+    QFormLayout *presentRows = form(present);
+    presentRows->addRow(tr("Pignon"), S_Ritzel);
+    presentRows->addRow(tr("Couronne"), S_Kettenrad);
+    presentRows->addRow(tr("Chaîne (maillons)"), S_Glieder);
+    presentRows->addRow(tr("Longueur d'un maillon (cm)"), S_Gliedlaenge);
+    presentRows->addRow(tr("Flèche (maillons)"), S_Durchhang);
+
+    auto *axle = group("GroupBox_Achse", tr("Axe arrière"));
+    S_Vorne = edit("S_Vorne", localDecimal("20"), "0000,0");
+    S_Hinten = edit("S_Hinten", localDecimal("20"), "0000,0");
+    QFormLayout *axleRows = form(axle);
+    axleRows->addRow(tr("Course restante vers l'avant (mm)"), S_Vorne);
+    axleRows->addRow(tr("Course restante vers l'arrière (mm)"), S_Hinten);
+
+    auto *ranges = group("GroupBox_Bereich", tr("Plages"));
+    S_RitzelVon = edit("S_RitzelVon", QString(), "0000");
+    S_RitzelBis = edit("S_RitzelBis", QString(), "0000");
+    S_KettenradVon = edit("S_KettenradVon", QString(), "0000");
+    S_KettenradBis = edit("S_KettenradBis", QString(), "0000");
+    auto *rangeGrid = new QGridLayout(ranges);
+    const std::tuple<QString, QLineEdit *, QLineEdit *> rangeRows[] = {
+        {tr("Pignon de"), S_RitzelVon, S_RitzelBis}, {tr("Couronne de"), S_KettenradVon, S_KettenradBis}};
+    int gridRow = 0;
+    for (const auto &[caption, from, to] : rangeRows) {
+        rangeGrid->addWidget(new QLabel(caption, ranges), gridRow, 0);
+        rangeGrid->addWidget(from, gridRow, 1);
+        rangeGrid->addWidget(new QLabel(tr("à"), ranges), gridRow, 2);
+        rangeGrid->addWidget(to, gridRow, 3);
+        ++gridRow;
+    }
+    rangeGrid->setColumnStretch(4, 1);
+
+    auto *target = group("GroupBox_Ziel", tr("Objectif"));
+    S_Ziel = edit("S_Ziel", QString(), "-0000,00");
+    S_Ziel->setPlaceholderText(tr("aucun"));
+    S_Toleranz = edit("S_Toleranz", localDecimal("2"), "-0000,00");
+    QFormLayout *targetRows = form(target);
+    targetRows->addRow(tr("Écart du secondaire (%)"), S_Ziel);
+    targetRows->addRow(tr("Tolérance ± (%)"), S_Toleranz);
+
+    S_Hinweis = new QLabel(this);
+    S_Hinweis->setObjectName(QStringLiteral("S_Hinweis"));
+    S_Hinweis->setTextFormat(Qt::PlainText);
+    S_Hinweis->setWordWrap(true);
+    // A pasted text of any length quoted in the note must not widen the
+    // window or push the list away: two lines at most, the rest clipped.
+    S_Hinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    S_Hinweis->setMinimumHeight(fm.lineSpacing());
+    S_Hinweis->setMaximumHeight(2 * fm.lineSpacing());
+    setTextColour(S_Hinweis, QColor(176, 0, 0));
+
+    S_Tabelle = new QTableView(this);
+    S_Tabelle->setObjectName(QStringLiteral("S_Tabelle"));
+    S_Tabelle->setModel(model_);
+    S_Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    S_Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
+    S_Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    S_Tabelle->setWordWrap(false);
+    S_Tabelle->verticalHeader()->hide();
+    S_Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    S_Tabelle->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+    QHeaderView *header = S_Tabelle->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // A third click on a header gives back the default order.
+    header->setSortIndicatorClearable(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    S_Tabelle->setSortingEnabled(true);
+    // Fixed widths from the captions and the widest cells: measuring 3200
+    // rows at every change would cost more than listing them.
+    static const char *const widest[sprockets::ColumnCount] = {"000", "000", "00,000", "+000,00", "000", "+000",
+                                                               "non",  "000", "+000",   "000/000", "000/000"};
+    int tableWidth = 2 * S_Tabelle->frameWidth() + S_Tabelle->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < sprockets::ColumnCount; ++c) {
+        const QString caption = model_->headerData(c, Qt::Horizontal).toString();
+        const int width = std::max(fm.horizontalAdvance(caption) + 28, fm.horizontalAdvance(widest[c]) + 16);
+        header->resizeSection(c, width);
+        tableWidth += width;
+    }
+    S_Tabelle->setMinimumHeight(8 * S_Tabelle->verticalHeader()->defaultSectionSize());
+
+    S_Anzahl = new QLabel(this);
+    S_Anzahl->setObjectName(QStringLiteral("S_Anzahl"));
+    S_Anzahl->setMinimumWidth(fm.horizontalAdvance(tr("%1 paires").arg(3200)));
+    S_Legende = new QLabel(tr("Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque maillon rencontre "
+                              "toutes les dents des deux pignons (usure régulière)."),
+                           this);
+    S_Legende->setObjectName(QStringLiteral("S_Legende"));
+    S_Legende->setWordWrap(true);
+    S_Legende->setContentsMargins(4, 8, 0, 0);
+
+    auto button = [this](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false); // Enter in a field runs nothing
+        return b;
+    };
+    S_Uebernehmen = button("S_Uebernehmen", tr("Appliquer"));
+    S_Uebernehmen->setToolTip(tr("La paire choisie dans la fenêtre principale"));
+    S_Vergleich = button("S_Vergleich", tr("Comparer"));
+    S_Vergleich->setToolTip(tr("La paire choisie dans la fenêtre de comparaison"));
+    S_Schliessen = button("S_Schliessen", tr("Fermer"));
+
+    // Layout: the inputs in a row of groups, the note, the list, the buttons.
+    auto *inputs = new QGridLayout;
+    inputs->addWidget(present, 0, 0, 2, 1);
+    inputs->addWidget(axle, 0, 1);
+    inputs->addWidget(target, 1, 1);
+    inputs->addWidget(ranges, 0, 2);
+    inputs->addWidget(S_Legende, 1, 2, 1, 2, Qt::AlignTop);
+    inputs->setColumnStretch(3, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(S_Anzahl);
+    bottom->addStretch(1);
+    bottom->addWidget(S_Uebernehmen);
+    bottom->addWidget(S_Vergleich);
+    bottom->addSpacing(12);
+    bottom->addWidget(S_Schliessen);
+    auto *all = new QVBoxLayout(this);
+    all->addWidget(Label48);
+    all->addLayout(inputs);
+    all->addWidget(S_Hinweis);
+    all->addWidget(S_Tabelle, 1);
+    all->addLayout(bottom);
+
+    relistTimer_->setSingleShot(true);
+    relistTimer_->setInterval(0);
+    connect(relistTimer_, &QTimer::timeout, this, &SprocketWindow::relist);
+    connect(S_Ritzel, &QLineEdit::textChanged, this, &SprocketWindow::presentFrontChanged);
+    connect(S_Kettenrad, &QLineEdit::textChanged, this, &SprocketWindow::presentRearChanged);
+    connect(S_Tabelle->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SprocketWindow::selectionChanged);
+    connect(S_Tabelle, &QTableView::doubleClicked, this, [this](const QModelIndex &i) { requestApply(i.row()); });
+    connect(S_Uebernehmen, &QPushButton::clicked, this, [this] {
+        if (const auto row = selectedRow())
+            requestApply(*row);
+    });
+    connect(S_Vergleich, &QPushButton::clicked, this, &SprocketWindow::requestCompare);
+    connect(S_Schliessen, &QPushButton::clicked, this, &QWidget::close);
+    selectionChanged();
+
+    const QSize hint = sizeHint();
+    const QMargins m = all->contentsMargins();
+    resize(std::max(hint.width(), tableWidth + m.left() + m.right()), std::max(hint.height(), 560));
+    restoreSettings();
+}
+
+void SprocketWindow::readSettings(const files::SettingsReader &ini)
+{
+    const QString axle = QStringLiteral("Achse"), range = QStringLiteral("Bereich"), aim = QStringLiteral("Ziel");
+    const std::tuple<const QString &, const char *, QLineEdit *> entries[] = {
+        {axle, "Vorne", S_Vorne},
+        {axle, "Hinten", S_Hinten},
+        {range, "RitzelVon", S_RitzelVon},
+        {range, "RitzelBis", S_RitzelBis},
+        {range, "KettenradVon", S_KettenradVon},
+        {range, "KettenradBis", S_KettenradBis},
+        {aim, "Prozent", S_Ziel},
+        {aim, "Toleranz", S_Toleranz},
+    };
+    for (const auto &[section, key, e] : entries)
+        e->setText(ini.readString(section, QString::fromLatin1(key), e->text()));
+}
+
+void SprocketWindow::writeSettings(files::SettingsWriter &ini) const
+{
+    const QString axle = QStringLiteral("Achse"), range = QStringLiteral("Bereich"), aim = QStringLiteral("Ziel");
+    ini.writeString(axle, QStringLiteral("Vorne"), S_Vorne->text());
+    ini.writeString(axle, QStringLiteral("Hinten"), S_Hinten->text());
+    ini.writeString(range, QStringLiteral("RitzelVon"), S_RitzelVon->text());
+    ini.writeString(range, QStringLiteral("RitzelBis"), S_RitzelBis->text());
+    ini.writeString(range, QStringLiteral("KettenradVon"), S_KettenradVon->text());
+    ini.writeString(range, QStringLiteral("KettenradBis"), S_KettenradBis->text());
+    ini.writeString(aim, QStringLiteral("Prozent"), S_Ziel->text());
+    ini.writeString(aim, QStringLiteral("Toleranz"), S_Toleranz->text());
+}
+
+void SprocketWindow::setMainRun(const MainRun &run)
+{
+    const QString front = teethText(run.set.front), rear = teethText(run.set.rear);
+    const bool sameSet = gearSet_ && sameGearSet(*gearSet_, run.set);
+    gearSet_ = run.set;
+    runFront_ = front;
+    runRear_ = rear;
+    if (isVisible()) {
+        S_Ritzel->setText(front);
+        S_Kettenrad->setText(rear);
+    }
+    // A run that changed only the operating point leaves the list as it is.
+    if (!sameSet)
+        scheduleRelist();
+}
+
+void SprocketWindow::setPresentChain(const PresentChain &chain)
+{
+    if (!isVisible())
+        return; // taken when the window is next shown
+    S_Glieder->setText(chain.links);
+    S_Gliedlaenge->setText(chain.linkLength);
+    S_Durchhang->setText(chain.sag);
+}
+
+void SprocketWindow::takePresentValues()
+{
+    if (gearSet_) {
+        S_Ritzel->setText(runFront_);
+        S_Kettenrad->setText(runRear_);
+    }
+    if (chainSource_)
+        if (const std::optional<PresentChain> chain = chainSource_()) {
+            S_Glieder->setText(chain->links);
+            S_Gliedlaenge->setText(chain->linkLength);
+            S_Durchhang->setText(chain->sag);
+        }
+}
+
+void SprocketWindow::showEvent(QShowEvent *e)
+{
+    if (!e->spontaneous()) {
+        if (!placed_ && parentWidget()) {
+            placed_ = true;
+            move(parentWidget()->frameGeometry().center() - rect().center());
+        }
+        takePresentValues();
+        scheduleRelist();
+    }
+    AnalysisWindow::showEvent(e);
+}
+
+void SprocketWindow::presentFrontChanged(const QString &text)
+{
+    followPresent(S_RitzelVon, S_RitzelBis, front_, text, FrontSpread);
+    front_ = text;
+}
+
+void SprocketWindow::presentRearChanged(const QString &text)
+{
+    followPresent(S_KettenradVon, S_KettenradBis, rear_, text, RearSpread);
+    rear_ = text;
+}
+
+void SprocketWindow::scheduleRelist() { relistTimer_->start(); }
+
+void SprocketWindow::relist()
+{
+    relistTimer_->stop();
+    if (!isVisible())
+        return; // shown again, it lists anew
+
+    std::optional<std::pair<std::int32_t, std::int32_t>> selected;
+    if (const auto row = selectedRow())
+        selected = std::pair(model_->rowAt(*row).front, model_->rowAt(*row).rear);
+
+    const char sep = decimalSeparator();
+    FieldReader read(sep);
+    const auto front = read.integer(S_Ritzel), rear = read.integer(S_Kettenrad), links = read.integer(S_Glieder);
+    const auto linkLength = read.decimal(S_Gliedlaenge), sag = read.decimal(S_Durchhang);
+    const auto forward = read.decimal(S_Vorne), backward = read.decimal(S_Hinten);
+    const auto frontFrom = read.integer(S_RitzelVon), frontTo = read.integer(S_RitzelBis);
+    const auto rearFrom = read.integer(S_KettenradVon), rearTo = read.integer(S_KettenradBis);
+    const auto change = read.optionalDecimal(S_Ziel), tolerance = read.decimal(S_Toleranz);
+
+    auto nothing = [this](const QString &note) {
+        S_Hinweis->setText(note);
+        S_Hinweis->setToolTip(note);
+        model_->setRows({});
+        S_Anzahl->clear();
+        selectionChanged();
+    };
+    if (!read.ok())
+        return nothing(read.message());
+
+    sprockets::Input in;
+    in.front = *front;
+    in.rear = *rear;
+    in.links = *links;
+    in.linkLength = *linkLength;
+    in.sag = *sag;
+    in.travelForward = *forward;
+    in.travelBackward = *backward;
+    in.fronts = {*frontFrom, *frontTo};
+    in.rears = {*rearFrom, *rearTo};
+    if (change)
+        in.target = sprockets::Target{*change, *tolerance};
+    if (gearSet_)
+        in.gearSet = *gearSet_;
+    sprockets::Listing listing = sprockets::list(in, sep);
+    if (listing.error)
+        return nothing(tr(listing.error->c_str()));
+
+    // Without a good run of the main window there is no gear set to take
+    // Vmax from.
+    if (!gearSet_)
+        for (sprockets::Row &r : listing.rows) {
+            r.cells[sprockets::Vmax6].text = num::NoValue;
+            r.cells[sprockets::Vmax6].key.reset();
+        }
+    const auto count = static_cast<int>(listing.rows.size());
+    S_Hinweis->clear();
+    S_Hinweis->setToolTip(QString());
+    model_->setRows(std::move(listing.rows));
+    S_Anzahl->setText(count == 0 ? tr("Aucune paire") : count == 1 ? tr("1 paire") : tr("%1 paires").arg(count));
+
+    // The rider's choice stays chosen while it is listed.
+    if (selected)
+        if (const int row = model_->rowOf(selected->first, selected->second); row >= 0)
+            S_Tabelle->selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                                         QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+    selectionChanged();
+}
+
+std::optional<int> SprocketWindow::selectedRow() const
+{
+    const QModelIndexList rows = S_Tabelle->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.front().row();
+}
+
+void SprocketWindow::selectionChanged()
+{
+    const bool chosen = selectedRow().has_value();
+    S_Uebernehmen->setEnabled(chosen);
+    S_Vergleich->setEnabled(chosen);
+}
+
+void SprocketWindow::requestApply(int row)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const sprockets::Row &r = model_->rowAt(row);
+    emit applyRequested(teethText(r.front), teethText(r.rear));
+}
+
+void SprocketWindow::requestCompare()
+{
+    if (const auto row = selectedRow()) {
+        const sprockets::Row &r = model_->rowAt(*row);
+        emit compareRequested(teethText(r.front), teethText(r.rear));
+    }
+}
+
+} // namespace trovanta::ui

@@ -1,0 +1,96 @@
+#pragma once
+// "Pignons et chaîne": every sprocket pair of two ranges with its final
+// drive, Vmax in sixth and what it means for the chain on the bike: whether
+// the present chain still fits within the axle adjusters, the even link
+// count that keeps the wheel nearest its place, and how evenly the pair
+// wears the chain. The present pair follows the main window's good runs,
+// the present chain the chain calculator; the list follows every change.
+
+#include "calc/gearset.h"
+#include "ui/analysiswindow.h"
+#include "ui/mainrun.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace trovanta::ui {
+
+class SprocketModel;
+
+class SprocketWindow : public AnalysisWindow {
+    Q_OBJECT
+public:
+    explicit SprocketWindow(QWidget *parent = nullptr);
+
+    // The chain calculator's present chain, asked for each time the window
+    // is shown; nothing when there is no chain calculator.
+    void setChainSource(std::function<std::optional<PresentChain>()> source) { chainSource_ = std::move(source); }
+    // A good run of the main window: its sprockets become the present pair
+    // (now when the window is open, else when it is next shown) and its gear
+    // set gives Vmax.
+    void setMainRun(const MainRun &run);
+    // The chain calculator's present chain changed: followed while open.
+    void setPresentChain(const PresentChain &chain);
+
+    SprocketModel *model() const { return model_; }
+
+    QLabel *Label48; // logo
+    // Present drive
+    QLineEdit *S_Ritzel, *S_Kettenrad, *S_Glieder, *S_Gliedlaenge, *S_Durchhang;
+    // How far the rear axle can still move, mm
+    QLineEdit *S_Vorne, *S_Hinten;
+    // Ranges
+    QLineEdit *S_RitzelVon, *S_RitzelBis, *S_KettenradVon, *S_KettenradBis;
+    // Target change of the final drive and its tolerance, %
+    QLineEdit *S_Ziel, *S_Toleranz;
+    QLabel *S_Hinweis; // note: a field that does not convert, a range refused
+    QTableView *S_Tabelle;
+    QLabel *S_Anzahl;  // how many pairs are listed
+    QLabel *S_Legende;
+    QPushButton *S_Uebernehmen, *S_Vergleich, *S_Schliessen;
+
+signals:
+    // The selected pair, as texts for the main window's fields.
+    void applyRequested(const QString &front, const QString &rear);
+    void compareRequested(const QString &front, const QString &rear);
+
+protected:
+    void readSettings(const files::SettingsReader &ini) override;
+    void writeSettings(files::SettingsWriter &ini) const override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    // Lists again from the fields; changes ask for it through the event
+    // loop, so that a burst of keystrokes lists once.
+    void relist();
+    void scheduleRelist();
+    void presentFrontChanged(const QString &text);
+    void presentRearChanged(const QString &text);
+    void takePresentValues();
+    void selectionChanged();
+    // The selected pair, or the one double-clicked.
+    std::optional<int> selectedRow() const;
+    void requestApply(int row);
+    void requestCompare();
+
+    SprocketModel *model_;
+    QTimer *relistTimer_;
+    std::function<std::optional<PresentChain>()> chainSource_;
+    // The main window's last good run: its pair as texts and its gear set.
+    std::optional<gearing::GearSet> gearSet_;
+    QString runFront_, runRear_;
+    // The present pair's texts before their last change: a range that still
+    // holds their defaults follows them.
+    QString front_, rear_;
+    bool placed_ = false;
+};
+
+} // namespace trovanta::ui

@@ -1,0 +1,392 @@
+// "Pignons et chaîne" driven as a rider uses it: opened from the menu on the
+// chain calculator's worked example, typed into, sorted by header clicks,
+// its pairs applied to the main window and handed on for comparison.
+
+#include "window_driver.h"
+
+#include "calc/sprockets.h"
+#include "support/files.h"
+#include "ui/sprocketmodel.h"
+#include "ui/sprocketwindow.h"
+#include "ui/tform6.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+
+using namespace trovanta;
+using namespace trovanta::test;
+using ui::SprocketWindow;
+
+static void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+class Sprockets : public RegisteredMainWindowTest {
+protected:
+    // The chain calculator's first worked example: 15/45 on 110 links of
+    // 1,56 cm, sag 2.
+    Sprockets()
+    {
+        ui::enrol(&chain);
+        chain.E_Glieder_alt->setText("110");
+        w->setSprockets("15", "45");
+    }
+
+    SprocketWindow *open()
+    {
+        w->PignonsChaine1->trigger();
+        settle();
+        return ui::forms().Sprocket;
+    }
+    static void settle() { QApplication::processEvents(); }
+
+    ui::SprocketModel &model() const { return *ui::forms().Sprocket->model(); }
+    int rowOf(int front, int rear) const { return model().rowOf(front, rear); }
+    QString cell(int row, sprockets::Column c) const { return model().index(row, c).data().toString(); }
+    QStringList cells(int front, int rear, sprockets::Column from, sprockets::Column to) const
+    {
+        QStringList out;
+        const int row = rowOf(front, rear);
+        for (int c = from; c <= to && row >= 0; ++c)
+            out << cell(row, static_cast<sprockets::Column>(c));
+        return out;
+    }
+    QStringList pairs() const
+    {
+        QStringList out;
+        for (int r = 0; r < model().rowCount(); ++r)
+            out << cell(r, sprockets::Pignon) + "/" + cell(r, sprockets::Couronne);
+        return out;
+    }
+    void clickHeader(int column) const
+    {
+        QHeaderView *h = ui::forms().Sprocket->S_Tabelle->horizontalHeader();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2));
+    }
+    QPoint rowPoint(int front, int rear) const
+    {
+        QTableView *v = ui::forms().Sprocket->S_Tabelle;
+        const QModelIndex i = model().index(rowOf(front, rear), sprockets::Couronne);
+        v->scrollTo(i);
+        return v->visualRect(i).center();
+    }
+
+    TForm6 chain;
+};
+
+} // namespace
+
+TEST_F(Sprockets, OpensOnFirstUseWithThePresentDriveAndTheWorkedExamples)
+{
+    EXPECT_EQ(ui::forms().Sprocket, nullptr) << "not created at start";
+    SprocketWindow *s = open();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->objectName(), "SprocketWindow");
+    EXPECT_EQ(s->windowTitle(), utf8("Pignons et chaîne"));
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_FALSE(s->isModal());
+    const QList<QLineEdit *> fields = {s->S_Ritzel, s->S_Kettenrad, s->S_Glieder, s->S_Gliedlaenge,
+                                       s->S_Durchhang, s->S_Vorne, s->S_Hinten, s->S_RitzelVon,
+                                       s->S_RitzelBis, s->S_KettenradVon, s->S_KettenradBis, s->S_Ziel,
+                                       s->S_Toleranz};
+    QStringList texts;
+    for (QLineEdit *e : fields)
+        texts << e->text();
+    EXPECT_EQ(texts, QStringList({"15", "45", "110", "1,56", "2", "20", "20", "13", "17", "39", "51", "", "2"}));
+    EXPECT_EQ(model().rowCount(), 5 * 13);
+    EXPECT_EQ(s->S_Hinweis->text(), "");
+
+    struct Case {
+        int front, rear;
+        QStringList cells; // "Écart %", then "Chaîne actuelle" to "Usure couronne"
+        bool present, hunting;
+    };
+    const Case cases[] = {
+        {14, 50, {"+19,03", "-18", "oui", "112", "-2", "7/14", "5/50"}, false, false},
+        {17, 42, {"-17,63", "+5", "oui", "110", "+5", "17/17", "21/42"}, false, false},
+        {15, 45, {"0,00", "0", "oui", "110", "0", "3/15", "9/45"}, true, false},
+        {17, 43, {"-15,70", "+1", "oui", "110", "+1", "17/17", "43/43"}, false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.front);
+        QStringList got = cells(c.front, c.rear, sprockets::ChaineActuelle, sprockets::UsureCouronne);
+        got.prepend(cells(c.front, c.rear, sprockets::Ecart, sprockets::Ecart).value(0));
+        EXPECT_EQ(got, c.cells);
+        const int row = rowOf(c.front, c.rear);
+        EXPECT_EQ(model().index(row, sprockets::Pignon).data(Qt::BackgroundRole).isValid(), c.present);
+        EXPECT_EQ(model().index(row, sprockets::UsurePignon).data(Qt::FontRole).value<QFont>().bold(), c.hunting);
+        EXPECT_EQ(model().index(row, sprockets::UsureCouronne).data(Qt::FontRole).value<QFont>().bold(), c.hunting);
+    }
+    EXPECT_EQ(pairs().first(), "15/45") << "nearest the present final drive first";
+    EXPECT_EQ(cell(0, sprockets::Vmax6), w->P_Vmax6->text()) << "the main window's Vmax rule";
+}
+
+// The chain calculator's own window on its two worked examples against the
+// rows of this one.
+TEST_F(Sprockets, AgreesWithTheChainCalculatorOnItsWorkedExamples)
+{
+    open();
+    chain.E_Ritzel_alt->setText("15");
+    chain.E_Kettenrad_alt->setText("45");
+    struct Case {
+        const char *front, *rear;
+        int line2, line5; // mm in the calculator's lines 2 and 5
+        QStringList cells; // "Chaîne actuelle" to "Déplacement"
+    };
+    const Case cases[] = {
+        // 18 mm forward, or 2 links more and 2 mm forward: the nearer even count.
+        {"14", "50", 18, 2, {"-18", "oui", "112", "-2"}},
+        // 5 mm back, or 2 links less and 10 mm forward: the present chain is nearer.
+        {"17", "42", 5, 10, {"+5", "oui", "110", "+5"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.front);
+        chain.E_Ritzel_neu->setText(c.front);
+        chain.E_Kettenrad_neu->setText(c.rear);
+        chain.E_Glieder_neu->setText("110");
+        chain.B_Berechnen->click();
+        const QStringList lines = chain.Ergebnismemo->toPlainText().split('\n');
+        ASSERT_EQ(lines.size(), 5);
+        const QStringList row = cells(QString(c.front).toInt(), QString(c.rear).toInt(), sprockets::ChaineActuelle,
+                                      sprockets::Deplacement);
+        const QString direction = row[0].startsWith('+') ? "hinten" : "vorne";
+        EXPECT_TRUE(lines[1].contains(QString("um %1 mm nach %2").arg(c.line2).arg(direction))) << lines[1].toStdString();
+        EXPECT_EQ(row[0].mid(1).toInt(), c.line2);
+        EXPECT_TRUE(lines[4].contains(QString("um %1 mm nach vorne").arg(c.line5))) << lines[4].toStdString();
+        EXPECT_EQ(row, c.cells);
+        EXPECT_LE(std::abs(row[3].toInt()), c.line5);
+    }
+}
+
+TEST_F(Sprockets, RangesTargetAndTheFollowingPresentPair)
+{
+    SprocketWindow *s = open();
+    const QStringList all = pairs();
+    int inBand = 0; // changes within 10 ± 3 %
+    for (int r = 0; r < model().rowCount(); ++r)
+        inBand += std::fabs(model().rowAt(r).change.value() - 10) <= 3;
+    ASSERT_GT(inBand, 0);
+
+    // Read the other way round.
+    retype(s->S_RitzelVon, "17");
+    retype(s->S_RitzelBis, "13");
+    settle();
+    EXPECT_EQ(pairs(), all);
+
+    // Only the pairs within the band, nearest the target first.
+    retype(s->S_Ziel, "10");
+    retype(s->S_Toleranz, "3");
+    settle();
+    EXPECT_EQ(model().rowCount(), inBand);
+    double previous = 0;
+    for (int r = 0; r < model().rowCount(); ++r) {
+        const double off = std::fabs(model().rowAt(r).change.value() - 10);
+        EXPECT_LE(off, 3);
+        EXPECT_GE(off, previous);
+        previous = off;
+    }
+    s->S_Ziel->clear();
+    settle();
+    EXPECT_EQ(pairs(), all);
+
+    // Ranges still at their defaults follow the present pair; one the rider
+    // set stays.
+    retype(s->S_RitzelVon, "13");
+    retype(s->S_RitzelBis, "17");
+    retype(s->S_KettenradBis, "60");
+    w->setSprockets("16", "48");
+    settle();
+    EXPECT_EQ(s->S_Ritzel->text(), "16");
+    EXPECT_EQ(s->S_Kettenrad->text(), "48");
+    EXPECT_EQ(QStringList({s->S_RitzelVon->text(), s->S_RitzelBis->text(), s->S_KettenradVon->text(),
+                           s->S_KettenradBis->text()}),
+              QStringList({"14", "18", "39", "60"}));
+    EXPECT_EQ(cells(16, 48, sprockets::Ecart, sprockets::Ecart), QStringList({"0,00"}));
+
+    // A failing run keeps the last good pair; the chain calculator's chain
+    // is followed while the window is open.
+    w->Edit4->setText("x");
+    chain.E_Glieder_alt->setText("112");
+    settle();
+    EXPECT_EQ(s->S_Ritzel->text(), "16");
+    EXPECT_EQ(s->S_Glieder->text(), "112");
+}
+
+TEST_F(Sprockets, HeaderClicksSortByTheNumbersWithDashesLast)
+{
+    SprocketWindow *s = open();
+    // Rears up to 200 are too big for the present chain: "–".
+    retype(s->S_KettenradBis, "200");
+    settle();
+    const int rows = model().rowCount();
+    ASSERT_EQ(rows, 5 * 162);
+    QTest::mouseClick(s->S_Tabelle->viewport(), Qt::LeftButton, {}, rowPoint(14, 50));
+
+    auto keys = [&] {
+        std::vector<std::optional<double>> out;
+        for (int r = 0; r < rows; ++r)
+            out.push_back(model().rowAt(r).cells[sprockets::ChaineActuelle].key);
+        return out;
+    };
+    for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        SCOPED_TRACE(order);
+        clickHeader(sprockets::ChaineActuelle);
+        const auto k = keys();
+        const auto dashes = std::find(k.begin(), k.end(), std::nullopt);
+        ASSERT_NE(dashes, k.end());
+        EXPECT_TRUE(std::all_of(dashes, k.end(), [](const auto &v) { return !v; })) << "dashes last";
+        EXPECT_TRUE(std::is_sorted(k.begin(), dashes, [&](const auto &a, const auto &b) {
+            return order == Qt::AscendingOrder ? *a < *b : *a > *b;
+        }));
+        EXPECT_EQ(cell(rowOf(14, 50), sprockets::ChaineActuelle), "-18");
+        EXPECT_EQ(s->S_Tabelle->selectionModel()->selectedRows().value(0).row(), rowOf(14, 50)) << "stays chosen";
+    }
+    // The third click gives back the default order; a new listing keeps the sort.
+    clickHeader(sprockets::ChaineActuelle);
+    EXPECT_EQ(pairs().first(), "15/45");
+    clickHeader(sprockets::Pignon);
+    retype(s->S_Vorne, "25");
+    settle();
+    EXPECT_EQ(pairs().first(), "13/39");
+    EXPECT_EQ(pairs().last(), "17/200");
+}
+
+TEST_F(Sprockets, AppliquerAndDoubleClickRunTheMainWindowOnceComparerHandsThePairOn)
+{
+    SprocketWindow *s = open();
+    QSignalSpy compared(s, &SprocketWindow::compareRequested);
+    EXPECT_FALSE(s->S_Uebernehmen->isEnabled()) << "no pair chosen";
+    EXPECT_FALSE(s->S_Vergleich->isEnabled());
+
+    QTest::mouseClick(s->S_Tabelle->viewport(), Qt::LeftButton, {}, rowPoint(17, 42));
+    runs = 0;
+    mouseClick(s->S_Vergleich);
+    EXPECT_EQ(compared.size(), 1);
+    EXPECT_EQ(compared.value(0), QVariantList({"17", "42"}));
+    EXPECT_EQ(runs, 0) << "comparing leaves the main window alone";
+    EXPECT_EQ(w->Edit4->text(), "15");
+
+    mouseClick(s->S_Uebernehmen);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(w->Edit4->text(), "17");
+    EXPECT_EQ(w->Edit5->text(), "42");
+    settle();
+    EXPECT_EQ(s->S_Ritzel->text(), "17") << "the window follows the run";
+
+    runs = 0;
+    // A double click: press and release, then the second press as a double click.
+    const QPoint at = rowPoint(16, 48);
+    QTest::mouseClick(s->S_Tabelle->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(s->S_Tabelle->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(w->Edit4->text(), "16");
+    EXPECT_EQ(w->Edit5->text(), "48");
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(Sprockets, BadFieldsAndTooManyPairsListNothing)
+{
+    chain.E_Glieder_alt->setText("110,5"); // the chain calculator takes it
+    SprocketWindow *s = open();
+    EXPECT_EQ(s->S_Glieder->text(), "110,5");
+    EXPECT_EQ(s->S_Hinweis->text(), utf8("'110,5' ist kein gültiger Integerwert."));
+    EXPECT_TRUE(s->S_Glieder->property("invalid").toBool());
+    EXPECT_EQ(model().rowCount(), 0);
+    retype(s->S_Glieder, "110");
+
+    struct Case {
+        QLineEdit *field;
+        const char *text;
+        const char *note; // nullptr: listed
+        int rows;
+        bool red;
+    };
+    const Case cases[] = {
+        {s->S_Gliedlaenge, "1,5x", "'1,5x' ist kein gültiger Gleitkommawert.", 0, true},
+        {s->S_Ziel, "1.5", "'1.5' ist kein gültiger Gleitkommawert.", 0, true},
+        {s->S_Ritzel, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
+        {s->S_Gliedlaenge, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
+        {s->S_KettenradVon, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
+        {s->S_Glieder, "-110", "Une valeur négative n'est pas possible ici.", 0, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        const QString before = c.field->text();
+        retype(c.field, c.text);
+        settle();
+        EXPECT_EQ(s->S_Hinweis->text(), utf8(c.note));
+        EXPECT_EQ(model().rowCount(), c.rows);
+        EXPECT_EQ(c.field->property("invalid").toBool(), c.red);
+        c.field->setText(before);
+        settle();
+        EXPECT_EQ(s->S_Hinweis->text(), "");
+        EXPECT_FALSE(c.field->property("invalid").toBool());
+        EXPECT_EQ(model().rowCount(), 65);
+    }
+    // 40 × 80 pairs are listed, 40 × 81 are too many.
+    retype(s->S_RitzelVon, "1");
+    retype(s->S_RitzelBis, "40");
+    retype(s->S_KettenradVon, "1");
+    retype(s->S_KettenradBis, "80");
+    settle();
+    EXPECT_EQ(model().rowCount(), 3200);
+    retype(s->S_KettenradBis, "81");
+    settle();
+    EXPECT_EQ(model().rowCount(), 0);
+    EXPECT_EQ(s->S_Hinweis->text(), utf8("Plage trop grande : 3200 paires au plus."));
+    EXPECT_TRUE(platform.messages.isEmpty() && platform.errors.isEmpty()) << "no box while typing";
+
+    // A long paste shows in the note without pushing the window wider.
+    const int width = s->width();
+    s->S_Ziel->setText(QString(600, 'x'));
+    settle();
+    EXPECT_TRUE(s->S_Hinweis->text().startsWith("'xxx"));
+    s->layout()->activate();
+    EXPECT_EQ(s->width(), width);
+}
+
+TEST_F(Sprockets, SettingsAreKeptInTheirOwnFileAndWinOverTheDefaults)
+{
+    SprocketWindow *s = open();
+    const QString path = programDir.file("pignons.ini");
+    const std::pair<const char *, const char *> typed[] = {
+        {"S_Vorne", "15,5"},      {"S_Hinten", "25"},        {"S_RitzelVon", "12"}, {"S_RitzelBis", "18"},
+        {"S_KettenradVon", "40"}, {"S_KettenradBis", "50"}, {"S_Ziel", "-5"},      {"S_Toleranz", "1,5"},
+    };
+    auto field = [&](const char *name) { return s->findChild<QLineEdit *>(name); };
+    for (const auto &[name, text] : typed)
+        retype(field(name), text);
+    EXPECT_FALSE(QFile::exists(path));
+    s->close();
+    EXPECT_EQ(profileLines(path),
+              QStringList({"[Program]", "Inifile=pignons", "[Achse]", "Vorne=15,5", "Hinten=25", "[Bereich]",
+                           "RitzelVon=12", "RitzelBis=18", "KettenradVon=40", "KettenradBis=50", "[Ziel]",
+                           "Prozent=-5", "Toleranz=1,5"}));
+
+    // A new window reads them; the stored ranges stay when the present pair changes.
+    delete s;
+    w->setSprockets("16", "48");
+    s = open();
+    for (const auto &[name, text] : typed)
+        EXPECT_EQ(field(name)->text(), text) << name;
+    EXPECT_EQ(s->S_Ritzel->text(), "16");
+
+    // The program ends with the window open: it saves first.
+    retype(s->S_Hinten, "30");
+    w->close();
+    EXPECT_TRUE(profileLines(path).contains("Hinten=30"));
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
