@@ -7,6 +7,8 @@
 #include "files/fileio.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"
+#include "ui/comparewindow.h"
+#include "ui/sprocketwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +143,21 @@ TEST_F(Wiring, EverySaveIsOneReplace)
         EXPECT_EQ(files::io::replaceCount() - before, 1u) << what;
     }
     EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+// "Comparer" in the sprocket pairs opens the comparison (created if needed)
+// and gives its variant the pair; the variant's other fields stay.
+TEST_F(Wiring, ASprocketPairGoesToTheComparisonsVariant)
+{
+    w->Button_BerechnenClick();
+    ui::openWindow(ui::Window::Sprocket);
+    ASSERT_NE(forms().Sprocket, nullptr);
+    EXPECT_EQ(forms().Compare, nullptr);
+    emit forms().Sprocket->compareRequested("16", "40");
+    ui::CompareWindow *c = forms().Compare;
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(c->B_Edit4->text(), "16");
+    EXPECT_EQ(c->B_Edit5->text(), "40");
+    EXPECT_EQ(c->B_Edit6->text(), "1,84");
 }
