@@ -156,8 +156,10 @@ void saveOpenWindows(bool terminating)
         f.Form6->saveAtEnd(terminating);
     if (f.Form7 && f.Form7->isVisible())
         f.Form7->saveAtEnd(terminating);
+    // An analysis window keeps following the main window while closed, so
+    // each one made saves, not only those still open.
     for (const QPointer<AnalysisWindow> &w : analysisWindows())
-        if (w && w->isOpen())
+        if (w)
             w->saveAtEnd(terminating);
 }
 

@@ -65,8 +65,8 @@ void enrolAnalysis(AnalysisWindow *w);
 // order of the program's start.
 TForm1 *createMainWindow();
 void createSecondaryWindows();
-// The program ends: every window open now saves what it saves when it
-// closes, before the main window's own save. `terminating`: asked to end by
+// The program ends: every window open now, and every analysis window made,
+// saves what it saves when it closes, before the main window's own save. `terminating`: asked to end by
 // a signal or the session; failures then go to standard error, not a box.
 void saveOpenWindows(bool terminating);
 // Destroys every window in reverse order, the main window last (it writes

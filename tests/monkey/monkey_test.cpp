@@ -14,9 +14,12 @@
 #include "files/profile.h"
 #include "files/racelogfile.h"
 #include "support/files.h"
+#include "support/logger_ride.h"
 #include "ui/labels.h"
 #include "ui/startup.h"
 #include "ui/converters.h"
+#include "ui/calibrationwindow.h"
+#include "ui/comparewindow.h"
 #include "ui/sprocketwindow.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
@@ -31,6 +34,7 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTableWidget>
 
 #include <cstdio>
 #include <functional>
@@ -188,6 +192,46 @@ Entries raceLogEntries(TForm7 &w)
     return out;
 }
 
+// The analysis windows' files, as their fields stand. The calibration's
+// planned sprockets and tyre follow the main window until typed, so what
+// they hold is not the rider's alone: they are left out.
+Entries analysisEntries(QWidget *w)
+{
+    auto text = [w](const char *name) { return w->findChild<QLineEdit *>(utf8(name))->text(); };
+    Entries out;
+    if (auto *c = qobject_cast<ui::CompareWindow *>(w)) {
+        out.emplace_back("Program", "Inifile", "comparaison");
+        const char *const keys[] = {"Felge", "Breite", "Hoehe", "Schlupf", "Umfang", "Ritzel", "Kettenrad", "Primaer",
+                                    "Gang1", "Gang2", "Gang3", "Gang4", "Gang5", "Gang6"};
+        const char *const fields[] = {"B_Edit1", "B_Edit2", "B_Edit3", "B_Schlupf", "B_Umfang", "B_Edit4", "B_Edit5",
+                                      "B_Edit6", "B_Edit7", "B_Edit8", "B_Edit9", "B_Edit10", "B_Edit11", "B_Edit12"};
+        for (int i = 0; i < 14; ++i)
+            out.emplace_back("Variante", keys[i], text(fields[i]));
+        out.emplace_back("Reise", "Tempo", text("E_Reise"));
+        for (int r = 0; r < 12; ++r)
+            for (const auto &[key, column] : {std::pair{"Name", 0}, {"Tempo", 1}, {"Gang", 2}})
+                out.emplace_back("Punkte", key + QString::number(r + 1), c->T_Punkte->item(r, column)->text());
+    } else if (qobject_cast<ui::SprocketWindow *>(w)) {
+        out.emplace_back("Program", "Inifile", "pignons");
+        for (const auto &[section, key, field] :
+             {std::tuple{"Achse", "Vorne", "S_Vorne"}, {"Achse", "Hinten", "S_Hinten"},
+              {"Bereich", "RitzelVon", "S_RitzelVon"}, {"Bereich", "RitzelBis", "S_RitzelBis"},
+              {"Bereich", "KettenradVon", "S_KettenradVon"}, {"Bereich", "KettenradBis", "S_KettenradBis"},
+              {"Ziel", "Prozent", "S_Ziel"}, {"Ziel", "Toleranz", "S_Toleranz"}})
+            out.emplace_back(section, key, text(field));
+    } else if (auto *e = qobject_cast<ui::CalibrationWindow *>(w)) {
+        out.emplace_back("Program", "Inifile", "etalonnage");
+        for (const auto &[section, key, field] :
+             {std::tuple{"Abroll", "Strecke", "C_Strecke"}, {"Abroll", "Umdrehungen", "C_Umdrehungen"},
+              {"GPS", "Drehzahl", "C_Drehzahl"}, {"GPS", "Tempo", "C_GPS"}, {"Tacho", "Anzeige", "C_Tacho"},
+              {"Tacho", "Wahr", "C_Wahr"}})
+            out.emplace_back(section, key, text(field));
+        out.emplace_back("GPS", "Gang", e->C_Gang->currentText());
+        out.emplace_back("Tacho", "Sensor", QString::number(e->C_Sensor->currentIndex()));
+    }
+    return out;
+}
+
 // A value as the file stores it: one line, in the code page.
 QByteArray stored(const QString &v) { return files::cp1252::encode(files::profiletext::oneLine(v)); }
 
@@ -221,6 +265,12 @@ protected:
         writeBytes(files_ + "/regular", "x");
         writeBytes(files_ + "/empty.tva", {});
         writeBytes(files_ + "/short.tva", QByteArray(100, '\x11'));
+        // A logger export for the calibration window: a short ride.
+        test::RideLog ride(test::LoggerStyle::CommaUnitsInNames, gearing::derive(gearing::GearSet{}), seed_);
+        std::string csv = ride.head();
+        for (int i = 0; i < 2000; ++i)
+            csv += ride.nextLine();
+        writeBytes(files_ + "/ride.csv", QByteArray::fromStdString(csv));
         startTrovanta();
     }
     ~Monkey() override
@@ -302,12 +352,27 @@ protected:
     {
         trace("quit and restart");
         const Entries before = mainEntries(w);
+        std::vector<std::pair<ui::Window, Entries>> analysis;
+        for (const auto &[which, window] : analysisWindows())
+            if (window)
+                analysis.emplace_back(which, analysisEntries(window));
         w.Beenden1->trigger();
         ASSERT_FALSE(w.isVisible()) << "quit with a writable program directory";
         expectFileHolds(files::mainSettingsPath(), before);
+        for (const auto &[which, entries] : analysis)
+            expectFileHolds(programDir.file(std::get<2>(entries.front()) + ".ini"), entries);
         stopTrovanta();
         startTrovanta();
         ++restarts_;
+        // Each analysis window comes back with what it held.
+        for (const auto &[which, entries] : analysis) {
+            ui::openWindow(which);
+            const Entries now = analysisEntries(analysisWindow(which));
+            for (std::size_t i = 0; i < entries.size(); ++i)
+                EXPECT_EQ(std::get<2>(now[i]), files::cp1252::decode(stored(std::get<2>(entries[i]))
+                                                                         .left(files::profiletext::MaxValueLength)))
+                    << std::get<0>(entries[i]).toStdString() << " " << std::get<1>(entries[i]).toStdString();
+        }
         const TForm1 &again = *forms().Form1;
         for (std::size_t i = 0; i < files::MainSettings.size(); ++i) {
             const files::MainSetting &s = files::MainSettings[i];
@@ -322,6 +387,68 @@ protected:
                 files::cp1252::decode(stored(value).left(files::profiletext::MaxValueLength));
             EXPECT_EQ(again.findChild<QLineEdit *>(utf8(s.field))->text(), restored) << s.field;
         }
+    }
+
+    static QWidget *analysisWindow(ui::Window which)
+    {
+        switch (which) {
+        case ui::Window::Compare:
+            return forms().Compare;
+        case ui::Window::Sprocket:
+            return forms().Sprocket;
+        default:
+            return forms().Calibration;
+        }
+    }
+
+    // The analysis windows made so far (none right after a start).
+    static std::vector<std::pair<ui::Window, QWidget *>> analysisWindows()
+    {
+        return {{ui::Window::Compare, forms().Compare},
+                {ui::Window::Sprocket, forms().Sprocket},
+                {ui::Window::Calibration, forms().Calibration}};
+    }
+
+    // A turn with the analysis windows, which stay open beside the main
+    // window, several at once: one is opened from the menu, closed, or used.
+    void analysisTurn(TForm1 &main)
+    {
+        std::vector<QWidget *> open;
+        for (const auto &[which, window] : analysisWindows())
+            if (window && window->isVisible())
+                open.push_back(window);
+        if (open.empty() || rng_.chance(15)) {
+            static const std::vector<std::pair<const char *, ui::Window>> menu = {
+                {"Comparaison", ui::Window::Compare},
+                {"PignonsChaine", ui::Window::Sprocket},
+                {"Etalonnage", ui::Window::Calibration}};
+            const auto &[name, which] = rng_.pick(menu);
+            trace(QString("open %1 from the Analyse menu").arg(name));
+            (which == ui::Window::Compare    ? main.Comparaison1
+             : which == ui::Window::Sprocket ? main.PignonsChaine1
+                                             : main.Etalonnage1)
+                ->trigger();
+            return;
+        }
+        QWidget *window = rng_.pick(open);
+        if (rng_.chance(8)) {
+            trace("close " + window->objectName());
+            window->close();
+            return;
+        }
+        if (rng_.chance(5)) {
+            repair(window);
+            return;
+        }
+        // Its file dialogs: a gear data file for the comparison, a logger
+        // export for the calibration.
+        platform.fileAnswers = {qobject_cast<ui::CalibrationWindow *>(window) && rng_.chance(60)
+                                    ? files_ + "/ride.csv"
+                                    : fileAnswer()};
+        act(window);
+        if (auto *c = qobject_cast<ui::CalibrationWindow *>(window))
+            c->waitForFile();
+        platform.fileAnswers.clear();
     }
 
     // One random action on a control of `window`; its close button is left
@@ -388,7 +515,11 @@ protected:
             {"E_Ritzel_neu", "14"}, {"E_Kettenrad_neu", "50"}, {"E_Glieder_neu", "110"}, {"S_Ritzel", "15"},
             {"S_Kettenrad", "45"}, {"S_Glieder", "110"}, {"S_Gliedlaenge", "1,56"}, {"S_Durchhang", "2"},
             {"S_Vorne", "20"}, {"S_Hinten", "20"}, {"S_RitzelVon", "13"}, {"S_RitzelBis", "17"},
-            {"S_KettenradVon", "39"}, {"S_KettenradBis", "51"}, {"S_Toleranz", "2"}};
+            {"S_KettenradVon", "39"}, {"S_KettenradBis", "51"}, {"S_Toleranz", "2"}, {"B_Edit1", "17"},
+            {"B_Edit2", "190"}, {"B_Edit3", "50"}, {"B_Schlupf", "3"}, {"B_Edit4", "16"}, {"B_Edit5", "40"},
+            {"B_Edit6", "1,84"}, {"B_Edit7", "2,67"}, {"B_Edit8", "1,93"}, {"B_Edit9", "1,50"}, {"B_Edit10", "1,23"},
+            {"B_Edit11", "1,09"}, {"B_Edit12", "1,00"}, {"E_Reise", "130"}, {"C_Strecke", "5890"},
+            {"C_Umdrehungen", "3"}, {"C_Drehzahl", "9000"}, {"C_GPS", "200"}, {"C_Tacho", "105"}, {"C_Wahr", "100"}};
         trace("type sound values");
         for (const auto &[name, text] : values)
             if (auto *e = window->findChild<QLineEdit *>(name); e && e->isEnabled() && e->window() == window) {
@@ -446,12 +577,6 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
          [] { return forms().Form5->Button1; }},
         {"Form2", [] { return forms().Form2; }, [] { forms().Form2->Button1->setVisible(true); },
          [] { return forms().Form2->Button1; }},
-        {"SprocketWindow",
-         [] {
-             ui::openWindow(ui::Window::Sprocket); // created on first use, again after a restart
-             return static_cast<QWidget *>(forms().Sprocket);
-         },
-         [] {}, [] { return forms().Sprocket->S_Schliessen; }},
     };
     Entries chainSaved, raceLogSaved;
     // What a closing window wrote, taken just before it closes.
@@ -518,7 +643,7 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
                 // it will write, in case the window closes.
                 const Entries chainBefore = chainSaved, raceLogBefore = raceLogSaved;
                 noteClosing(open);
-                if ((open == forms().Form6 || open == forms().Sprocket) && rng_.chance(3))
+                if (open == forms().Form6 && rng_.chance(3))
                     repair(open);
                 else
                     act(open, windows[(next + windows.size() - 1) % windows.size()].closeButton());
@@ -527,6 +652,8 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
                     raceLogSaved = raceLogBefore;
                 }
             }
+        } else if (rng_.chance(12)) {
+            analysisTurn(main);
         } else if (rng_.chance(8)) {
             menuCommand(main);
         } else if (rng_.chance(2)) {
@@ -541,9 +668,18 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
         noteClosing(open);
         open->close();
     }
+    // The rider quits: every window saves.
     const Entries mainSaved = mainEntries(*forms().Form1);
+    std::vector<Entries> analysisSaved;
+    for (const auto &[which, window] : analysisWindows())
+        if (window)
+            analysisSaved.push_back(analysisEntries(window));
+    forms().Form1->Beenden1->trigger();
     stopTrovanta();
     checkBoxes();
+    for (const Entries &entries : analysisSaved)
+        expectFileHolds(programDir.file(std::get<2>(entries.front()) + ".ini"), entries);
+    EXPECT_EQ(analysisSaved.size(), 3u) << "every analysis window was opened";
     std::printf("[monkey] %d actions: %d messages, %d error boxes, %d restarts\n", step_, messages_, errors_,
                 restarts_);
 
