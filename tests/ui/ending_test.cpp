@@ -8,6 +8,9 @@
 #include "ui/termination.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"
+#include "ui/calibrationwindow.h"
+#include "ui/comparewindow.h"
+#include "ui/sprocketwindow.h"
 
 #include <QTimer>
 
@@ -137,6 +140,55 @@ TEST_P(Ending, FailuresGoToStandardErrorWithoutABox)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRequest, Ending, ::testing::ValuesIn(Ways),
+                         [](const ::testing::TestParamInfo<Way> &i) {
+                             std::string n = i.param.name;
+                             for (char &c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return n;
+                         });
+
+namespace {
+
+// Every way the program ends, the rider's own among them, with the analysis
+// windows open beside the main window.
+const std::vector<Way> AllWays = {
+    {"Quit", [] { forms().Form1->Beenden1->trigger(); }},
+    {"close box", [] { forms().Form1->close(); }},
+    {"SIGTERM", [] { ::raise(SIGTERM); }},
+    {"SIGHUP", [] { ::raise(SIGHUP); }},
+    {"SIGINT", [] { ::raise(SIGINT); }},
+    {"session end", [] { ui::endSession(); }},
+};
+
+class EndingBesideAnalysis : public Ending {};
+
+} // namespace
+
+TEST_P(EndingBesideAnalysis, TheAnalysisWindowsSaveBeforeTheMainWindow)
+{
+    TForm1 *main = forms().Form1;
+    main->Edit5->setText("40");
+    for (QAction *a : {main->Comparaison1, main->PignonsChaine1, main->Etalonnage1})
+        a->trigger();
+    forms().Compare->B_Edit4->setText("15");
+    forms().Sprocket->S_Vorne->setText("12");
+    forms().Calibration->C_Strecke->setText("5890");
+    QTimer::singleShot(0, [] { GetParam().end(); });
+    QApplication::exec();
+    ui::stopTrovanta(ui::terminationRequested());
+    auto stored = [&](const char *file, const char *section, const char *key) {
+        return files::ProfileFile(programDir.file(file)).readString(section, key, "-");
+    };
+    EXPECT_EQ(stored("comparaison.ini", "Variante", "Ritzel"), "15");
+    EXPECT_EQ(stored("pignons.ini", "Achse", "Vorne"), "12");
+    EXPECT_EQ(stored("etalonnage.ini", "Abroll", "Strecke"), "5890");
+    EXPECT_EQ(stored("Trovanta.ini", "Uebersetzung", "Kettenrad"), "40");
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, EndingBesideAnalysis, ::testing::ValuesIn(AllWays),
                          [](const ::testing::TestParamInfo<Way> &i) {
                              std::string n = i.param.name;
                              for (char &c : n)
