@@ -9,6 +9,9 @@
 #include "ui/startup.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"
+#include "ui/calibrationwindow.h"
+#include "ui/comparewindow.h"
+#include "ui/sprocketwindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,7 +57,8 @@ protected:
             break;
         case Refusal::DirectoriesInPlaceOfTheFiles:
             dir_ = base + "/trovanta";
-            for (const char *n : {"Trovanta.ini", "catenolix.ini", "pistorel.ini", "Piste.txt", "gear.tva", "sheet.pdf"})
+            for (const char *n : {"Trovanta.ini", "catenolix.ini", "pistorel.ini", "Piste.txt", "gear.tva", "sheet.pdf",
+                                  "comparaison.ini", "pignons.ini", "etalonnage.ini", "compare.pdf"})
                 ASSERT_TRUE(QDir().mkpath(file(n)));
             break;
         case Refusal::WriteProtected:
@@ -150,12 +154,33 @@ TEST_P(ReadOnlyProgramDirectory, EveryWritingCommandShowsItsMessageAndTheProgram
     EXPECT_FALSE(log->isVisible());
     expectRunning();
 
+    // The analysis windows, opened from the menu beside the main window.
+    for (QAction *a : {main->Comparaison1, main->PignonsChaine1, main->Etalonnage1})
+        a->trigger();
+    ASSERT_TRUE(forms().Compare && forms().Sprocket && forms().Calibration);
+    EXPECT_EQ(shown(), QStringList()) << "opening reads the refused files as missing";
+    platform.printToPdf = file("compare.pdf");
+    mouseClick(forms().Compare->B_Drucken);
+    EXPECT_EQ(shown(), QStringList{"Druckerinstallation kontrollieren."}) << "comparison printout";
+    for (QWidget *w : std::initializer_list<QWidget *>{forms().Compare, forms().Sprocket, forms().Calibration}) {
+        w->close();
+        EXPECT_EQ(shown(), QStringList{"Fehler bei Ini-Erstellung."}) << w->objectName().toStdString() << " closing";
+    }
+    expectRunning();
+
+    // Quitting: the analysis windows save first, then the main window.
+    const QStringList analysis(3, "Fehler bei Ini-Erstellung.");
+    main->Beenden1->trigger();
+    EXPECT_EQ(shown(), analysis + QStringList{cannotWrite}) << "quit";
+    expectRunning();
+
     ui::stopTrovanta();
     EXPECT_EQ(shown(), QStringList{cannotWrite}) << "end of the program";
     QStringList left = QDir(dir_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     left.sort();
     EXPECT_EQ(left, GetParam().refusal == Refusal::DirectoriesInPlaceOfTheFiles
-                        ? QStringList({"Piste.txt", "Trovanta.ini", "catenolix.ini", "gear.tva", "pistorel.ini", "sheet.pdf"})
+                        ? QStringList({"Piste.txt", "Trovanta.ini", "catenolix.ini", "comparaison.ini", "compare.pdf",
+                                       "etalonnage.ini", "gear.tva", "pignons.ini", "pistorel.ini", "sheet.pdf"})
                         : QStringList())
         << "nothing was written, no temporary file is left";
 }
