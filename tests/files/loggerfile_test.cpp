@@ -1,30 +1,22 @@
-// The logger export reader, and the fit on rides written in three styles.
+// The logger export reader; the fit on rides in three header styles is
+// driven through the calibration window.
 #include "files/fileerror.h"
 #include "files/loggerfile.h"
 
-#include "calc/calibration.h"
-#include "calc/error.h"
+#include "support/error_of.h"
 
-#include "support/files.h"
-#include "support/logger_ride.h"
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
 using namespace trovanta;
 using namespace trovanta::files;
 using calibration::Sample;
+using test::errorOf;
 
 namespace {
-
-std::string errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.message();
-    }
-    return "no error";
-}
 
 // Byte by byte through the parser: any split of the text reads the same.
 LoggerData fedByteByByte(const QByteArray &bytes)
@@ -157,41 +149,4 @@ TEST(LoggerFile, ReportsProgressAndCancels)
     int calls = 0;
     EXPECT_FALSE(readLoggerBytes(bytes, [&](std::int64_t, std::int64_t) { return ++calls < 2; }));
     EXPECT_EQ(calls, 2);
-}
-
-// A ride at 1987 mm with gear 3 typed 3 % high: each style gives 1987 within
-// 2 mm and flags gear 3 alone. Choosing the wheel speed of the first style,
-// or a wrong unit, would miss by 4 % or more.
-TEST(LoggerFit, KnownCircumferenceFromThreeHeaderStyles)
-{
-    gearing::GearSet truth;
-    truth.circumferenceOverride = 1987;
-    gearing::GearSet typed; // the main window: 1953 mm, gear 3 typed wrong
-    typed.gears[2] *= 1.03;
-    const gearing::Derived d = gearing::derive(typed);
-
-    QTemporaryDir dir;
-    for (auto style : {test::LoggerStyle::CommaUnitsInNames, test::LoggerStyle::SemicolonUnitsLine,
-                       test::LoggerStyle::TabMph}) {
-        SCOPED_TRACE(static_cast<int>(style));
-        test::RideLog ride(style, gearing::derive(truth), 20240611);
-        QByteArray bytes = QByteArray::fromStdString(ride.head());
-        const int written = 8 * 420;
-        for (int i = 0; i < written; ++i)
-            bytes += QByteArray::fromStdString(ride.nextLine());
-        const QString path = dir.filePath("ride.csv");
-        test::writeBytes(path, bytes);
-
-        const auto data = readLoggerFile(path);
-        ASSERT_TRUE(data);
-        EXPECT_EQ(data->dataLines, written);
-        EXPECT_EQ(data->skippedLines, 0);
-        const auto fit = calibration::fitLogger(data->samples, d);
-        EXPECT_NEAR(static_cast<double>(fit.circumference), 1987, 2);
-        EXPECT_GT(fit.samplesUsed, written / 2);
-        for (std::size_t k = 0; k < 6; ++k) {
-            EXPECT_EQ(fit.gears[k].check, k == 2) << "gear " << k + 1;
-            EXPECT_TRUE(fit.gears[k].circumference) << "gear " << k + 1;
-        }
-    }
 }
