@@ -284,7 +284,7 @@ TEST_F(Calibration, ApplyHandsTheCircumferenceToTheMainWindow)
         mouseClick(k.button);
         EXPECT_EQ(runs, 1);
         EXPECT_EQ(w->E_Umfang->text(), k.mm);
-        EXPECT_TRUE(w->CB_Umfangedit->isChecked());
+        EXPECT_TRUE(w->CB_Umfangedit->isChecked() && w->E_Umfang->isEnabled());
         EXPECT_EQ(w->lastGoodRun()->circumference, k.mm.toInt());
         EXPECT_EQ(c.P_Umfang_Haupt->text(), k.mm);
         EXPECT_EQ(c.P_Umfang_Nenn->text(), "1953") << "the tyre's stays";

@@ -232,6 +232,7 @@ TEST_F(Compare, ApplyingBRunsTheMainWindowOnceAndBecomesA)
         EXPECT_EQ(w->Edit4->text(), "16");
         EXPECT_EQ(w->Edit5->text(), "40");
         EXPECT_EQ(w->CB_Umfangedit->isChecked(), k.override) << k.umfang;
+        EXPECT_EQ(w->E_Umfang->isEnabled(), k.override) << k.umfang;
         EXPECT_EQ(w->E_Umfang->text(), k.shown) << k.umfang;
         EXPECT_EQ(c->A_Edit4->text(), "16");
         EXPECT_EQ(c->P_Ecart_Secondaire->text(), "0,00 %");
