@@ -75,6 +75,8 @@ CompareWindow *createCompareWindow()
         QObject::connect(main, &TForm1::runSucceeded, w, &CompareWindow::setMainRun);
         QObject::connect(main, &TForm1::runFailed, w, &CompareWindow::setMainFailure);
         QObject::connect(w, &CompareWindow::applyRequested, main, &TForm1::setGearSet);
+        if (const auto &failure = main->lastRunFailure())
+            w->setMainFailure(*failure);
         w->placeBeside(main->frameGeometry());
     }
     enrolAnalysis(w);
@@ -94,6 +96,8 @@ CalibrationWindow *createCalibrationWindow()
         QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
         if (main->lastGoodRun())
             w->setMainRun(*main->lastGoodRun());
+        if (const auto &failure = main->lastRunFailure())
+            w->mainRunFailed(*failure);
         w->adjustSize();
         w->move(main->frameGeometry().center() - w->rect().center());
     }

@@ -407,7 +407,8 @@ void TForm1::publish(const gearing::Result &r, std::optional<std::int32_t> shift
     if (runErrors_ == RunErrors::Drop)
         return;
     if (!r.ok || !shiftMark) {
-        emit runFailed(QString::fromStdString(withFullStop(r.ok ? lastDiagramError_ : r.message)));
+        lastRunFailure_ = QString::fromStdString(withFullStop(r.ok ? lastDiagramError_ : r.message));
+        emit runFailed(*lastRunFailure_);
         return;
     }
     ui::MainRun run;
@@ -423,6 +424,7 @@ void TForm1::publish(const gearing::Result &r, std::optional<std::int32_t> shift
     run.fullScale = kept.fullScale;
     run.fileName = P_Datei->text();
     lastGoodRun_ = run;
+    lastRunFailure_.reset();
     emit runSucceeded(*lastGoodRun_);
 }
 

@@ -130,6 +130,8 @@ public:
     // What other windows may ask and tell. The last run that got through,
     // none before the first; the fields as they stand.
     const std::optional<trovanta::ui::MainRun> &lastGoodRun() const { return lastGoodRun_; }
+    // The message of the last run when it failed, none when it got through.
+    const std::optional<QString> &lastRunFailure() const { return lastRunFailure_; }
     trovanta::ui::MainFields currentFields() const;
     // Each sets its fields with the runs they would start held back, then
     // starts exactly one calculation run, whose errors show as any run's.
@@ -181,4 +183,5 @@ private:
     bool quietEnd_ = false;
     std::string lastDiagramError_;
     std::optional<trovanta::ui::MainRun> lastGoodRun_;
+    std::optional<QString> lastRunFailure_;
 };

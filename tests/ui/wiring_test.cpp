@@ -7,6 +7,7 @@
 #include "files/fileio.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"
+#include "ui/calibrationwindow.h"
 #include "ui/comparewindow.h"
 #include "ui/sprocketwindow.h"
 
@@ -95,4 +96,25 @@ TEST_F(Wiring, ASprocketPairGoesToTheComparisonsVariant)
     EXPECT_EQ(c->B_Edit4->text(), "16");
     EXPECT_EQ(c->B_Edit5->text(), "40");
     EXPECT_EQ(c->B_Edit6->text(), "1,84");
+}
+
+// A window made after a failed run says so at once, as it would had it been
+// open during the run; the next good run clears it.
+TEST_F(Wiring, AWindowMadeAfterAFailedRunShowsTheFailure)
+{
+    w->Button_BerechnenClick();
+    w->Edit4->setText("17,5");
+    w->Button_BerechnenClick();
+    const QString note = utf8("La fenêtre principale ne calcule pas : '17,5' ist kein gültiger Integerwert.");
+    ui::openWindow(ui::Window::Compare);
+    ui::openWindow(ui::Window::Calibration);
+    ASSERT_NE(forms().Compare, nullptr);
+    ASSERT_NE(forms().Calibration, nullptr);
+    EXPECT_TRUE(forms().Compare->L_Hinweis->text().contains(note));
+    EXPECT_TRUE(forms().Calibration->C_Hinweis_Abroll->text().contains(note));
+
+    w->Edit4->setText("17");
+    w->Button_BerechnenClick();
+    EXPECT_FALSE(forms().Compare->L_Hinweis->text().contains(note));
+    EXPECT_FALSE(forms().Calibration->C_Hinweis_Abroll->text().contains(note));
 }
