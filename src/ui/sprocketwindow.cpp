@@ -358,6 +358,22 @@ void SprocketWindow::relist()
     if (const auto row = selectedRow())
         selected = std::pair(model_->rowAt(*row).front, model_->rowAt(*row).rear);
 
+    auto nothing = [this](const QString &note) {
+        S_Hinweis->setText(note);
+        S_Hinweis->setToolTip(note);
+        model_->setRows({});
+        S_Anzahl->clear();
+        selectionChanged();
+    };
+    // Before the main window's first good run there is no present pair yet:
+    // a note on what to do, not a field error on what nobody typed.
+    if (!gearSet_ && S_Ritzel->text().isEmpty() && S_Kettenrad->text().isEmpty()) {
+        markField(S_Ritzel, false);
+        markField(S_Kettenrad, false);
+        return nothing(tr("La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer » "
+                          "ou tapez le pignon et la couronne actuels."));
+    }
+
     const char sep = decimalSeparator();
     FieldReader read(sep);
     const auto front = read.integer(S_Ritzel), rear = read.integer(S_Kettenrad), links = read.integer(S_Glieder);
@@ -367,13 +383,6 @@ void SprocketWindow::relist()
     const auto rearFrom = read.integer(S_KettenradVon), rearTo = read.integer(S_KettenradBis);
     const auto change = read.optionalDecimal(S_Ziel), tolerance = read.decimal(S_Toleranz);
 
-    auto nothing = [this](const QString &note) {
-        S_Hinweis->setText(note);
-        S_Hinweis->setToolTip(note);
-        model_->setRows({});
-        S_Anzahl->clear();
-        selectionChanged();
-    };
     if (!read.ok())
         return nothing(read.message());
 

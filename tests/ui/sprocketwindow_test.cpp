@@ -390,3 +390,29 @@ TEST_F(Sprockets, SettingsAreKeptInTheirOwnFileAndWinOverTheDefaults)
     EXPECT_TRUE(profileLines(path).contains("Hinten=30"));
     EXPECT_TRUE(platform.messages.isEmpty());
 }
+
+// Before the main window's first good run: a note on what to do, no red
+// frame on fields nobody typed; pairs typed by hand are listed without Vmax.
+class SprocketsBeforeAnyRun : public RegisteredMainWindowTest {};
+
+TEST_F(SprocketsBeforeAnyRun, ANoteThenThePairsTypedByHand)
+{
+    ASSERT_FALSE(w->lastGoodRun());
+    w->PignonsChaine1->trigger();
+    QApplication::processEvents();
+    SprocketWindow *s = ui::forms().Sprocket;
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->S_Hinweis->text().startsWith(utf8("La fenêtre principale n'a pas encore calculé"))) << s->S_Hinweis->text().toStdString();
+    EXPECT_FALSE(s->S_Ritzel->property("invalid").toBool());
+    EXPECT_EQ(s->model()->rowCount(), 0);
+
+    s->S_Ritzel->setText("15");
+    s->S_Kettenrad->setText("45");
+    s->S_Glieder->setText("110");
+    s->S_Gliedlaenge->setText("1,56");
+    s->S_Durchhang->setText("2");
+    QApplication::processEvents();
+    EXPECT_EQ(s->S_Hinweis->text().toStdString(), "");
+    ASSERT_GT(s->model()->rowCount(), 0);
+    EXPECT_EQ(s->model()->index(0, sprockets::Vmax6).data().toString(), utf8("–"));
+}
