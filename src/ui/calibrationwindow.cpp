@@ -467,6 +467,20 @@ void CalibrationWindow::setMainRun(const MainRun &run)
     follow(kettenradNeu_, intText(run.set.rear));
     follow(umfangNeu_, intText(run.circumference));
     updateAll();
+    refitFile();
+}
+
+// The file's samples are sorted into gears by the main window's gear set:
+// a run that changed it fits them again (a reading still running is fitted
+// again when it is done).
+void CalibrationWindow::refitFile()
+{
+    auto sameFit = [](const gearing::Derived &a, const gearing::Derived &b) {
+        return a.circumference == b.circumference && a.ratio == b.ratio && a.factor == b.factor;
+    };
+    if (!fitted_ || sameFit(fitted_->gears, gears_) || reading_->running())
+        return;
+    reading_->refit(*fitted_, gears_);
 }
 
 void CalibrationWindow::mainRunFailed(const QString &message)
@@ -703,9 +717,6 @@ void CalibrationWindow::C_DateiClick()
         platform().getOpenFileName(this, tr("Ouvrir un enregistrement"), tr("Enregistrements (*.csv *.txt)"));
     if (path.isEmpty())
         return;
-    // The samples are sorted into gears with the main window's gear set as
-    // it stands now, when the file is opened; later runs of the main window
-    // do not fit the file again (open it again for that).
     if (!reading_->start(path, gears_))
         return;
     C_Datei->setEnabled(false);
@@ -761,7 +772,12 @@ void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
     }
     case LoggerOutcome::Kind::Failed:
         // What was shown before stays: it still belongs to the file named.
+        // A fit again that failed leaves no results for the present gear set.
         fileProblem_ = outcome.message;
+        if (outcome.samples) {
+            fitted_.reset();
+            fillGearTable();
+        }
         break;
     case LoggerOutcome::Kind::Cancelled:
         break;
@@ -769,6 +785,7 @@ void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
     updateFile();
     C_Datei->setEnabled(run_.has_value());
     emit fileRead();
+    refitFile();
 }
 
 void CalibrationWindow::fillGearTable()
@@ -796,7 +813,12 @@ void CalibrationWindow::fillGearTable()
     }
 }
 
-void CalibrationWindow::waitForFile() { reading_->wait(); }
+void CalibrationWindow::waitForFile()
+{
+    // A reading done may start a fit again for a run that came meanwhile.
+    while (reading_->running())
+        reading_->wait();
+}
 
 void CalibrationWindow::setLoggerReader(LoggerReader reader) { reading_->setReader(std::move(reader)); }
 

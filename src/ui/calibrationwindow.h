@@ -122,6 +122,7 @@ private:
     void updateFile();
     void updateSpeedometer();
     void fillGearTable();
+    void refitFile();
 
     // The deviation from C_nom as text; a failure goes to `problem` when it
     // holds none yet.

@@ -42,12 +42,24 @@ void LoggerReading::join()
 
 bool LoggerReading::start(const QString &path, const gearing::Derived &gears)
 {
+    return launch([this, path, gears, reader = reader_] { work(reader, path, gears); });
+}
+
+bool LoggerReading::refit(const LoggerOutcome &fitted, const gearing::Derived &gears)
+{
+    if (fitted.kind != LoggerOutcome::Kind::Fitted || !fitted.samples)
+        return false;
+    return launch([this, fitted, gears] { fitAgain(fitted, gears); });
+}
+
+bool LoggerReading::launch(std::function<void()> job)
+{
     if (running_)
         return false;
     join();
     cancel_ = false;
     try {
-        worker_ = std::thread([this, path, gears, reader = reader_] { work(reader, path, gears); });
+        worker_ = std::thread(std::move(job));
     } catch (const std::system_error &) {
         return false; // no thread to be had: nothing started
     }
@@ -71,7 +83,8 @@ void LoggerReading::work(const LoggerReader &reader, const QString &path, const 
             out.kind = LoggerOutcome::Kind::Cancelled;
         } else {
             out.fit = calibration::fitLogger(data->samples, gears);
-            // The samples were needed for the fit alone.
+            out.gears = gears;
+            out.samples = std::make_shared<const std::vector<calibration::Sample>>(std::move(data->samples));
             data->samples = {};
             out.data = std::move(*data);
             out.kind = cancel_ ? LoggerOutcome::Kind::Cancelled : LoggerOutcome::Kind::Fitted;
@@ -81,6 +94,26 @@ void LoggerReading::work(const LoggerReader &reader, const QString &path, const 
     } catch (const std::bad_alloc &) {
         out.message = QString::fromStdString(withFullStop(OutOfMemory));
     } catch (const std::exception &e) {
+        out.message = QString::fromStdString(withFullStop(e.what()));
+    }
+    QMetaObject::invokeMethod(
+        this, [this, out = std::move(out)] { deliver(out); }, Qt::QueuedConnection);
+}
+
+// On the worker thread.
+void LoggerReading::fitAgain(LoggerOutcome out, const gearing::Derived &gears)
+{
+    try {
+        out.fit = calibration::fitLogger(*out.samples, gears);
+        out.gears = gears;
+    } catch (const Error &e) {
+        out.kind = LoggerOutcome::Kind::Failed;
+        out.message = QString::fromStdString(withFullStop(e.message()));
+    } catch (const std::bad_alloc &) {
+        out.kind = LoggerOutcome::Kind::Failed;
+        out.message = QString::fromStdString(withFullStop(OutOfMemory));
+    } catch (const std::exception &e) {
+        out.kind = LoggerOutcome::Kind::Failed;
         out.message = QString::fromStdString(withFullStop(e.what()));
     }
     QMetaObject::invokeMethod(

@@ -13,8 +13,10 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace trovanta::ui {
 
@@ -26,6 +28,10 @@ struct LoggerOutcome {
     QString message;             // Failed: as the note shows it, with its full stop
     calibration::FitResult fit;  // Fitted
     files::LoggerData data;      // Fitted: the counts and the header found; no samples
+    // Fitted: the samples read, kept for fitting them again to a changed
+    // gear set, and the gear set this fit used.
+    std::shared_ptr<const std::vector<calibration::Sample>> samples;
+    gearing::Derived gears;
 };
 
 // How the file is read: files::readLoggerFile, or a stand-in in the tests.
@@ -42,6 +48,9 @@ public:
     // Reads `path` and fits it to `gears` on a worker thread; does nothing
     // and returns false while a reading runs.
     bool start(const QString &path, const gearing::Derived &gears);
+    // Fits the samples of an earlier outcome to `gears` on the worker
+    // thread, without reading the file again; false while a reading runs.
+    bool refit(const LoggerOutcome &fitted, const gearing::Derived &gears);
     bool running() const { return running_; }
     // The worker stops at its next chunk and reports Cancelled.
     void cancel() { cancel_ = true; }
@@ -57,7 +66,9 @@ signals:
     void finished(const trovanta::ui::LoggerOutcome &outcome);
 
 private:
+    bool launch(std::function<void()> job);
     void work(const LoggerReader &reader, const QString &path, const gearing::Derived &gears);
+    void fitAgain(LoggerOutcome out, const gearing::Derived &gears);
     void deliver(const LoggerOutcome &outcome);
     void join();
 

@@ -298,6 +298,7 @@ TEST_F(Calibration, ApplyHandsTheCircumferenceToTheMainWindow)
 // 3 % short: the file gives 1987 within 2 mm and flags gear 3 alone.
 TEST_F(Calibration, LoggerFileInThreeHeaderStyles)
 {
+    const QString third = w->Edit9->text();
     w->Edit9->setText("1,545");
     w->Button_BerechnenClick();
     CalibrationWindow &c = open();
@@ -320,6 +321,16 @@ TEST_F(Calibration, LoggerFileInThreeHeaderStyles)
         EXPECT_TRUE(c.C_Datei->isEnabled());
     }
     EXPECT_EQ(platform.dialogFilters.last(), "Enregistrements (*.csv *.txt)");
+
+    // The third gear typed right, the file's samples are sorted again.
+    const QString gear3Before = c.C_Gaenge->item(2, 0)->text();
+    w->Edit9->setText(third);
+    w->Button_BerechnenClick();
+    c.waitForFile();
+    EXPECT_EQ(gearColumn(c, 3), QStringList({"", "", "", "", "", ""}));
+    EXPECT_GT(c.C_Gaenge->item(2, 0)->text().toInt(), gear3Before.toInt());
+    EXPECT_NEAR(c.P_Umfang_Datei->text().toInt(), 1987, 2);
+    EXPECT_EQ(c.P_Datei->text(), "ride.csv");
 }
 
 // A reading that fails says why and leaves the results of the file before.
