@@ -44,8 +44,13 @@ void AnalysisWindow::saveAtEnd(bool terminating)
 {
     try {
         saveSettings();
+        failureShown_ = false;
     } catch (const Error &) {
-        reportSaveFailure(this, QString::fromUtf8(IniFailure), terminating);
+        // A window closed earlier whose save failed then has said so once;
+        // the same failure at the program's end is not shown again.
+        if (open_ || !failureShown_)
+            reportSaveFailure(this, QString::fromUtf8(IniFailure), terminating);
+        failureShown_ = !open_;
     }
 }
 
@@ -60,6 +65,7 @@ void AnalysisWindow::closeEvent(QCloseEvent *e)
 {
     if (open_) {
         open_ = false;
+        failureShown_ = false;
         saveAtEnd(false);
     }
     QWidget::closeEvent(e);

@@ -58,6 +58,7 @@ protected:
 private:
     QString settingsName_;
     bool open_ = false;
+    bool failureShown_ = false; // closed, its save failed and said so
 };
 
 // Reads fields the way every analysis window does: a text that does not
