@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,12 +25,12 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 QByteArrayView trimmed(QByteArrayView s)
 {
-    qsizetype b = 0, e = s.size();
-    while (b < e && isBlank(s[b]))
+    const char *b = s.data(), *e = b + s.size();
+    while (b < e && isBlank(*b))
         ++b;
-    while (e > b && isBlank(s[e - 1]))
+    while (e > b && isBlank(e[-1]))
         --e;
-    return s.sliced(b, e - b);
+    return QByteArrayView(b, e - b);
 }
 
 enum class Kind { Blank, Other, Section, Entry };
@@ -83,12 +84,18 @@ public:
         if (m_pos >= m_file.size())
             return false;
         line.start = m_pos;
-        qsizetype i = m_pos;
-        while (i < m_file.size() && m_file[i] != '\r' && m_file[i] != '\n')
-            ++i;
+        // The line end found with memchr: settings files of many megabytes
+        // are walked on every save.
+        const char *data = m_file.data();
+        const qsizetype size = m_file.size();
+        qsizetype i = size;
+        if (const void *lf = std::memchr(data + m_pos, '\n', static_cast<std::size_t>(size - m_pos)))
+            i = static_cast<const char *>(lf) - data;
+        if (const void *cr = std::memchr(data + m_pos, '\r', static_cast<std::size_t>(i - m_pos)))
+            i = static_cast<const char *>(cr) - data;
         line.contentEnd = i;
-        if (i < m_file.size())
-            i += (m_file[i] == '\r' && i + 1 < m_file.size() && m_file[i + 1] == '\n') ? 2 : 1;
+        if (i < size)
+            i += (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
         line.next = m_pos = i;
         classify(m_file.sliced(line.start, line.contentEnd - line.start), line);
         return true;
