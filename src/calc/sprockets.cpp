@@ -13,15 +13,6 @@
 
 namespace trovanta::sprockets {
 
-const char *columnTitle(Column column)
-{
-    static constexpr const char *titles[ColumnCount] = {
-        "Pignon",          "Couronne", "Secondaire", "Écart %",     "Vmax 6e",        "Chaîne actuelle",
-        "Tient",           "Maillons", "Déplacement", "Usure pignon", "Usure couronne",
-    };
-    return titles[column];
-}
-
 namespace {
 
 // num::formatFixed writes out some 40 digits of a value before it rounds,

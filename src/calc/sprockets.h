@@ -63,8 +63,6 @@ enum Column {
 };
 inline constexpr int ColumnCount = 11;
 
-// The column's heading (UTF-8), "Pignon" to "Usure couronne".
-const char *columnTitle(Column column);
 
 struct Cell {
     std::string text; // num::NoValue for what cannot be computed

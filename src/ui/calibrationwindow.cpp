@@ -805,7 +805,7 @@ void CalibrationWindow::fillGearTable()
                 // A circumference beyond whole 32-bit millimetres stays "–".
             }
             if (g.check)
-                cells[3] = tr(calibration::CheckFlag);
+                cells[3] = tr("à vérifier");
         }
         for (int c = 0; c < 4; ++c)
             C_Gaenge->item(k, c)->setText(cells[c]);

@@ -59,6 +59,9 @@ QVariant SprocketModel::data(const QModelIndex &index, int role) const
     const auto column = static_cast<Column>(index.column());
     switch (role) {
     case Qt::DisplayRole:
+        // "oui" and "non" are words, the other cells numbers.
+        if (column == sprockets::Tient)
+            return row.fits ? tr("oui") : tr("non");
         return QString::fromStdString(row.cells[static_cast<std::size_t>(column)].text);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
@@ -82,8 +85,15 @@ QVariant SprocketModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= sprockets::ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     const auto column = static_cast<Column>(section);
-    if (role == Qt::DisplayRole)
-        return tr(sprockets::columnTitle(column));
+    if (role == Qt::DisplayRole) {
+        static constexpr const char *titles[sprockets::ColumnCount] = {
+            QT_TR_NOOP("Pignon"),       QT_TR_NOOP("Couronne"),     QT_TR_NOOP("Secondaire"),
+            QT_TR_NOOP("Écart %"),      QT_TR_NOOP("Vmax 6e"),      QT_TR_NOOP("Chaîne actuelle"),
+            QT_TR_NOOP("Tient"),        QT_TR_NOOP("Maillons"),     QT_TR_NOOP("Déplacement"),
+            QT_TR_NOOP("Usure pignon"), QT_TR_NOOP("Usure couronne"),
+        };
+        return tr(titles[column]);
+    }
     if (role != Qt::ToolTipRole)
         return {};
     switch (column) {
