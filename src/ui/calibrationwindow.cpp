@@ -330,7 +330,7 @@ QWidget *CalibrationWindow::buildFileTab()
     auto *v = new QVBoxLayout(w);
     v->addWidget(intro(tr("L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne "
                           "de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
-                          "principale, au moment de l'ouverture.")));
+                          "principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.")));
 
     auto *open = new QHBoxLayout;
     C_Datei = button("C_Datei", tr("Ouvrir…"));
