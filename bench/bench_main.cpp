@@ -16,6 +16,8 @@
 #include "ui/sprocketwindow.h"
 #include "ui/tform1.h"
 
+#include "ride_file.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -195,28 +197,6 @@ public:
     QString getOpenFileName(QWidget *, const QString &, const QString &) override { return file; }
 };
 
-// A ride at 1987 mm, one million lines, written in pieces.
-bool writeRide(const QString &path, int lines)
-{
-    trovanta::gearing::GearSet truth;
-    truth.circumferenceOverride = 1987;
-    trovanta::test::RideLog ride(trovanta::test::LoggerStyle::CommaUnitsInNames, trovanta::gearing::derive(truth),
-                                 20240611);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    std::string buf = ride.head();
-    for (int i = 0; i < lines; ++i) {
-        buf += ride.nextLine();
-        if (buf.size() > (1 << 20)) {
-            f.write(buf.data(), static_cast<qint64>(buf.size()));
-            buf.clear();
-        }
-    }
-    f.write(buf.data(), static_cast<qint64>(buf.size()));
-    return f.error() == QFileDevice::NoError;
-}
-
 // From the click on "Ouvrir…" until the fitted circumference is shown. A
 // 2 ms heartbeat on the window's thread measures the longest the window
 // went without handling its events ("ui_gap_ms").
@@ -224,7 +204,7 @@ void LoggerFileInTheWindow1M(benchmark::State &state)
 {
     static QTemporaryDir dir;
     static const QString ride = dir.filePath(QStringLiteral("ride.csv"));
-    static const bool written = writeRide(ride, 1000000);
+    static const bool written = trovanta::bench::writeRide(ride, 1000000);
     if (!written) {
         state.SkipWithError("cannot write the ride");
         return;

@@ -9,7 +9,7 @@
 #include "calc/calibration.h"
 #include "calc/gearset.h"
 
-#include "support/logger_ride.h"
+#include "ride_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -76,27 +76,6 @@ long maxRssKiB()
     return u.ru_maxrss;
 }
 
-// The ride at 1987 mm written line by line, never held whole in memory.
-bool writeFile(const QString &path)
-{
-    gearing::GearSet truth;
-    truth.circumferenceOverride = 1987;
-    test::RideLog ride(test::LoggerStyle::CommaUnitsInNames, gearing::derive(truth), 20240611);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    std::string buf = ride.head();
-    for (int i = 0; i < Lines; ++i) {
-        buf += ride.nextLine();
-        if (buf.size() > (1 << 20)) {
-            f.write(buf.data(), static_cast<qint64>(buf.size()));
-            buf.clear();
-        }
-    }
-    f.write(buf.data(), static_cast<qint64>(buf.size()));
-    return f.error() == QFileDevice::NoError;
-}
-
 const gearing::Derived &mainWindow()
 {
     static const gearing::Derived d = gearing::derive(gearing::GearSet{});
@@ -134,7 +113,7 @@ int main(int argc, char **argv)
 {
     QTemporaryDir dir;
     benchFile = dir.filePath("ride.csv");
-    if (!dir.isValid() || !writeFile(benchFile)) {
+    if (!dir.isValid() || !bench::writeRide(benchFile, Lines)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(benchFile));
         return 1;
     }
