@@ -329,7 +329,7 @@ inline std::string checkGear(const std::uint8_t *data, std::size_t size)
     if (!canonical && accepted)
         return "record of another layout accepted";
 
-    const GearTexts texts = gearTexts(d.record, ',');
+    const GearFileTexts texts = gearTexts(d.record, ',');
     bool readsBack = true;
     try {
         const GearRecord back = gearRecordFromTexts(texts, ',');

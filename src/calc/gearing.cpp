@@ -14,21 +14,21 @@ Result run(const Input &in, State &st, char sep)
     GearSet &set = res.set;
     Step step = Step::Slip;
     try {
-        set.slip = num::parseInteger(in.slip);
+        set.slip = num::parseInteger(in.set.slip);
         const real r = slipFactor(set, 4);
 
         step = Step::RedZone;
         set.redZone = num::parseInteger(in.redZone);
 
         step = Step::Tyre;
-        st.rim = set.rim = num::parseDecimal(in.rim, sep);
-        st.width = set.width = num::parseDecimal(in.width, sep);
-        set.height = num::parseDecimal(in.height, sep);
+        st.rim = set.rim = num::parseDecimal(in.set.rim, sep);
+        st.width = set.width = num::parseDecimal(in.set.width, sep);
+        set.height = num::parseDecimal(in.set.height, sep);
         st.heightFraction = heightFraction(set.height);
 
         step = Step::Circumference;
-        if (in.circumferenceOverride) {
-            st.circumference = num::parseInteger(in.circumference);
+        if (in.set.circumference) {
+            st.circumference = num::parseInteger(*in.set.circumference);
             set.circumferenceOverride = st.circumference;
         } else {
             st.circumference = rollingCircumference(st.rim, st.width, st.heightFraction);
@@ -36,9 +36,9 @@ Result run(const Input &in, State &st, char sep)
         }
 
         step = Step::Sprockets;
-        st.front = set.front = num::parseInteger(in.front);
-        st.rear = set.rear = num::parseInteger(in.rear);
-        st.primary = set.primary = num::parseDecimal(in.primary, sep);
+        st.front = set.front = num::parseInteger(in.set.front);
+        st.rear = set.rear = num::parseInteger(in.set.rear);
+        st.primary = set.primary = num::parseDecimal(in.set.primary, sep);
 
         step = Step::FinalDrive;
         st.finalDrive = finalDrive(st.front, st.rear);
@@ -46,7 +46,7 @@ Result run(const Input &in, State &st, char sep)
 
         step = Step::OverallRatios;
         for (std::size_t g = 0; g < 6; ++g) {
-            set.gears[g] = num::parseDecimal(in.gears[g], sep);
+            set.gears[g] = num::parseDecimal(in.set.gears[g], sep);
             res.overall[g] = num::formatRatio(overallRatio(set.gears[g], st.primary, st.finalDrive), sep);
         }
 

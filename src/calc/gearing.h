@@ -4,6 +4,7 @@
 // the results of the steps before it are there to be shown, the rest are not.
 
 #include "calc/gearset.h"
+#include "calc/settexts.h"
 
 #include <array>
 #include <cstdint>
@@ -14,19 +15,11 @@ namespace trovanta::gearing {
 
 inline constexpr int FullScaleRpm = 15960; // 570 diagram pixels at 28 rpm each
 
-// The texts of the gear set's fields as they stand (UTF-8).
+// What a run reads (UTF-8): the gear set's texts and the main window's
+// other fields.
 struct Input {
-    std::string slip;          // E_Schlupf, integer percent
-    std::string redZone;       // EditRotBereich, integer rpm
-    std::string rim;           // Edit1, decimal inch
-    std::string width;         // Edit2, decimal mm
-    std::string height;        // Edit3, decimal percent of the width
-    std::string circumference; // E_Umfang, integer mm (read only under override)
-    bool circumferenceOverride = false;
-    std::string front;   // Edit4
-    std::string rear;    // Edit5
-    std::string primary; // Edit6
-    std::array<std::string, 6> gears; // Edit7 .. Edit12
+    SetTexts set;            // the circumference is read only when typed
+    std::string redZone;     // EditRotBereich, integer rpm
     std::string chosenGear;  // Edit13, matched as text against "1".."6"
     std::string engineSpeed; // Edit14
     std::string shiftMark;   // EditMarke; the diagram converts it, not the run

@@ -60,20 +60,11 @@ std::int32_t circumference(const GearSet &g)
 
 double finalDrive(const GearSet &g) { return finalDrive(g.front, g.rear); }
 
-double shownRatio(const GearSet &g, int gear)
-{
-    return asShown(overallRatio(g.gears[index(gear)], g.primary, finalDrive(g)));
-}
-
 real slipFactor(const GearSet &g, int gear)
 {
     index(gear);
     return factorOf(g.slip, gear);
 }
-
-real roadSpeed(const GearSet &g, real rpm, int gear) { return derive(g).roadSpeed(rpm, gear); }
-real engineSpeed(const GearSet &g, real kmh, int gear) { return derive(g).engineSpeed(kmh, gear); }
-std::int32_t vmax(const GearSet &g, int gear) { return derive(g).vmax(gear); }
 
 Derived derive(const GearSet &g)
 {

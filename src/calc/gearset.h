@@ -45,15 +45,9 @@ real roadSpeed(real rpm, real ratio, std::int32_t circumference);
 // The same on a gear set.
 std::int32_t circumference(const GearSet &g); // the override's, or computed
 double finalDrive(const GearSet &g);
-double shownRatio(const GearSet &g, int gear);
 real slipFactor(const GearSet &g, int gear);
-real roadSpeed(const GearSet &g, real rpm, int gear);
-// The exact inverse of roadSpeed: n = v / (C * 60 * 10^-6 * f_k) * G_k.
-real engineSpeed(const GearSet &g, real kmh, int gear);
-std::int32_t vmax(const GearSet &g, int gear); // at the red zone, whole km/h
 
-// Everything the speeds need, worked out once; the functions above in one go
-// for windows that ask many questions of one gear set.
+// Everything the speeds need, worked out once from a gear set.
 struct Derived {
     std::int32_t circumference = 0;
     double finalDrive = 0;
@@ -63,8 +57,9 @@ struct Derived {
     std::int32_t shiftMark = 0;
 
     real roadSpeed(real rpm, int gear) const;
+    // The exact inverse of roadSpeed: n = v / (C * 60 * 10^-6 * f_k) * G_k.
     real engineSpeed(real kmh, int gear) const;
-    std::int32_t vmax(int gear) const;
+    std::int32_t vmax(int gear) const; // at the red zone, whole km/h
 };
 Derived derive(const GearSet &g);
 

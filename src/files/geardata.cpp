@@ -178,39 +178,40 @@ void writeGearFile(const QString &path, const GearRecord &record)
         throw fileError(err);
 }
 
-GearTexts gearTexts(const GearRecord &r, char sep)
+GearFileTexts gearTexts(const GearRecord &r, char sep)
 {
-    auto i = [](qint32 v) { return QString::fromStdString(num::formatInt(v)); };
-    auto d = [sep](double v) { return QString::fromStdString(num::formatShortest(v, sep)); };
-    GearTexts t;
+    auto d = [sep](double v) { return num::formatShortest(v, sep); };
+    GearFileTexts t;
+    gearing::SetTexts &s = t.set;
     t.title = r.title;
-    t.front = i(r.front);
-    t.rear = i(r.rear);
-    t.rim = i(r.rim);
-    t.width = i(r.width);
-    t.height = i(r.height);
-    t.primary = d(r.primary);
+    s.front = num::formatInt(r.front);
+    s.rear = num::formatInt(r.rear);
+    s.rim = num::formatInt(r.rim);
+    s.width = num::formatInt(r.width);
+    s.height = num::formatInt(r.height);
+    s.primary = d(r.primary);
     for (std::size_t g = 0; g < 6; ++g)
-        t.gears[g] = d(r.gears[g]);
-    t.shiftMark = i(r.shiftMark);
-    t.redZone = i(r.redZone);
+        s.gears[g] = d(r.gears[g]);
+    t.shiftMark = num::formatInt(r.shiftMark);
+    t.redZone = num::formatInt(r.redZone);
     return t;
 }
 
-GearRecord gearRecordFromTexts(const GearTexts &t, char sep)
+GearRecord gearRecordFromTexts(const GearFileTexts &t, char sep)
 {
-    auto i = [](const QString &s) { return num::parseInteger(s.toStdString()); };
-    auto d = [sep](const QString &s) { return num::parseDecimal(s.toStdString(), sep); };
+    auto i = [](const std::string &s) { return num::parseInteger(s); };
+    auto d = [sep](const std::string &s) { return num::parseDecimal(s, sep); };
+    const gearing::SetTexts &s = t.set;
     GearRecord r;
     r.title = firstCharacters(t.title, gear::MaxTitle);
-    r.front = i(t.front);
-    r.rear = i(t.rear);
-    r.rim = i(t.rim);
-    r.width = i(t.width);
-    r.height = i(t.height);
-    r.primary = d(t.primary);
+    r.front = i(s.front);
+    r.rear = i(s.rear);
+    r.rim = i(s.rim);
+    r.width = i(s.width);
+    r.height = i(s.height);
+    r.primary = d(s.primary);
     for (std::size_t g = 0; g < 6; ++g)
-        r.gears[g] = d(t.gears[g]);
+        r.gears[g] = d(s.gears[g]);
     r.shiftMark = i(t.shiftMark);
     r.redZone = i(t.redZone);
     return r;

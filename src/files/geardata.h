@@ -3,11 +3,14 @@
 // gear set as typed. Older files are 184 bytes, without shift mark and red
 // zone; they are recognised only by being short.
 
+#include "calc/settexts.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 #include <array>
+#include <string>
 
 namespace trovanta::files {
 
@@ -66,19 +69,22 @@ DecodedGear readGearFile(const QString &path);
 void writeGearFile(const QString &path, const GearRecord &record);
 
 // The field texts of a record, as the main window shows them: integers as
-// plain digits, ratios as the shortest text with the decimal separator.
-struct GearTexts {
-    QString title, front, rear, rim, width, height, primary;
-    std::array<QString, 6> gears;
-    QString shiftMark, redZone;
+// plain digits, ratios as the shortest text with the decimal separator. The
+// file holds no slip and no circumference: the set leaves them empty and
+// none, and opening a file keeps the window's own.
+struct GearFileTexts {
+    gearing::SetTexts set;
+    QString title;
+    std::string shiftMark, redZone;
 };
 
-GearTexts gearTexts(const GearRecord &record, char separator);
+GearFileTexts gearTexts(const GearRecord &record, char separator);
 
 // The record from field texts, converted in the order the save command
 // reads them (title, sprockets, tyre, primary, gears, shift mark, red
 // zone), so the first bad field is the one reported; the title is cut to
-// 100 characters. Throws the conversion errors of the number text.
-GearRecord gearRecordFromTexts(const GearTexts &texts, char separator);
+// 100 characters. The slip and circumference are not read. Throws the
+// conversion errors of the number text.
+GearRecord gearRecordFromTexts(const GearFileTexts &texts, char separator);
 
 } // namespace trovanta::files

@@ -27,13 +27,7 @@ namespace trovanta::ui {
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    // The settings file's name without its extension, as the file's
-    // [Program] Inifile= entry names it.
-    const QString &settingsName() const { return settingsName_; }
     QString settingsPath() const;
-
-    // Shown and not closed since.
-    bool isOpen() const { return open_; }
 
     // Writes the settings file: the marker entry, then the window's own
     // entries, in one replace. Throws trovanta::Error when it cannot.
@@ -56,8 +50,8 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    QString settingsName_;
-    bool open_ = false;
+    QString settingsName_; // the file's name without ".ini", also its [Program] Inifile=
+    bool open_ = false;    // shown and not closed since
     bool failureShown_ = false; // closed, its save failed and said so
 };
 

@@ -8,6 +8,7 @@
 #include "print/printercanvas.h"
 #include "ui/fonts.h"
 #include "ui/geardialogs.h"
+#include "ui/gearsetbinder.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
@@ -116,13 +117,11 @@ const SetRow SetRows[14] = {
     {QT_TRANSLATE_NOOP("trovanta::ui::CompareWindow", "Rapport 6"), "Gang6"},
 };
 
-// A's texts on those rows. The circumference is A's own text only under
-// the main window's override; otherwise the tyre gives it, as an empty B
-// field says.
-std::array<QString, 14> rowTexts(const gearing::Input &t)
+// A set's texts on those rows; an empty circumference: the tyre gives it.
+std::array<QString, 14> rowTexts(const gearing::SetTexts &t)
 {
     return {q(t.rim),   q(t.width),    q(t.height),   q(t.slip),
-            t.circumferenceOverride ? q(t.circumference) : QString(),
+            q(t.circumference.value_or(std::string())),
             q(t.front), q(t.rear),     q(t.primary),  q(t.gears[0]),
             q(t.gears[1]), q(t.gears[2]), q(t.gears[3]), q(t.gears[4]), q(t.gears[5])};
 }
@@ -136,14 +135,20 @@ CompareWindow::CompareWindow(QWidget *parent, const std::optional<MainRun> &last
     setWindowTitle(tr("Comparaison"));
     held_ = 1;
     buildWindow();
+    b_ = std::make_unique<GearSetBinder>(
+        GearSetBinder::Edits{B_Edit1, B_Edit2, B_Edit3, B_Schlupf, B_Edit4, B_Edit5, B_Edit6, B_Edit7, B_Edit8,
+                             B_Edit9, B_Edit10, B_Edit11, B_Edit12},
+        B_Umfang);
     // B starts as a copy of A (before the main window's first good run, of
     // its fields); what the settings file keeps wins.
-    copyIntoB(aTexts());
+    copyIntoB(aSet());
     showA();
     restoreSettings();
     held_ = 0;
     recompute();
 }
+
+CompareWindow::~CompareWindow() = default;
 
 std::array<QLineEdit *, 14> CompareWindow::bFields() const
 {
@@ -495,21 +500,23 @@ void CompareWindow::changed()
     recompute();
 }
 
-gearing::Input CompareWindow::aTexts() const
+gearing::SetTexts CompareWindow::aSet() const
 {
     if (a_)
         return a_->texts;
-    return mainFields_ ? mainFields_().texts : gearing::Input{};
+    return mainFields_ ? mainFields_().texts.set : gearing::SetTexts{};
 }
 
-void CompareWindow::copyIntoB(const gearing::Input &t)
+QString CompareWindow::aTitle() const
 {
-    const std::array<QString, 14> texts = rowTexts(t);
-    const std::array<QLineEdit *, 14> fields = bFields();
-    withRecomputeHeld([&] {
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            fields[i]->setText(texts[i]);
-    });
+    if (a_)
+        return a_->title;
+    return mainFields_ ? q(mainFields_().texts.title) : QString();
+}
+
+void CompareWindow::copyIntoB(const gearing::SetTexts &t)
+{
+    withRecomputeHeld([&] { b_->setTexts(t); });
 }
 
 void CompareWindow::showA()
@@ -680,8 +687,7 @@ void CompareWindow::showNote()
 CompareLegend CompareWindow::legend() const
 {
     CompareLegend l;
-    const gearing::Input at = aTexts();
-    l.a = tr("A  Actuel %1/%2").arg(a_ ? q(at.front) : noValueText(), a_ ? q(at.rear) : noValueText());
+    l.a = tr("A  Actuel %1/%2").arg(a_ ? q(a_->texts.front) : noValueText(), a_ ? q(a_->texts.rear) : noValueText());
     l.b = tr("B  Variante %1/%2").arg(B_Edit4->text(), B_Edit5->text());
     if (a_) {
         l.shift = tr("Passage à %1 tr/min").arg(a_->set.shiftMark);
@@ -717,18 +723,9 @@ void CompareWindow::B_OeffnenClick()
     }
     // The file's title, shift mark and red zone are A's business; B's slip
     // and circumference are not in the file.
-    const files::GearTexts t = files::gearTexts(gear.record, decimalSeparator());
-    withRecomputeHeld([&] {
-        B_Edit1->setText(t.rim);
-        B_Edit2->setText(t.width);
-        B_Edit3->setText(t.height);
-        B_Edit4->setText(t.front);
-        B_Edit5->setText(t.rear);
-        B_Edit6->setText(t.primary);
-        QLineEdit *const gears[6] = {B_Edit7, B_Edit8, B_Edit9, B_Edit10, B_Edit11, B_Edit12};
-        for (std::size_t g = 0; g < 6; ++g)
-            gears[g]->setText(t.gears[g]);
-    });
+    files::GearFileTexts t = files::gearTexts(gear.record, decimalSeparator());
+    t.set.slip = B_Schlupf->text().toStdString();
+    withRecomputeHeld([&] { b_->setFields(t.set); });
     fileNote_ = gear.complete ? QString() : QString::fromUtf8(files::gear::MissingMarksMessage);
     showNote();
 }
@@ -740,21 +737,17 @@ void CompareWindow::B_SpeichernClick()
                                                     QString::fromUtf8(GearFileSuffix));
     if (path.isEmpty())
         return;
-    const gearing::Input at = aTexts();
-    files::GearTexts t;
-    t.title = q(at.title);
-    t.front = B_Edit4->text();
-    t.rear = B_Edit5->text();
-    t.rim = B_Edit1->text();
-    t.width = B_Edit2->text();
-    t.height = B_Edit3->text();
-    t.primary = B_Edit6->text();
-    t.gears = {B_Edit7->text(), B_Edit8->text(), B_Edit9->text(), B_Edit10->text(), B_Edit11->text(),
-               B_Edit12->text()};
     // A's marks as its run converted them; before the first run, as the
     // main window's fields hold them.
-    t.shiftMark = a_ ? QString::number(a_->set.shiftMark) : q(at.shiftMark);
-    t.redZone = a_ ? QString::number(a_->set.redZone) : q(at.redZone);
+    files::GearFileTexts t{b_->texts(), aTitle(), {}, {}};
+    if (a_) {
+        t.shiftMark = num::formatInt(a_->set.shiftMark);
+        t.redZone = num::formatInt(a_->set.redZone);
+    } else if (mainFields_) {
+        const gearing::Input main = mainFields_().texts;
+        t.shiftMark = main.shiftMark;
+        t.redZone = main.redZone;
+    }
     try {
         files::writeGearFile(path, files::gearRecordFromTexts(t, decimalSeparator()));
         fileNote_.clear();
@@ -764,28 +757,12 @@ void CompareWindow::B_SpeichernClick()
     showNote();
 }
 
-void CompareWindow::B_UebernehmenClick()
-{
-    GearSetTexts t;
-    t.rim = B_Edit1->text();
-    t.width = B_Edit2->text();
-    t.height = B_Edit3->text();
-    t.slip = B_Schlupf->text();
-    t.front = B_Edit4->text();
-    t.rear = B_Edit5->text();
-    t.primary = B_Edit6->text();
-    t.gears = {B_Edit7->text(), B_Edit8->text(), B_Edit9->text(), B_Edit10->text(), B_Edit11->text(),
-               B_Edit12->text()};
-    if (!B_Umfang->text().isEmpty())
-        t.circumference = B_Umfang->text();
-    emit applyRequested(t);
-}
+void CompareWindow::B_UebernehmenClick() { emit applyRequested(b_->texts()); }
 
 print::CompareSheetData CompareWindow::sheetData() const
 {
     print::CompareSheetData d;
-    const gearing::Input at = aTexts();
-    d.subtitle = tr("Comparaison") + QLatin1Char(' ') + (a_ ? q(at.title) : QString());
+    d.subtitle = tr("Comparaison") + QLatin1Char(' ') + (a_ ? a_->title : QString());
     d.setsCaption = tr("Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6");
     // "A  Actuel : 17/38 · 190/50-17 · 3 % · 1953 mm · 1,84 · 2,67 1,93 1,50 1,23 1,09 1,00",
     // every text put in at once, so that a typed "%1" stays as typed.
@@ -799,10 +776,7 @@ print::CompareSheetData CompareWindow::sheetData() const
         aRow = rowTexts(a_->texts);
     else
         aRow.fill(noValueText());
-    std::array<QString, 14> bRow;
-    const std::array<QLineEdit *, 14> fields = bFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        bRow[i] = fields[i]->text();
+    const std::array<QString, 14> bRow = rowTexts(b_->texts());
     d.setA = line(tr("A  Actuel"), aRow, P_Umfang_A->text());
     d.setB = line(tr("B  Variante"), bRow, P_Umfang_B->text());
 
@@ -845,8 +819,7 @@ print::CompareSheetData CompareWindow::sheetData() const
 
 void CompareWindow::B_DruckenClick()
 {
-    const gearing::Input at = aTexts();
-    print::PrintoutPrinter printer(tr("Comparaison") + (a_ ? QLatin1Char(' ') + q(at.title) : QString()),
+    print::PrintoutPrinter printer(tr("Comparaison") + (a_ ? QLatin1Char(' ') + a_->title : QString()),
                                    print::DialogRange::FirstPageOnly);
     if (!platform().execPrintDialog(this, printer))
         return;

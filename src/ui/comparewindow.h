@@ -21,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -35,6 +36,8 @@ class Canvas;
 
 namespace trovanta::ui {
 
+class GearSetBinder;
+
 class CompareWindow : public AnalysisWindow {
     Q_OBJECT
 public:
@@ -43,6 +46,7 @@ public:
     // (B's first values, the title and marks a saved file gets).
     CompareWindow(QWidget *parent, const std::optional<MainRun> &lastGoodRun,
                   std::function<MainFields()> mainFields);
+    ~CompareWindow() override;
 
     // Where the window first appears: beside the main window when the
     // screen has room, centred on it otherwise.
@@ -92,7 +96,7 @@ public:
 
 signals:
     // B_Uebernehmen: the main window is to take these texts and run once.
-    void applyRequested(const trovanta::ui::GearSetTexts &texts);
+    void applyRequested(const trovanta::gearing::SetTexts &texts);
 
 protected:
     void readSettings(const files::SettingsReader &ini) override;
@@ -111,17 +115,19 @@ private:
     void changed();
     void recompute();
     template <class Fill> void withRecomputeHeld(Fill fill);
-    void copyIntoB(const gearing::Input &texts);
+    void copyIntoB(const gearing::SetTexts &texts);
     void showA();
     void showResults(const gearing::SetValues &a, const gearing::SetValues &b, std::optional<double> cruise);
     std::vector<gearing::TrackPoint> showPoints(const gearing::SetValues &a, const gearing::SetValues &b);
     void showNote();
     CompareLegend legend() const;
-    // Title, shift mark and red zone for a saved file: A's, or the main
-    // window's fields before its first good run.
-    gearing::Input aTexts() const;
+    // A's gear set texts, title and marks (for a saved file): its run's, or
+    // the main window's fields before its first good run.
+    gearing::SetTexts aSet() const;
+    QString aTitle() const;
 
     std::optional<MainRun> a_;
+    std::unique_ptr<GearSetBinder> b_;
     std::function<MainFields()> mainFields_;
     QString mainFailure_; // the main window's last run failed with this
     QString bNote_;       // B's first failure, or the cruising speed's

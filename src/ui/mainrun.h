@@ -2,31 +2,29 @@
 // What the windows tell each other. The main window publishes its last
 // calculation run that got through and answers with its fields as they
 // stand; the chain calculator publishes its present chain. Windows that
-// change the main window hand it texts through its named setters.
+// change the main window hand it texts through its named setters (a whole
+// gear set as gearing::SetTexts).
 
 #include "calc/gearing.h"
 #include "calc/gearset.h"
+#include "calc/settexts.h"
 
 #include <QRect>
 #include <QString>
 
-#include <array>
 #include <cstdint>
-#include <optional>
 
 namespace trovanta::ui {
 
-// The main window's last run that got through.
+// The main window's last run that got through: what every window that
+// follows the main window stands on. Whatever else a window needs it works
+// out from `set` with the kernel (gearing::derive, gearing::valuesOf).
 struct MainRun {
-    gearing::GearSet set;  // as the run converted it, shift mark included
-    gearing::Input texts;  // the fields as they stood (UTF-8), title included
-    std::int32_t circumference = 0;
-    bool circumferenceComputed = true; // false: the override's value
-    double finalDrive = 0;             // as shown
-    std::array<double, 6> ratios{};    // overall ratios as shown
-    std::array<std::int32_t, 6> vmax{};
-    std::array<std::int32_t, 6> fullScale{};
-    QString fileName; // the gear data file name panel
+    gearing::GearSet set;    // as the run converted it, shift mark included
+    gearing::SetTexts texts; // the gear set's fields as the run read them
+    QString title;           // the diagram title as it stood
+    std::int32_t circumference = 0; // the one the run used, whole mm
+    bool circumferenceTyped = false; // under the override; else the tyre's
 };
 
 // The main window's fields as they stand now, with the file name panel,
@@ -35,15 +33,6 @@ struct MainFields {
     gearing::Input texts;
     QString fileName;
     QRect frame;
-};
-
-// A gear set as texts for the main window's fields. No circumference: the
-// override goes off and the tyre gives it; a text: the override goes on
-// with it.
-struct GearSetTexts {
-    QString rim, width, height, slip, front, rear, primary;
-    std::array<QString, 6> gears;
-    std::optional<QString> circumference;
 };
 
 // The chain calculator's present chain, as typed.

@@ -6,6 +6,7 @@
 #include "calc/product.h"
 #include "print/letterhead.h"
 #include "ui/fonts.h"
+#include "ui/gearsetbinder.h"
 #include "ui/platform.h"
 #include "ui/typedlimit.h"
 #include "ui/widgets.h"
@@ -40,6 +41,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setFont(ui::formFont(8));
     buildWindow();
+    gearSet_ = std::make_unique<ui::GearSetBinder>(
+        ui::GearSetBinder::Edits{Edit1, Edit2, Edit3, E_Schlupf, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10,
+                                 Edit11, Edit12},
+        E_Umfang, CB_Umfangedit);
     buildMenu();
     resize(795, 600);
     if (const QScreen *s = QGuiApplication::primaryScreen())
@@ -369,7 +374,8 @@ bool TForm1::calculate()
 {
     clearDiagram();
 
-    const gearing::Result r = gearing::run(currentFields().texts, kept, ui::decimalSeparator());
+    const gearing::Input in = currentFields().texts;
+    const gearing::Result r = gearing::run(in, kept, ui::decimalSeparator());
 
     auto put = [](QWidget *w, const std::optional<std::string> &t) {
         if (!t)
@@ -395,12 +401,12 @@ bool TForm1::calculate()
         reportError(QString::fromStdString(r.message));
     else
         shiftMark = drawDiagram();
-    publish(r, shiftMark);
+    publish(in, r, shiftMark);
     emit calculated();
     return r.ok && shiftMark;
 }
 
-void TForm1::publish(const gearing::Result &r, std::optional<std::int32_t> shiftMark)
+void TForm1::publish(const gearing::Input &in, const gearing::Result &r, std::optional<std::int32_t> shiftMark)
 {
     // Filling the fields from a file runs on half a gear set; only the
     // command's own last run counts.
@@ -414,15 +420,10 @@ void TForm1::publish(const gearing::Result &r, std::optional<std::int32_t> shift
     ui::MainRun run;
     run.set = r.set;
     run.set.shiftMark = *shiftMark;
-    run.texts = currentFields().texts;
+    run.texts = in.set;
+    run.title = QString::fromStdString(in.title);
     run.circumference = kept.circumference;
-    run.circumferenceComputed = !run.set.circumferenceOverride;
-    run.finalDrive = gearing::asShown(kept.finalDrive);
-    for (std::size_t g = 0; g < 6; ++g)
-        run.ratios[g] = gearing::asShown(gearing::overallRatio(r.set.gears[g], kept.primary, kept.finalDrive));
-    run.vmax = r.vmaxValues;
-    run.fullScale = kept.fullScale;
-    run.fileName = P_Datei->text();
+    run.circumferenceTyped = in.set.circumference.has_value();
     lastGoodRun_ = run;
     lastRunFailure_.reset();
     emit runSucceeded(*lastGoodRun_);
@@ -433,17 +434,8 @@ ui::MainFields TForm1::currentFields() const
     ui::MainFields f;
     gearing::Input &in = f.texts;
     auto text = [](const QLineEdit *e) { return e->text().toStdString(); };
-    in.slip = text(E_Schlupf);
+    in.set = gearSet_->texts();
     in.redZone = text(EditRotBereich);
-    in.rim = text(Edit1);
-    in.width = text(Edit2);
-    in.height = text(Edit3);
-    in.circumference = text(E_Umfang);
-    in.circumferenceOverride = CB_Umfangedit->isChecked();
-    in.front = text(Edit4);
-    in.rear = text(Edit5);
-    in.primary = text(Edit6);
-    in.gears = {text(Edit7), text(Edit8), text(Edit9), text(Edit10), text(Edit11), text(Edit12)};
     in.chosenGear = text(Edit13);
     in.engineSpeed = text(Edit14);
     in.shiftMark = text(EditMarke);
@@ -469,25 +461,9 @@ void TForm1::setSprockets(const QString &front, const QString &rear)
     });
 }
 
-void TForm1::setGearSet(const ui::GearSetTexts &t)
+void TForm1::setGearSet(const gearing::SetTexts &t)
 {
-    withRunsHeld([&] {
-        Edit1->setText(t.rim);
-        Edit2->setText(t.width);
-        Edit3->setText(t.height);
-        E_Schlupf->setText(t.slip);
-        Edit4->setText(t.front);
-        Edit5->setText(t.rear);
-        Edit6->setText(t.primary);
-        QLineEdit *const gears[6] = {Edit7, Edit8, Edit9, Edit10, Edit11, Edit12};
-        for (std::size_t g = 0; g < 6; ++g)
-            gears[g]->setText(t.gears[g]);
-        // Switched on, the field takes the value; switched off, the run
-        // computes it from the tyre.
-        CB_Umfangedit->setChecked(t.circumference.has_value());
-        if (t.circumference)
-            E_Umfang->setText(*t.circumference);
-    });
+    withRunsHeld([&] { gearSet_->setTexts(t); });
 }
 
 void TForm1::setCircumferenceOverride(std::int32_t millimetres)

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -24,6 +25,10 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+
+namespace trovanta::ui {
+class GearSetBinder;
+}
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -136,7 +141,7 @@ public:
     // Each sets its fields with the runs they would start held back, then
     // starts exactly one calculation run, whose errors show as any run's.
     void setSprockets(const QString &front, const QString &rear);
-    void setGearSet(const trovanta::ui::GearSetTexts &texts);
+    void setGearSet(const trovanta::gearing::SetTexts &texts);
     void setCircumferenceOverride(std::int32_t millimetres);
 
 signals:
@@ -164,7 +169,8 @@ private:
     // Draws what the run computed; the shift mark's integer, or nothing
     // when a mark does not convert (reported).
     std::optional<std::int32_t> drawDiagram();
-    void publish(const trovanta::gearing::Result &r, std::optional<std::int32_t> shiftMark);
+    void publish(const trovanta::gearing::Input &in, const trovanta::gearing::Result &r,
+                 std::optional<std::int32_t> shiftMark);
     template <class Fill> void withRunsHeld(Fill fill);
     void reportError(const QString &message);
     trovanta::print::GearSheetData gearSheetData() const;
@@ -184,4 +190,6 @@ private:
     std::string lastDiagramError_;
     std::optional<trovanta::ui::MainRun> lastGoodRun_;
     std::optional<QString> lastRunFailure_;
+    // Edit1 .. Edit12, E_Schlupf and the circumference under the override.
+    std::unique_ptr<trovanta::ui::GearSetBinder> gearSet_;
 };

@@ -10,6 +10,7 @@
 #include "files/mainsettings.h"
 #include "files/settingsfile.h"
 #include "ui/geardialogs.h"
+#include "ui/gearsetbinder.h"
 #include "ui/platform.h"
 
 #include <QCheckBox>
@@ -100,17 +101,8 @@ void TForm1::Wertespeichern1Click()
     if (!chosen.isEmpty()) {
         const QString path = enterFolderOf(chosen);
         try {
-            files::GearTexts t;
-            t.title = Edit15->text();
-            t.front = Edit4->text();
-            t.rear = Edit5->text();
-            t.rim = Edit1->text();
-            t.width = Edit2->text();
-            t.height = Edit3->text();
-            t.primary = Edit6->text();
-            t.gears = {Edit7->text(), Edit8->text(), Edit9->text(), Edit10->text(), Edit11->text(), Edit12->text()};
-            t.shiftMark = EditMarke->text();
-            t.redZone = EditRotBereich->text();
+            const files::GearFileTexts t{gearSet_->texts(), Edit15->text(), EditMarke->text().toStdString(),
+                                         EditRotBereich->text().toStdString()};
             // Every field converts before anything changes.
             const files::GearRecord record = files::gearRecordFromTexts(t, ui::decimalSeparator());
             P_Datei->setText(QFileInfo(path).fileName());
@@ -142,22 +134,16 @@ void TForm1::OeffnenClick()
     if (!gear.complete)
         ui::platform().showMessage(this, QString::fromUtf8(files::gear::MissingMarksMessage));
 
-    const files::GearTexts t = files::gearTexts(gear.record, ui::decimalSeparator());
+    files::GearFileTexts t = files::gearTexts(gear.record, ui::decimalSeparator());
+    // The file holds no slip: the field keeps its own.
+    t.set.slip = E_Schlupf->text().toStdString();
     // The shift mark and red zone start runs as they are set, each on a
     // half-filled gear set; the run below reports what the file gives.
     runErrors_ = RunErrors::Drop;
     ui::setFieldText(Edit15, t.title);
-    Edit1->setText(t.rim);
-    Edit2->setText(t.width);
-    Edit3->setText(t.height);
-    Edit4->setText(t.front);
-    Edit5->setText(t.rear);
-    Edit6->setText(t.primary);
-    QLineEdit *const gears[6] = {Edit7, Edit8, Edit9, Edit10, Edit11, Edit12};
-    for (std::size_t g = 0; g < 6; ++g)
-        gears[g]->setText(t.gears[g]);
-    EditMarke->setText(t.shiftMark);
-    EditRotBereich->setText(t.redZone);
+    gearSet_->setFields(t.set);
+    EditMarke->setText(QString::fromStdString(t.shiftMark));
+    EditRotBereich->setText(QString::fromStdString(t.redZone));
     runErrors_ = RunErrors::Show;
     Button_BerechnenClick();
 }

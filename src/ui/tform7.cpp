@@ -370,10 +370,10 @@ void TForm7::FormShow()
         auto text = [](const std::string &t) { return QString::fromStdString(t); };
         Panel1->setText(main.fileName);
         Edit5->setText(text(main.texts.title));
-        Edit11->setText(text(main.texts.width) + u'/' + text(main.texts.height) + u'-' + text(main.texts.rim));
-        Edit35->setText(text(main.texts.front));
-        Edit36->setText(text(main.texts.rear));
-        Edit37->setText(text(main.texts.primary));
+        Edit11->setText(text(main.texts.set.width) + u'/' + text(main.texts.set.height) + u'-' + text(main.texts.set.rim));
+        Edit35->setText(text(main.texts.set.front));
+        Edit36->setText(text(main.texts.set.rear));
+        Edit37->setText(text(main.texts.set.primary));
         move(main.frame.center() - frameGeometry().center() + pos());
     }
     B_Close->setFocus();

@@ -12,16 +12,15 @@ namespace {
 Input defaults()
 {
     Input in;
-    in.slip = "3";
+    in.set.slip = "3";
     in.redZone = "12000";
-    in.rim = "17";
-    in.width = "190";
-    in.height = "50";
-    in.circumference = "1953";
-    in.front = "17";
-    in.rear = "38";
-    in.primary = "1,84";
-    in.gears = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
+    in.set.rim = "17";
+    in.set.width = "190";
+    in.set.height = "50";
+    in.set.front = "17";
+    in.set.rear = "38";
+    in.set.primary = "1,84";
+    in.set.gears = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
     in.chosenGear = "4";
     in.engineSpeed = "4500";
     return in;
@@ -58,8 +57,8 @@ TEST(Gearing, DefaultGearSetGivesTheReferenceValues)
 TEST(Gearing, DotLocaleReadsAndWritesWithADot)
 {
     Input in = defaults();
-    in.primary = "1.84";
-    in.gears = {"2.67", "1.93", "1.50", "1.23", "1.09", "1.00"};
+    in.set.primary = "1.84";
+    in.set.gears = {"2.67", "1.93", "1.50", "1.23", "1.09", "1.00"};
     State st;
     const Result r = run(in, st, '.');
     ASSERT_TRUE(r.ok) << r.message;
@@ -71,7 +70,7 @@ TEST(Gearing, DotLocaleReadsAndWritesWithADot)
 TEST(Gearing, SlipActsOnTheUpperGearsOnly)
 {
     Input in = defaults();
-    in.slip = "0";
+    in.set.slip = "0";
     State st;
     Result r = run(in, st, ',');
     ASSERT_TRUE(r.ok);
@@ -79,7 +78,7 @@ TEST(Gearing, SlipActsOnTheUpperGearsOnly)
     EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "278", "314", "342"}));
 
     // Operating point divides by 1 + s/100, Vmax multiplies by 1 - s/100.
-    in.slip = "10";
+    in.set.slip = "10";
     in.chosenGear = "6";
     in.engineSpeed = "12000";
     r = run(in, st, ',');
@@ -91,8 +90,7 @@ TEST(Gearing, SlipActsOnTheUpperGearsOnly)
 TEST(Gearing, CircumferenceOverrideUsesTheTypedValue)
 {
     Input in = defaults();
-    in.circumferenceOverride = true;
-    in.circumference = "2000";
+    in.set.circumference = "2000";
     State st;
     const Result r = run(in, st, ',');
     ASSERT_TRUE(r.ok);
@@ -148,25 +146,25 @@ TEST(Gearing, AFailingStepKeepsTheResultsBeforeIt)
         int vmax;
     };
     const std::vector<Case> cases = {
-        {"slip 2,5", [](Input &i) { i.slip = "2,5"; }, Step::Slip, "'2,5' ist kein gültiger Integerwert",
+        {"slip 2,5", [](Input &i) { i.set.slip = "2,5"; }, Step::Slip, "'2,5' ist kein gültiger Integerwert",
          false, false, 0, false, 0},
-        {"empty slip", [](Input &i) { i.slip = ""; }, Step::Slip, "'' ist kein gültiger Integerwert", false,
+        {"empty slip", [](Input &i) { i.set.slip = ""; }, Step::Slip, "'' ist kein gültiger Integerwert", false,
          false, 0, false, 0},
         {"red zone", [](Input &i) { i.redZone = "12.000"; }, Step::RedZone,
          "'12.000' ist kein gültiger Integerwert", false, false, 0, false, 0},
-        {"height", [](Input &i) { i.height = "50%"; }, Step::Tyre, "'50%' ist kein gültiger Gleitkommawert",
+        {"height", [](Input &i) { i.set.height = "50%"; }, Step::Tyre, "'50%' ist kein gültiger Gleitkommawert",
          false, false, 0, false, 0},
-        {"front 17,5", [](Input &i) { i.front = "17,5"; }, Step::Sprockets,
+        {"front 17,5", [](Input &i) { i.set.front = "17,5"; }, Step::Sprockets,
          "'17,5' ist kein gültiger Integerwert", true, false, 0, false, 0},
-        {"front 0", [](Input &i) { i.front = "0"; }, Step::FinalDrive, "Gleitkommadivision durch Null", true,
+        {"front 0", [](Input &i) { i.set.front = "0"; }, Step::FinalDrive, "Gleitkommadivision durch Null", true,
          false, 0, false, 0},
-        {"front and rear 0", [](Input &i) { i.front = i.rear = "0"; }, Step::FinalDrive,
+        {"front and rear 0", [](Input &i) { i.set.front = i.set.rear = "0"; }, Step::FinalDrive,
          "Ungültige Gleitkommaoperation", true, false, 0, false, 0},
-        {"gear 3", [](Input &i) { i.gears[2] = "1.5"; }, Step::OverallRatios,
+        {"gear 3", [](Input &i) { i.set.gears[2] = "1.5"; }, Step::OverallRatios,
          "'1.5' ist kein gültiger Gleitkommawert", true, true, 2, false, 0},
         {"engine speed", [](Input &i) { i.engineSpeed = ""; }, Step::OperatingPoint,
          "'' ist kein gültiger Integerwert", true, true, 6, false, 0},
-        {"gear 5 ratio zero", [](Input &i) { i.gears[4] = "0,0001"; i.chosenGear = "1"; }, Step::FullScale,
+        {"gear 5 ratio zero", [](Input &i) { i.set.gears[4] = "0,0001"; i.chosenGear = "1"; }, Step::FullScale,
          "Gleitkommadivision durch Null", true, true, 6, true, 0},
     };
     for (const auto &c : cases) {
@@ -196,8 +194,8 @@ TEST(Gearing, KeptValuesOfLaterStepsSurviveAFailure)
     State st;
     ASSERT_TRUE(run(defaults(), st, ',').ok);
     Input in = defaults();
-    in.rim = "17,5"; // a decimal field takes decimals
-    in.front = "x";
+    in.set.rim = "17,5"; // a decimal field takes decimals
+    in.set.front = "x";
     const Result r = run(in, st, ',');
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.circumference, "1993"); // pi * (25.4 * 17.5 + 190) = 1993.3
@@ -210,8 +208,8 @@ TEST(Gearing, KeptValuesOfLaterStepsSurviveAFailure)
 TEST(Gearing, HugeSpeedsAreAnErrorNotAWrappedNumber)
 {
     Input in = defaults();
-    in.gears[0] = "1E-300";
-    in.primary = "1";
+    in.set.gears[0] = "1E-300";
+    in.set.primary = "1";
     State st;
     const Result r = run(in, st, ',');
     // 1E-300 shows as "0,000", which reads back as zero.
@@ -220,8 +218,7 @@ TEST(Gearing, HugeSpeedsAreAnErrorNotAWrappedNumber)
     EXPECT_EQ(r.failedStep, Step::FullScale);
 
     in = defaults();
-    in.circumferenceOverride = true;
-    in.circumference = "2000000000";
+    in.set.circumference = "2000000000";
     in.engineSpeed = "2000000000";
     const Result big = run(in, st, ',');
     EXPECT_FALSE(big.ok);

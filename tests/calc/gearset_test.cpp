@@ -48,23 +48,23 @@ TEST(GearSet, RunAndKernelAgree)
     } cases[] = {{"3", "", false, "17", "38"}, {"0", "", false, "15", "45"}, {"10", "2000", true, "14", "50"}};
     for (const Case &c : cases) {
         Input in;
-        in.slip = c.slip;
+        in.set.slip = c.slip;
         in.redZone = "12000";
-        in.rim = "17";
-        in.width = "180";
-        in.height = "55";
-        in.circumference = c.circ;
-        in.circumferenceOverride = c.override;
-        in.front = c.front;
-        in.rear = c.rear;
-        in.primary = "1,84";
-        in.gears = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
+        in.set.rim = "17";
+        in.set.width = "180";
+        in.set.height = "55";
+        if (c.override)
+            in.set.circumference = c.circ;
+        in.set.front = c.front;
+        in.set.rear = c.rear;
+        in.set.primary = "1,84";
+        in.set.gears = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
         in.chosenGear = "4";
         in.engineSpeed = "4500";
         State st;
         const Result r = run(in, st, ',');
         ASSERT_TRUE(r.ok) << r.message;
-        EXPECT_EQ(each([&](int k) { return vmax(r.set, k); }), r.vmaxValues) << c.slip;
+        EXPECT_EQ(each([&](int k) { return derive(r.set).vmax(k); }), r.vmaxValues) << c.slip;
         const Derived d = derive(r.set);
         EXPECT_EQ(each([&](int k) { return fp::roundToInt(d.roadSpeed(FullScaleRpm, k)); }), st.fullScale);
         EXPECT_EQ(d.circumference, st.circumference);
@@ -75,7 +75,7 @@ TEST(GearSet, FailuresAreTheRunsMessages)
 {
     GearSet g;
     g.front = 0;
-    EXPECT_EQ(test::errorOf([&] { vmax(g, 1); }), msg::DivisionByZero);
+    EXPECT_EQ(test::errorOf([&] { derive(g).vmax(1); }), msg::DivisionByZero);
     g.front = 17;
     g.gears[0] = 0;
     EXPECT_EQ(test::errorOf([&] { derive(g).vmax(1); }), msg::DivisionByZero);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 using namespace trovanta;
 using namespace trovanta::files;
@@ -158,54 +159,54 @@ TEST(GearRecord, FieldTexts)
 {
     GearRecord r = defaultSet();
     r.gears[2] = 1.5;
-    const GearTexts t = gearTexts(r, ',');
-    EXPECT_EQ(t.rim, "17");
-    EXPECT_EQ(t.width, "190");
-    EXPECT_EQ(t.primary, "1,84");
-    EXPECT_EQ(t.gears[2], "1,5");
-    EXPECT_EQ(t.gears[5], "1");
+    const GearFileTexts t = gearTexts(r, ',');
+    EXPECT_EQ(t.set.rim, "17");
+    EXPECT_EQ(t.set.width, "190");
+    EXPECT_EQ(t.set.primary, "1,84");
+    EXPECT_EQ(t.set.gears[2], "1,5");
+    EXPECT_EQ(t.set.gears[5], "1");
     EXPECT_EQ(t.shiftMark, "7000");
-    EXPECT_EQ(gearTexts(r, '.').primary, "1.84");
+    EXPECT_EQ(t.set.slip, "") << "not in the file";
+    EXPECT_FALSE(t.set.circumference) << "not in the file";
+    EXPECT_EQ(gearTexts(r, '.').set.primary, "1.84");
     r.front = -5;
-    EXPECT_EQ(gearTexts(r, ',').front, "-5");
+    EXPECT_EQ(gearTexts(r, ',').set.front, "-5");
 
     // Typed texts, converted and shown again.
-    GearTexts typed = gearTexts(defaultSet(), ',');
-    typed.gears[5] = "1,00";
-    typed.gears[2] = "1,50";
+    GearFileTexts typed = gearTexts(defaultSet(), ',');
+    typed.set.gears[5] = "1,00";
+    typed.set.gears[2] = "1,50";
+    typed.set.slip = "kein Schlupf"; // never read
     typed.title = QString(120, u't');
     const GearRecord back = gearRecordFromTexts(typed, ',');
     EXPECT_EQ(back.gears[5], 1.0);
     EXPECT_EQ(back.title, QString(100, u't'));
-    const GearTexts shown = gearTexts(decodeGearRecord(encodeGearRecord(back)).record, ',');
-    EXPECT_EQ(shown.gears[5], "1");
-    EXPECT_EQ(shown.gears[2], "1,5");
+    const GearFileTexts shown = gearTexts(decodeGearRecord(encodeGearRecord(back)).record, ',');
+    EXPECT_EQ(shown.set.gears[5], "1");
+    EXPECT_EQ(shown.set.gears[2], "1,5");
 }
 
 TEST(GearRecord, FirstBadFieldInSaveOrderIsReported)
 {
+    using gearing::SetField;
     struct Case {
-        QString GearTexts::*field;
-        int gear; // for the gears array, else -1
+        std::optional<SetField> field; // none: the red zone
         const char *text;
         const char *message;
     };
     const std::vector<Case> cases = {
-        {&GearTexts::front, -1, "x", "'x' ist kein gültiger Integerwert"},
-        {&GearTexts::height, -1, "50,5", "'50,5' ist kein gültiger Integerwert"},
-        {&GearTexts::primary, -1, "1.84", "'1.84' ist kein gültiger Gleitkommawert"},
-        {nullptr, 3, "", "'' ist kein gültiger Gleitkommawert"},
-        {&GearTexts::redZone, -1, "rot", "'rot' ist kein gültiger Integerwert"},
+        {SetField::Front, "x", "'x' ist kein gültiger Integerwert"},
+        {SetField::Height, "50,5", "'50,5' ist kein gültiger Integerwert"},
+        {SetField::Primary, "1.84", "'1.84' ist kein gültiger Gleitkommawert"},
+        {SetField::Gear4, "", "'' ist kein gültiger Gleitkommawert"},
+        {std::nullopt, "rot", "'rot' ist kein gültiger Integerwert"},
     };
     for (const auto &c : cases) {
-        GearTexts t = gearTexts(defaultSet(), ',');
-        if (c.field)
-            t.*c.field = QString::fromUtf8(c.text);
-        else
-            t.gears[static_cast<std::size_t>(c.gear)] = QString::fromUtf8(c.text);
+        GearFileTexts t = gearTexts(defaultSet(), ',');
         // A later bad field must not be the one reported.
-        if (c.field != &GearTexts::redZone)
-            t.redZone = "spaeter";
+        t.redZone = c.field ? "spaeter" : c.text;
+        if (c.field)
+            t.set[*c.field] = c.text;
         EXPECT_EQ(errorOf([&] { gearRecordFromTexts(t, ','); }), c.message) << c.text;
     }
 }

@@ -33,8 +33,8 @@ const QString Dash = utf8("–");
 
 auto allButCircumference(const gearing::Input &i)
 {
-    return std::tie(i.slip, i.redZone, i.rim, i.width, i.height, i.front, i.rear, i.primary, i.gears, i.chosenGear,
-                    i.engineSpeed, i.shiftMark, i.title);
+    return std::tie(i.set.slip, i.redZone, i.set.rim, i.set.width, i.set.height, i.set.front, i.set.rear,
+                    i.set.primary, i.set.gears, i.chosenGear, i.engineSpeed, i.shiftMark, i.title);
 }
 
 class Calibration : public RegisteredMainWindowTest {
