@@ -119,8 +119,8 @@ trovanta::ui::CompareWindow *comparison()
 {
     static trovanta::ui::CompareWindow *c = [] {
         trovanta::ui::enrol(window());
-        trovanta::ui::openWindow(trovanta::ui::Window::Compare);
-        trovanta::ui::CompareWindow *w = trovanta::ui::forms().Compare;
+        trovanta::ui::openAnalysis(QStringLiteral("CompareWindow"));
+        trovanta::ui::CompareWindow *w = trovanta::ui::analysisWindow<trovanta::ui::CompareWindow>();
         w->B_Edit4->setText(QStringLiteral("16"));
         w->B_Edit5->setText(QStringLiteral("40"));
         for (int r = 0; r < 12; ++r) {
@@ -170,7 +170,7 @@ void SprocketKeystroke3200Pairs(benchmark::State &state)
     TForm1 *w = window();
     trovanta::ui::SprocketWindow s(w);
     if (const auto &run = w->lastGoodRun())
-        s.setMainRun(*run);
+        s.mainRunChanged(*run);
     const std::pair<QLineEdit *, const char *> drive[] = {
         {s.S_Ritzel, "15"},    {s.S_Kettenrad, "45"},    {s.S_Glieder, "110"},     {s.S_Gliedlaenge, "1,56"},
         {s.S_Durchhang, "2"},  {s.S_RitzelVon, "12"},    {s.S_RitzelBis, "51"},    {s.S_KettenradVon, "30"},
@@ -215,7 +215,7 @@ void LoggerFileInTheWindow1M(benchmark::State &state)
     TForm1 *w = window();
     w->Button_BerechnenClick();
     trovanta::ui::CalibrationWindow cal(w);
-    cal.setMainRun(*w->lastGoodRun());
+    cal.mainRunChanged(*w->lastGoodRun());
     cal.show();
     QApplication::processEvents();
 

@@ -84,12 +84,11 @@ QWidget *topLevel(const QString &name)
 // The comparison as the README shows it: the design's bike against one
 // tooth less in front and two more at the back, with three corners of a
 // track day.
-trovanta::ui::CompareWindow *comparison(TForm1 *main)
+trovanta::ui::CompareWindow *comparison()
 {
-    using trovanta::ui::forms;
-    if (!forms().Compare) {
-        main->Comparaison1Click();
-        trovanta::ui::CompareWindow *c = forms().Compare;
+    if (!trovanta::ui::analysisWindow<trovanta::ui::CompareWindow>()) {
+        trovanta::ui::openAnalysis(QStringLiteral("CompareWindow"));
+        trovanta::ui::CompareWindow *c = trovanta::ui::analysisWindow<trovanta::ui::CompareWindow>();
         c->B_Edit4->setText(QStringLiteral("16"));
         c->B_Edit5->setText(QStringLiteral("40"));
         const char *const points[][3] = {{"Épingle", "62", "2"}, {"Chicane", "95", "3"},
@@ -98,7 +97,7 @@ trovanta::ui::CompareWindow *comparison(TForm1 *main)
             for (int k = 0; k < 3; ++k)
                 c->T_Punkte->item(r, k)->setText(QString::fromUtf8(points[r][k]));
     }
-    return forms().Compare;
+    return trovanta::ui::analysisWindow<trovanta::ui::CompareWindow>();
 }
 
 // A ride recorded at 1987 mm on a bike whose third gear is 3 % longer than
@@ -151,8 +150,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const std::vector<std::pair<QString, QAction *>> menuWindows = {
-        {QStringLiteral("CalibrationWindow"), main->Etalonnage1},
-        {QStringLiteral("SprocketWindow"), main->PignonsChaine1},
+        {QStringLiteral("CalibrationWindow"), main->findChild<QAction *>(QStringLiteral("Etalonnage1"))},
+        {QStringLiteral("SprocketWindow"), main->findChild<QAction *>(QStringLiteral("PignonsChaine1"))},
     };
     QStringList names;
     for (int i = 2; i < argc; ++i)
@@ -176,7 +175,7 @@ int main(int argc, char *argv[])
         if (shot == QLatin1String("CompareSheet")) {
             platform.pdf = QDir(folder).absoluteFilePath(shot + QStringLiteral(".pdf"));
             QFile::remove(platform.pdf);
-            comparison(main)->B_DruckenClick();
+            comparison()->B_DruckenClick();
             if (!QFile::exists(platform.pdf)) {
                 std::fprintf(stderr, "no comparison printed\n");
                 ++failures;
@@ -187,7 +186,7 @@ int main(int argc, char *argv[])
         }
         const QString name = shot.section(QLatin1Char('.'), 0, 0);
         if (name == QLatin1String("CompareWindow"))
-            comparison(main);
+            comparison();
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
         for (const auto &[windowName, action] : menuWindows)

@@ -25,6 +25,8 @@ AnalysisWindow::AnalysisWindow(QWidget *parent, const char *objectName, const ch
 
 QString AnalysisWindow::settingsPath() const { return files::programFile(settingsName_ + QStringLiteral(".ini")); }
 
+void AnalysisWindow::place(const QRect &mainFrame) { move(mainFrame.center() - rect().center()); }
+
 void AnalysisWindow::restoreSettings()
 {
     if (!files::ProfileFile::exists(settingsPath()))

@@ -4,9 +4,12 @@
 // the program directory, read when the window is first created and written
 // when it closes and when the program ends; and the way its fields report a
 // text that does not convert: a red frame and the message in a note label,
-// never a box while the rider types.
+// never a box while the rider types. It follows the main window through one
+// interface: the registry hands it every run, good or failed, from the
+// window's creation on.
 
 #include "calc/gearset.h"
+#include "ui/mainrun.h"
 
 #include <QString>
 #include <QWidget>
@@ -28,6 +31,16 @@ class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
     QString settingsPath() const;
+
+    // A run of the main window that got through; the first comes at once
+    // when there was one before the window was made.
+    virtual void mainRunChanged(const MainRun &run) = 0;
+    // A run that failed, with the message as the error box shows it; the
+    // window keeps what it had and may say why.
+    virtual void mainRunFailed(const QString &message) = 0;
+    // Where the window first appears; centred on the main window unless
+    // the window knows better.
+    virtual void place(const QRect &mainFrame);
 
     // Writes the settings file: the marker entry, then the window's own
     // entries, in one replace. Throws trovanta::Error when it cannot.

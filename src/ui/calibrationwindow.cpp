@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/tform1.h"
 #include "ui/widgets.h"
 
 #include <QCloseEvent>
@@ -449,7 +450,7 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
 
 // ---- The main window's run ------------------------------------------------
 
-void CalibrationWindow::setMainRun(const MainRun &run)
+void CalibrationWindow::mainRunChanged(const MainRun &run)
 {
     run_ = run;
     mainProblem_.clear();
@@ -487,6 +488,12 @@ void CalibrationWindow::mainRunFailed(const QString &message)
 {
     mainProblem_ = message;
     updateAll();
+}
+
+void CalibrationWindow::place(const QRect &mainFrame)
+{
+    adjustSize();
+    AnalysisWindow::place(mainFrame);
 }
 
 void CalibrationWindow::follow(Following &f, const QString &mainText)
@@ -879,6 +886,14 @@ void CalibrationWindow::writeSettings(files::SettingsWriter &ini) const
     text("Tacho", "RitzelNeu", ritzelNeu_.follows ? QString() : C_RitzelNeu->text());
     text("Tacho", "KettenradNeu", kettenradNeu_.follows ? QString() : C_KettenradNeu->text());
     text("Tacho", "UmfangNeu", umfangNeu_.follows ? QString() : C_UmfangNeu->text());
+}
+
+AnalysisWindow *createCalibrationWindow(TForm1 *main)
+{
+    auto *w = new CalibrationWindow(main);
+    if (main)
+        QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
+    return w;
 }
 
 } // namespace trovanta::ui

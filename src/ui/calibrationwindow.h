@@ -8,7 +8,7 @@
 // The window stands on the main window's last good run: the tyre's nominal
 // circumference C_nom, the circumference C it used, the overall ratios as
 // shown and the slip. It never reaches into the main window; what it needs
-// comes in through setMainRun/mainRunFailed, and "Appliquer" goes out as
+// comes in through mainRunChanged/mainRunFailed, and "Appliquer" goes out as
 // circumferenceApplied.
 
 #include "calc/calibration.h"
@@ -32,6 +32,7 @@ class QPushButton;
 class QTableWidget;
 class QTabWidget;
 class QTimer;
+class TForm1;
 
 namespace trovanta::ui {
 
@@ -43,8 +44,10 @@ public:
 
     // The main window's runs. A good one brings the values every tab stands
     // on; after a failed one they stay as they were and the notes say why.
-    void setMainRun(const MainRun &run);
-    void mainRunFailed(const QString &message);
+    void mainRunChanged(const MainRun &run) override;
+    void mainRunFailed(const QString &message) override;
+    // Centred on the main window, at the size its contents ask for.
+    void place(const QRect &mainFrame) override;
 
     // A logger file being read: blocks until it is read and fitted (or has
     // failed) and shows the outcome before returning.
@@ -167,5 +170,8 @@ private:
     QTimer *progressTimer_;
     int progressDelay_ = 500;
 };
+
+// The registry's factory: "Appliquer" goes to the main window's override.
+AnalysisWindow *createCalibrationWindow(TForm1 *main);
 
 } // namespace trovanta::ui

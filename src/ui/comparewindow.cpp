@@ -11,6 +11,7 @@
 #include "ui/gearsetbinder.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/tform1.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -471,7 +473,7 @@ void CompareWindow::buildTables()
     fitHeight(T_Punkte);
 }
 
-void CompareWindow::placeBeside(const QRect &mainFrame)
+void CompareWindow::place(const QRect &mainFrame)
 {
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect avail = s ? s->availableGeometry() : QRect();
@@ -528,7 +530,7 @@ void CompareWindow::showA()
     B_VonA->setEnabled(a_.has_value());
 }
 
-void CompareWindow::setMainRun(const MainRun &run)
+void CompareWindow::mainRunChanged(const MainRun &run)
 {
     a_ = run;
     mainFailure_.clear();
@@ -536,7 +538,7 @@ void CompareWindow::setMainRun(const MainRun &run)
     recompute();
 }
 
-void CompareWindow::setMainFailure(const QString &message)
+void CompareWindow::mainRunFailed(const QString &message)
 {
     mainFailure_ = message;
     showNote();
@@ -860,6 +862,16 @@ void CompareWindow::writeSettings(files::SettingsWriter &ini) const
         ini.writeString(punkte, QStringLiteral("Tempo") + n, T_Punkte->item(r, PointKmh)->text());
         ini.writeString(punkte, QStringLiteral("Gang") + n, T_Punkte->item(r, PointGear)->text());
     }
+}
+
+AnalysisWindow *createCompareWindow(TForm1 *main)
+{
+    QPointer<TForm1> m(main);
+    auto *w = new CompareWindow(main, main ? main->lastGoodRun() : std::nullopt,
+                                [m] { return m ? m->currentFields() : MainFields{}; });
+    if (main)
+        QObject::connect(w, &CompareWindow::applyRequested, main, &TForm1::setGearSet);
+    return w;
 }
 
 } // namespace trovanta::ui

@@ -29,6 +29,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class TForm1;
 
 namespace trovanta::print {
 class Canvas;
@@ -50,7 +51,7 @@ public:
 
     // Where the window first appears: beside the main window when the
     // screen has room, centred on it otherwise.
-    void placeBeside(const QRect &mainFrame);
+    void place(const QRect &mainFrame) override;
 
     // B, the variant
     QLineEdit *B_Edit1, *B_Edit2, *B_Edit3; // rim inch, width mm, height percent
@@ -80,8 +81,8 @@ public:
 
     // The main window's runs: a good one becomes A; a failed one is told in
     // the note while A keeps its values.
-    void setMainRun(const MainRun &run);
-    void setMainFailure(const QString &message);
+    void mainRunChanged(const MainRun &run) override;
+    void mainRunFailed(const QString &message) override;
     // Fills B's front and rear sprocket; B's other fields stay.
     void setVariantSprockets(const QString &front, const QString &rear);
 
@@ -134,5 +135,8 @@ private:
     QString fileNote_;    // the last file command's failure, until B changes
     int held_ = 0;
 };
+
+// The registry's factory: B's "Appliquer" goes to the main window's setter.
+AnalysisWindow *createCompareWindow(TForm1 *main);
 
 } // namespace trovanta::ui

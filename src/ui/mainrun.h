@@ -40,7 +40,8 @@ struct PresentChain {
     QString links, linkLength, sag;
 };
 
-// The windows the main window's menu opens.
-enum class Window { Info, PsKw, KmhMph, MetricInch, Faq, Chain, RaceLog, Compare, Sprocket, Calibration };
+// The windows of the main menu's design (the analysis windows have their own
+// table in registry.h).
+enum class Window { Info, PsKw, KmhMph, MetricInch, Faq, Chain, RaceLog };
 
 } // namespace trovanta::ui

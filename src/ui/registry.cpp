@@ -3,8 +3,8 @@
 #include "ui/analysiswindow.h"
 #include "ui/calibrationwindow.h"
 #include "ui/comparewindow.h"
-#include "ui/converters.h"
 #include "ui/sprocketwindow.h"
+#include "ui/converters.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
@@ -14,6 +14,8 @@
 #include "ui/tform9.h"
 
 #include <QPointer>
+
+#include <optional>
 
 #include <vector>
 
@@ -27,10 +29,11 @@ Forms &forms()
 
 namespace {
 
-std::vector<QPointer<AnalysisWindow>> &analysisWindows()
+// The windows made, on the rows of analysisKinds().
+std::vector<QPointer<AnalysisWindow>> &madeAnalysis()
 {
-    static std::vector<QPointer<AnalysisWindow>> list;
-    return list;
+    static std::vector<QPointer<AnalysisWindow>> made(analysisKinds().size());
+    return made;
 }
 
 // Closing a secondary window blanks the main window's diagram.
@@ -66,73 +69,30 @@ void showAnalysis(AnalysisWindow *w)
     w->activateWindow();
 }
 
-CompareWindow *createCompareWindow()
+std::optional<std::size_t> rowOf(const QString &name)
 {
-    TForm1 *main = forms().Form1;
-    auto *w = new CompareWindow(main, main ? main->lastGoodRun() : std::nullopt, mainFields);
-    QObject::connect(w, &QObject::destroyed, [] { forms().Compare = nullptr; });
-    if (main) {
-        QObject::connect(main, &TForm1::runSucceeded, w, &CompareWindow::setMainRun);
-        QObject::connect(main, &TForm1::runFailed, w, &CompareWindow::setMainFailure);
-        QObject::connect(w, &CompareWindow::applyRequested, main, &TForm1::setGearSet);
-        if (const auto &failure = main->lastRunFailure())
-            w->setMainFailure(*failure);
-        w->placeBeside(main->frameGeometry());
-    }
-    enrolAnalysis(w);
-    return w;
+    const std::vector<AnalysisKind> &kinds = analysisKinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        if (name == QLatin1String(kinds[i].name))
+            return i;
+    return std::nullopt;
 }
 
-// Created on first use, centred on the main window, and fed by its runs
-// from then on.
-CalibrationWindow *createCalibrationWindow()
+// Made on first use, fed the main window's last runs and every later one,
+// placed on the main window.
+AnalysisWindow *make(const AnalysisKind &kind)
 {
     TForm1 *main = forms().Form1;
-    auto *w = new CalibrationWindow(main);
-    QObject::connect(w, &QObject::destroyed, [] { forms().Calibration = nullptr; });
+    AnalysisWindow *w = kind.create(main);
     if (main) {
-        QObject::connect(main, &TForm1::runSucceeded, w, &CalibrationWindow::setMainRun);
-        QObject::connect(main, &TForm1::runFailed, w, &CalibrationWindow::mainRunFailed);
-        QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
-        if (main->lastGoodRun())
-            w->setMainRun(*main->lastGoodRun());
+        QObject::connect(main, &TForm1::runSucceeded, w, &AnalysisWindow::mainRunChanged);
+        QObject::connect(main, &TForm1::runFailed, w, &AnalysisWindow::mainRunFailed);
+        if (const auto &run = main->lastGoodRun())
+            w->mainRunChanged(*run);
         if (const auto &failure = main->lastRunFailure())
             w->mainRunFailed(*failure);
-        w->adjustSize();
-        w->move(main->frameGeometry().center() - w->rect().center());
+        w->place(main->frameGeometry());
     }
-    enrolAnalysis(w);
-    return w;
-}
-
-// Created on first use, fed by the main window's runs and the chain
-// calculator's present chain; its pairs go to the main window or to the
-// comparison's variant.
-SprocketWindow *createSprocketWindow()
-{
-    Forms &f = forms();
-    TForm1 *main = f.Form1;
-    auto *w = new SprocketWindow(main);
-    QObject::connect(w, &QObject::destroyed, [] { forms().Sprocket = nullptr; });
-    w->setChainSource([]() -> std::optional<PresentChain> {
-        if (const TForm6 *chain = forms().Form6)
-            return chain->presentChain();
-        return std::nullopt;
-    });
-    if (f.Form6)
-        QObject::connect(f.Form6, &TForm6::presentChainChanged, w, &SprocketWindow::setPresentChain);
-    if (main) {
-        if (const auto &run = main->lastGoodRun())
-            w->setMainRun(*run);
-        QObject::connect(main, &TForm1::runSucceeded, w, &SprocketWindow::setMainRun);
-        QObject::connect(w, &SprocketWindow::applyRequested, main, &TForm1::setSprockets);
-    }
-    QObject::connect(w, &SprocketWindow::compareRequested, w, [](const QString &front, const QString &rear) {
-        openWindow(Window::Compare);
-        if (CompareWindow *c = forms().Compare)
-            c->setVariantSprockets(front, rear);
-    });
-    enrolAnalysis(w);
     return w;
 }
 
@@ -149,9 +109,40 @@ void enrol(TForm1 *w)
     forms().Form1 = w;
     QObject::connect(w, &TForm1::windowRequested, w, [](Window which) { openWindow(which); });
     QObject::connect(w, &TForm1::ending, w, [] { saveOpenWindows(false); });
+    QObject::connect(w, &TForm1::analysisRequested, w, [](const QString &action) {
+        for (const AnalysisKind &k : analysisKinds())
+            if (action == QLatin1String(k.action))
+                openAnalysis(QString::fromLatin1(k.name));
+    });
 }
 
-void enrolAnalysis(AnalysisWindow *w) { analysisWindows().push_back(w); }
+const std::vector<AnalysisKind> &analysisKinds()
+{
+    static const std::vector<AnalysisKind> kinds = {
+        {"CompareWindow", "Comparaison1", createCompareWindow},
+        {"SprocketWindow", "PignonsChaine1", createSprocketWindow},
+        {"CalibrationWindow", "Etalonnage1", createCalibrationWindow},
+    };
+    return kinds;
+}
+
+AnalysisWindow *analysisWindow(const QString &name)
+{
+    const auto row = rowOf(name);
+    return row ? madeAnalysis()[*row].data() : nullptr;
+}
+
+AnalysisWindow *openAnalysis(const QString &name)
+{
+    const auto row = rowOf(name);
+    if (!row)
+        return nullptr;
+    QPointer<AnalysisWindow> &w = madeAnalysis()[*row];
+    if (!w)
+        w = make(analysisKinds()[*row]);
+    showAnalysis(w);
+    return w;
+}
 
 void saveOpenWindows(bool terminating)
 {
@@ -162,7 +153,7 @@ void saveOpenWindows(bool terminating)
         f.Form7->saveAtEnd(terminating);
     // An analysis window keeps following the main window while closed, so
     // each one made saves, not only those still open.
-    for (const QPointer<AnalysisWindow> &w : analysisWindows())
+    for (const QPointer<AnalysisWindow> &w : madeAnalysis())
         if (w)
             w->saveAtEnd(terminating);
 }
@@ -245,9 +236,11 @@ void destroyWindows(bool terminating)
         if (f.Form1)
             f.Form1->endQuietly();
     }
-    destroy(f.Calibration);
-    destroy(f.Sprocket);
-    destroy(f.Compare);
+    // The analysis windows first, last row first.
+    for (auto w = madeAnalysis().rbegin(); w != madeAnalysis().rend(); ++w) {
+        delete w->data();
+        *w = nullptr;
+    }
     destroy(f.Form10);
     destroy(f.Form9);
     destroy(f.Form8);
@@ -263,7 +256,8 @@ void destroyWindows(bool terminating)
 void forgetWindows()
 {
     forms() = Forms{};
-    analysisWindows().clear();
+    for (QPointer<AnalysisWindow> &w : madeAnalysis())
+        w = nullptr;
 }
 
 void openWindow(Window which)
@@ -294,21 +288,6 @@ void openWindow(Window which)
         break;
     case Window::RaceLog:
         showModal(f.Form7);
-        break;
-    case Window::Calibration:
-        if (!f.Calibration)
-            f.Calibration = createCalibrationWindow();
-        showAnalysis(f.Calibration);
-        break;
-    case Window::Compare:
-        if (!f.Compare)
-            f.Compare = createCompareWindow();
-        showAnalysis(f.Compare);
-        break;
-    case Window::Sprocket:
-        if (!f.Sprocket)
-            f.Sprocket = createSprocketWindow();
-        showAnalysis(f.Sprocket);
         break;
     }
 }

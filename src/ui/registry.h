@@ -4,7 +4,12 @@
 // end; the analysis windows are created on first use. Windows never reach
 // into each other: what one needs from another is wired here.
 
+#include "ui/analysiswindow.h"
 #include "ui/mainrun.h"
+
+#include <QString>
+
+#include <vector>
 
 class TDialog;
 class TForm1;
@@ -20,10 +25,6 @@ class TForm10;
 
 namespace trovanta::ui {
 
-class AnalysisWindow;
-class CalibrationWindow;
-class CompareWindow;
-class SprocketWindow;
 
 struct Forms {
     TForm1 *Form1 = nullptr;   // main window
@@ -36,10 +37,6 @@ struct Forms {
     TForm8 *Form8 = nullptr;   // chain calculator info
     TForm9 *Form9 = nullptr;   // race log info
     TForm10 *Form10 = nullptr; // centimetre and inch converter
-    // Analysis windows, created on first use.
-    CompareWindow *Compare = nullptr;
-    SprocketWindow *Sprocket = nullptr;
-    CalibrationWindow *Calibration = nullptr;
 };
 
 Forms &forms();
@@ -57,9 +54,31 @@ void enrol(TForm8 *w);
 void enrol(TForm9 *w);
 void enrol(TForm10 *w);
 
-// An analysis window, created on first use: it saves with the others when
-// the program ends.
-void enrolAnalysis(AnalysisWindow *w);
+// The analysis windows: one row each. A new one needs its row here (in
+// registry.cpp), its entry in the main window's "&Analyse" menu and its own
+// files; the registry makes it on first use, feeds it the main window's
+// runs (AnalysisWindow::mainRunChanged, mainRunFailed) from then on, places
+// it, and has it save when the program ends.
+struct AnalysisKind {
+    const char *name;   // the window's objectName
+    const char *action; // objectName of its entry in the main window's "&Analyse" menu
+    // Builds the window and wires what is its own (signals to the main
+    // window's setters, other windows); `main` may be null in tests.
+    AnalysisWindow *(*create)(TForm1 *main);
+};
+const std::vector<AnalysisKind> &analysisKinds();
+
+// The analysis window of that name or type, if made; nullptr before.
+AnalysisWindow *analysisWindow(const QString &name);
+template <class W> W *analysisWindow()
+{
+    for (const AnalysisKind &k : analysisKinds())
+        if (auto *w = qobject_cast<W *>(analysisWindow(QString::fromLatin1(k.name))))
+            return w;
+    return nullptr;
+}
+// Makes the window on first use and shows it beside the main window.
+AnalysisWindow *openAnalysis(const QString &name);
 
 // The main window created, then the nine secondary windows hidden, in the
 // order of the program's start.

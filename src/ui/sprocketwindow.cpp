@@ -4,7 +4,11 @@
 #include "calc/sprockets.h"
 #include "files/settingsfile.h"
 #include "ui/labels.h"
+#include "ui/comparewindow.h"
 #include "ui/platform.h"
+#include "ui/registry.h"
+#include "ui/tform1.h"
+#include "ui/tform6.h"
 #include "ui/sprocketmodel.h"
 #include "ui/widgets.h"
 
@@ -282,7 +286,7 @@ void SprocketWindow::writeSettings(files::SettingsWriter &ini) const
     ini.writeString(aim, QStringLiteral("Toleranz"), S_Toleranz->text());
 }
 
-void SprocketWindow::setMainRun(const MainRun &run)
+void SprocketWindow::mainRunChanged(const MainRun &run)
 {
     const QString front = teethText(run.set.front), rear = teethText(run.set.rear);
     const bool sameSet = gearSet_ && sameGearSet(*gearSet_, run.set);
@@ -455,6 +459,25 @@ void SprocketWindow::requestCompare()
         const sprockets::Row &r = model_->rowAt(*row);
         emit compareRequested(teethText(r.front), teethText(r.rear));
     }
+}
+
+AnalysisWindow *createSprocketWindow(TForm1 *main)
+{
+    auto *w = new SprocketWindow(main);
+    w->setChainSource([]() -> std::optional<PresentChain> {
+        if (const TForm6 *chain = forms().Form6)
+            return chain->presentChain();
+        return std::nullopt;
+    });
+    if (TForm6 *chain = forms().Form6)
+        QObject::connect(chain, &TForm6::presentChainChanged, w, &SprocketWindow::setPresentChain);
+    if (main)
+        QObject::connect(w, &SprocketWindow::applyRequested, main, &TForm1::setSprockets);
+    QObject::connect(w, &SprocketWindow::compareRequested, w, [](const QString &front, const QString &rear) {
+        if (auto *c = qobject_cast<CompareWindow *>(openAnalysis(QStringLiteral("CompareWindow"))))
+            c->setVariantSprockets(front, rear);
+    });
+    return w;
 }
 
 } // namespace trovanta::ui

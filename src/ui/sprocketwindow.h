@@ -20,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTimer;
+class TForm1;
 
 namespace trovanta::ui {
 
@@ -35,8 +36,9 @@ public:
     void setChainSource(std::function<std::optional<PresentChain>()> source) { chainSource_ = std::move(source); }
     // A good run of the main window: its sprockets become the present pair
     // (now when the window is open, else when it is next shown) and its gear
-    // set gives Vmax.
-    void setMainRun(const MainRun &run);
+    // set gives Vmax. A failed one changes nothing: the last good set stays.
+    void mainRunChanged(const MainRun &run) override;
+    void mainRunFailed(const QString &) override {}
     // The chain calculator's present chain changed: followed while open.
     void setPresentChain(const PresentChain &chain);
 
@@ -92,5 +94,9 @@ private:
     QString front_, rear_;
     bool placed_ = false;
 };
+
+// The registry's factory: the chain calculator's present chain comes in,
+// the chosen pair goes to the main window or to the comparison's variant.
+AnalysisWindow *createSprocketWindow(TForm1 *main);
 
 } // namespace trovanta::ui

@@ -305,10 +305,17 @@ void TForm1::buildMenu()
     KettenlaengeRechner = item(Tools1, "KettenlaengeRechner", utf8("&Catenolix"), &TForm1::KettenlaengeRechnerClick);
     Pistorel1 = item(Tools1, "Pistorel1", utf8("&Pistorel"), &TForm1::Pistorel1Click);
 
+    // One entry per analysis window; the registry's table names the window
+    // behind each.
     Analyse1 = menu("Analyse1", tr("&Analyse"));
-    Comparaison1 = item(Analyse1, "Comparaison1", tr("&Comparaison…"), &TForm1::Comparaison1Click);
-    PignonsChaine1 = item(Analyse1, "PignonsChaine1", tr("&Pignons et chaîne…"), &TForm1::PignonsChaine1Click);
-    Etalonnage1 = item(Analyse1, "Etalonnage1", tr("É&talonnage…"), &TForm1::Etalonnage1Click);
+    auto analysis = [this](const char *name, const QString &text) {
+        QAction *a = Analyse1->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, a] { emit analysisRequested(a->objectName()); });
+    };
+    analysis("Comparaison1", tr("&Comparaison…"));
+    analysis("PignonsChaine1", tr("&Pignons et chaîne…"));
+    analysis("Etalonnage1", tr("É&talonnage…"));
 
     Info1 = menu("Info1", utf8("&Info + FAQ"));
     HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
@@ -571,6 +578,3 @@ void TForm1::KettenlaengeRechnerClick() { emit windowRequested(ui::Window::Chain
 void TForm1::Pistorel1Click() { emit windowRequested(ui::Window::RaceLog); }
 void TForm1::HilfeHinweise1Click() { emit windowRequested(ui::Window::Faq); }
 void TForm1::Info1Click() { emit windowRequested(ui::Window::Info); }
-void TForm1::Comparaison1Click() { emit windowRequested(ui::Window::Compare); }
-void TForm1::PignonsChaine1Click() { emit windowRequested(ui::Window::Sprocket); }
-void TForm1::Etalonnage1Click() { emit windowRequested(ui::Window::Calibration); }

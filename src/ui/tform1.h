@@ -92,7 +92,6 @@ public:
     QAction *Oeffnen, *Wertespeichern1, *DiagrammalsBitmapspeichern1, *Drucken2, *Beenden1;
     QAction *PSkWRechner1, *kmhmphRechner1, *metrischZollRechner1, *KettenlaengeRechner, *Pistorel1;
     QAction *HilfeHinweise1, *Info2;
-    QAction *Comparaison1, *PignonsChaine1, *Etalonnage1;
 
     // Values the last calculation run kept program-wide.
     trovanta::gearing::State kept;
@@ -114,9 +113,6 @@ public:
     void Pistorel1Click();
     void HilfeHinweise1Click();
     void Info1Click();
-    void Comparaison1Click();
-    void PignonsChaine1Click();
-    void Etalonnage1Click();
 
     // Main settings file. SaveIni raises trovanta::Error when an entry
     // cannot be written. Runs that LoadIni starts (by setting fields) and
@@ -151,8 +147,10 @@ signals:
     // as the error box shows it.
     void runSucceeded(const trovanta::ui::MainRun &run);
     void runFailed(const QString &message);
-    // A menu entry asks for a window.
+    // A menu entry asks for a window; an entry of the "&Analyse" menu names
+    // itself (its objectName), the registry knows its window.
     void windowRequested(trovanta::ui::Window which);
+    void analysisRequested(const QString &action);
     // The rider ends the program (Quit, the close box): open windows save
     // now, before the main window's own save.
     void ending();

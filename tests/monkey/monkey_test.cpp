@@ -352,7 +352,7 @@ protected:
     {
         trace("quit and restart");
         const Entries before = mainEntries(w);
-        std::vector<std::pair<ui::Window, Entries>> analysis;
+        std::vector<std::pair<QString, Entries>> analysis;
         for (const auto &[which, window] : analysisWindows())
             if (window)
                 analysis.emplace_back(which, analysisEntries(window));
@@ -366,8 +366,7 @@ protected:
         ++restarts_;
         // Each analysis window comes back with what it held.
         for (const auto &[which, entries] : analysis) {
-            ui::openWindow(which);
-            const Entries now = analysisEntries(analysisWindow(which));
+            const Entries now = analysisEntries(ui::openAnalysis(which));
             for (std::size_t i = 0; i < entries.size(); ++i)
                 EXPECT_EQ(std::get<2>(now[i]), files::cp1252::decode(stored(std::get<2>(entries[i]))
                                                                          .left(files::profiletext::MaxValueLength)))
@@ -389,24 +388,13 @@ protected:
         }
     }
 
-    static QWidget *analysisWindow(ui::Window which)
+    // The analysis windows made so far (none right after a start), by name.
+    static std::vector<std::pair<QString, QWidget *>> analysisWindows()
     {
-        switch (which) {
-        case ui::Window::Compare:
-            return forms().Compare;
-        case ui::Window::Sprocket:
-            return forms().Sprocket;
-        default:
-            return forms().Calibration;
-        }
-    }
-
-    // The analysis windows made so far (none right after a start).
-    static std::vector<std::pair<ui::Window, QWidget *>> analysisWindows()
-    {
-        return {{ui::Window::Compare, forms().Compare},
-                {ui::Window::Sprocket, forms().Sprocket},
-                {ui::Window::Calibration, forms().Calibration}};
+        std::vector<std::pair<QString, QWidget *>> out;
+        for (const ui::AnalysisKind &k : ui::analysisKinds())
+            out.emplace_back(utf8(k.name), ui::analysisWindow(utf8(k.name)));
+        return out;
     }
 
     // A turn with the analysis windows, which stay open beside the main
@@ -414,20 +402,13 @@ protected:
     void analysisTurn(TForm1 &main)
     {
         std::vector<QWidget *> open;
-        for (const auto &[which, window] : analysisWindows())
+        for (const auto &[name, window] : analysisWindows())
             if (window && window->isVisible())
                 open.push_back(window);
         if (open.empty() || rng_.chance(15)) {
-            static const std::vector<std::pair<const char *, ui::Window>> menu = {
-                {"Comparaison", ui::Window::Compare},
-                {"PignonsChaine", ui::Window::Sprocket},
-                {"Etalonnage", ui::Window::Calibration}};
-            const auto &[name, which] = rng_.pick(menu);
-            trace(QString("open %1 from the Analyse menu").arg(name));
-            (which == ui::Window::Compare    ? main.Comparaison1
-             : which == ui::Window::Sprocket ? main.PignonsChaine1
-                                             : main.Etalonnage1)
-                ->trigger();
+            const ui::AnalysisKind &kind = rng_.pick(ui::analysisKinds());
+            trace(QString("open %1 from the Analyse menu").arg(kind.action));
+            menuAction(main, kind.action)->trigger();
             return;
         }
         QWidget *window = rng_.pick(open);
@@ -679,7 +660,7 @@ TEST_F(Monkey, SurvivesRandomUseOfEveryWindowAndKeepsTheLastValues)
     checkBoxes();
     for (const Entries &entries : analysisSaved)
         expectFileHolds(programDir.file(std::get<2>(entries.front()) + ".ini"), entries);
-    EXPECT_EQ(analysisSaved.size(), 3u) << "every analysis window was opened";
+    EXPECT_EQ(analysisSaved.size(), ui::analysisKinds().size()) << "every analysis window was opened";
     std::printf("[monkey] %d actions: %d messages, %d error boxes, %d restarts\n", step_, messages_, errors_,
                 restarts_);
 

@@ -48,8 +48,8 @@ protected:
     }
     CalibrationWindow &openAsIs()
     {
-        w->Etalonnage1->trigger();
-        CalibrationWindow *c = forms().Calibration;
+        menuAction(*w, "Etalonnage1")->trigger();
+        CalibrationWindow *c = ui::analysisWindow<ui::CalibrationWindow>();
         EXPECT_NE(c, nullptr);
         return *c;
     }
@@ -87,7 +87,7 @@ protected:
 
 TEST_F(Calibration, CreatedOnFirstUseFromTheMenu)
 {
-    EXPECT_EQ(forms().Calibration, nullptr) << "not at start";
+    EXPECT_EQ(ui::analysisWindow<ui::CalibrationWindow>(), nullptr) << "not at start";
     CalibrationWindow &c = open();
     EXPECT_EQ(c.objectName(), "CalibrationWindow");
     EXPECT_EQ(c.windowTitle(), utf8("Étalonnage"));
@@ -429,7 +429,7 @@ TEST_F(Calibration, DestroyedWhileReading)
     while (calls < 3)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     delete &c;
-    EXPECT_EQ(forms().Calibration, nullptr);
+    EXPECT_EQ(ui::analysisWindow<ui::CalibrationWindow>(), nullptr);
     QCoreApplication::processEvents();
 }
 

@@ -35,9 +35,9 @@ protected:
 
     CompareWindow *open()
     {
-        w->Comparaison1->trigger();
+        menuAction(*w, "Comparaison1")->trigger();
         QApplication::processEvents();
-        return ui::forms().Compare;
+        return ui::analysisWindow<ui::CompareWindow>();
     }
     // The main window calculated, then the window opened.
     CompareWindow *openAfterRun()
@@ -78,7 +78,7 @@ const QString Dash = QString::fromUtf8("\u2013");
 
 TEST_F(Compare, IsCreatedOnFirstUseAndFollowsTheMainWindowsRuns)
 {
-    EXPECT_EQ(ui::forms().Compare, nullptr);
+    EXPECT_EQ(ui::analysisWindow<ui::CompareWindow>(), nullptr);
     EXPECT_EQ(w->findChild<CompareWindow *>(), nullptr);
     CompareWindow *c = openAfterRun();
     ASSERT_NE(c, nullptr);
@@ -88,7 +88,7 @@ TEST_F(Compare, IsCreatedOnFirstUseAndFollowsTheMainWindowsRuns)
     EXPECT_EQ(c->objectName(), "CompareWindow");
     EXPECT_EQ(c->windowTitle(), "Comparaison");
     EXPECT_EQ(w->Analyse1->title(), "&Analyse");
-    EXPECT_EQ(w->Comparaison1->text(), utf8("&Comparaison…"));
+    EXPECT_EQ(menuAction(*w, "Comparaison1")->text(), utf8("&Comparaison…"));
     EXPECT_EQ(open(), c) << "one window, raised again";
 
     // A changed sprocket counts from the main window's next run.

@@ -171,21 +171,18 @@ TEST_P(EndingBesideAnalysis, TheAnalysisWindowsSaveBeforeTheMainWindow)
 {
     TForm1 *main = forms().Form1;
     main->Edit5->setText("40");
-    for (QAction *a : {main->Comparaison1, main->PignonsChaine1, main->Etalonnage1})
-        a->trigger();
-    forms().Compare->B_Edit4->setText("15");
-    forms().Sprocket->S_Vorne->setText("12");
-    forms().Calibration->C_Strecke->setText("5890");
+    QStringList files;
+    for (const ui::AnalysisKind &k : ui::analysisKinds()) {
+        menuAction(*main, k.action)->trigger();
+        files << ui::analysisWindow(utf8(k.name))->settingsPath();
+        ASSERT_FALSE(QFile::exists(files.back())) << "not saved before the end";
+    }
     QTimer::singleShot(0, [] { GetParam().end(); });
     QApplication::exec();
     ui::stopTrovanta(ui::terminationRequested());
-    auto stored = [&](const char *file, const char *section, const char *key) {
-        return files::ProfileFile(programDir.file(file)).readString(section, key, "-");
-    };
-    EXPECT_EQ(stored("comparaison.ini", "Variante", "Ritzel"), "15");
-    EXPECT_EQ(stored("pignons.ini", "Achse", "Vorne"), "12");
-    EXPECT_EQ(stored("etalonnage.ini", "Abroll", "Strecke"), "5890");
-    EXPECT_EQ(stored("Trovanta.ini", "Uebersetzung", "Kettenrad"), "40");
+    for (const QString &f : files)
+        EXPECT_TRUE(files::ProfileFile::exists(f)) << f.toStdString();
+    EXPECT_EQ(files::ProfileFile(programDir.file("Trovanta.ini")).readString("Uebersetzung", "Kettenrad", "-"), "40");
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
 }

@@ -155,14 +155,17 @@ TEST_P(ReadOnlyProgramDirectory, EveryWritingCommandShowsItsMessageAndTheProgram
     expectRunning();
 
     // The analysis windows, opened from the menu beside the main window.
-    for (QAction *a : {main->Comparaison1, main->PignonsChaine1, main->Etalonnage1})
-        a->trigger();
-    ASSERT_TRUE(forms().Compare && forms().Sprocket && forms().Calibration);
+    std::vector<ui::AnalysisWindow *> analysis;
+    for (const ui::AnalysisKind &k : ui::analysisKinds()) {
+        menuAction(*main, k.action)->trigger();
+        analysis.push_back(ui::analysisWindow(utf8(k.name)));
+        ASSERT_TRUE(analysis.back()) << k.name;
+    }
     EXPECT_EQ(shown(), QStringList()) << "opening reads the refused files as missing";
     platform.printToPdf = file("compare.pdf");
-    mouseClick(forms().Compare->B_Drucken);
+    mouseClick(ui::analysisWindow<ui::CompareWindow>()->B_Drucken);
     EXPECT_EQ(shown(), QStringList{"Druckerinstallation kontrollieren."}) << "comparison printout";
-    for (QWidget *w : std::initializer_list<QWidget *>{forms().Compare, forms().Sprocket, forms().Calibration}) {
+    for (QWidget *w : analysis) {
         w->close();
         EXPECT_EQ(shown(), QStringList{"Fehler bei Ini-Erstellung."}) << w->objectName().toStdString() << " closing";
     }
@@ -170,7 +173,7 @@ TEST_P(ReadOnlyProgramDirectory, EveryWritingCommandShowsItsMessageAndTheProgram
 
     // Quitting: the analysis windows save first, then the main window; the
     // two closed ones said so at their close and do not say it again.
-    main->Comparaison1->trigger();
+    menuAction(*main, "Comparaison1")->trigger();
     EXPECT_EQ(shown(), QStringList()) << "opening again";
     main->Beenden1->trigger();
     EXPECT_EQ(shown(), QStringList({"Fehler bei Ini-Erstellung.", cannotWrite})) << "quit";

@@ -46,13 +46,13 @@ protected:
 
     SprocketWindow *open()
     {
-        w->PignonsChaine1->trigger();
+        menuAction(*w, "PignonsChaine1")->trigger();
         settle();
-        return ui::forms().Sprocket;
+        return ui::analysisWindow<ui::SprocketWindow>();
     }
     static void settle() { QApplication::processEvents(); }
 
-    ui::SprocketModel &model() const { return *ui::forms().Sprocket->model(); }
+    ui::SprocketModel &model() const { return *ui::analysisWindow<ui::SprocketWindow>()->model(); }
     int rowOf(int front, int rear) const { return model().rowOf(front, rear); }
     QString cell(int row, sprockets::Column c) const { return model().index(row, c).data().toString(); }
     QStringList cells(int front, int rear, sprockets::Column from, sprockets::Column to) const
@@ -72,13 +72,13 @@ protected:
     }
     void clickHeader(int column) const
     {
-        QHeaderView *h = ui::forms().Sprocket->S_Tabelle->horizontalHeader();
+        QHeaderView *h = ui::analysisWindow<ui::SprocketWindow>()->S_Tabelle->horizontalHeader();
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
                           QPoint(h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2));
     }
     QPoint rowPoint(int front, int rear) const
     {
-        QTableView *v = ui::forms().Sprocket->S_Tabelle;
+        QTableView *v = ui::analysisWindow<ui::SprocketWindow>()->S_Tabelle;
         const QModelIndex i = model().index(rowOf(front, rear), sprockets::Couronne);
         v->scrollTo(i);
         return v->visualRect(i).center();
@@ -91,7 +91,7 @@ protected:
 
 TEST_F(Sprockets, OpensOnFirstUseWithThePresentDriveAndTheWorkedExamples)
 {
-    EXPECT_EQ(ui::forms().Sprocket, nullptr) << "not created at start";
+    EXPECT_EQ(ui::analysisWindow<ui::SprocketWindow>(), nullptr) << "not created at start";
     SprocketWindow *s = open();
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->objectName(), "SprocketWindow");
@@ -398,9 +398,9 @@ class SprocketsBeforeAnyRun : public RegisteredMainWindowTest {};
 TEST_F(SprocketsBeforeAnyRun, ANoteThenThePairsTypedByHand)
 {
     ASSERT_FALSE(w->lastGoodRun());
-    w->PignonsChaine1->trigger();
+    menuAction(*w, "PignonsChaine1")->trigger();
     QApplication::processEvents();
-    SprocketWindow *s = ui::forms().Sprocket;
+    SprocketWindow *s = ui::analysisWindow<ui::SprocketWindow>();
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(s->S_Hinweis->text().startsWith(utf8("La fenêtre principale n'a pas encore calculé"))) << s->S_Hinweis->text().toStdString();
     EXPECT_FALSE(s->S_Ritzel->property("invalid").toBool());

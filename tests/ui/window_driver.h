@@ -7,6 +7,7 @@
 #include "ui/registry.h"
 #include "ui/tform1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -59,6 +60,14 @@ inline void retype(QLineEdit *e, const QString &text)
     e->selectAll();
     for (QChar c : text)
         key(e, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A, QString(c));
+}
+
+// An entry of the main window's menu, by its objectName.
+inline QAction *menuAction(const QWidget &main, const char *name)
+{
+    QAction *a = main.findChild<QAction *>(QString::fromLatin1(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a;
 }
 
 inline void stepUp(TUpDown *u) { mouseClick(u->upButton()); }

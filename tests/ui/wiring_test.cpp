@@ -86,11 +86,11 @@ TEST_F(Wiring, EverySaveIsOneReplace)
 TEST_F(Wiring, ASprocketPairGoesToTheComparisonsVariant)
 {
     w->Button_BerechnenClick();
-    ui::openWindow(ui::Window::Sprocket);
-    ASSERT_NE(forms().Sprocket, nullptr);
-    EXPECT_EQ(forms().Compare, nullptr);
-    emit forms().Sprocket->compareRequested("16", "40");
-    ui::CompareWindow *c = forms().Compare;
+    ui::openAnalysis("SprocketWindow");
+    ASSERT_NE(ui::analysisWindow<ui::SprocketWindow>(), nullptr);
+    EXPECT_EQ(ui::analysisWindow<ui::CompareWindow>(), nullptr);
+    emit ui::analysisWindow<ui::SprocketWindow>()->compareRequested("16", "40");
+    ui::CompareWindow *c = ui::analysisWindow<ui::CompareWindow>();
     ASSERT_NE(c, nullptr);
     EXPECT_TRUE(c->isVisible());
     EXPECT_EQ(c->B_Edit4->text(), "16");
@@ -106,15 +106,15 @@ TEST_F(Wiring, AWindowMadeAfterAFailedRunShowsTheFailure)
     w->Edit4->setText("17,5");
     w->Button_BerechnenClick();
     const QString note = utf8("La fenêtre principale ne calcule pas : '17,5' ist kein gültiger Integerwert.");
-    ui::openWindow(ui::Window::Compare);
-    ui::openWindow(ui::Window::Calibration);
-    ASSERT_NE(forms().Compare, nullptr);
-    ASSERT_NE(forms().Calibration, nullptr);
-    EXPECT_TRUE(forms().Compare->L_Hinweis->text().contains(note));
-    EXPECT_TRUE(forms().Calibration->C_Hinweis_Abroll->text().contains(note));
+    ui::openAnalysis("CompareWindow");
+    ui::openAnalysis("CalibrationWindow");
+    ASSERT_NE(ui::analysisWindow<ui::CompareWindow>(), nullptr);
+    ASSERT_NE(ui::analysisWindow<ui::CalibrationWindow>(), nullptr);
+    EXPECT_TRUE(ui::analysisWindow<ui::CompareWindow>()->L_Hinweis->text().contains(note));
+    EXPECT_TRUE(ui::analysisWindow<ui::CalibrationWindow>()->C_Hinweis_Abroll->text().contains(note));
 
     w->Edit4->setText("17");
     w->Button_BerechnenClick();
-    EXPECT_FALSE(forms().Compare->L_Hinweis->text().contains(note));
-    EXPECT_FALSE(forms().Calibration->C_Hinweis_Abroll->text().contains(note));
+    EXPECT_FALSE(ui::analysisWindow<ui::CompareWindow>()->L_Hinweis->text().contains(note));
+    EXPECT_FALSE(ui::analysisWindow<ui::CalibrationWindow>()->C_Hinweis_Abroll->text().contains(note));
 }
