@@ -9,6 +9,7 @@
 // "Gleitkommadivision durch Null", as in the main window.
 
 #include "calc/gearset.h"
+#include "calc/messages.h"
 
 #include <array>
 #include <cstdint>
@@ -77,12 +78,6 @@ inline constexpr double Pass2Tolerance = 0.04;
 inline constexpr std::int64_t MinGearSamples = 10;
 inline constexpr double CheckDeviation = 1.5; // percent
 
-inline constexpr const char *CheckFlag = "à vérifier";
-
-namespace msg {
-inline constexpr const char *NotEnoughPoints =
-    "Pas assez de points en prise : 10 au moins dans un rapport.";
-}
 
 struct GearFit {
     std::int64_t pass1 = 0; // samples given this gear in pass 1
@@ -91,7 +86,7 @@ struct GearFit {
     // and its deviation in percent from the file's circumference.
     std::optional<real> circumference;
     std::optional<real> deviation;
-    // "à vérifier": the deviation exceeds 1,5 % either way, or the gear had
+    // To be checked: the deviation exceeds 1,5 % either way, or the gear had
     // 10 samples or more in pass 1 but fewer than 10 in pass 2.
     bool check = false;
 };

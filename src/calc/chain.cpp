@@ -53,12 +53,29 @@ double Abstand(double r, double R, double L, double sag)
         }
         d = next;
     }
-    throw Error("Der Achsabstand dieser Kette lässt sich nicht bestimmen");
+    throw Error(msg::NoAxleDistance);
 }
 
 namespace {
 
 double truncD(double v) { return static_cast<double>(fp::trunc(v)); }
+
+// An advice line: %1 .. %4 of the pattern replaced by the texts given.
+std::string advice(const char *pattern, const std::string &change, const std::string &links,
+                   const std::string &mm = {}, const std::string &direction = {})
+{
+    std::string out;
+    for (const char *p = pattern; *p; ++p) {
+        if (p[0] == '%' && p[1] >= '1' && p[1] <= '4') {
+            const std::string *args[] = {&change, &links, &mm, &direction};
+            out += *args[p[1] - '1'];
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
 
 } // namespace
 
@@ -111,31 +128,29 @@ Result calculate(const Input &in, State &state, char sep)
         const std::string m = num::formatF0(std::fabs(checkedDouble(10 * delta)), sep);
         std::string direction, change;
         if (delta > 0) {
-            direction = "hinten";
-            change = "Verkürzung";
+            direction = msg::Backward;
+            change = msg::Shortening;
         } else if (delta < 0) {
-            direction = "vorne";
-            change = "Verlängerung";
+            direction = msg::Forward;
+            change = msg::Lengthening;
         }
         res.linesReplaced = true;
-        res.lines.push_back("Es ist entweder eine " + change + " der Kette um " + n +
-                            " Glied(er) nötig, oder eine ");
-        res.lines.push_back("Verschiebung des Kettenrades um " + m + " mm nach " + direction + ". ");
+        res.lines.push_back(advice(msg::EitherLine, change, n));
+        res.lines.push_back(advice(msg::OrMoveLine, change, n, m, direction));
 
         const double k = truncD(checkedDouble(Lreq - N1));
         const double L2 = checkedDouble(N1 + k);
         const double d2 = Abstand(r1, R1, L2, state.sag);
         const double delta2 = checkedDouble((d2 - d0) * p);
         if (std::fabs(k) > 0) {
-            const std::string direction2 = delta2 > 0 ? "hinten" : "vorne";
+            const std::string direction2 = delta2 > 0 ? msg::Backward : msg::Forward;
             const std::string m2 = num::formatF0(std::fabs(checkedDouble(10 * delta2)), sep);
-            std::string n2 = num::formatF0(truncD(std::fabs(k) / 2) * 2, sep) + " Glied";
-            if (std::fabs(k) != 1)
-                n2 += "er";
+            const std::string n2 =
+                advice(std::fabs(k) != 1 ? msg::Links : msg::OneLink, change,
+                       num::formatF0(truncD(std::fabs(k) / 2) * 2, sep));
             res.lines.push_back("");
-            res.lines.push_back("Bei einer " + change + " der Kette um " + n2 +
-                                " ist eine Verschiebung des ");
-            res.lines.push_back("Kettenrades um " + m2 + " mm nach " + direction2 + " nötig.");
+            res.lines.push_back(advice(msg::WithLinksLine, change, n2));
+            res.lines.push_back(advice(msg::ThenMoveLine, change, n2, m2, direction2));
         }
     } catch (const Error &e) {
         res.error = e.message();

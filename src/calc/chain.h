@@ -2,6 +2,8 @@
 // Chain geometry: chain length and axle distance for a pair of sprockets,
 // all lengths in link lengths (pitches) inside the geometry.
 
+#include "calc/messages.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -41,14 +43,12 @@ enum Panel { KettenlaengeAlt, AchsabstandAlt, KettenlaengeIst, KettenlaengeSoll,
 
 struct Result {
     bool zeroStop = false;      // a zero input: nothing at all changes
-    bool guardedFailure = false; // show "Division durch 0.", output still follows
+    bool guardedFailure = false; // show msg::GuardedFailure, output still follows
     std::array<std::optional<std::string>, 5> panels; // in Panel order
     bool linesReplaced = false; // the result text is cleared and `lines` set
     std::vector<std::string> lines;
     std::optional<std::string> error; // unguarded failure for the error box
 };
-
-inline constexpr const char *GuardedFailureMessage = "Division durch 0.";
 
 Result calculate(const Input &in, State &state, char sep);
 

@@ -2,6 +2,8 @@
 // One error type for every failure the program shows to the rider. The
 // message is the German text as the user sees it (UTF-8).
 
+#include "calc/messages.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,13 +23,6 @@ private:
     std::string message_;
 };
 
-namespace msg {
-inline constexpr const char *DivisionByZero = "Gleitkommadivision durch Null";
-inline constexpr const char *InvalidOperation = "Ungültige Gleitkommaoperation";
-inline constexpr const char *Overflow = "Gleitkommaüberlauf";
-inline constexpr const char *NotInteger = "'%s' ist kein gültiger Integerwert";
-inline constexpr const char *NotFloat = "'%s' ist kein gültiger Gleitkommawert";
-} // namespace msg
 
 // Replaces the first "%s" (or "%d") of a message pattern with the argument.
 std::string formatMessage(std::string_view pattern, std::string_view arg);

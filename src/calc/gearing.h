@@ -13,7 +13,8 @@
 
 namespace trovanta::gearing {
 
-inline constexpr int FullScaleRpm = 15960; // 570 diagram pixels at 28 rpm each
+// The engine speed of the full-scale speeds, where the gear lines end.
+inline constexpr int FullScaleRpm = 15960;
 
 // What a run reads (UTF-8): the gear set's texts and the main window's
 // other fields.

@@ -173,17 +173,17 @@ struct Bounds {
 
 Bounds bounds(const Range &r) { return {std::min(r.from, r.to), std::max(r.from, r.to)}; }
 
-std::optional<const char *> badInput(const Input &in, const Bounds &f, const Bounds &r)
+std::optional<Refusal> badInput(const Input &in, const Bounds &f, const Bounds &r)
 {
     auto holdsZero = [](const Bounds &b) { return b.low <= 0 && b.high >= 0; };
     if (in.front == 0 || in.rear == 0 || in.links == 0 || in.linkLength == 0 || holdsZero(f) ||
         holdsZero(r))
-        return ZeroValue;
+        return Refusal::ZeroValue;
     // Negative teeth are no sprocket, and a chain has no negative links.
     if (in.front < 0 || in.rear < 0 || in.links < 0 || in.linkLength < 0 || f.low < 0 || r.low < 0)
-        return NegativeValue;
+        return Refusal::NegativeValue;
     if (f.count() > MaxPairs || r.count() > MaxPairs || f.count() * r.count() > MaxPairs)
-        return TooManyPairs;
+        return Refusal::TooManyPairs;
     return std::nullopt;
 }
 
@@ -287,9 +287,9 @@ struct Pair {
 
 // A pair's place in the default order, in a few numbers.
 struct OrderKey {
-    double offTarget; // |Écart - target|, infinite without an Écart
+    double offTarget; // |Change - target|, infinite without a change
     bool fits;
-    double move; // |Déplacement|, infinite without one
+    double move; // |Move|, infinite without one
     std::int32_t front, rear;
     std::size_t index;
 
@@ -410,28 +410,29 @@ void fill(Row &row, const Pair &pair, const Input &in, char sep)
     row.move = pair.move;
 
     auto &c = row.cells;
-    whole(c[Pignon], pair.front);
-    whole(c[Couronne], pair.rear);
-    pair.ratio.into(c[Secondaire], pair.shown);
-    withSign(c[Ecart], pair.change, 2, sep);
+    whole(c[FrontTeeth], pair.front);
+    whole(c[RearTeeth], pair.rear);
+    pair.ratio.into(c[FinalDrive], pair.shown);
+    withSign(c[Change], pair.change, 2, sep);
     whole(c[Vmax6], pair.vmax);
-    withSign(c[ChaineActuelle], pair.presentMove, 0, sep);
-    c[Tient].text = pair.fits ? "oui" : "non";
-    c[Tient].key = pair.fits ? 1 : 0;
-    whole(c[Maillons], pair.links);
-    withSign(c[Deplacement], pair.move, 0, sep);
+    withSign(c[PresentMove], pair.presentMove, 0, sep);
+    // A word, not a number: the window writes it.
+    c[Fits].text.clear();
+    c[Fits].key = pair.fits ? 1 : 0;
+    whole(c[Links], pair.links);
+    withSign(c[Move], pair.move, 0, sep);
 
     // How many different teeth of each sprocket one link meets.
     const std::optional<std::int64_t> links = pair.fits ? std::int64_t(in.links) : pair.links;
     if (!links) {
-        dash(c[UsurePignon]);
-        dash(c[UsureCouronne]);
+        dash(c[FrontWear]);
+        dash(c[RearWear]);
         return;
     }
     const std::int64_t front = pair.front / std::gcd(*links, std::int64_t(pair.front));
     const std::int64_t rear = pair.rear / std::gcd(*links, std::int64_t(pair.rear));
-    wear(c[UsurePignon], front, pair.front);
-    wear(c[UsureCouronne], rear, pair.rear);
+    wear(c[FrontWear], front, pair.front);
+    wear(c[RearWear], rear, pair.rear);
     row.huntingTooth = front == pair.front && rear == pair.rear;
 }
 

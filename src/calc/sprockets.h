@@ -1,5 +1,6 @@
 #pragma once
-// The sprocket pairs that fit the present chain ("Pignons et chaîne"): for
+// The sprocket pairs that fit the present chain (the "Pignons et chaîne"
+// window): for
 // every front and rear sprocket of two ranges, the final drive and its
 // change, Vmax in sixth, how far the present chain moves the rear axle, the
 // even link count that keeps the axle nearest its present place, and how
@@ -48,25 +49,26 @@ struct Input {
     gearing::GearSet gearSet; // the main window's; each pair replaces its sprockets
 };
 
+// The window's columns, left to right.
 enum Column {
-    Pignon,
-    Couronne,
-    Secondaire,
-    Ecart,
-    Vmax6,
-    ChaineActuelle,
-    Tient,
-    Maillons,
-    Deplacement,
-    UsurePignon,
-    UsureCouronne,
+    FrontTeeth,
+    RearTeeth,
+    FinalDrive,  // as shown
+    Change,      // of the final drive, %
+    Vmax6,       // km/h
+    PresentMove, // with the present chain, mm, + backward
+    Fits,        // the present chain runs within the travel: key 1, else 0; no text
+    Links,       // the even link count
+    Move,        // with that count, mm, + backward
+    FrontWear,   // "7/14"
+    RearWear,
 };
 inline constexpr int ColumnCount = 11;
 
 
 struct Cell {
-    std::string text; // num::NoValue for what cannot be computed
-    // The value the text shows: "+5" is 5, "oui" 1 and "non" 0, "7/14" 0,5.
+    std::string text; // num::NoValue for what cannot be computed; none for Fits
+    // The value the text shows: "+5" is 5, "7/14" 0,5; Fits 1 or 0.
     // Empty for num::NoValue.
     std::optional<double> key;
 };
@@ -77,13 +79,13 @@ struct Row {
     std::array<Cell, ColumnCount> cells;
     bool present = false;      // the present pair
     bool huntingTooth = false; // both wear cells full: the window shows them bold
-    bool fits = false;         // column Tient: the present chain runs within the travel
+    bool fits = false;         // column Fits: the present chain runs within the travel
 
     // Unrounded values behind the texts; empty where the text is the dash.
-    std::optional<double> change;      // Écart %
-    std::optional<double> presentMove; // Chaîne actuelle, mm, + backward
-    std::optional<std::int64_t> links; // Maillons
-    std::optional<double> move;        // Déplacement, mm, + backward
+    std::optional<double> change;      // Change, %
+    std::optional<double> presentMove; // PresentMove, mm, + backward
+    std::optional<std::int64_t> links; // Links
+    std::optional<double> move;        // Move, mm, + backward
 
     int rank = 0; // place in the default order, from 0
 };
@@ -92,20 +94,18 @@ struct Row {
 // count or link length; a negative one, which is no sprocket or chain either
 // (zero wins when a range holds both); more than MaxPairs pairs in the
 // ranges, counted before the target.
-inline constexpr const char *TooManyPairs = "Plage trop grande : 3200 paires au plus.";
-inline constexpr const char *ZeroValue = "Une valeur nulle n'est pas possible ici.";
-inline constexpr const char *NegativeValue = "Une valeur négative n'est pas possible ici.";
+enum class Refusal { ZeroValue, NegativeValue, TooManyPairs };
 
 inline constexpr std::int64_t MaxPairs = 3200;
 
 struct Listing {
     std::vector<Row> rows;            // in the default order
-    std::optional<std::string> error; // one of the notes above; rows then empty
+    std::optional<Refusal> error; // rows then empty
 };
 
 // Every pair of the ranges (and of the target), in the default order: the
-// smallest |Écart - target| first (target 0 without one), rows that fit
-// before the others, the smallest |Déplacement|, then front and rear.
+// smallest |Change - target| first (target 0 without one), rows that fit
+// before the others, the smallest |Move|, then front and rear.
 // Nothing throws for bad input; it comes back as `error`.
 Listing list(const Input &in, char sep);
 

@@ -1,8 +1,9 @@
 #pragma once
 // The entries of the chain calculator's settings file (ChainSettingsFileName
 // in mainsettings.h). Each value is the text of one field of the chain
-// calculator, stored as it stands; the window writes them in this order,
-// between the marker and the result, and reads them back in the same order.
+// calculator (ui/settingfields.h says which), stored as it stands; the
+// window writes them in this order, between the marker and the result, and
+// reads them back in the same order.
 
 #include <array>
 
@@ -11,8 +12,7 @@ namespace trovanta::files {
 struct ChainSetting {
     const char *section;
     const char *key;
-    const char *field;       // objectName of the chain calculator's edit
-    const char *defaultText; // when missing; nullptr: the text just read into E_Glieder_alt
+    const char *defaultText; // when missing; nullptr: the value just read for "aktuelle Kettenlaenge"
 };
 
 // Written first with a fixed text, never read.
@@ -21,16 +21,16 @@ inline constexpr const char *ChainMarkerKey = "Inifile";
 inline constexpr const char *ChainMarkerValue = "Catenolix";
 
 inline constexpr std::array<ChainSetting, 9> ChainSettings = {{
-    {"Antrieb alt", "Solldurchhang", "E_Solldurchhang", "2"},
-    {"Antrieb alt", "aktuelle Kettenlaenge", "E_Glieder_alt", "0"},
-    {"Antrieb alt", "Gliedlaenge", "E_Gliedlaenge", "1,56"},
-    {"Antrieb alt", "Ritzel alt", "E_Ritzel_alt", "0"},
-    {"Antrieb alt", "Kettenrad alt", "E_Kettenrad_alt", "0"},
-    {"Antrieb neu", "Ritzel neu", "E_Ritzel_neu", "0"},
-    {"Antrieb neu", "Kettenrad neu", "E_Kettenrad_neu", "0"},
+    {"Antrieb alt", "Solldurchhang", "2"},
+    {"Antrieb alt", "aktuelle Kettenlaenge", "0"},
+    {"Antrieb alt", "Gliedlaenge", "1,56"},
+    {"Antrieb alt", "Ritzel alt", "0"},
+    {"Antrieb alt", "Kettenrad alt", "0"},
+    {"Antrieb neu", "Ritzel neu", "0"},
+    {"Antrieb neu", "Kettenrad neu", "0"},
     // A file without it gets the present chain's link count.
-    {"Antrieb neu", "Kettenlaenge neu", "E_Glieder_neu", nullptr},
-    {"Motorrad", "Typ", "E_Mopped", "Modell eingeben"},
+    {"Antrieb neu", "Kettenlaenge neu", nullptr},
+    {"Motorrad", "Typ", "Modell eingeben"},
 }};
 
 // Written last, under the empty key: the result lines joined without a

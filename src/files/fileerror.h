@@ -1,5 +1,7 @@
 #pragma once
-// The file errors as the user meets them in the application error box.
+// Every text of files/ that the rider reads, in one place, each under its
+// name: the file errors as the application error box shows them, and the
+// gear data file's note on a short file.
 
 #include "calc/error.h"
 
@@ -16,6 +18,9 @@ inline constexpr const char *IoError = "E/A-Fehler %d";
 inline constexpr const char *CannotWriteTo = "nach %s kann nicht geschrieben werden";
 inline constexpr const char *CannotCreate = "Datei %s kann nicht erstellt werden";
 inline constexpr const char *NotGearFile = "Datei %s ist keine Trovanta-Datei";
+// A short (older) gear data file: shown in a plain box, not an error.
+inline constexpr const char *MissingMarks =
+    "In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.";
 } // namespace msg
 
 // The message for a failed file operation with the system's error number.

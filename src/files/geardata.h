@@ -37,8 +37,6 @@ inline constexpr int MaxTitle = 100;
 // What a short record gets for the values it lacks.
 inline constexpr qint32 FallbackShiftMark = 10000;
 inline constexpr qint32 FallbackRedZone = 10500;
-inline constexpr const char *MissingMarksMessage =
-    "In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.";
 } // namespace gear
 
 // Exactly 192 bytes: the title in Windows-1252 ("?" for what it lacks), cut

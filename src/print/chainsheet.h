@@ -4,6 +4,7 @@
 // It prints the texts as they stand; it calculates nothing.
 
 #include "print/canvas.h"
+#include "print/messages.h"
 #include "print/captionedvalue.h"
 
 #include <QDateTime>
@@ -14,9 +15,6 @@
 #include <array>
 
 namespace trovanta::print {
-
-// Shown by the chain calculator when printing fails.
-inline constexpr const char *ChainSheetFailure = "Druckerinstallation kontrollieren.";
 
 struct ChainSheetData {
     QString designation; // the motorcycle, printed in the subtitle

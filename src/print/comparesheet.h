@@ -6,6 +6,7 @@
 
 #include "calc/compare.h"
 #include "print/canvas.h"
+#include "print/messages.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -17,9 +18,6 @@
 #include <vector>
 
 namespace trovanta::print {
-
-// Shown by the comparison window when printing fails.
-inline constexpr const char *CompareSheetFailure = "Druckerinstallation kontrollieren.";
 
 struct CompareSheetData {
     QString subtitle;

@@ -5,6 +5,7 @@
 // stands at print time.
 
 #include "print/canvas.h"
+#include "print/messages.h"
 #include "print/captionedvalue.h"
 
 #include <QDateTime>
@@ -14,9 +15,6 @@
 #include <array>
 
 namespace trovanta::print {
-
-// Shown by the main window when printing the gear sheet fails.
-inline constexpr const char *GearSheetFailure = "Überprüfen Sie die Druckerinstallation.";
 
 struct GearSheetData {
     QString title;    // the diagram title, the sheet's subtitle

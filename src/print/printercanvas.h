@@ -8,7 +8,7 @@
 //     if (!print::printTo(printer, [&](print::Canvas &c) {
 //             print::printGearSheet(c, data, ui::platform().now(), ui::platform().locale());
 //         }))
-//         ui::platform().showMessage(this, QString::fromUtf8(print::GearSheetFailure));
+//         ui::platform().showMessage(this, QString::fromUtf8(print::msg::GearSheetFailure));
 //
 // The page is built in memory and reaches the printer only when the printout
 // ends its job, so a printout that fails halfway prints nothing at all: no

@@ -6,6 +6,7 @@
 // value, "Pignon " keeps its blank.
 
 #include "print/canvas.h"
+#include "print/messages.h"
 #include "print/captionedvalue.h"
 
 #include <QDateTime>
@@ -16,9 +17,6 @@
 #include <array>
 
 namespace trovanta::print {
-
-// Shown by the race log when printing fails.
-inline constexpr const char *RaceLogSheetFailure = "Druckerinstallation kontrollieren.";
 
 // A group of rows with a front and a rear field under column heads.
 struct FrontRearGroup {

@@ -2,6 +2,7 @@
 
 #include "calc/error.h"
 #include "calc/numtext.h"
+#include "files/fileerror.h"
 #include "files/geardata.h"
 #include "files/settingsfile.h"
 #include "print/gearcolours.h"
@@ -728,7 +729,7 @@ void CompareWindow::B_OeffnenClick()
     files::GearFileTexts t = files::gearTexts(gear.record, decimalSeparator());
     t.set.slip = B_Schlupf->text().toStdString();
     withRecomputeHeld([&] { b_->setFields(t.set); });
-    fileNote_ = gear.complete ? QString() : QString::fromUtf8(files::gear::MissingMarksMessage);
+    fileNote_ = gear.complete ? QString() : QString::fromUtf8(files::msg::MissingMarks);
     showNote();
 }
 
@@ -829,7 +830,7 @@ void CompareWindow::B_DruckenClick()
     const QDateTime now = platform().now();
     const QLocale locale = platform().locale();
     if (!print::printTo(printer, [&](print::Canvas &c) { print::printCompareSheet(c, data, now, locale); }))
-        platform().showMessage(this, QString::fromUtf8(print::CompareSheetFailure));
+        platform().showMessage(this, QString::fromUtf8(print::msg::PrinterCheck));
 }
 
 void CompareWindow::readSettings(const files::SettingsReader &ini)

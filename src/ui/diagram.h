@@ -4,6 +4,7 @@
 // diagram area the values it drew with; the area paints them whenever the
 // windowing system asks, so a covering window no longer wipes the picture.
 
+#include "calc/gearing.h"
 #include "print/gearcolours.h"
 
 #include <QColor>
@@ -18,8 +19,9 @@ class QPainter;
 namespace trovanta::ui {
 
 inline constexpr int RpmPerPixel = 28;
-inline constexpr int LineEndX = 570; // 15960 rpm
+inline constexpr int LineEndX = 570; // the full-scale engine speed
 inline constexpr int ZeroSpeedY = 350;
+static_assert(LineEndX * RpmPerPixel == gearing::FullScaleRpm, "the gear lines end at the diagram's right edge");
 
 // Line and text colour of gears 1 to 6.
 using print::GearColours;

@@ -60,14 +60,14 @@ QVariant SprocketModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         // "oui" and "non" are words, the other cells numbers.
-        if (column == sprockets::Tient)
+        if (column == sprockets::Fits)
             return row.fits ? tr("oui") : tr("non");
         return QString::fromStdString(row.cells[static_cast<std::size_t>(column)].text);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
-                                   (column == sprockets::Tient ? Qt::AlignHCenter : Qt::AlignRight));
+                                   (column == sprockets::Fits ? Qt::AlignHCenter : Qt::AlignRight));
     case Qt::FontRole:
-        if (row.huntingTooth && (column == sprockets::UsurePignon || column == sprockets::UsureCouronne)) {
+        if (row.huntingTooth && (column == sprockets::FrontWear || column == sprockets::RearWear)) {
             QFont bold; // only the weight is set; the rest comes from the view
             bold.setBold(true);
             return bold;
@@ -97,27 +97,27 @@ QVariant SprocketModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::ToolTipRole)
         return {};
     switch (column) {
-    case sprockets::Pignon:
+    case sprockets::FrontTeeth:
         return tr("Dents du pignon");
-    case sprockets::Couronne:
+    case sprockets::RearTeeth:
         return tr("Dents de la couronne");
-    case sprockets::Secondaire:
+    case sprockets::FinalDrive:
         return tr("Rapport secondaire : couronne / pignon");
-    case sprockets::Ecart:
+    case sprockets::Change:
         return tr("Écart du secondaire par rapport à la transmission actuelle, en %");
     case sprockets::Vmax6:
         return tr("Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale");
-    case sprockets::ChaineActuelle:
+    case sprockets::PresentMove:
         return tr("Déplacement de l'axe arrière avec la chaîne actuelle, mm (+ vers l'arrière, - vers l'avant)");
-    case sprockets::Tient:
+    case sprockets::Fits:
         return tr("oui : la chaîne actuelle tient dans la course de l'axe arrière");
-    case sprockets::Maillons:
+    case sprockets::Links:
         return tr("Le nombre pair de maillons qui garde l'axe arrière au plus près de sa place");
-    case sprockets::Deplacement:
+    case sprockets::Move:
         return tr("Déplacement de l'axe arrière avec ce nombre de maillons, mm (+ vers l'arrière, - vers l'avant)");
-    case sprockets::UsurePignon:
+    case sprockets::FrontWear:
         return tr("Dents différentes qu'un maillon rencontre / dents du pignon ; égales : usure régulière");
-    case sprockets::UsureCouronne:
+    case sprockets::RearWear:
         return tr("Dents différentes qu'un maillon rencontre / dents de la couronne ; égales : usure régulière");
     }
     return {};

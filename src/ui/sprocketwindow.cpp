@@ -405,8 +405,16 @@ void SprocketWindow::relist()
     if (gearSet_)
         in.gearSet = *gearSet_;
     sprockets::Listing listing = sprockets::list(in, sep);
-    if (listing.error)
-        return nothing(tr(listing.error->c_str()));
+    if (listing.error) {
+        switch (*listing.error) {
+        case sprockets::Refusal::ZeroValue:
+            return nothing(tr("Une valeur nulle n'est pas possible ici."));
+        case sprockets::Refusal::NegativeValue:
+            return nothing(tr("Une valeur négative n'est pas possible ici."));
+        case sprockets::Refusal::TooManyPairs:
+            return nothing(tr("Plage trop grande : %1 paires au plus.").arg(sprockets::MaxPairs));
+        }
+    }
 
     // Without a good run of the main window there is no gear set to take
     // Vmax from.

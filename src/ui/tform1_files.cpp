@@ -6,12 +6,14 @@
 
 #include "calc/error.h"
 #include "calc/numtext.h"
+#include "files/fileerror.h"
 #include "files/geardata.h"
 #include "files/mainsettings.h"
 #include "files/settingsfile.h"
 #include "ui/geardialogs.h"
 #include "ui/gearsetbinder.h"
 #include "ui/platform.h"
+#include "ui/settingfields.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,12 +24,13 @@ using namespace trovanta;
 
 namespace {
 
-template <class Control> Control *settingField(const TForm1 &w, const files::MainSetting &s)
+template <class Control> Control *settingField(const TForm1 &w, std::size_t row)
 {
     // Only the client area: the secondary windows, children of the main
     // window too, have fields of the same names.
-    auto *c = w.centralWidget()->findChild<Control *>(QString::fromLatin1(s.field));
-    Q_ASSERT_X(c, "main settings", s.field);
+    const char *name = ui::MainSettingFields[row].field;
+    auto *c = w.centralWidget()->findChild<Control *>(QString::fromLatin1(name));
+    Q_ASSERT_X(c, "main settings", name);
     return c;
 }
 
@@ -56,18 +59,19 @@ QString enterFolderOf(const QString &chosen)
 void TForm1::LoadIni()
 {
     const files::SettingsReader ini(files::mainSettingsPath());
-    for (const files::MainSetting &s : files::MainSettings) {
+    for (std::size_t row = 0; row < files::MainSettings.size(); ++row) {
+        const files::MainSetting &s = files::MainSettings[row];
         const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);
         switch (s.kind) {
         case files::SettingKind::Marker:
             break;
         case files::SettingKind::Text:
-            ui::setFieldText(settingField<QLineEdit>(*this, s), ini.readString(section, key, settingDefault(s.defaultText)));
+            ui::setFieldText(settingField<QLineEdit>(*this, row), ini.readString(section, key, settingDefault(s.defaultText)));
             break;
         case files::SettingKind::Switch:
             // A changed state acts as a click: gear boxes run, the
             // circumference switch changes mode before "Umfang" is read.
-            settingField<QCheckBox>(*this, s)->setChecked(ini.readBool(section, key, s.defaultChecked));
+            settingField<QCheckBox>(*this, row)->setChecked(ini.readBool(section, key, s.defaultChecked));
             break;
         }
     }
@@ -76,17 +80,18 @@ void TForm1::LoadIni()
 void TForm1::SaveIni()
 {
     files::SettingsWriter ini(files::mainSettingsPath());
-    for (const files::MainSetting &s : files::MainSettings) {
+    for (std::size_t row = 0; row < files::MainSettings.size(); ++row) {
+        const files::MainSetting &s = files::MainSettings[row];
         const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);
         switch (s.kind) {
         case files::SettingKind::Marker:
             ini.writeString(section, key, QString::fromLatin1(s.defaultText));
             break;
         case files::SettingKind::Text:
-            ini.writeString(section, key, settingField<QLineEdit>(*this, s)->text());
+            ini.writeString(section, key, settingField<QLineEdit>(*this, row)->text());
             break;
         case files::SettingKind::Switch:
-            ini.writeBool(section, key, settingField<QCheckBox>(*this, s)->isChecked());
+            ini.writeBool(section, key, settingField<QCheckBox>(*this, row)->isChecked());
             break;
         }
     }
@@ -132,7 +137,7 @@ void TForm1::OeffnenClick()
         return;
     }
     if (!gear.complete)
-        ui::platform().showMessage(this, QString::fromUtf8(files::gear::MissingMarksMessage));
+        ui::platform().showMessage(this, QString::fromUtf8(files::msg::MissingMarks));
 
     files::GearFileTexts t = files::gearTexts(gear.record, ui::decimalSeparator());
     // The file holds no slip: the field keeps its own.

@@ -66,7 +66,7 @@ void TForm1::Drucken2Click()
         const QDateTime now = ui::platform().now();
         const QLocale locale = ui::platform().locale();
         if (!print::printTo(printer, [&](print::Canvas &c) { print::printGearSheet(c, data, now, locale); }))
-            ui::platform().showMessage(this, QString::fromUtf8(print::GearSheetFailure));
+            ui::platform().showMessage(this, QString::fromUtf8(print::msg::GearSheetFailure));
     }
     Button_BerechnenClick();
 }

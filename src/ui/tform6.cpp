@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/settingfields.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -151,9 +152,11 @@ void TForm6::FormCreate()
 void TForm6::LoadIni()
 {
     const files::SettingsReader ini(settingsPath());
-    for (const files::ChainSetting &s : files::ChainSettings) {
+    for (std::size_t i = 0; i < files::ChainSettings.size(); ++i) {
+        const files::ChainSetting &s = files::ChainSettings[i];
         const QString def = s.defaultText ? ui::localDecimal(s.defaultText) : E_Glieder_alt->text();
-        field(s.field)->setText(ini.readString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), def));
+        field(ui::ChainSettingFields[i].field)
+            ->setText(ini.readString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), def));
     }
 }
 
@@ -164,7 +167,7 @@ void TForm6::SaveIni()
     files::SettingsWriter ini(settingsPath());
     ini.writeString(QString::fromLatin1(files::ChainMarkerSection), QString::fromLatin1(files::ChainMarkerKey),
                     QString::fromLatin1(files::ChainMarkerValue));
-    for (const files::ChainSetting &s : files::ChainSettings)
+    for (const ui::SettingField &s : ui::ChainSettingFields)
         ini.writeString(QString::fromLatin1(s.section), QString::fromLatin1(s.key), field(s.field)->text());
     ini.writeString(QString::fromLatin1(files::ChainResultSection), QString::fromLatin1(files::ChainResultKey),
                     resultLines().join(QString()));
@@ -204,7 +207,7 @@ void TForm6::B_BerechnenClick()
     if (r.zeroStop)
         return;
     if (r.guardedFailure)
-        ui::platform().showMessage(this, utf8(chain::GuardedFailureMessage));
+        ui::platform().showMessage(this, utf8(chain::msg::GuardedFailure));
 
     TPanel *const panels[5] = {P_Kettenlaenge_alt, P_Achsabstand_alt, P_Kettenlaenge_ist, P_Kettenlaenge_soll,
                                P_Achsabstand_neu};
@@ -250,7 +253,7 @@ void TForm6::B_DruckenClick()
     if (!ui::platform().execPrintDialog(this, printer))
         return;
     if (!print::printTo(printer, [this](print::Canvas &c) { Drucken(c); }))
-        ui::platform().showMessage(this, utf8(print::ChainSheetFailure));
+        ui::platform().showMessage(this, utf8(print::msg::PrinterCheck));
 }
 
 void TForm6::B_InfoClick() { showInfoWindow(true); }

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
+#include "ui/settingfields.h"
 #include "ui/widgets.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -292,7 +293,7 @@ QTextOption::WrapMode notesWrap(const QString &text)
 QString TForm7::fieldText(const char *name) const
 {
     const QString n = QString::fromLatin1(name);
-    if (n == QLatin1String(files::RaceLogNotesField))
+    if (n == QLatin1String(ui::RaceLogNotesField))
         return files::notesValue(Memo1->toPlainText());
     if (n == CBox_Witterung->objectName())
         return CBox_Witterung->currentText();
@@ -306,7 +307,7 @@ QString TForm7::fieldText(const char *name) const
 void TForm7::setFieldText(const char *name, const QString &text)
 {
     const QString n = QString::fromLatin1(name);
-    if (n == QLatin1String(files::RaceLogNotesField)) {
+    if (n == QLatin1String(ui::RaceLogNotesField)) {
         const QString notes = files::notesFromValue(text);
         Memo1->setWordWrapMode(notesWrap(notes)); // before the layout, not after
         Memo1->setPlainText(notes);
@@ -338,17 +339,17 @@ void TForm7::LoadIni()
     // length the window can still lay out at once.
     const files::SettingsReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)),
                                     files::profiletext::MaxLongValueLength);
-    for (const files::RaceLogEntry &e : files::RaceLogEntries) {
-        if (!e.field)
-            continue; // the marker is written, never read
-        setFieldText(e.field, ini.readString(utf8(e.section), utf8(e.key), utf8(e.defaultText)));
+    for (std::size_t i = 0; i < files::RaceLogEntries.size(); ++i) {
+        const files::RaceLogEntry &e = files::RaceLogEntries[i];
+        if (const char *field = ui::RaceLogFields[i].field) // the marker is written, never read
+            setFieldText(field, ini.readString(utf8(e.section), utf8(e.key), utf8(e.defaultText)));
     }
 }
 
 void TForm7::Writefile(const QString &baseName, const QString &extension)
 {
     files::SettingsWriter ini(files::raceLogPath(baseName, extension));
-    for (const files::RaceLogEntry &e : files::RaceLogEntries) {
+    for (const ui::SettingField &e : ui::RaceLogFields) {
         const QString value = e.field ? fieldText(e.field) : utf8(files::RaceLogMarker);
         ini.writeString(utf8(e.section), utf8(e.key), value);
     }
@@ -432,7 +433,7 @@ void TForm7::B_DruckenClick()
     if (!print::printTo(printer, [&](print::Canvas &c) {
             print::printRaceLogSheet(c, data, ui::platform().now(), ui::platform().locale());
         }))
-        ui::platform().showMessage(this, utf8(print::RaceLogSheetFailure));
+        ui::platform().showMessage(this, utf8(print::msg::PrinterCheck));
 }
 
 void TForm7::FeldChange() { Label_Gespeichert->hide(); }

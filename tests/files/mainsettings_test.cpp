@@ -11,12 +11,12 @@ using namespace trovanta::files;
 
 TEST(MainSettings, TableShape)
 {
-    std::set<std::string> fields, sectionsSeen;
+    std::set<std::string> keys, sectionsSeen;
     std::string current;
     for (const MainSetting &e : MainSettings) {
         if (e.kind == SettingKind::Marker)
             continue;
-        EXPECT_TRUE(fields.insert(e.field).second) << e.field;
+        EXPECT_TRUE(keys.insert(std::string(e.section) + "/" + e.key).second) << e.key;
         // Each section's keys stand together, so a first write keeps table order.
         if (current != e.section) {
             EXPECT_TRUE(sectionsSeen.insert(e.section).second) << e.section;

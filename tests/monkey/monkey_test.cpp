@@ -16,6 +16,7 @@
 #include "support/files.h"
 #include "support/logger_ride.h"
 #include "ui/labels.h"
+#include "ui/settingfields.h"
 #include "ui/startup.h"
 #include "ui/converters.h"
 #include "ui/calibrationwindow.h"
@@ -162,12 +163,14 @@ using Entries = std::vector<std::tuple<QString, QString, QString>>; // section, 
 Entries mainEntries(const TForm1 &w)
 {
     Entries out;
-    for (const files::MainSetting &s : files::MainSettings) {
+    for (std::size_t i = 0; i < files::MainSettings.size(); ++i) {
+        const files::MainSetting &s = files::MainSettings[i];
+        const char *field = ui::MainSettingFields[i].field;
         QString v = utf8(s.defaultText);
         if (s.kind == files::SettingKind::Text)
-            v = w.findChild<QLineEdit *>(utf8(s.field))->text();
+            v = w.findChild<QLineEdit *>(utf8(field))->text();
         else if (s.kind == files::SettingKind::Switch)
-            v = w.findChild<QCheckBox *>(utf8(s.field))->isChecked() ? "1" : "0";
+            v = w.findChild<QCheckBox *>(utf8(field))->isChecked() ? "1" : "0";
         out.emplace_back(utf8(s.section), utf8(s.key), v);
     }
     return out;
@@ -176,7 +179,7 @@ Entries mainEntries(const TForm1 &w)
 Entries chainEntries(const TForm6 &w)
 {
     Entries out{{files::ChainMarkerSection, files::ChainMarkerKey, files::ChainMarkerValue}};
-    for (const files::ChainSetting &s : files::ChainSettings)
+    for (const ui::SettingField &s : ui::ChainSettingFields)
         out.emplace_back(utf8(s.section), utf8(s.key), w.findChild<QLineEdit *>(utf8(s.field))->text());
     out.emplace_back(files::ChainResultSection, files::ChainResultKey,
                      w.Ergebnismemo->toPlainText().remove(QLatin1Char('\n')));
@@ -186,7 +189,7 @@ Entries chainEntries(const TForm6 &w)
 Entries raceLogEntries(TForm7 &w)
 {
     Entries out;
-    for (const files::RaceLogEntry &e : files::RaceLogEntries)
+    for (const ui::SettingField &e : ui::RaceLogFields)
         out.emplace_back(utf8(e.section), utf8(e.key),
                          e.field ? w.fieldText(e.field) : utf8(files::RaceLogMarker));
     return out;
@@ -375,16 +378,17 @@ protected:
         const TForm1 &again = *forms().Form1;
         for (std::size_t i = 0; i < files::MainSettings.size(); ++i) {
             const files::MainSetting &s = files::MainSettings[i];
+            const char *field = ui::MainSettingFields[i].field;
             const QString &value = std::get<2>(before[i]);
             if (s.kind == files::SettingKind::Switch) {
-                EXPECT_EQ(again.findChild<QCheckBox *>(utf8(s.field))->isChecked(), value == "1") << s.field;
+                EXPECT_EQ(again.findChild<QCheckBox *>(utf8(field))->isChecked(), value == "1") << field;
             }
             // The circumference follows the restored tyre in computed mode.
-            if (s.kind != files::SettingKind::Text || QByteArray(s.field) == "E_Umfang")
+            if (s.kind != files::SettingKind::Text || QByteArray(field) == "E_Umfang")
                 continue;
             const QString restored =
                 files::cp1252::decode(stored(value).left(files::profiletext::MaxValueLength));
-            EXPECT_EQ(again.findChild<QLineEdit *>(utf8(s.field))->text(), restored) << s.field;
+            EXPECT_EQ(again.findChild<QLineEdit *>(utf8(field))->text(), restored) << field;
         }
     }
 

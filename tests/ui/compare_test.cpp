@@ -2,6 +2,7 @@
 
 #include "window_driver.h"
 
+#include "files/fileerror.h"
 #include "files/geardata.h"
 #include "print/recordingcanvas.h"
 #include "support/files.h"
@@ -300,7 +301,7 @@ TEST_F(Compare, GearDataFileIntoBAndOut)
         QString answer;
         const char *note;
     } cases[] = {
-        {[&] { c->B_OeffnenClick(); }, work.filePath("alt.tva"), files::gear::MissingMarksMessage},
+        {[&] { c->B_OeffnenClick(); }, work.filePath("alt.tva"), files::msg::MissingMarks},
         {[&] { c->B_OeffnenClick(); }, work.filePath("fehlt.tva"), "Datei nicht gefunden."},
         {[&] {
              c->B_Edit1->setText("17,5");

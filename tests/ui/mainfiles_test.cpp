@@ -3,6 +3,7 @@
 
 #include "window_driver.h"
 
+#include "files/fileerror.h"
 #include "files/geardata.h"
 #include "support/files.h"
 
@@ -298,7 +299,7 @@ TEST_F(MainFiles, ShortFilesGetTheFallbackMarks)
     r.redZone = 8888;
     writeBytes(gearFile("alt.tva"), files::encodeGearRecord(r).left(files::gear::OldRecordSize));
     writeBytes(gearFile("leer.tva"), QByteArray());
-    const QString missing = utf8(files::gear::MissingMarksMessage);
+    const QString missing = utf8(files::msg::MissingMarks);
 
     platform.fileAnswers = {gearFile("alt.tva")};
     w->Oeffnen->trigger();

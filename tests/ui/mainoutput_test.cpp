@@ -140,7 +140,7 @@ TEST_F(MainOutput, GearSheetPrintsTheWindowAsItStands)
 
 TEST_F(MainOutput, PrintingThatIsCancelledOrFailsStillRuns)
 {
-    const QString failure = utf8(print::GearSheetFailure);
+    const QString failure = utf8(print::msg::GearSheetFailure);
     struct Case {
         const char *name;
         QString pdf;      // empty: the dialog is cancelled

@@ -67,7 +67,7 @@ protected:
     {
         QStringList out;
         for (int r = 0; r < model().rowCount(); ++r)
-            out << cell(r, sprockets::Pignon) + "/" + cell(r, sprockets::Couronne);
+            out << cell(r, sprockets::FrontTeeth) + "/" + cell(r, sprockets::RearTeeth);
         return out;
     }
     void clickHeader(int column) const
@@ -79,7 +79,7 @@ protected:
     QPoint rowPoint(int front, int rear) const
     {
         QTableView *v = ui::analysisWindow<ui::SprocketWindow>()->S_Tabelle;
-        const QModelIndex i = model().index(rowOf(front, rear), sprockets::Couronne);
+        const QModelIndex i = model().index(rowOf(front, rear), sprockets::RearTeeth);
         v->scrollTo(i);
         return v->visualRect(i).center();
     }
@@ -122,13 +122,13 @@ TEST_F(Sprockets, OpensOnFirstUseWithThePresentDriveAndTheWorkedExamples)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.front);
-        QStringList got = cells(c.front, c.rear, sprockets::ChaineActuelle, sprockets::UsureCouronne);
-        got.prepend(cells(c.front, c.rear, sprockets::Ecart, sprockets::Ecart).value(0));
+        QStringList got = cells(c.front, c.rear, sprockets::PresentMove, sprockets::RearWear);
+        got.prepend(cells(c.front, c.rear, sprockets::Change, sprockets::Change).value(0));
         EXPECT_EQ(got, c.cells);
         const int row = rowOf(c.front, c.rear);
-        EXPECT_EQ(model().index(row, sprockets::Pignon).data(Qt::BackgroundRole).isValid(), c.present);
-        EXPECT_EQ(model().index(row, sprockets::UsurePignon).data(Qt::FontRole).value<QFont>().bold(), c.hunting);
-        EXPECT_EQ(model().index(row, sprockets::UsureCouronne).data(Qt::FontRole).value<QFont>().bold(), c.hunting);
+        EXPECT_EQ(model().index(row, sprockets::FrontTeeth).data(Qt::BackgroundRole).isValid(), c.present);
+        EXPECT_EQ(model().index(row, sprockets::FrontWear).data(Qt::FontRole).value<QFont>().bold(), c.hunting);
+        EXPECT_EQ(model().index(row, sprockets::RearWear).data(Qt::FontRole).value<QFont>().bold(), c.hunting);
     }
     EXPECT_EQ(pairs().first(), "15/45") << "nearest the present final drive first";
     EXPECT_EQ(cell(0, sprockets::Vmax6), w->P_Vmax6->text()) << "the main window's Vmax rule";
@@ -160,8 +160,8 @@ TEST_F(Sprockets, AgreesWithTheChainCalculatorOnItsWorkedExamples)
         chain.B_Berechnen->click();
         const QStringList lines = chain.Ergebnismemo->toPlainText().split('\n');
         ASSERT_EQ(lines.size(), 5);
-        const QStringList row = cells(QString(c.front).toInt(), QString(c.rear).toInt(), sprockets::ChaineActuelle,
-                                      sprockets::Deplacement);
+        const QStringList row = cells(QString(c.front).toInt(), QString(c.rear).toInt(), sprockets::PresentMove,
+                                      sprockets::Move);
         const QString direction = row[0].startsWith('+') ? "hinten" : "vorne";
         EXPECT_TRUE(lines[1].contains(QString("um %1 mm nach %2").arg(c.line2).arg(direction))) << lines[1].toStdString();
         EXPECT_EQ(row[0].mid(1).toInt(), c.line2);
@@ -214,7 +214,7 @@ TEST_F(Sprockets, RangesTargetAndTheFollowingPresentPair)
     EXPECT_EQ(QStringList({s->S_RitzelVon->text(), s->S_RitzelBis->text(), s->S_KettenradVon->text(),
                            s->S_KettenradBis->text()}),
               QStringList({"14", "18", "39", "60"}));
-    EXPECT_EQ(cells(16, 48, sprockets::Ecart, sprockets::Ecart), QStringList({"0,00"}));
+    EXPECT_EQ(cells(16, 48, sprockets::Change, sprockets::Change), QStringList({"0,00"}));
 
     // A failing run keeps the last good pair; the chain calculator's chain
     // is followed while the window is open.
@@ -238,12 +238,12 @@ TEST_F(Sprockets, HeaderClicksSortByTheNumbersWithDashesLast)
     auto keys = [&] {
         std::vector<std::optional<double>> out;
         for (int r = 0; r < rows; ++r)
-            out.push_back(model().rowAt(r).cells[sprockets::ChaineActuelle].key);
+            out.push_back(model().rowAt(r).cells[sprockets::PresentMove].key);
         return out;
     };
     for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
         SCOPED_TRACE(order);
-        clickHeader(sprockets::ChaineActuelle);
+        clickHeader(sprockets::PresentMove);
         const auto k = keys();
         const auto dashes = std::find(k.begin(), k.end(), std::nullopt);
         ASSERT_NE(dashes, k.end());
@@ -251,13 +251,13 @@ TEST_F(Sprockets, HeaderClicksSortByTheNumbersWithDashesLast)
         EXPECT_TRUE(std::is_sorted(k.begin(), dashes, [&](const auto &a, const auto &b) {
             return order == Qt::AscendingOrder ? *a < *b : *a > *b;
         }));
-        EXPECT_EQ(cell(rowOf(14, 50), sprockets::ChaineActuelle), "-18");
+        EXPECT_EQ(cell(rowOf(14, 50), sprockets::PresentMove), "-18");
         EXPECT_EQ(s->S_Tabelle->selectionModel()->selectedRows().value(0).row(), rowOf(14, 50)) << "stays chosen";
     }
     // The third click gives back the default order; a new listing keeps the sort.
-    clickHeader(sprockets::ChaineActuelle);
+    clickHeader(sprockets::PresentMove);
     EXPECT_EQ(pairs().first(), "15/45");
-    clickHeader(sprockets::Pignon);
+    clickHeader(sprockets::FrontTeeth);
     retype(s->S_Vorne, "25");
     settle();
     EXPECT_EQ(pairs().first(), "13/39");

@@ -1,0 +1,9 @@
+#pragma once
+// Every text of print/ that the rider reads outside a printout, in one
+// place, each under its name: what the windows show when printing fails.
+
+namespace trovanta::print::msg {
+inline constexpr const char *GearSheetFailure = "Überprüfen Sie die Druckerinstallation.";
+// The chain calculator, race log and comparison printouts.
+inline constexpr const char *PrinterCheck = "Druckerinstallation kontrollieren.";
+} // namespace trovanta::print::msg
