@@ -5,7 +5,8 @@
 
 #include "files/cp1252.h"
 #include "files/geardata.h"
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 
 #include "calc/error.h"
 
@@ -196,7 +197,7 @@ inline std::string checkProfile(const std::uint8_t *data, std::size_t size)
         const auto entries = referenceEntries(file);
         for (std::size_t i = 0; i < entries.size() && i < MaxChecked; ++i) {
             const auto &e = entries[i];
-            if (profiletext::findValue(file, e.section, e.key) !=
+            if (trovanta::test::profile::findValue(file, e.section, e.key) !=
                 referenceLookup(entries, e.section, e.key))
                 return "lookup differs from the reference reading";
         }
@@ -227,7 +228,7 @@ inline std::string checkProfile(const std::uint8_t *data, std::size_t size)
         if (rng.below(32) == 0)
             v = v.repeated(3000 / (v.size() + 1) + 1);
 
-        const auto out = profiletext::withEntry(file, s, k, v);
+        const auto out = trovanta::test::profile::withEntry(file, s, k, v);
         const QByteArray keyBytes = trimBlanks(cp1252::encode(profiletext::oneLine(k)));
         const bool storable = !keyBytes.contains('=') && !keyBytes.startsWith('[') &&
                               !keyBytes.startsWith(';');
@@ -238,14 +239,14 @@ inline std::string checkProfile(const std::uint8_t *data, std::size_t size)
         }
         if (!storable)
             return "an entry that cannot be read back was written";
-        if (profiletext::findValue(*out, s, k) != cp1252::encode(profiletext::oneLine(v)))
+        if (trovanta::test::profile::findValue(*out, s, k) != cp1252::encode(profiletext::oneLine(v)))
             return "the written value does not read back";
         const QString ss = storedName(s), sk = storedName(k);
         for (std::size_t i = 0; i < entries.size() && i < MaxChecked; ++i) {
             const auto &e = entries[i];
             if (sameNames(e, ss, sk))
                 continue;
-            if (profiletext::findValue(*out, e.section, e.key) !=
+            if (trovanta::test::profile::findValue(*out, e.section, e.key) !=
                 referenceLookup(entries, e.section, e.key))
                 return "another entry changed";
         }
@@ -277,9 +278,9 @@ inline std::string checkIniReader(const std::uint8_t *data, std::size_t size)
         const QString s = i == 0 && !entries.empty() ? entries[rng.below(entries.size())].section
                                                      : sliceText(file, rng, 10);
         const QString k = sliceText(file, rng, 10), v = sliceText(file, rng, 20);
-        if (doc.find(s, k) != profiletext::findValue(expected, s, k))
+        if (doc.find(s, k) != trovanta::test::profile::findValue(expected, s, k))
             return "the reader differs from the lookup";
-        const auto next = profiletext::withEntry(expected, s, k, v);
+        const auto next = trovanta::test::profile::withEntry(expected, s, k, v);
         if (doc.set(s, k, v) != next.has_value())
             return "the reader takes an entry the writer refuses, or the other way round";
         if (next)

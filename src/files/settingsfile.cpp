@@ -5,6 +5,7 @@
 #include "files/fileio.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <optional>
@@ -29,6 +30,8 @@ std::optional<QByteArray> load(const QString &path)
 }
 
 } // namespace
+
+bool settingsFileExists(const QString &path) { return QDir::isAbsolutePath(path) && QFileInfo(path).isFile(); }
 
 SettingsReader::SettingsReader(const QString &path, qsizetype maxValueLength)
     : doc_(load(path).value_or(QByteArray())), maxValueLength_(maxValueLength)

@@ -6,7 +6,7 @@
 // commit, with a single crash-safe replace: a save that fails or is killed
 // halfway leaves the previous file whole, never a mixture of two saves.
 
-#include "files/profile.h"
+#include "files/profiletext.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,6 +17,9 @@ namespace trovanta::files {
 
 // Only absolute paths are settings files: a relative one (no program
 // directory) reads as empty and cannot be written.
+// Whether a settings file is there to be read: an absolute path to a file.
+bool settingsFileExists(const QString &path);
+
 class SettingsReader {
 public:
     // A missing or unreadable file reads as empty. Values come back cut to

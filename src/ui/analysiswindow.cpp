@@ -29,7 +29,7 @@ void AnalysisWindow::place(const QRect &mainFrame) { move(mainFrame.center() - r
 
 void AnalysisWindow::restoreSettings()
 {
-    if (!files::ProfileFile::exists(settingsPath()))
+    if (!files::settingsFileExists(settingsPath()))
         return;
     readSettings(files::SettingsReader(settingsPath()));
 }

@@ -145,7 +145,7 @@ QLineEdit *TForm6::field(const char *name) const { return findChild<QLineEdit *>
 
 void TForm6::FormCreate()
 {
-    if (files::ProfileFile::exists(settingsPath()))
+    if (files::settingsFileExists(settingsPath()))
         LoadIni();
 }
 

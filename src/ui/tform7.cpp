@@ -329,7 +329,7 @@ QString TForm7::caption(const char *labelName) const
 
 void TForm7::FormCreate()
 {
-    if (files::ProfileFile::exists(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName))))
+    if (files::settingsFileExists(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName))))
         LoadIni();
 }
 

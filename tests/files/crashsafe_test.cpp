@@ -8,7 +8,8 @@
 
 #include "files/cp1252.h"
 #include "files/geardata.h"
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -41,7 +42,7 @@ QByteArray built(const crash::SettingsFile &f, const std::vector<int> &versions)
 {
     QByteArray b;
     for (std::size_t i = 0; i < versions.size(); ++i)
-        b = *files::profiletext::withEntry(b, f.entries[i].section, f.entries[i].key, f.value(versions[i], i));
+        b = *trovanta::test::profile::withEntry(b, f.entries[i].section, f.entries[i].key, f.value(versions[i], i));
     return b;
 }
 
@@ -50,7 +51,7 @@ std::string judge(const crash::SettingsFile &f, const QByteArray &bytes)
 {
     std::vector<int> versions;
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
-        const auto v = files::profiletext::findValue(bytes, f.entries[i].section, f.entries[i].key);
+        const auto v = trovanta::test::profile::findValue(bytes, f.entries[i].section, f.entries[i].key);
         if (!v)
             break;
         if (*v == files::cp1252::encode(f.value(0, i)))
@@ -152,6 +153,6 @@ TEST(CrashSafeSettings, AWriterKilledAtAnyMomentLeavesEveryFileWhole)
     std::printf("[kill] %d trials, %d temporary files left by killed writers\n", Trials,
                 int(test::strayFiles(dir.path(), names + kept).size()));
     // The next write clears up after the killed writers.
-    files::ProfileFile(dir.filePath("Trovanta.ini")).writeString("Program", "Inifile", "Trovanta");
+    trovanta::test::ProfileFile(dir.filePath("Trovanta.ini")).writeString("Program", "Inifile", "Trovanta");
     EXPECT_EQ(test::strayFiles(dir.path(), names).join(' ').toStdString(), kept.join(' ').toStdString());
 }

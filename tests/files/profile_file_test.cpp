@@ -1,6 +1,8 @@
 // ProfileFile on disk: missing and unreadable files, refused writes, and
 // what the crash-safe replace keeps of the old file.
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "files/settingsfile.h"
+#include "support/profile_oracle.h"
 
 #include "calc/error.h"
 #include "support/error_of.h"
@@ -40,17 +42,17 @@ TEST_F(ProfileFileTest, MissingFileGivesDefaultsAndIsNotCreatedByReading)
               "-Kein Kommentar gefunden-");
     EXPECT_TRUE(f.readBool("Gang", "CB_Gang1", true));
     EXPECT_FALSE(f.readBool("Hinterrad", "CB_Edit", false));
-    EXPECT_FALSE(ProfileFile::exists(path()));
+    EXPECT_FALSE(settingsFileExists(path()));
     EXPECT_FALSE(QFileInfo::exists(path()));
 }
 
 TEST_F(ProfileFileTest, ExistsMeansARegularFile)
 {
-    EXPECT_FALSE(ProfileFile::exists(path()));
-    EXPECT_FALSE(ProfileFile::exists(dir.path()));
-    EXPECT_FALSE(ProfileFile::exists(QString()));
+    EXPECT_FALSE(settingsFileExists(path()));
+    EXPECT_FALSE(settingsFileExists(dir.path()));
+    EXPECT_FALSE(settingsFileExists(QString()));
     writeBytes(path(), "");
-    EXPECT_TRUE(ProfileFile::exists(path()));
+    EXPECT_TRUE(settingsFileExists(path()));
 }
 
 TEST_F(ProfileFileTest, WrittenEntriesReadBack)

@@ -1,5 +1,6 @@
 // The INI text layer on bytes: what a lookup finds and what a write changes.
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,8 @@
 #include <vector>
 
 using namespace trovanta::files;
-using profiletext::findValue;
-using profiletext::withEntry;
+using trovanta::test::profile::findValue;
+using trovanta::test::profile::withEntry;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "files/fileio.h"
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 #include "files/settingsfile.h"
 #include "support/error_of.h"
 #include "support/files.h"
@@ -47,7 +48,7 @@ TEST(SettingsWriter, OneReplaceGivesTheBytesOfEntryByEntryWrites)
         writeBytes(one, start);
         writeBytes(each, start);
         for (const Entry &e : Entries)
-            files::ProfileFile(each).writeString(e.section, e.key, e.value);
+            trovanta::test::ProfileFile(each).writeString(e.section, e.key, e.value);
 
         const quint64 before = files::io::replaceCount();
         files::SettingsWriter w(one);

@@ -11,7 +11,8 @@
 #include "files/chainsettings.h"
 #include "files/cp1252.h"
 #include "files/mainsettings.h"
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 #include "files/racelogfile.h"
 #include "support/files.h"
 #include "support/logger_ride.h"
@@ -243,7 +244,7 @@ void expectFileHolds(const QString &path, const Entries &entries)
     ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
     const QByteArray bytes = readBytes(path);
     for (const auto &[section, key, value] : entries) {
-        const auto found = files::profiletext::findValue(bytes, section, key);
+        const auto found = trovanta::test::profile::findValue(bytes, section, key);
         ASSERT_TRUE(found) << path.toStdString() << ": [" << section.toStdString() << "] " << key.toStdString();
         EXPECT_EQ(*found, stored(value)) << path.toStdString() << ": [" << section.toStdString() << "] "
                                          << key.toStdString();

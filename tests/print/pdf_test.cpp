@@ -8,9 +8,7 @@
 #include "print/printercanvas.h"
 #include "print/racelogsheet.h"
 #include "print/sheets.h"
-#include "support/fake_platform.h"
 #include "support/pdf_words.h"
-#include "ui/platform.h"
 
 #include <QTemporaryDir>
 
@@ -29,10 +27,11 @@ namespace {
 // file (at 300 dpi).
 PdfPage printedToPdf(const QString &path, const std::function<void(Canvas &)> &printout, QPointF *origin)
 {
-    FakePlatform platform;
-    platform.printToPdf = path;
+    // As the print dialog leaves a printer that prints to a PDF file.
     PrintoutPrinter printer("Test");
-    EXPECT_TRUE(ui::platform().execPrintDialog(nullptr, printer));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(300);
     EXPECT_EQ(printer.resolution(), 300);
     *origin = printer.pageLayout().paintRectPoints().topLeft();
     EXPECT_TRUE(printTo(printer, printout));

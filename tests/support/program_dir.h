@@ -3,7 +3,8 @@
 // windows read and write never lie beside the test binary.
 
 #include "files/mainsettings.h"
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 #include "files/programdir.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ public:
     void holdFormValues() const
     {
         QFile::remove(files::mainSettingsPath());
-        files::ProfileFile ini(files::mainSettingsPath());
+        trovanta::test::ProfileFile ini(files::mainSettingsPath());
         ini.writeString("Marke", "Schaltpunkt", "6000");
         ini.writeString("Marke", "RoterBereich", "12000");
         ini.writeString("Bezeichnung", "Name", QString::fromUtf8("Übersetzungsdiagramm Suzuki TL 1000 S '97 original"));

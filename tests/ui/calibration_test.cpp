@@ -4,7 +4,8 @@
 
 #include "window_driver.h"
 
-#include "files/profile.h"
+#include "files/profiletext.h"
+#include "support/profile_oracle.h"
 #include "files/programdir.h"
 #include "support/files.h"
 #include "support/logger_ride.h"
@@ -456,7 +457,7 @@ TEST_F(Calibration, SettingsKeptBetweenSessions)
     c->C_Sensor->setCurrentIndex(1);
     c->close();
     EXPECT_TRUE(readBytes(ini).startsWith("[Program]\r\nInifile=etalonnage\r\n")) << readBytes(ini).left(40).data();
-    files::ProfileFile stored(ini);
+    trovanta::test::ProfileFile stored(ini);
     for (const auto &f : fields)
         EXPECT_EQ(stored.readString(f.section, f.key, "?"), utf8(f.text)) << f.key;
     EXPECT_EQ(stored.readString("Tacho", "KettenradNeu", "?"), "") << "follows the main window: not typed";
@@ -487,5 +488,5 @@ TEST_F(Calibration, SettingsKeptBetweenSessions)
     // Ending the program saves an open window too.
     retype(c->C_Strecke, "6000");
     w->Beenden1->trigger();
-    EXPECT_EQ(files::ProfileFile(ini).readString("Abroll", "Strecke", "?"), "6000");
+    EXPECT_EQ(trovanta::test::ProfileFile(ini).readString("Abroll", "Strecke", "?"), "6000");
 }

@@ -2,7 +2,9 @@
 // main window's own save, and a termination request never waits on a box.
 
 #include "window_driver.h"
+#include "support/profile_oracle.h"
 
+#include "files/settingsfile.h"
 #include "support/files.h"
 #include "ui/startup.h"
 #include "ui/termination.h"
@@ -117,8 +119,8 @@ TEST_P(Ending, OpenWindowsSaveBeforeTheMainWindow)
 {
     forms().Form1->Edit4->setText("16");
     endWhileOpen(forms().Form1->Pistorel1, [] { forms().Form7->Edit1->setText("Spa"); });
-    EXPECT_TRUE(files::ProfileFile(programDir.file("pistorel.ini")).readString("Strecke", "Nom: ", "") == "Spa");
-    EXPECT_EQ(files::ProfileFile(programDir.file("Trovanta.ini")).readString("Uebersetzung", "Ritzel", ""), "16");
+    EXPECT_TRUE(trovanta::test::ProfileFile(programDir.file("pistorel.ini")).readString("Strecke", "Nom: ", "") == "Spa");
+    EXPECT_EQ(trovanta::test::ProfileFile(programDir.file("Trovanta.ini")).readString("Uebersetzung", "Ritzel", ""), "16");
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
 }
@@ -126,7 +128,7 @@ TEST_P(Ending, OpenWindowsSaveBeforeTheMainWindow)
 TEST_P(Ending, TheChainCalculatorSavesToo)
 {
     endWhileOpen(forms().Form1->KettenlaengeRechner, [] { forms().Form6->E_Glieder_alt->setText("112"); });
-    EXPECT_EQ(files::ProfileFile(programDir.file("catenolix.ini")).readString("Antrieb alt", "aktuelle Kettenlaenge", ""),
+    EXPECT_EQ(trovanta::test::ProfileFile(programDir.file("catenolix.ini")).readString("Antrieb alt", "aktuelle Kettenlaenge", ""),
               "112");
 }
 
@@ -181,8 +183,8 @@ TEST_P(EndingBesideAnalysis, TheAnalysisWindowsSaveBeforeTheMainWindow)
     QApplication::exec();
     ui::stopTrovanta(ui::terminationRequested());
     for (const QString &f : files)
-        EXPECT_TRUE(files::ProfileFile::exists(f)) << f.toStdString();
-    EXPECT_EQ(files::ProfileFile(programDir.file("Trovanta.ini")).readString("Uebersetzung", "Kettenrad", "-"), "40");
+        EXPECT_TRUE(trovanta::files::settingsFileExists(f)) << f.toStdString();
+    EXPECT_EQ(trovanta::test::ProfileFile(programDir.file("Trovanta.ini")).readString("Uebersetzung", "Kettenrad", "-"), "40");
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_TRUE(platform.errors.isEmpty());
 }

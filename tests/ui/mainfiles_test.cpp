@@ -2,6 +2,7 @@
 // gear data file through its two commands.
 
 #include "window_driver.h"
+#include "support/profile_oracle.h"
 
 #include "files/fileerror.h"
 #include "files/geardata.h"
@@ -147,7 +148,7 @@ TEST_F(MainFiles, ATitleLongerThanTheTypingLimitIsNeitherCutOnLoadingNorOnSaving
     startOn("[Bezeichnung]\nName=" + title.toLatin1() + "\n");
     EXPECT_EQ(w->Edit15->text(), title);
     w.reset(); // the end of the program writes the file again
-    EXPECT_EQ(files::ProfileFile(ini()).readString("Bezeichnung", "Name", QString()), title);
+    EXPECT_EQ(trovanta::test::ProfileFile(ini()).readString("Bezeichnung", "Name", QString()), title);
 }
 
 TEST_F(MainFiles, AFailingRunDuringTheRestoreIsShownOnceAndTheRestoreGoesOn)

@@ -1,16 +1,10 @@
-#include "files/profile.h"
+#include "files/profiletext.h"
 
 #include "files/cp1252.h"
-#include "files/fileerror.h"
-#include "files/fileio.h"
-#include "files/settingsfile.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -130,17 +124,6 @@ const std::array<char16_t, 256> &foldTable()
     return table;
 }
 
-bool sameName(QByteArrayView inFile, QByteArrayView wanted)
-{
-    if (inFile.size() != wanted.size())
-        return false;
-    const auto &fold = foldTable();
-    for (qsizetype i = 0; i < inFile.size(); ++i)
-        if (fold[static_cast<unsigned char>(inFile[i])] != fold[static_cast<unsigned char>(wanted[i])])
-            return false;
-    return true;
-}
-
 const QByteArray Crlf = "\r\n";
 
 } // namespace
@@ -163,87 +146,6 @@ QString oneLine(const QString &text)
             out += c;
         }
     }
-    return out;
-}
-
-std::optional<QByteArray> findValue(QByteArrayView file, const QString &section,
-                                    const QString &key)
-{
-    const QByteArray s = wantedName(section);
-    const QByteArray k = wantedName(key);
-    bool inSection = false;
-    Lines lines(file);
-    Line line;
-    while (lines.next(line)) {
-        if (line.kind == Kind::Section)
-            inSection = sameName(line.name, s);
-        else if (line.kind == Kind::Entry && inSection && sameName(line.name, k))
-            return line.value.toByteArray();
-    }
-    return std::nullopt;
-}
-
-std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
-                                    const QString &key, const QString &value)
-{
-    const QByteArray sectionBytes = cp1252::encode(oneLine(section));
-    const QByteArray keyBytes = cp1252::encode(oneLine(key));
-    const QByteArray valueBytes = cp1252::encode(oneLine(value));
-    const QByteArray header = '[' + sectionBytes + ']';
-    const QByteArray entry = keyBytes + '=' + valueBytes;
-
-    // Write only what reads back as the same section and entry.
-    Line probe;
-    classify(header, probe);
-    if (probe.kind != Kind::Section || probe.name != trimmed(sectionBytes))
-        return std::nullopt;
-    classify(entry, probe);
-    if (probe.kind != Kind::Entry || probe.name != trimmed(keyBytes) || probe.value != valueBytes)
-        return std::nullopt;
-
-    const QByteArrayView s = trimmed(sectionBytes);
-    const QByteArrayView k = trimmed(keyBytes);
-    bool inSection = false;
-    bool sectionSeen = false;
-    bool inFirstSection = false;
-    Line insertAfter; // the last non-blank line of the first matching section
-    Lines lines(file);
-    Line line;
-    while (lines.next(line)) {
-        if (line.kind == Kind::Section) {
-            inSection = sameName(line.name, s);
-            inFirstSection = inSection && !sectionSeen;
-            if (inFirstSection) {
-                sectionSeen = true;
-                insertAfter = line;
-            }
-            continue;
-        }
-        if (inSection && line.kind == Kind::Entry && sameName(line.name, k)) {
-            QByteArray out = file.first(line.start).toByteArray();
-            out += entry;
-            out += file.sliced(line.contentEnd);
-            return out;
-        }
-        if (inFirstSection && line.kind != Kind::Blank)
-            insertAfter = line;
-    }
-
-    QByteArray out;
-    if (sectionSeen) {
-        out.reserve(file.size() + entry.size() + 4);
-        out += file.first(insertAfter.next);
-        if (insertAfter.next == insertAfter.contentEnd) // last line, unterminated
-            out += Crlf;
-        out += entry + Crlf;
-        out += file.sliced(insertAfter.next);
-        return out;
-    }
-    out.reserve(file.size() + header.size() + entry.size() + 6);
-    out += file;
-    if (!file.isEmpty() && file.back() != '\n' && file.back() != '\r')
-        out += Crlf;
-    out += header + Crlf + entry + Crlf;
     return out;
 }
 
@@ -470,35 +372,5 @@ std::optional<qint64> parseSwitch(QStringView value)
 }
 
 } // namespace profiletext
-
-ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
-
-QString ProfileFile::readString(const QString &section, const QString &key,
-                                const QString &def) const
-{
-    return SettingsReader(m_path).readString(section, key, def);
-}
-
-bool ProfileFile::readBool(const QString &section, const QString &key, bool def) const
-{
-    return SettingsReader(m_path).readBool(section, key, def);
-}
-
-void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
-{
-    SettingsWriter w(m_path);
-    w.writeString(section, key, value);
-    w.commit();
-}
-
-void ProfileFile::writeBool(const QString &section, const QString &key, bool value)
-{
-    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-bool ProfileFile::exists(const QString &path)
-{
-    return QDir::isAbsolutePath(path) && QFileInfo(path).isFile();
-}
 
 } // namespace trovanta::files
