@@ -39,103 +39,11 @@ QString intText(std::int64_t v) { return QString::fromStdString(num::formatInt(v
 
 QString errorText(const Error &e) { return QString::fromStdString(withFullStop(e.message())); }
 
-QLineEdit *field(const char *name, const QString &text = QString())
-{
-    auto *e = new QLineEdit(text);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setFixedWidth(FieldWidth);
-    return e;
-}
-
-TPanel *display(const char *name, int width = FieldWidth)
-{
-    auto *p = new TPanel;
-    p->setObjectName(QString::fromLatin1(name));
-    p->setFixedWidth(width);
-    p->setMinimumHeight(20);
-    p->setText(noValueText());
-    return p;
-}
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-// A text that wraps, and says honestly how tall it gets at the narrowest
-// the window allows, so that a narrow window never squeezes the fields
-// beside it. (Qt's own minimum for a wrapped label is one line.)
-class WrappedLabel : public QLabel {
-public:
-    explicit WrappedLabel(const QString &text = QString()) : QLabel(text)
-    {
-        setTextFormat(Qt::PlainText);
-        setWordWrap(true);
-    }
-    QSize minimumSizeHint() const override { return {NarrowestText, heightForWidth(NarrowestText)}; }
-    QSize sizeHint() const override { return minimumSizeHint(); }
-
-    static constexpr int NarrowestText = 380;
-};
-
-QLabel *note(const char *name)
-{
-    auto *l = new WrappedLabel;
-    l->setObjectName(QString::fromLatin1(name));
-    setTextColour(l, QColor(176, 0, 0));
-    return l;
-}
-
-QLabel *intro(const QString &text) { return new WrappedLabel(text); }
-
-// Rows of caption, field and unit; the last column takes what is left.
-class Rows {
-public:
-    explicit Rows(QGridLayout *grid) : grid_(grid) { grid_->setColumnStretch(3, 1); }
-
-    void add(const QString &caption, QWidget *w, const QString &unit = QString())
-    {
-        addCaption(caption, w);
-        grid_->addWidget(w, row_, 1, Qt::AlignLeft);
-        if (!unit.isEmpty())
-            grid_->addWidget(new QLabel(unit), row_, 2);
-        ++row_;
-    }
-    // A field wider than the others, over the unit column.
-    void addWide(const QString &caption, QWidget *w)
-    {
-        addCaption(caption, w);
-        grid_->addWidget(w, row_, 1, 1, 3, Qt::AlignLeft);
-        ++row_;
-    }
-    void gap() { grid_->setRowMinimumHeight(row_++, 6); }
-    void heading(const QString &text)
-    {
-        gap();
-        auto *l = new QLabel(text);
-        l->setFont(formFont(8, true));
-        grid_->addWidget(l, row_++, 0, 1, 4);
-    }
-
-private:
-    void addCaption(const QString &caption, QWidget *w)
-    {
-        auto *c = new QLabel(caption);
-        c->setBuddy(w);
-        grid_->addWidget(c, row_, 0);
-    }
-
-    QGridLayout *grid_;
-    int row_ = 0;
-};
-
 // A tab page: an introduction, the rows, then whatever the caller adds.
 QVBoxLayout *page(QWidget *w, const QString &introText, QGridLayout *&grid)
 {
     auto *v = new QVBoxLayout(w);
-    v->addWidget(intro(introText));
+    v->addWidget(new WrappedLabel(introText));
     grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     v->addLayout(grid);
@@ -240,8 +148,8 @@ void CalibrationWindow::buildWindow()
     head->addStretch(1);
     auto *mainValues = new QGridLayout;
     mainValues->setHorizontalSpacing(6);
-    P_Umfang_Nenn = display("P_Umfang_Nenn", 56);
-    P_Umfang_Haupt = display("P_Umfang_Haupt", 56);
+    P_Umfang_Nenn = display(nullptr, "P_Umfang_Nenn", 56);
+    P_Umfang_Haupt = display(nullptr, "P_Umfang_Haupt", 56);
     mainValues->addWidget(new QLabel(tr("Développement nominal du pneu")), 0, 0);
     mainValues->addWidget(P_Umfang_Nenn, 0, 1);
     mainValues->addWidget(new QLabel(tr("mm")), 0, 2);
@@ -271,20 +179,20 @@ QWidget *CalibrationWindow::buildRollOutTab()
                              "selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la "
                              "distance."),
                           grid);
-    Rows rows(grid);
-    C_Strecke = field("C_Strecke");
-    C_Umdrehungen = field("C_Umdrehungen", QStringLiteral("1"));
-    P_Umfang_Abroll = display("P_Umfang_Abroll");
-    P_Abweichung_Abroll = display("P_Abweichung_Abroll");
+    FieldRows rows(grid);
+    C_Strecke = field(nullptr, "C_Strecke", FieldWidth);
+    C_Umdrehungen = field(nullptr, "C_Umdrehungen", FieldWidth, QStringLiteral("1"));
+    P_Umfang_Abroll = display(nullptr, "P_Umfang_Abroll", FieldWidth);
+    P_Abweichung_Abroll = display(nullptr, "P_Abweichung_Abroll", FieldWidth);
     rows.add(tr("Distance parcourue"), C_Strecke, tr("mm"));
     rows.add(tr("Tours de roue"), C_Umdrehungen);
     rows.gap();
     rows.add(tr("Développement"), P_Umfang_Abroll, tr("mm"));
     rows.add(tr("Écart au nominal"), P_Abweichung_Abroll);
-    C_Anwenden_Abroll = button("C_Anwenden_Abroll", tr("Appliquer"));
+    C_Anwenden_Abroll = button(nullptr, "C_Anwenden_Abroll", tr("Appliquer"));
     C_Anwenden_Abroll->setToolTip(tr("Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul"));
     addApply(v, C_Anwenden_Abroll);
-    C_Hinweis_Abroll = note("C_Hinweis_Abroll");
+    C_Hinweis_Abroll = wrappedNote(nullptr, "C_Hinweis_Abroll");
     v->addWidget(C_Hinweis_Abroll);
     v->addStretch(1);
     return w;
@@ -298,27 +206,27 @@ QWidget *CalibrationWindow::buildGpsTab()
                           tr("La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. "
                              "Le rapport et le glissement sont ceux de la fenêtre principale."),
                           grid);
-    Rows rows(grid);
+    FieldRows rows(grid);
     C_Gang = new QComboBox;
     C_Gang->setObjectName(QStringLiteral("C_Gang"));
     for (int k = 1; k <= 6; ++k)
         C_Gang->addItem(QString::number(k));
     C_Gang->setCurrentIndex(3);
     C_Gang->setFixedWidth(FieldWidth);
-    C_Drehzahl = field("C_Drehzahl");
-    C_GPS = field("C_GPS");
-    P_Umfang_GPS = display("P_Umfang_GPS");
-    P_Abweichung_GPS = display("P_Abweichung_GPS");
+    C_Drehzahl = field(nullptr, "C_Drehzahl", FieldWidth);
+    C_GPS = field(nullptr, "C_GPS", FieldWidth);
+    P_Umfang_GPS = display(nullptr, "P_Umfang_GPS", FieldWidth);
+    P_Abweichung_GPS = display(nullptr, "P_Abweichung_GPS", FieldWidth);
     rows.add(tr("Rapport"), C_Gang);
     rows.add(tr("Régime"), C_Drehzahl, tr("tr/min"));
     rows.add(tr("Vitesse GPS"), C_GPS, tr("km/h"));
     rows.gap();
     rows.add(tr("Développement"), P_Umfang_GPS, tr("mm"));
     rows.add(tr("Écart au nominal"), P_Abweichung_GPS);
-    C_Anwenden_GPS = button("C_Anwenden_GPS", tr("Appliquer"));
+    C_Anwenden_GPS = button(nullptr, "C_Anwenden_GPS", tr("Appliquer"));
     C_Anwenden_GPS->setToolTip(C_Anwenden_Abroll->toolTip());
     addApply(v, C_Anwenden_GPS);
-    C_Hinweis_GPS = note("C_Hinweis_GPS");
+    C_Hinweis_GPS = wrappedNote(nullptr, "C_Hinweis_GPS");
     v->addWidget(C_Hinweis_GPS);
     v->addStretch(1);
     return w;
@@ -329,12 +237,12 @@ QWidget *CalibrationWindow::buildFileTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     auto *v = new QVBoxLayout(w);
-    v->addWidget(intro(tr("L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne "
+    v->addWidget(new WrappedLabel(tr("L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne "
                           "de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
                           "principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.")));
 
     auto *open = new QHBoxLayout;
-    C_Datei = button("C_Datei", tr("Ouvrir…"));
+    C_Datei = button(nullptr, "C_Datei", tr("Ouvrir…"));
     P_Datei = new QLabel;
     P_Datei->setObjectName(QStringLiteral("P_Datei"));
     P_Datei->setTextFormat(Qt::PlainText);
@@ -351,7 +259,7 @@ QWidget *CalibrationWindow::buildFileTab()
     C_Fortschritt->setObjectName(QStringLiteral("C_Fortschritt"));
     C_Fortschritt->setRange(0, 1000);
     C_Fortschritt->setTextVisible(false);
-    C_Abbrechen = button("C_Abbrechen", tr("Annuler"));
+    C_Abbrechen = button(nullptr, "C_Abbrechen", tr("Annuler"));
     progress->addWidget(C_Fortschritt, 1);
     progress->addWidget(C_Abbrechen);
     v->addLayout(progress);
@@ -361,10 +269,10 @@ QWidget *CalibrationWindow::buildFileTab()
     grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     v->addLayout(grid);
-    Rows rows(grid);
-    P_Umfang_Datei = display("P_Umfang_Datei");
-    P_Abweichung_Datei = display("P_Abweichung_Datei");
-    P_Punkte = display("P_Punkte", 120);
+    FieldRows rows(grid);
+    P_Umfang_Datei = display(nullptr, "P_Umfang_Datei", FieldWidth);
+    P_Abweichung_Datei = display(nullptr, "P_Abweichung_Datei", FieldWidth);
+    P_Punkte = display(nullptr, "P_Punkte", 120);
     rows.add(tr("Développement"), P_Umfang_Datei, tr("mm"));
     rows.add(tr("Écart au nominal"), P_Abweichung_Datei);
     rows.addWide(tr("Points retenus / lignes lues"), P_Punkte);
@@ -396,10 +304,10 @@ QWidget *CalibrationWindow::buildFileTab()
     C_Gaenge->setMinimumWidth(360);
     v->addWidget(C_Gaenge);
 
-    C_Anwenden_Datei = button("C_Anwenden_Datei", tr("Appliquer"));
+    C_Anwenden_Datei = button(nullptr, "C_Anwenden_Datei", tr("Appliquer"));
     C_Anwenden_Datei->setToolTip(C_Anwenden_Abroll->toolTip());
     addApply(v, C_Anwenden_Datei);
-    C_Hinweis_Datei = note("C_Hinweis_Datei");
+    C_Hinweis_Datei = wrappedNote(nullptr, "C_Hinweis_Datei");
     v->addWidget(C_Hinweis_Datei);
     v->addStretch(1);
     return w;
@@ -413,10 +321,10 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
                           tr("Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur "
                              "qu'il aura avec d'autres pignons ou un autre pneu."),
                           grid);
-    Rows rows(grid);
-    C_Tacho = field("C_Tacho");
-    C_Wahr = field("C_Wahr");
-    P_Fehler_alt = display("P_Fehler_alt");
+    FieldRows rows(grid);
+    C_Tacho = field(nullptr, "C_Tacho", FieldWidth);
+    C_Wahr = field(nullptr, "C_Wahr", FieldWidth);
+    P_Fehler_alt = display(nullptr, "P_Fehler_alt", FieldWidth);
     C_Sensor = new QComboBox;
     C_Sensor->setObjectName(QStringLiteral("C_Sensor"));
     C_Sensor->addItem(tr("sortie de boîte"));
@@ -427,14 +335,14 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     rows.add(tr("Capteur du compteur"), C_Sensor);
 
     rows.heading(tr("Après le changement de pignons ou de pneu"));
-    C_RitzelNeu = field("C_RitzelNeu");
-    C_KettenradNeu = field("C_KettenradNeu");
-    C_UmfangNeu = field("C_UmfangNeu");
+    C_RitzelNeu = field(nullptr, "C_RitzelNeu", FieldWidth);
+    C_KettenradNeu = field(nullptr, "C_KettenradNeu", FieldWidth);
+    C_UmfangNeu = field(nullptr, "C_UmfangNeu", FieldWidth);
     ritzelNeu_.edit = C_RitzelNeu;
     kettenradNeu_.edit = C_KettenradNeu;
     umfangNeu_.edit = C_UmfangNeu;
-    P_Fehler_neu = display("P_Fehler_neu");
-    P_Anzeige_100 = display("P_Anzeige_100");
+    P_Fehler_neu = display(nullptr, "P_Fehler_neu", FieldWidth);
+    P_Anzeige_100 = display(nullptr, "P_Anzeige_100", FieldWidth);
     rows.add(tr("Pignon"), C_RitzelNeu);
     rows.add(tr("Couronne"), C_KettenradNeu);
     rows.add(tr("Développement"), C_UmfangNeu, tr("mm"));
@@ -442,7 +350,7 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     rows.add(tr("Erreur du compteur"), P_Fehler_neu);
     rows.add(tr("Affichage à 100 km/h réels"), P_Anzeige_100, tr("km/h"));
 
-    C_Hinweis_Tacho = note("C_Hinweis_Tacho");
+    C_Hinweis_Tacho = wrappedNote(nullptr, "C_Hinweis_Tacho");
     v->addWidget(C_Hinweis_Tacho);
     v->addStretch(1);
     return w;

@@ -198,8 +198,7 @@ void CompareWindow::buildWindow()
                                 "au rapport suivant."));
     diagramBox->addWidget(CB_Saegezahn);
     upper->addLayout(diagramBox, 1);
-    auto *points = new QGroupBox(tr("Points de la piste"), this);
-    points->setObjectName(QStringLiteral("GB_Punkte"));
+    QGroupBox *points = groupBox(this, "GB_Punkte", tr("Points de la piste"));
     auto *pointsLayout = new QVBoxLayout(points);
     pointsLayout->setContentsMargins(6, 4, 6, 6);
     pointsLayout->addWidget(T_Punkte);
@@ -207,8 +206,7 @@ void CompareWindow::buildWindow()
     points->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     upper->addWidget(points, 0);
     right->addLayout(upper, 1);
-    auto *gears = new QGroupBox(tr("Rapports"), this);
-    gears->setObjectName(QStringLiteral("GB_Vergleich"));
+    QGroupBox *gears = groupBox(this, "GB_Vergleich", tr("Rapports"));
     auto *gearsLayout = new QVBoxLayout(gears);
     gearsLayout->setContentsMargins(6, 4, 6, 6);
     gearsLayout->addWidget(T_Vergleich);
@@ -218,25 +216,15 @@ void CompareWindow::buildWindow()
     // The note between the two buttons at the foot: at most two lines.
     auto *foot = new QHBoxLayout;
     foot->setSpacing(10);
-    B_Drucken = new QPushButton(tr("Imprimer"), this);
-    B_Drucken->setObjectName(QStringLiteral("B_Drucken"));
-    L_Hinweis = new QLabel(this);
-    L_Hinweis->setObjectName(QStringLiteral("L_Hinweis"));
-    L_Hinweis->setTextFormat(Qt::PlainText);
-    L_Hinweis->setWordWrap(true);
+    B_Drucken = button(this, "B_Drucken", tr("Imprimer"));
+    L_Hinweis = noteLabel(this, "L_Hinweis");
     L_Hinweis->setFixedHeight(2 * L_Hinweis->fontMetrics().lineSpacing() + 2);
     L_Hinweis->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColour(L_Hinweis, QColor(176, 0, 0));
-    B_Close = new QPushButton(tr("Fermer"), this);
-    B_Close->setObjectName(QStringLiteral("B_Close"));
+    B_Close = button(this, "B_Close", tr("Fermer"));
     foot->addWidget(B_Drucken);
     foot->addWidget(L_Hinweis, 1);
     foot->addWidget(B_Close);
     root->addLayout(foot);
-
-    // Enter in a field must not press a button.
-    for (QPushButton *b : {B_VonA, B_Oeffnen, B_Speichern, B_Uebernehmen, B_Drucken, B_Close})
-        b->setAutoDefault(false);
 
     for (QLineEdit *e : bFields())
         connect(e, &QLineEdit::textChanged, this, &CompareWindow::changed);
@@ -257,15 +245,13 @@ void CompareWindow::buildWindow()
 
 QWidget *CompareWindow::buildSets()
 {
-    auto *box = new QGroupBox(tr("Jeux de démultiplication"), this);
-    box->setObjectName(QStringLiteral("GB_Saetze"));
+    QGroupBox *box = groupBox(this, "GB_Saetze", tr("Jeux de démultiplication"));
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     auto head = [&](const QString &text, int column) {
-        auto *l = new QLabel(text, box);
-        l->setFont(formFont(8, true));
+        QLabel *l = boldLabel(box, text);
         l->setAlignment(Qt::AlignCenter);
         grid->addWidget(l, 0, column);
     };
@@ -324,15 +310,10 @@ QWidget *CompareWindow::buildSets()
     A_Umfang->setToolTip(tr("Vide : la fenêtre principale calcule le développement à partir du pneu."));
     grid->setColumnStretch(0, 1);
 
-    auto button = [&](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, box);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
-    B_VonA = button("B_VonA", tr("Copier A → B"));
-    B_Oeffnen = button("B_Oeffnen", tr("Ouvrir…"));
-    B_Speichern = button("B_Speichern", tr("Enregistrer sous…"));
-    B_Uebernehmen = button("B_Uebernehmen", tr("Appliquer à la fenêtre principale"));
+    B_VonA = button(box, "B_VonA", tr("Copier A → B"));
+    B_Oeffnen = button(box, "B_Oeffnen", tr("Ouvrir…"));
+    B_Speichern = button(box, "B_Speichern", tr("Enregistrer sous…"));
+    B_Uebernehmen = button(box, "B_Uebernehmen", tr("Appliquer à la fenêtre principale"));
     B_VonA->setToolTip(tr("Les valeurs de A dans les champs de B."));
     B_Oeffnen->setToolTip(tr("Un fichier de démultiplication dans B ; glissement et développement restent."));
     B_Speichern->setToolTip(tr("B dans un fichier de démultiplication, avec le titre et les marques de A."));
@@ -349,16 +330,14 @@ QWidget *CompareWindow::buildSets()
 
 QWidget *CompareWindow::buildResults()
 {
-    auto *box = new QGroupBox(tr("Résultats"), this);
-    box->setObjectName(QStringLiteral("GB_Ergebnis"));
+    QGroupBox *box = groupBox(this, "GB_Ergebnis", tr("Résultats"));
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     const int h = QLineEdit().sizeHint().height();
     auto head = [&](const QString &text, int column) {
-        auto *l = new QLabel(text, box);
-        l->setFont(formFont(8, true));
+        QLabel *l = boldLabel(box, text);
         l->setAlignment(Qt::AlignCenter);
         grid->addWidget(l, 0, column);
     };

@@ -85,17 +85,11 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     const QFontMetrics fm(font());
     // Wide enough for the longest sensible entry of its kind.
     auto edit = [&](const char *name, const QString &text, const char *widest) {
-        auto *e = new QLineEdit(text, this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setFixedWidth(fm.horizontalAdvance(QString::fromLatin1(widest)) + 14);
+        QLineEdit *e = field(this, name, fm.horizontalAdvance(QString::fromLatin1(widest)) + 14, text);
         connect(e, &QLineEdit::textChanged, this, &SprocketWindow::scheduleRelist);
         return e;
     };
-    auto group = [this](const char *name, const QString &title) {
-        auto *g = new QGroupBox(title, this);
-        g->setObjectName(QString::fromLatin1(name));
-        return g;
-    };
+    auto group = [this](const char *name, const QString &title) { return groupBox(this, name, title); };
     auto form = [](QGroupBox *g) {
         auto *f = new QFormLayout(g);
         f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -149,16 +143,12 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     targetRows->addRow(tr("Écart du secondaire (%)"), S_Ziel);
     targetRows->addRow(tr("Tolérance ± (%)"), S_Toleranz);
 
-    S_Hinweis = new QLabel(this);
-    S_Hinweis->setObjectName(QStringLiteral("S_Hinweis"));
-    S_Hinweis->setTextFormat(Qt::PlainText);
-    S_Hinweis->setWordWrap(true);
+    S_Hinweis = noteLabel(this, "S_Hinweis");
     // A pasted text of any length quoted in the note must not widen the
     // window or push the list away: two lines at most, the rest clipped.
     S_Hinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     S_Hinweis->setMinimumHeight(fm.lineSpacing());
     S_Hinweis->setMaximumHeight(2 * fm.lineSpacing());
-    setTextColour(S_Hinweis, QColor(176, 0, 0));
 
     S_Tabelle = new QTableView(this);
     S_Tabelle->setObjectName(QStringLiteral("S_Tabelle"));
@@ -200,17 +190,11 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Legende->setWordWrap(true);
     S_Legende->setContentsMargins(4, 8, 0, 0);
 
-    auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false); // Enter in a field runs nothing
-        return b;
-    };
-    S_Uebernehmen = button("S_Uebernehmen", tr("Appliquer"));
+    S_Uebernehmen = button(this, "S_Uebernehmen", tr("Appliquer"));
     S_Uebernehmen->setToolTip(tr("La paire choisie dans la fenêtre principale"));
-    S_Vergleich = button("S_Vergleich", tr("Comparer"));
+    S_Vergleich = button(this, "S_Vergleich", tr("Comparer"));
     S_Vergleich->setToolTip(tr("La paire choisie dans la fenêtre de comparaison"));
-    S_Schliessen = button("S_Schliessen", tr("Fermer"));
+    S_Schliessen = button(this, "S_Schliessen", tr("Fermer"));
 
     // Layout: the inputs in a row of groups, the note, the list, the buttons.
     auto *inputs = new QGridLayout;

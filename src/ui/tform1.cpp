@@ -78,13 +78,9 @@ void TForm1::buildWindow()
     c->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(c);
 
+    // The builders at this window's origin and edit height.
     auto frame = [c](const char *name, int x, int y, int w, int h) {
-        auto *f = new QFrame(c);
-        f->setObjectName(QString::fromLatin1(name));
-        f->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        f->setLineWidth(1);
-        f->setGeometry(x, y, w, h);
-        return f;
+        return ui::raisedFrame(c, name, QRect(x, y, w, h));
     };
     auto label = [c](const char *name, const QString &text, int x, int y,
                      std::optional<QFont> font = std::nullopt) { return ui::plainLabel(c, name, text, x, y, font); };
@@ -95,17 +91,10 @@ void TForm1::buildWindow()
         return ui::panel(c, name, QRect(x, y, w, h));
     };
     auto updown = [c](const char *name, QLineEdit *e, int min, int max, int step, int pos) {
-        auto *u = new TUpDown(c, e, min, max, step, pos);
-        u->setObjectName(QString::fromLatin1(name));
-        return u;
+        return ui::upDown(c, name, e, min, max, step, pos);
     };
     auto check = [c](const char *name, const QString &text, int x, int y, int w, bool captionLeft) {
-        auto *b = new QCheckBox(text, c);
-        b->setObjectName(QString::fromLatin1(name));
-        if (captionLeft)
-            b->setLayoutDirection(Qt::RightToLeft);
-        b->setGeometry(x, y, w, 17);
-        return b;
+        return ui::checkBox(c, name, text, x, y, w, captionLeft);
     };
     const QFont heading = ui::formFont(10, true);
 

@@ -46,24 +46,18 @@ TForm6::TForm6(QWidget *parent)
     Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 8, 6);
 
     auto group = [this](const char *name, const QString &title, int x) {
-        auto *g = new QGroupBox(title, this);
-        g->setObjectName(QString::fromLatin1(name));
-        g->setGeometry(x, 32, 221, 210);
-        return g;
-    };
-    auto label = [](QWidget *parent, const char *name, const QString &text, int x, int y) {
-        return ui::plainLabel(parent, name, text, x, y);
+        return ui::groupBox(this, name, title, QRect(x, 32, 221, 210));
     };
     auto top = [](int row) { return 20 + RowStep * row; };
     // One row of a group: caption on the left, field on the right.
     auto edit = [&](QGroupBox *g, int row, const char *name, const char *text, const char *labelName,
                     const char *caption, QLabel *&captionLabel) {
-        captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
+        captionLabel = ui::plainLabel(g, labelName, utf8(caption), 8, top(row) + 4);
         return ui::lineEdit(g, name, ui::localDecimal(text), QRect(FieldLeft, top(row), FieldWidth, RowHeight));
     };
     auto panel = [&](QGroupBox *g, int row, const char *name, const char *labelName, const char *caption,
                      QLabel *&captionLabel) {
-        captionLabel = label(g, labelName, utf8(caption), 8, top(row) + 4);
+        captionLabel = ui::plainLabel(g, labelName, utf8(caption), 8, top(row) + 4);
         return ui::panel(g, name, QRect(FieldLeft, top(row), FieldWidth, RowHeight));
     };
 
@@ -101,7 +95,7 @@ TForm6::TForm6(QWidget *parent)
     Ergebnismemo->setTabChangesFocus(true); // Tab goes on to the next control
     Ergebnismemo->setGeometry(8, 302, 449, 124);
 
-    Label_E_Mopped = label(this, "Label_E_Mopped", utf8("Moto"), 8, 442);
+    Label_E_Mopped = ui::plainLabel(this, "Label_E_Mopped", utf8("Moto"), 8, 442);
     E_Mopped = ui::lineEdit(this, "E_Mopped", utf8("Bezeichnung eingeben"), QRect(48, 438, 409, RowHeight));
 
     auto pictureButton = [this](const char *name, const QPixmap &picture, int x, int side) {

@@ -1,12 +1,32 @@
 #include "ui/widgets.h"
 
+#include "calc/numtext.h"
+#include "ui/fonts.h"
+#include "ui/updown.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+
 namespace trovanta::ui {
+
+namespace {
+
+template <class W> W *named(W *w, const char *name)
+{
+    if (name)
+        w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+} // namespace
 
 QLabel *plainLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
                    const std::optional<QFont> &font)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    auto *l = named(new QLabel(text, parent), name);
     l->setTextFormat(Qt::PlainText);
     if (font)
         l->setFont(*font);
@@ -17,18 +37,133 @@ QLabel *plainLabel(QWidget *parent, const char *name, const QString &text, int x
 
 QLineEdit *lineEdit(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *e = new QLineEdit(text, parent);
-    e->setObjectName(QString::fromLatin1(name));
+    auto *e = named(new QLineEdit(text, parent), name);
     e->setGeometry(geometry);
     return e;
 }
 
 TPanel *panel(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *p = new TPanel(parent);
-    p->setObjectName(QString::fromLatin1(name));
+    auto *p = named(new TPanel(parent), name);
     p->setGeometry(geometry);
     return p;
+}
+
+QFrame *raisedFrame(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *f = named(new QFrame(parent), name);
+    f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    f->setLineWidth(1);
+    f->setGeometry(geometry);
+    return f;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int width,
+                    bool captionLeft)
+{
+    auto *b = named(new QCheckBox(text, parent), name);
+    if (captionLeft)
+        b->setLayoutDirection(Qt::RightToLeft);
+    b->setGeometry(x, y, width, 17);
+    return b;
+}
+
+TUpDown *upDown(QWidget *parent, const char *name, QLineEdit *edit, int min, int max, int step, int position)
+{
+    return named(new TUpDown(parent, edit, min, max, step, position), name);
+}
+
+QGroupBox *groupBox(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
+{
+    auto *g = named(new QGroupBox(title, parent), name);
+    if (geometry.isValid())
+        g->setGeometry(geometry);
+    return g;
+}
+
+QLineEdit *field(QWidget *parent, const char *name, int width, const QString &text)
+{
+    auto *e = named(new QLineEdit(text, parent), name);
+    e->setFixedWidth(width);
+    return e;
+}
+
+TPanel *display(QWidget *parent, const char *name, int width)
+{
+    auto *p = named(new TPanel(parent), name);
+    p->setFixedWidth(width);
+    p->setMinimumHeight(20);
+    p->setText(QString::fromUtf8(num::NoValue));
+    return p;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *b = named(new QPushButton(text, parent), name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *boldLabel(QWidget *parent, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(formFont(8, true));
+    return l;
+}
+
+QLabel *noteLabel(QWidget *parent, const char *name)
+{
+    auto *l = named(new QLabel(parent), name);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    setTextColour(l, QColor(176, 0, 0));
+    return l;
+}
+
+QLabel *wrappedNote(QWidget *parent, const char *name)
+{
+    auto *l = named(new WrappedLabel(QString(), parent), name);
+    setTextColour(l, QColor(176, 0, 0));
+    return l;
+}
+
+WrappedLabel::WrappedLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+FieldRows::FieldRows(QGridLayout *grid) : grid_(grid) { grid_->setColumnStretch(3, 1); }
+
+void FieldRows::add(const QString &caption, QWidget *w, const QString &unit)
+{
+    addCaption(caption, w);
+    grid_->addWidget(w, row_, 1, Qt::AlignLeft);
+    if (!unit.isEmpty())
+        grid_->addWidget(new QLabel(unit), row_, 2);
+    ++row_;
+}
+
+void FieldRows::addWide(const QString &caption, QWidget *w)
+{
+    addCaption(caption, w);
+    grid_->addWidget(w, row_, 1, 1, 3, Qt::AlignLeft);
+    ++row_;
+}
+
+void FieldRows::gap() { grid_->setRowMinimumHeight(row_++, 6); }
+
+void FieldRows::heading(const QString &text)
+{
+    gap();
+    grid_->addWidget(boldLabel(nullptr, text), row_++, 0, 1, 4);
+}
+
+void FieldRows::addCaption(const QString &caption, QWidget *w)
+{
+    auto *c = new QLabel(caption);
+    c->setBuddy(w);
+    grid_->addWidget(c, row_, 0);
 }
 
 void setTextColour(QWidget *w, const QColor &colour)
