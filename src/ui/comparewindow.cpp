@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace trovanta::ui {
 
@@ -409,9 +410,7 @@ void CompareWindow::buildTables()
         t->setFixedHeight(h);
     };
 
-    T_Vergleich = table("T_Vergleich", 6,
-                        {tr("Démulti. A"), tr("Démulti. B"), tr("Écart %"), tr("Vmax A"), tr("Vmax B"),
-                         tr("Passage A"), tr("Passage B"), tr("Régime après A"), tr("Régime après B")});
+    T_Vergleich = table("T_Vergleich", 6, gearHeads());
     T_Vergleich->setEditTriggers(QAbstractItemView::NoEditTriggers);
     T_Vergleich->setSelectionMode(QAbstractItemView::NoSelection);
     T_Vergleich->setFocusPolicy(Qt::NoFocus);
@@ -427,7 +426,7 @@ void CompareWindow::buildTables()
                                "suivant à cette vitesse. Vmax : à la zone rouge."));
     fitHeight(T_Vergleich);
 
-    T_Punkte = table("T_Punkte", PointRows, {tr("Point"), tr("km/h"), tr("Rapport"), tr("Régime A"), tr("Régime B")});
+    T_Punkte = table("T_Punkte", PointRows, pointHeads());
     T_Punkte->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
     T_Punkte->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -567,59 +566,92 @@ void CompareWindow::recompute()
     // Only a variant that computes goes to the main window.
     B_Uebernehmen->setEnabled(bConverts && bv.message.empty());
 
-    showResults(a, bv, cruise);
-    const std::vector<gearing::TrackPoint> points = showPoints(a, bv);
+    std::vector<gearing::TrackPoint> points;
+    shown_ = shownOf(a, bv, cruise, points);
+    show(shown_);
     Diagramm->setPlot(gearing::plotOf(a, bv, points, CB_Saegezahn->isChecked()), legend());
     showNote();
 }
 
-void CompareWindow::showResults(const gearing::SetValues &a, const gearing::SetValues &b,
-                                std::optional<double> cruise)
+CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const gearing::SetValues &b,
+                                            std::optional<double> cruise,
+                                            std::vector<gearing::TrackPoint> &plotted) const
 {
-    setText(P_Secondaire_A, ratioOrDash(a.finalDrive));
-    setText(P_Secondaire_B, ratioOrDash(b.finalDrive));
+    Shown s;
+    s.finalA = ratioOrDash(a.finalDrive);
+    s.finalB = ratioOrDash(b.finalDrive);
     const auto finalChange = gearing::changePercent(a.finalDrive, b.finalDrive);
-    setText(P_Ecart_Secondaire, finalChange ? signedPercentText(*finalChange) : noValueText());
-    setText(P_Umfang_A, intText(a.circumference));
-    setText(P_Umfang_B, intText(b.circumference));
-    setText(P_Reise_A, cruise ? intText(a.engineSpeedShown(*cruise, 6)) : noValueText());
-    setText(P_Reise_B, cruise ? intText(b.engineSpeedShown(*cruise, 6)) : noValueText());
+    s.finalChange = finalChange ? signedPercentText(*finalChange) : noValueText();
+    s.circumferenceA = intText(a.circumference);
+    s.circumferenceB = intText(b.circumference);
+    s.cruise = E_Reise->text();
+    s.cruiseA = cruise ? intText(a.engineSpeedShown(*cruise, 6)) : noValueText();
+    s.cruiseB = cruise ? intText(b.engineSpeedShown(*cruise, 6)) : noValueText();
 
     for (int k = 1; k <= 6; ++k) {
         const std::size_t i = std::size_t(k - 1);
         const auto change = gearing::changePercent(a.ratio[i], b.ratio[i]);
-        const int row = k - 1;
-        setCell(T_Vergleich, row, 0, ratioOrDash(a.ratio[i]));
-        setCell(T_Vergleich, row, 1, ratioOrDash(b.ratio[i]));
-        setCell(T_Vergleich, row, 2, change ? signedF2Text(*change) : noValueText());
-        setCell(T_Vergleich, row, 3, intText(a.vmax[i]));
-        setCell(T_Vergleich, row, 4, intText(b.vmax[i]));
-        setCell(T_Vergleich, row, 5, intText(a.shiftSpeedShown[i]));
-        setCell(T_Vergleich, row, 6, intText(b.shiftSpeedShown[i]));
-        setCell(T_Vergleich, row, 7, k < 6 ? intText(a.rpmAfterShiftShown[i]) : QString());
-        setCell(T_Vergleich, row, 8, k < 6 ? intText(b.rpmAfterShiftShown[i]) : QString());
+        s.gears[i] = {ratioOrDash(a.ratio[i]),
+                      ratioOrDash(b.ratio[i]),
+                      change ? signedF2Text(*change) : noValueText(),
+                      intText(a.vmax[i]),
+                      intText(b.vmax[i]),
+                      intText(a.shiftSpeedShown[i]),
+                      intText(b.shiftSpeedShown[i]),
+                      k < 6 ? intText(a.rpmAfterShiftShown[i]) : QString(),
+                      k < 6 ? intText(b.rpmAfterShiftShown[i]) : QString()};
     }
+
+    const char sep = decimalSeparator();
+    for (int r = 0; r < PointRows; ++r) {
+        Shown::Point p;
+        auto typed = [&](int column) {
+            const QTableWidgetItem *i = T_Punkte->item(r, column);
+            return i ? i->text() : QString();
+        };
+        p.name = typed(PointName);
+        p.kmh = typed(PointKmh);
+        p.gear = typed(PointGear);
+        double v = 0;
+        const bool kmhOk = num::tryParseDecimal(p.kmh.toStdString(), sep, v);
+        const std::optional<int> g = gearOf(p.gear);
+        p.badKmh = p.filled() && !kmhOk;
+        p.badGear = p.filled() && !g;
+        for (const auto &[values, rpm, red] : {std::tuple(&a, &p.rpmA, &p.redA), std::tuple(&b, &p.rpmB, &p.redB)}) {
+            std::optional<std::int32_t> n;
+            if (kmhOk && g)
+                n = values->engineSpeedShown(v, *g);
+            *rpm = p.filled() ? intText(n) : QString();
+            *red = n && values->marks && *n > values->marks->redZone;
+        }
+        if (p.filled() && kmhOk && g)
+            plotted.push_back({p.name.toStdString(), gearing::real(v), g});
+        s.points.push_back(std::move(p));
+    }
+    return s;
 }
 
-std::vector<gearing::TrackPoint> CompareWindow::showPoints(const gearing::SetValues &a,
-                                                            const gearing::SetValues &b)
+void CompareWindow::show(const Shown &s)
 {
+    setText(P_Secondaire_A, s.finalA);
+    setText(P_Secondaire_B, s.finalB);
+    setText(P_Ecart_Secondaire, s.finalChange);
+    setText(P_Umfang_A, s.circumferenceA);
+    setText(P_Umfang_B, s.circumferenceB);
+    setText(P_Reise_A, s.cruiseA);
+    setText(P_Reise_B, s.cruiseB);
+    for (int row = 0; row < 6; ++row)
+        for (int c = 0; c < 9; ++c)
+            setCell(T_Vergleich, row, c, s.gears[std::size_t(row)][c]);
+
     // Writing the results must not count as the rider's change.
     const QSignalBlocker block(T_Punkte);
-    const char sep = decimalSeparator();
     const QColor normalText = palette().color(QPalette::Text);
-    std::vector<gearing::TrackPoint> points;
     for (int r = 0; r < PointRows; ++r) {
-        QTableWidgetItem *name = cell(T_Punkte, r, PointName);
-        QTableWidgetItem *kmh = cell(T_Punkte, r, PointKmh);
-        QTableWidgetItem *gear = cell(T_Punkte, r, PointGear);
-        const bool empty = name->text().isEmpty() && kmh->text().isEmpty() && gear->text().isEmpty();
-        double v = 0;
-        const bool kmhOk = num::tryParseDecimal(kmh->text().toStdString(), sep, v);
-        const std::optional<int> g = gearOf(gear->text());
-
+        const Shown::Point &p = s.points[std::size_t(r)];
         // A cell that does not convert shows its text in red, the reason in its tip.
-        auto flag = [&](QTableWidgetItem *i, bool bad, const auto &why) {
+        auto flag = [&](int column, bool bad, const auto &why) {
+            QTableWidgetItem *i = cell(T_Punkte, r, column);
             const QColor c = bad ? QColor(208, 0, 0) : normalText;
             if (i->foreground().color() != c)
                 i->setForeground(c);
@@ -627,27 +659,30 @@ std::vector<gearing::TrackPoint> CompareWindow::showPoints(const gearing::SetVal
             if (i->toolTip() != tip)
                 i->setToolTip(tip);
         };
-        flag(kmh, !empty && !kmhOk,
-             [&] { return q(withFullStop(formatMessage(msg::NotFloat, kmh->text().toStdString()))); });
-        flag(gear, !empty && !g, [&] { return tr("Un rapport de 1 à 6."); });
-
-        for (const auto &[column, values] : {std::pair(int(PointRpmA), &a), std::pair(int(PointRpmB), &b)}) {
+        flag(PointKmh, p.badKmh, [&] { return q(withFullStop(formatMessage(msg::NotFloat, p.kmh.toStdString()))); });
+        flag(PointGear, p.badGear, [&] { return tr("Un rapport de 1 à 6."); });
+        for (const auto &[column, text, red] :
+             {std::tuple(int(PointRpmA), &p.rpmA, p.redA), std::tuple(int(PointRpmB), &p.rpmB, p.redB)}) {
             QTableWidgetItem *out = cell(T_Punkte, r, column);
-            std::optional<std::int32_t> n;
-            if (kmhOk && g)
-                n = values->engineSpeedShown(v, *g);
-            setCell(T_Punkte, r, column, empty ? QString() : intText(n));
-            const bool red = n && values->marks && *n > values->marks->redZone;
+            setCell(T_Punkte, r, column, *text);
             const QBrush bg = red ? QBrush(RedZoneCell) : QBrush();
             if (out->background() != bg) {
                 out->setBackground(bg);
                 out->setForeground(red ? QBrush(Qt::white) : QBrush());
             }
         }
-        if (!empty && kmhOk && g)
-            points.push_back({name->text().toStdString(), gearing::real(v), g});
     }
-    return points;
+}
+
+QStringList CompareWindow::gearHeads() const
+{
+    return {tr("Démulti. A"), tr("Démulti. B"), tr("Écart %"),        tr("Vmax A"),        tr("Vmax B"),
+            tr("Passage A"),  tr("Passage B"),  tr("Régime après A"), tr("Régime après B")};
+}
+
+QStringList CompareWindow::pointHeads() const
+{
+    return {tr("Point"), tr("km/h"), tr("Rapport"), tr("Régime A"), tr("Régime B")};
 }
 
 void CompareWindow::showNote()
@@ -759,8 +794,9 @@ print::CompareSheetData CompareWindow::sheetData() const
     else
         aRow.fill(noValueText());
     const std::array<QString, 14> bRow = rowTexts(b_->texts());
-    d.setA = line(tr("A  Actuel"), aRow, P_Umfang_A->text());
-    d.setB = line(tr("B  Variante"), bRow, P_Umfang_B->text());
+    const Shown &s = shown_;
+    d.setA = line(tr("A  Actuel"), aRow, s.circumferenceA);
+    d.setB = line(tr("B  Variante"), bRow, s.circumferenceB);
 
     d.plot = Diagramm->plot();
     const CompareLegend l = legend();
@@ -772,30 +808,17 @@ print::CompareSheetData CompareWindow::sheetData() const
     d.legendRedZone = l.redZone;
 
     d.gearCaption = tr("Rapport");
-    for (int c = 0; c < T_Vergleich->columnCount(); ++c)
-        d.comparisonHeads << T_Vergleich->horizontalHeaderItem(c)->text();
-    for (int r = 0; r < 6; ++r)
-        for (int c = 0; c < T_Vergleich->columnCount(); ++c)
-            d.comparisonRows[std::size_t(r)] << T_Vergleich->item(r, c)->text();
+    d.comparisonHeads = gearHeads();
+    d.comparisonRows = s.gears;
 
-    d.results << tr("Secondaire : A %1 · B %2 · écart %3")
-                     .arg(P_Secondaire_A->text(), P_Secondaire_B->text(), P_Ecart_Secondaire->text())
-              << tr("Développement (mm) : A %1 · B %2").arg(P_Umfang_A->text(), P_Umfang_B->text())
-              << tr("Régime à %1 km/h en 6e : A %2 · B %3")
-                     .arg(E_Reise->text(), P_Reise_A->text(), P_Reise_B->text());
+    d.results << tr("Secondaire : A %1 · B %2 · écart %3").arg(s.finalA, s.finalB, s.finalChange)
+              << tr("Développement (mm) : A %1 · B %2").arg(s.circumferenceA, s.circumferenceB)
+              << tr("Régime à %1 km/h en 6e : A %2 · B %3").arg(s.cruise, s.cruiseA, s.cruiseB);
 
-    for (int c = 0; c < T_Punkte->columnCount(); ++c)
-        d.pointHeads << T_Punkte->horizontalHeaderItem(c)->text();
-    for (int r = 0; r < PointRows; ++r) {
-        QStringList row;
-        bool filled = false;
-        for (int c = 0; c < T_Punkte->columnCount(); ++c) {
-            row << T_Punkte->item(r, c)->text();
-            filled = filled || (c <= PointGear && !row.back().isEmpty());
-        }
-        if (filled)
-            d.points.push_back(row);
-    }
+    d.pointHeads = pointHeads();
+    for (const Shown::Point &p : s.points)
+        if (p.filled())
+            d.points.push_back({p.name, p.kmh, p.gear, p.rpmA, p.rpmB});
     return d;
 }
 

@@ -18,11 +18,13 @@
 #include "ui/updown.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -118,8 +120,26 @@ private:
     template <class Fill> void withRecomputeHeld(Fill fill);
     void copyIntoB(const gearing::SetTexts &texts);
     void showA();
-    void showResults(const gearing::SetValues &a, const gearing::SetValues &b, std::optional<double> cruise);
-    std::vector<gearing::TrackPoint> showPoints(const gearing::SetValues &a, const gearing::SetValues &b);
+    // What the window shows, worked out once per recompute from the two
+    // sets' values: the window writes the texts that changed into its
+    // widgets, and the printout is made from it.
+    struct Shown {
+        QString finalA, finalB, finalChange, circumferenceA, circumferenceB;
+        QString cruise, cruiseA, cruiseB; // the cruising speed as typed, the engine speeds
+        std::array<QStringList, 6> gears;  // the gear table's rows
+        struct Point {
+            QString name, kmh, gear; // as typed
+            QString rpmA, rpmB;
+            bool badKmh = false, badGear = false, redA = false, redB = false;
+            bool filled() const { return !name.isEmpty() || !kmh.isEmpty() || !gear.isEmpty(); }
+        };
+        std::vector<Point> points;
+    };
+    Shown shownOf(const gearing::SetValues &a, const gearing::SetValues &b, std::optional<double> cruise,
+                  std::vector<gearing::TrackPoint> &plotted) const;
+    void show(const Shown &s);
+    QStringList gearHeads() const;
+    QStringList pointHeads() const;
     void showNote();
     CompareLegend legend() const;
     // A's gear set texts, title and marks (for a saved file): its run's, or
@@ -134,6 +154,7 @@ private:
     QString bNote_;       // B's first failure, or the cruising speed's
     QString fileNote_;    // the last file command's failure, until B changes
     int held_ = 0;
+    Shown shown_;
 };
 
 // The registry's factory: B's "Appliquer" goes to the main window's setter.
