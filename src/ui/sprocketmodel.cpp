@@ -2,7 +2,10 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QApplication>
 #include <QFont>
+#include <QPainter>
+#include <QStyle>
 
 #include <unordered_map>
 
@@ -24,13 +27,40 @@ std::uint64_t pairKey(std::int32_t front, std::int32_t rear)
 
 SprocketModel::SprocketModel(QObject *parent) : QAbstractTableModel(parent) {}
 
+namespace {
+
+bool sameRow(const sprockets::Row &a, const sprockets::Row &b)
+{
+    if (a.front != b.front || a.rear != b.rear || a.present != b.present || a.huntingTooth != b.huntingTooth ||
+        a.fits != b.fits)
+        return false;
+    for (std::size_t c = 0; c < a.cells.size(); ++c)
+        if (a.cells[c].text != b.cells[c].text)
+            return false;
+    return true;
+}
+
+} // namespace
+
 void SprocketModel::setRows(std::vector<sprockets::Row> rows)
 {
-    beginResetModel();
-    rows_ = std::move(rows);
+    std::swap(rows_, rows);
     if (sortColumn_ >= 0) // the listing comes in its own order
         arrange();
-    endResetModel();
+    if (rows.size() != rows_.size()) {
+        // Rows come or go: the view starts again. (A keystroke mostly keeps
+        // the count, and then only the rows that changed are redrawn.)
+        beginResetModel();
+        endResetModel();
+        return;
+    }
+    std::size_t first = 0, last = rows_.size();
+    while (first < last && sameRow(rows[first], rows_[first]))
+        ++first;
+    while (last > first && sameRow(rows[last - 1], rows_[last - 1]))
+        --last;
+    if (first < last)
+        emit dataChanged(index(int(first), 0), index(int(last) - 1, sprockets::ColumnCount - 1));
 }
 
 int SprocketModel::rowOf(std::int32_t front, std::int32_t rear) const
@@ -148,6 +178,46 @@ void SprocketModel::sort(int column, Qt::SortOrder order)
         after.push_back(index(at.at(pairs[static_cast<std::size_t>(i)]), before[i].column()));
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void SprocketCellDelegate::paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected)
+        p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    else if (const QVariant bg = index.data(Qt::BackgroundRole); bg.canConvert<QBrush>())
+        p->fillRect(option.rect, qvariant_cast<QBrush>(bg));
+
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (!text.isEmpty()) {
+        p->save();
+        QFont font = option.font;
+        if (const QVariant f = index.data(Qt::FontRole); f.isValid())
+            font = qvariant_cast<QFont>(f).resolve(font);
+        p->setFont(font);
+        p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+        const QRect box = option.rect.adjusted(margin, 0, -margin, 0);
+        const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        const QFontMetrics fm(font);
+        // Shaped once more only when it may not fit: the columns are made wide enough.
+        const bool fits = fm.horizontalAdvance(text) <= box.width();
+        p->drawText(box, int(align), fits ? text : fm.elidedText(text, Qt::ElideRight, box.width()));
+        p->restore();
+    }
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = option.rect;
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, option.widget);
+    }
 }
 
 void SprocketModel::arrange()

@@ -7,6 +7,7 @@
 #include "calc/sprockets.h"
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 
 #include <cstdint>
 #include <vector>
@@ -18,7 +19,8 @@ class SprocketModel : public QAbstractTableModel {
 public:
     explicit SprocketModel(QObject *parent = nullptr);
 
-    // New rows in the listing's order; the sort last asked for stays.
+    // New rows in the listing's order; the sort last asked for stays. With
+    // as many rows as before, the view hears only of the rows that differ.
     void setRows(std::vector<sprockets::Row> rows);
     const sprockets::Row &rowAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
     // Where a pair stands now; -1 when it is not listed.
@@ -37,6 +39,15 @@ private:
     std::vector<sprockets::Row> rows_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+};
+
+// Draws the pair table's cells as the standard delegate does (background,
+// selection, plain text, focus frame) without laying out each text anew:
+// a keystroke repaints thousands of cells over a session.
+class SprocketCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
 } // namespace trovanta::ui

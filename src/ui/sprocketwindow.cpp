@@ -153,6 +153,7 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Tabelle = new QTableView(this);
     S_Tabelle->setObjectName(QStringLiteral("S_Tabelle"));
     S_Tabelle->setModel(model_);
+    S_Tabelle->setItemDelegate(new SprocketCellDelegate(S_Tabelle));
     S_Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     S_Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     S_Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -413,12 +414,16 @@ void SprocketWindow::relist()
     model_->setRows(std::move(listing.rows));
     S_Anzahl->setText(count == 0 ? tr("Aucune paire") : count == 1 ? tr("1 paire") : tr("%1 paires").arg(count));
 
-    // The rider's choice stays chosen while it is listed.
-    if (selected)
+    // The rider's choice stays chosen while it is listed, on whatever row
+    // it now stands.
+    if (selected) {
         if (const int row = model_->rowOf(selected->first, selected->second); row >= 0)
             S_Tabelle->selectionModel()->setCurrentIndex(model_->index(row, 0),
                                                          QItemSelectionModel::ClearAndSelect |
                                                              QItemSelectionModel::Rows);
+        else
+            S_Tabelle->selectionModel()->clear();
+    }
     selectionChanged();
 }
 
