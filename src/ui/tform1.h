@@ -93,9 +93,6 @@ public:
     QAction *PSkWRechner1, *kmhmphRechner1, *metrischZollRechner1, *KettenlaengeRechner, *Pistorel1;
     QAction *HilfeHinweise1, *Info2;
 
-    // Values the last calculation run kept program-wide.
-    trovanta::gearing::State kept;
-
     // The calculation run.
     void Button_BerechnenClick();
     void CB_UmfangeditClick();
@@ -159,6 +156,10 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    // Values the last calculation run kept for the next run and for the
+    // diagram, the printout and the circumference switch.
+    trovanta::gearing::State kept;
+
     void buildWindow();
     void buildMenu();
     void FormCreate();

@@ -111,21 +111,16 @@ TEST_F(Compare, WorkedExample)
     retype(c->B_Edit4, "16");
     retype(c->B_Edit5, "40");
 
+    // The values themselves are the arithmetic's (worked_examples_test);
+    // here, that each result reaches its place.
     EXPECT_EQ(c->P_Secondaire_A->text(), "2,235");
     EXPECT_EQ(c->P_Secondaire_B->text(), "2,500");
     EXPECT_EQ(c->P_Ecart_Secondaire->text(), "+11,86 %");
-    EXPECT_EQ(c->P_Umfang_A->text(), "1953");
     EXPECT_EQ(c->P_Umfang_B->text(), "1953");
     EXPECT_EQ(c->P_Reise_A->text(), "4704");
     const QTableWidget *t = c->T_Vergleich;
-    EXPECT_EQ(column(t, 1), QStringList({"12,282", "8,878", "6,900", "5,658", "5,014", "4,600"}));
-    EXPECT_EQ(column(t, 3), QStringList({w->P_Vmax1->text(), w->P_Vmax2->text(), w->P_Vmax3->text(),
-                                         w->P_Vmax4->text(), w->P_Vmax5->text(), w->P_Vmax6->text()}));
-    EXPECT_EQ(column(t, 4), QStringList({"114", "158", "204", "241", "272", "297"}));
-    EXPECT_EQ(column(t, 5), QStringList({"64", "89", "114", "135", "152", "166"}));
-    EXPECT_EQ(column(t, 7), QStringList({"4337", "4663", "5073", "5317", "5505", ""}));
-    EXPECT_EQ(t->item(0, 2)->text(), "+11,84");
-    EXPECT_EQ(t->horizontalHeaderItem(7)->text(), utf8("Régime après A"));
+    EXPECT_EQ(row(t, 0), QStringList({"10,982", "12,282", "+11,84", "128", "114", "64", "57", "4337", "4337"}));
+    EXPECT_EQ(column(t, 3).last(), w->P_Vmax6->text());
     EXPECT_TRUE(c->L_Hinweis->text().isEmpty());
     EXPECT_TRUE(c->B_Uebernehmen->isEnabled());
 

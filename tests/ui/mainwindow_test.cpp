@@ -70,7 +70,7 @@ TEST_F(MainWindow, StartsWithTheFormValues)
         EXPECT_TRUE(b->isChecked()) << b->objectName().toStdString();
     EXPECT_FALSE(w->CB_Umfangedit->isChecked());
     EXPECT_FALSE(w->E_Umfang->isEnabled());
-    EXPECT_EQ(w->kept.circumference, 1953);
+    EXPECT_EQ(w->E_Umfang->text(), "1953");
 
     // Display fields are empty, nothing ran, the diagram is blank.
     for (QLabel *p : {w->Panel2, w->Panel3, w->Panel8, w->Panel9, w->P_Vmax1, w->P_Vmax6, w->Panel11, w->Panel12,
@@ -161,7 +161,8 @@ TEST_F(MainWindow, CalculerShowsTheReferenceValues)
     EXPECT_EQ(overall(*w), QStringList({"10,982", "7,938", "6,169", "5,059", "4,483", "4,113"}));
     EXPECT_EQ(w->Panel9->text(), "101");
     EXPECT_EQ(vmax(*w), QStringList({"128", "177", "228", "270", "304", "332"}));
-    EXPECT_EQ(w->kept.fullScale, (std::array<std::int32_t, 6>{170, 236, 303, 359, 405, 441}));
+    ASSERT_TRUE(w->PaintBox1->diagram());
+    EXPECT_EQ(w->PaintBox1->diagram()->fullScale, (std::array<std::int32_t, 6>{170, 236, 303, 359, 405, 441}));
 }
 
 // Typed values reach the run; what other values give is the calculation's
@@ -359,7 +360,6 @@ TEST_F(MainWindow, LaterFieldsKeepThePreviousRunsTexts)
     EXPECT_EQ(platform.errors, QStringList{"Gleitkommadivision durch Null."});
     EXPECT_EQ(w->Panel2->text(), "2,235");
     EXPECT_EQ(w->Panel9->text(), "101");
-    EXPECT_DOUBLE_EQ(w->kept.finalDrive, 38.0 / 17.0);
 
     // An unmatched gear keeps the chosen-gear ratio of the last good run.
     retype(w->Edit4, "17");
@@ -383,7 +383,6 @@ TEST_F(MainWindow, CircumferenceOverride)
     mouseClick(w->CB_Umfangedit);
     EXPECT_FALSE(w->E_Umfang->isEnabled());
     EXPECT_EQ(w->E_Umfang->text(), "1953");
-    EXPECT_EQ(w->kept.circumference, 1953);
     EXPECT_EQ(runs, 0);
     mouseClick(w->Button_Berechnen);
     EXPECT_EQ(w->E_Umfang->text(), "2033");
@@ -391,10 +390,11 @@ TEST_F(MainWindow, CircumferenceOverride)
     // On again: the shown text stays until a run takes it.
     mouseClick(w->CB_Umfangedit);
     retype(w->E_Umfang, "2000");
-    EXPECT_EQ(w->kept.circumference, 2033);
+    EXPECT_EQ(w->lastGoodRun()->circumference, 2033);
     mouseClick(w->Button_Berechnen);
     EXPECT_EQ(w->E_Umfang->text(), "2000");
-    EXPECT_EQ(w->kept.circumference, 2000);
+    EXPECT_EQ(w->lastGoodRun()->circumference, 2000);
+    EXPECT_TRUE(w->lastGoodRun()->circumferenceTyped);
 }
 
 TEST_F(MainWindow, MarkSwitchesEnableTheirFieldsAtTheRun)
