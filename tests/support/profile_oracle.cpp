@@ -4,8 +4,7 @@
 #include "files/profiletext.h"
 #include "files/settingsfile.h"
 
-#include <array>
-#include <cstring>
+#include <vector>
 
 namespace trovanta::test {
 
@@ -16,209 +15,134 @@ namespace cp1252 = files::cp1252;
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-QByteArrayView trimmed(QByteArrayView s)
-{
-    const char *b = s.data(), *e = b + s.size();
-    while (b < e && isBlank(*b))
-        ++b;
-    while (e > b && isBlank(e[-1]))
-        --e;
-    return QByteArrayView(b, e - b);
-}
-
-enum class Kind { Blank, Other, Section, Entry };
-
+// One line of the file as the first profile file saw it.
 struct Line {
-    qsizetype start = 0;
-    qsizetype contentEnd = 0; // before the line end
-    qsizetype next = 0;       // after the line end
-    Kind kind = Kind::Blank;
-    QByteArrayView name;      // section name or key, trimmed
-    QByteArrayView value;     // entries: everything after the first "="
+    qsizetype start = 0, contentEnd = 0, next = 0; // content, then its line end
+    enum Kind { Blank, Other, Section, Entry } kind = Blank;
+    QByteArray name;  // section or key, blanks trimmed
+    QByteArray value; // entries: all after the first "="
 };
 
-void classify(QByteArrayView content, Line &line)
+QByteArray trimmed(QByteArray s)
 {
-    const QByteArrayView t = trimmed(content);
-    line.name = {};
-    line.value = {};
-    if (t.isEmpty()) {
-        line.kind = Kind::Blank;
-    } else if (t[0] == ';') {
-        line.kind = Kind::Other;
-    } else if (t[0] == '[') {
-        // The last "]" closes the name, so names may hold "]" themselves.
-        const auto close = t.lastIndexOf(']');
+    while (!s.isEmpty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove(0, 1);
+    while (!s.isEmpty() && (s.back() == ' ' || s.back() == '\t'))
+        s.chop(1);
+    return s;
+}
+
+Line classify(const QByteArray &content)
+{
+    Line l;
+    const QByteArray t = trimmed(content);
+    if (t.isEmpty())
+        return l;
+    l.kind = Line::Other;
+    if (t[0] == ';')
+        return l;
+    if (t[0] == '[') {
+        const qsizetype close = t.lastIndexOf(']');
         if (close > 0) {
-            line.kind = Kind::Section;
-            line.name = trimmed(t.sliced(1, close - 1));
-        } else {
-            line.kind = Kind::Other;
+            l.kind = Line::Section;
+            l.name = trimmed(t.mid(1, close - 1));
         }
-    } else {
-        const auto eq = content.indexOf('=');
-        if (eq >= 0) {
-            line.kind = Kind::Entry;
-            line.name = trimmed(content.first(eq));
-            line.value = content.sliced(eq + 1);
-        } else {
-            line.kind = Kind::Other;
-        }
+        return l;
     }
-}
-
-// Walks the lines of a file; CR LF, LF and CR end a line.
-class Lines {
-public:
-    explicit Lines(QByteArrayView file) : m_file(file) {}
-
-    bool next(Line &line)
-    {
-        if (m_pos >= m_file.size())
-            return false;
-        line.start = m_pos;
-        // The line end found with memchr: settings files of many megabytes
-        // are walked on every save.
-        const char *data = m_file.data();
-        const qsizetype size = m_file.size();
-        qsizetype i = size;
-        if (const void *lf = std::memchr(data + m_pos, '\n', static_cast<std::size_t>(size - m_pos)))
-            i = static_cast<const char *>(lf) - data;
-        if (const void *cr = std::memchr(data + m_pos, '\r', static_cast<std::size_t>(i - m_pos)))
-            i = static_cast<const char *>(cr) - data;
-        line.contentEnd = i;
-        if (i < size)
-            i += (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
-        line.next = m_pos = i;
-        classify(m_file.sliced(line.start, line.contentEnd - line.start), line);
-        return true;
+    if (const qsizetype eq = content.indexOf('='); eq >= 0) {
+        l.kind = Line::Entry;
+        l.name = trimmed(content.left(eq));
+        l.value = content.mid(eq + 1);
     }
-
-private:
-    QByteArrayView m_file;
-    qsizetype m_pos = 0;
-};
-
-// The form in which a wanted name meets the names in the file: as it would
-// be stored, trimmed.
-QByteArray wantedName(const QString &name)
-{
-    return trimmed(cp1252::encode(oneLine(name))).toByteArray();
+    return l;
 }
 
-// Case folding of every byte of the code page, so that names compare without
-// decoding them.
-const std::array<char16_t, 256> &foldTable()
+// Every line, ended by CR LF, LF or CR, one at a time.
+std::vector<Line> linesOf(QByteArrayView file)
 {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const char byte = static_cast<char>(b);
-            t[static_cast<std::size_t>(b)] =
-                static_cast<char16_t>(QChar::toCaseFolded(
-                    char32_t(cp1252::decode(QByteArrayView(&byte, 1)).at(0).unicode())));
-        }
-        return t;
-    }();
-    return table;
+    std::vector<Line> out;
+    for (qsizetype at = 0; at < file.size();) {
+        qsizetype end = at;
+        while (end < file.size() && file[end] != '\n' && file[end] != '\r')
+            ++end;
+        Line l = classify(file.sliced(at, end - at).toByteArray());
+        l.start = at;
+        l.contentEnd = end;
+        if (end < file.size())
+            end += (file[end] == '\r' && end + 1 < file.size() && file[end + 1] == '\n') ? 2 : 1;
+        l.next = at = end;
+        out.push_back(std::move(l));
+    }
+    return out;
 }
 
-bool sameName(QByteArrayView inFile, QByteArrayView wanted)
+// Names match without regard to case, letter by letter of the code page.
+bool sameName(const QByteArray &a, const QByteArray &b)
 {
-    if (inFile.size() != wanted.size())
+    const QString x = cp1252::decode(a), y = cp1252::decode(b);
+    if (x.size() != y.size())
         return false;
-    const auto &fold = foldTable();
-    for (qsizetype i = 0; i < inFile.size(); ++i)
-        if (fold[static_cast<unsigned char>(inFile[i])] != fold[static_cast<unsigned char>(wanted[i])])
+    for (qsizetype i = 0; i < x.size(); ++i)
+        if (x[i].toCaseFolded() != y[i].toCaseFolded())
             return false;
     return true;
 }
 
-const QByteArray Crlf = "\r\n";
+QByteArray stored(const QString &text) { return cp1252::encode(oneLine(text)); }
 
 } // namespace
 
-std::optional<QByteArray> findValue(QByteArrayView file, const QString &section,
-                                    const QString &key)
+std::optional<QByteArray> findValue(QByteArrayView file, const QString &section, const QString &key)
 {
-    const QByteArray s = wantedName(section);
-    const QByteArray k = wantedName(key);
+    const QByteArray s = trimmed(stored(section)), k = trimmed(stored(key));
     bool inSection = false;
-    Lines lines(file);
-    Line line;
-    while (lines.next(line)) {
-        if (line.kind == Kind::Section)
-            inSection = sameName(line.name, s);
-        else if (line.kind == Kind::Entry && inSection && sameName(line.name, k))
-            return line.value.toByteArray();
+    for (const Line &l : linesOf(file)) {
+        if (l.kind == Line::Section)
+            inSection = sameName(l.name, s);
+        else if (l.kind == Line::Entry && inSection && sameName(l.name, k))
+            return l.value;
     }
     return std::nullopt;
 }
 
-std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
-                                    const QString &key, const QString &value)
+std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section, const QString &key,
+                                    const QString &value)
 {
-    const QByteArray sectionBytes = cp1252::encode(oneLine(section));
-    const QByteArray keyBytes = cp1252::encode(oneLine(key));
-    const QByteArray valueBytes = cp1252::encode(oneLine(value));
-    const QByteArray header = '[' + sectionBytes + ']';
-    const QByteArray entry = keyBytes + '=' + valueBytes;
-
-    // Write only what reads back as the same section and entry.
-    Line probe;
-    classify(header, probe);
-    if (probe.kind != Kind::Section || probe.name != trimmed(sectionBytes))
-        return std::nullopt;
-    classify(entry, probe);
-    if (probe.kind != Kind::Entry || probe.name != trimmed(keyBytes) || probe.value != valueBytes)
+    const QByteArray header = '[' + stored(section) + ']', entry = stored(key) + '=' + stored(value);
+    // Only what reads back as the same section and entry is written.
+    const Line h = classify(header), e = classify(entry);
+    if (h.kind != Line::Section || h.name != trimmed(stored(section)) || e.kind != Line::Entry ||
+        e.name != trimmed(stored(key)) || e.value != stored(value))
         return std::nullopt;
 
-    const QByteArrayView s = trimmed(sectionBytes);
-    const QByteArrayView k = trimmed(keyBytes);
-    bool inSection = false;
-    bool sectionSeen = false;
-    bool inFirstSection = false;
-    Line insertAfter; // the last non-blank line of the first matching section
-    Lines lines(file);
-    Line line;
-    while (lines.next(line)) {
-        if (line.kind == Kind::Section) {
-            inSection = sameName(line.name, s);
-            inFirstSection = inSection && !sectionSeen;
-            if (inFirstSection) {
-                sectionSeen = true;
-                insertAfter = line;
-            }
-            continue;
+    const QByteArray bytes = file.toByteArray();
+    const std::vector<Line> lines = linesOf(file);
+    // The entry where it stands in any section of that name; else after the
+    // last line that is not blank in the first such section; else a new
+    // section at the end.
+    const Line *firstSectionEnd = nullptr;
+    bool inSection = false, inFirst = false;
+    for (const Line &l : lines) {
+        if (l.kind == Line::Section) {
+            inSection = sameName(l.name, h.name);
+            inFirst = inSection && !firstSectionEnd;
+            if (inFirst)
+                firstSectionEnd = &l;
+        } else if (inSection && l.kind == Line::Entry && sameName(l.name, e.name)) {
+            return bytes.left(l.start) + entry + bytes.mid(l.contentEnd);
+        } else if (inFirst && l.kind != Line::Blank) {
+            firstSectionEnd = &l;
         }
-        if (inSection && line.kind == Kind::Entry && sameName(line.name, k)) {
-            QByteArray out = file.first(line.start).toByteArray();
-            out += entry;
-            out += file.sliced(line.contentEnd);
-            return out;
-        }
-        if (inFirstSection && line.kind != Kind::Blank)
-            insertAfter = line;
     }
-
-    QByteArray out;
-    if (sectionSeen) {
-        out.reserve(file.size() + entry.size() + 4);
-        out += file.first(insertAfter.next);
-        if (insertAfter.next == insertAfter.contentEnd) // last line, unterminated
-            out += Crlf;
-        out += entry + Crlf;
-        out += file.sliced(insertAfter.next);
-        return out;
+    if (firstSectionEnd) {
+        const Line &l = *firstSectionEnd;
+        const QByteArray ending = l.next == l.contentEnd ? QByteArray("\r\n") : QByteArray();
+        return bytes.left(l.next) + ending + entry + "\r\n" + bytes.mid(l.next);
     }
-    out.reserve(file.size() + header.size() + entry.size() + 6);
-    out += file;
-    if (!file.isEmpty() && file.back() != '\n' && file.back() != '\r')
-        out += Crlf;
-    out += header + Crlf + entry + Crlf;
-    return out;
+    QByteArray out = bytes;
+    if (!out.isEmpty() && out.back() != '\n' && out.back() != '\r')
+        out += "\r\n";
+    return out + header + "\r\n" + entry + "\r\n";
 }
 
 } // namespace profile
