@@ -26,79 +26,67 @@ Input defaults()
     return in;
 }
 
-std::vector<std::string> texts(const std::array<std::optional<std::string>, 6> &a)
-{
-    std::vector<std::string> out;
-    for (const auto &t : a)
-        out.push_back(t.value_or("<none>"));
-    return out;
-}
-
-using Strings = std::vector<std::string>;
-
 } // namespace
 
-TEST(Gearing, DefaultGearSetGivesTheReferenceValues)
+// What a run shows, in one line: E_Umfang ("-": not written) and Panel2 |
+// the overall ratios | the operating point | Vmax | the full-scale speeds.
+static std::string shown(const Result &r, const State &st)
 {
-    State st;
-    const Result r = run(defaults(), st, ',');
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(r.circumference, "1953");
-    EXPECT_EQ(r.finalDrive, "2,235");
-    EXPECT_EQ(texts(r.overall), (Strings{"10,982", "7,938", "6,169", "5,059", "4,483", "4,113"}));
-    EXPECT_EQ(r.operatingSpeed, "101");
-    EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "270", "304", "332"}));
-    EXPECT_EQ(st.fullScale, (std::array<std::int32_t, 6>{170, 236, 303, 359, 405, 441}));
-    EXPECT_EQ(st.circumference, 1953);
-    EXPECT_EQ(st.operatingSpeed, 101);
-    EXPECT_DOUBLE_EQ(st.heightFraction, 0.5);
+    std::string s = r.circumference.value_or("-") + " " + r.finalDrive.value_or("-") + " |";
+    for (const auto &o : r.overall)
+        s += " " + o.value_or("-");
+    s += " | " + r.operatingSpeed.value_or("-") + " |";
+    for (const auto &v : r.vmax)
+        s += " " + v.value_or("-");
+    s += " |";
+    for (std::int32_t f : st.fullScale)
+        s += " " + std::to_string(f);
+    return s;
 }
 
-TEST(Gearing, DotLocaleReadsAndWritesWithADot)
+// The design's worked examples, one line a case: what differs from its set.
+TEST(Gearing, WorkedExamples)
 {
-    Input in = defaults();
-    in.set.primary = "1.84";
-    in.set.gears = {"2.67", "1.93", "1.50", "1.23", "1.09", "1.00"};
-    State st;
-    const Result r = run(in, st, '.');
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(r.finalDrive, "2.235");
-    EXPECT_EQ(r.overall[0], "10.982");
-    EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "270", "304", "332"}));
-}
-
-TEST(Gearing, SlipActsOnTheUpperGearsOnly)
-{
-    Input in = defaults();
-    in.set.slip = "0";
-    State st;
-    Result r = run(in, st, ',');
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.operatingSpeed, "104");
-    EXPECT_EQ(texts(r.vmax), (Strings{"128", "177", "228", "278", "314", "342"}));
-
-    // Operating point divides by 1 + s/100, Vmax multiplies by 1 - s/100.
-    in.set.slip = "10";
-    in.chosenGear = "6";
-    in.engineSpeed = "12000";
-    r = run(in, st, ',');
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.operatingSpeed, "311");
-    EXPECT_EQ(r.vmax[5], "308");
-}
-
-TEST(Gearing, CircumferenceOverrideUsesTheTypedValue)
-{
-    Input in = defaults();
-    in.set.circumference = "2000";
-    State st;
-    const Result r = run(in, st, ',');
-    ASSERT_TRUE(r.ok);
-    EXPECT_FALSE(r.circumference.has_value()); // E_Umfang is not rewritten
-    EXPECT_EQ(st.circumference, 2000);
-    // 4500 / (5.059 * 1.03) * 2000 * 60e-6 = 103.6
-    EXPECT_EQ(r.operatingSpeed, "104");
-    EXPECT_EQ(r.vmax[0], "131");
+    const struct {
+        const char *what;
+        void (*edit)(Input &);
+        char sep;
+        const char *shown;
+    } cases[] = {
+        {"the design's set", [](Input &) {}, ',',
+         "1953 2,235 | 10,982 7,938 6,169 5,059 4,483 4,113 | 101 | 128 177 228 270 304 332 | 170 236 303 359 405 441"},
+        {"a dot locale",
+         [](Input &i) {
+             i.set.primary = "1.84";
+             i.set.gears = {"2.67", "1.93", "1.50", "1.23", "1.09", "1.00"};
+         },
+         '.', "1953 2.235 | 10.982 7.938 6.169 5.059 4.483 4.113 | 101 | 128 177 228 270 304 332 | 170 236 303 359 405 441"},
+        // Slip acts on gears 4 to 6 only.
+        {"slip 0", [](Input &i) { i.set.slip = "0"; }, ',',
+         "1953 2,235 | 10,982 7,938 6,169 5,059 4,483 4,113 | 104 | 128 177 228 278 314 342 | 170 236 303 370 417 455"},
+        // The operating point divides by 1 + s/100, Vmax multiplies by 1 - s/100.
+        {"slip 10, 6th at 12000",
+         [](Input &i) {
+             i.set.slip = "10";
+             i.chosenGear = "6";
+             i.engineSpeed = "12000";
+         },
+         ',', "1953 2,235 | 10,982 7,938 6,169 5,059 4,483 4,113 | 311 | 128 177 228 250 282 308 | 170 236 303 333 375 409"},
+        // Typed: E_Umfang is not rewritten; 4500 / (5.059 * 1.03) * 2000 * 60e-6 = 103.6.
+        {"circumference typed 2000", [](Input &i) { i.set.circumference = "2000"; }, ',',
+         "- 2,235 | 10,982 7,938 6,169 5,059 4,483 4,113 | 104 | 131 181 233 276 312 340 | 174 241 310 367 414 452"},
+        // A decimal field takes decimals: pi * (25.4 * 17.5 + 190) = 1993.3.
+        {"rim 17,5", [](Input &i) { i.set.rim = "17,5"; }, ',',
+         "1993 2,235 | 10,982 7,938 6,169 5,059 4,483 4,113 | 103 | 131 181 233 275 310 338 | 174 240 309 366 413 450"},
+    };
+    for (const auto &c : cases) {
+        Input in = defaults();
+        c.edit(in);
+        State st;
+        const Result r = run(in, st, c.sep);
+        EXPECT_TRUE(r.ok) << c.what << ": " << r.message;
+        EXPECT_EQ(shown(r, st), c.shown) << c.what;
+    }
 }
 
 TEST(Gearing, UnmatchedChosenGearKeepsThePreviousRatio)
