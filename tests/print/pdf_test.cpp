@@ -102,7 +102,7 @@ TEST_F(PdfPrint, GearSheetFillsAnA4PageWithEveryTextInItsPlace)
         {"Gangübersetzungen:", 1200, 2200},
         {"Gesamtübersetzung:", 1200, 2600},
         {"Vmax", 1550, 2600},
-        {"331", 1550, 2900},
+        {"332", 1550, 2900},
         {"Trovanta", 200, 3000},
         {"Download:", 200, 3050},
         {"Kontakt:", 200, 3100},

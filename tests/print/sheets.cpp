@@ -21,8 +21,9 @@ GearSheetData defaultGearSheet()
     d.primary = {QStringLiteral("Primaire"), QStringLiteral("1,84")};
     d.finalDrive = {QStringLiteral("Secondaire"), QStringLiteral("2,235")};
     d.gearRatios = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
-    d.overallRatios = {"10,981", "7,937", "6,169", "5,059", "4,483", "4,113"};
-    d.vmax = {"128", "177", "228", "269", "303", "331"};
+    // What the calculation run gives for the design's set.
+    d.overallRatios = {"10,982", "7,938", "6,169", "5,059", "4,483", "4,113"};
+    d.vmax = {"128", "177", "228", "270", "304", "332"};
     d.slip = QStringLiteral("3");
     d.shiftMark = QStringLiteral("6000");
     d.redZone = QStringLiteral("12000");
