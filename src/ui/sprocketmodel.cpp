@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 
 #include <unordered_map>
@@ -34,8 +35,10 @@ bool sameRow(const sprockets::Row &a, const sprockets::Row &b)
     if (a.front != b.front || a.rear != b.rear || a.present != b.present || a.huntingTooth != b.huntingTooth ||
         a.fits != b.fits)
         return false;
+    // Each cell's key is the value its text shows (and none for the dash):
+    // the same keys, the same texts, at a fraction of the comparing.
     for (std::size_t c = 0; c < a.cells.size(); ++c)
-        if (a.cells[c].text != b.cells[c].text)
+        if (a.cells[c].key != b.cells[c].key)
             return false;
     return true;
 }
@@ -203,10 +206,28 @@ void SprocketCellDelegate::paint(QPainter *p, const QStyleOptionViewItem &option
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
         const QRect box = option.rect.adjusted(margin, 0, -margin, 0);
         const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        const QFontMetrics fm(font);
-        // Shaped once more only when it may not fit: the columns are made wide enough.
-        const bool fits = fm.horizontalAdvance(text) <= box.width();
-        p->drawText(box, int(align), fits ? text : fm.elidedText(text, Qt::ElideRight, box.width()));
+        // The cells hold few different texts (counts, teeth, "7/14"): each is
+        // laid out once and drawn from then on.
+        QStaticText &st = texts_[{text, font.bold()}];
+        if (st.text().isEmpty()) {
+            if (texts_.size() > 8192) { // a long session of many different values
+                texts_.clear();
+                return paint(p, option, index);
+            }
+            st.setTextFormat(Qt::PlainText);
+            st.setText(text);
+            st.prepare(QTransform(), font);
+        }
+        const QSizeF size = st.size();
+        if (size.width() <= box.width()) {
+            const qreal x = align & Qt::AlignRight     ? box.left() + box.width() - size.width()
+                            : align & Qt::AlignHCenter ? box.left() + (box.width() - size.width()) / 2
+                                                       : box.left();
+            p->drawStaticText(QPointF(x, box.top() + (box.height() - size.height()) / 2), st);
+        } else {
+            const QFontMetrics fm(font);
+            p->drawText(box, int(align), fm.elidedText(text, Qt::ElideRight, box.width()));
+        }
         p->restore();
     }
     if (option.state & QStyle::State_HasFocus) {

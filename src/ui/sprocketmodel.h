@@ -7,9 +7,12 @@
 #include "calc/sprockets.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace trovanta::ui {
@@ -48,6 +51,9 @@ class SprocketCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    mutable QHash<std::pair<QString, bool>, QStaticText> texts_; // text, bold
 };
 
 } // namespace trovanta::ui
