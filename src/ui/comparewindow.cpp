@@ -397,6 +397,7 @@ void CompareWindow::buildTables()
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setWordWrap(false);
+        t->setItemDelegate(new CachedTextDelegate(t));
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < heads.size(); ++c)
                 cell(t, r, c)->setTextAlignment(Qt::AlignCenter);

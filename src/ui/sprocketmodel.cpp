@@ -2,11 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QApplication>
 #include <QFont>
-#include <QPainter>
-#include <QStaticText>
-#include <QStyle>
 
 #include <unordered_map>
 
@@ -181,64 +177,6 @@ void SprocketModel::sort(int column, Qt::SortOrder order)
         after.push_back(index(at.at(pairs[static_cast<std::size_t>(i)]), before[i].column()));
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-void SprocketCellDelegate::paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
-                                                                                : QPalette::Inactive;
-    const bool selected = option.state & QStyle::State_Selected;
-    if (selected)
-        p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-    else if (const QVariant bg = index.data(Qt::BackgroundRole); bg.canConvert<QBrush>())
-        p->fillRect(option.rect, qvariant_cast<QBrush>(bg));
-
-    const QString text = index.data(Qt::DisplayRole).toString();
-    if (!text.isEmpty()) {
-        p->save();
-        QFont font = option.font;
-        if (const QVariant f = index.data(Qt::FontRole); f.isValid())
-            font = qvariant_cast<QFont>(f).resolve(font);
-        p->setFont(font);
-        p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
-        const QRect box = option.rect.adjusted(margin, 0, -margin, 0);
-        const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        // The cells hold few different texts (counts, teeth, "7/14"): each is
-        // laid out once and drawn from then on.
-        QStaticText &st = texts_[{text, font.bold()}];
-        if (st.text().isEmpty()) {
-            if (texts_.size() > 8192) { // a long session of many different values
-                texts_.clear();
-                return paint(p, option, index);
-            }
-            st.setTextFormat(Qt::PlainText);
-            st.setText(text);
-            st.prepare(QTransform(), font);
-        }
-        const QSizeF size = st.size();
-        if (size.width() <= box.width()) {
-            const qreal x = align & Qt::AlignRight     ? box.left() + box.width() - size.width()
-                            : align & Qt::AlignHCenter ? box.left() + (box.width() - size.width()) / 2
-                                                       : box.left();
-            p->drawStaticText(QPointF(x, box.top() + (box.height() - size.height()) / 2), st);
-        } else {
-            const QFontMetrics fm(font);
-            p->drawText(box, int(align), fm.elidedText(text, Qt::ElideRight, box.width()));
-        }
-        p->restore();
-    }
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = option.rect;
-        focus.state |= QStyle::State_KeyboardFocusChange;
-        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
-        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, option.widget);
-    }
 }
 
 void SprocketModel::arrange()

@@ -7,12 +7,8 @@
 #include "calc/sprockets.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
-#include <QStaticText>
-#include <QStyledItemDelegate>
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace trovanta::ui {
@@ -42,18 +38,6 @@ private:
     std::vector<sprockets::Row> rows_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
-};
-
-// Draws the pair table's cells as the standard delegate does (background,
-// selection, plain text, focus frame) without laying out each text anew:
-// a keystroke repaints thousands of cells over a session.
-class SprocketCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-
-private:
-    mutable QHash<std::pair<QString, bool>, QStaticText> texts_; // text, bold
 };
 
 } // namespace trovanta::ui

@@ -153,7 +153,7 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Tabelle = new QTableView(this);
     S_Tabelle->setObjectName(QStringLiteral("S_Tabelle"));
     S_Tabelle->setModel(model_);
-    S_Tabelle->setItemDelegate(new SprocketCellDelegate(S_Tabelle));
+    S_Tabelle->setItemDelegate(new CachedTextDelegate(S_Tabelle));
     S_Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     S_Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     S_Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -8,12 +8,16 @@
 #include "ui/tpanel.h"
 
 #include <QColor>
+#include <QHash>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class QCheckBox;
 class QFrame;
@@ -88,6 +92,19 @@ private:
 
     QGridLayout *grid_;
     int row_ = 0;
+};
+
+// Draws a table's cells as the standard delegate does (background,
+// selection, foreground, plain text, focus frame) without laying out each
+// text anew: each different text is laid out once and drawn from then on.
+// Editing stays the standard delegate's.
+class CachedTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    mutable QHash<std::pair<QString, bool>, QStaticText> texts_; // text, bold
 };
 
 // The colour of a label's or panel's text.
