@@ -90,9 +90,13 @@ QRect CompareDiagram::plotArea() const
 void CompareDiagram::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
-    if (!pictureValid_ || picture_.size() != size() * ratio || picture_.devicePixelRatio() != ratio) {
-        picture_ = QPixmap(size() * ratio);
-        picture_.setDevicePixelRatio(ratio);
+    const bool sameSize = picture_.size() == size() * ratio && picture_.devicePixelRatio() == ratio;
+    if (!pictureValid_ || !sameSize) {
+        // The picture's memory is kept for the next change of the same size.
+        if (!sameSize) {
+            picture_ = QPixmap(size() * ratio);
+            picture_.setDevicePixelRatio(ratio);
+        }
         picture_.fill(palette().color(QPalette::Window));
         QPainter p(&picture_);
         paintPicture(p);
