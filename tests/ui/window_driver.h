@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace trovanta::test {
 
@@ -68,6 +70,36 @@ inline QAction *menuAction(const QWidget &main, const char *name)
     QAction *a = main.findChild<QAction *>(QString::fromLatin1(name));
     EXPECT_NE(a, nullptr) << name;
     return a;
+}
+
+// Every caption of `w` fits the label it stands in, every button text its
+// button.
+inline void expectTextsFit(const QWidget *w)
+{
+    for (const QLabel *l : w->findChildren<QLabel *>()) {
+        if (!l->text().isEmpty()) {
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                << l->objectName().toStdString();
+        }
+    }
+    for (const QPushButton *b : w->findChildren<QPushButton *>())
+        EXPECT_LT(b->fontMetrics().horizontalAdvance(b->text()) + 12, b->width()) << b->objectName().toStdString();
+}
+
+// The visible direct children of `parent` (but those named in `stacked`)
+// lie inside `inner` and side by side, none over another.
+inline void expectSideBySide(const QWidget *parent, const QRect &inner, const QStringList &stacked = {})
+{
+    std::vector<const QWidget *> placed;
+    for (const QWidget *c : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!c->isHidden() && !stacked.contains(c->objectName()))
+            placed.push_back(c);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        EXPECT_TRUE(inner.contains(placed[i]->geometry())) << placed[i]->objectName().toStdString();
+        for (std::size_t j = i + 1; j < placed.size(); ++j)
+            EXPECT_FALSE(placed[i]->geometry().intersects(placed[j]->geometry()))
+                << placed[i]->objectName().toStdString() << " / " << placed[j]->objectName().toStdString();
+    }
 }
 
 inline void stepUp(TUpDown *u) { mouseClick(u->upButton()); }
