@@ -10,8 +10,7 @@ using namespace trovanta::calibration;
 
 using test::errorOf;
 
-// The worked examples are driven through the window
-// (tests/ui/calibration_test.cpp); here what the window does not reach.
+// The worked examples are in worked_examples_test; here the rest.
 TEST(Calibration, SpeedometerAfterANewTyre)
 {
     const Drive now{17, 38, 1953};

@@ -13,8 +13,8 @@ namespace {
 
 const Marks DesignMarks{6000, 12000};
 
-// The worked example's variant; the example's values themselves are
-// checked through the window.
+// The worked example's variant; the example's values themselves are in
+// worked_examples_test.
 PartialSet variant1640()
 {
     GearSet g;

@@ -11,9 +11,8 @@
 using namespace trovanta;
 using namespace trovanta::sprockets;
 
-// The worked examples and the agreement with the chain calculator are
-// driven through the window (tests/ui/sprocketwindow_test.cpp); here the
-// rows the window never reaches.
+// The worked examples and the agreement with the chain calculator are in
+// worked_examples_test; here the failing geometry, refusals and orders.
 
 namespace {
 
