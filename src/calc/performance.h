@@ -72,7 +72,7 @@ enum class Field {
     Launch,
     Temperature,
     Pressure,
-    GearSet, // row: the gear (1-6) of a ratio or slip factor, 0 the circumference
+    GearSet, // row: the gear (1-6) of a ratio or slip factor; 0 the circumference, or a set that fails
     RedZone, // n_top = min(red zone, last point) not above the first point
 };
 
