@@ -63,14 +63,16 @@ sanitize: setup
 # Timings on this machine (not a test): one calculation run, the engine
 # speed spin sweep, start-up against a bare Qt window; a one-million-line
 # logger export read and fitted, with its peak memory; the sprocket pairs
-# listing; windows opened from very large settings files.
+# listing; windows opened from very large settings files; the engine model's
+# whole evaluation and the circuit over the sprocket pairs.
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench trovanta_sprocket_bench \
-	  trovanta_settings_bench
+	  trovanta_settings_bench trovanta_performance_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
 	./$(BUILD)/bench/trovanta_logger_bench
 	./$(BUILD)/bench/trovanta_sprocket_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_settings_bench
+	./$(BUILD)/bench/trovanta_performance_bench
 
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each
 # run for a fixed number of inputs from the committed seeds.
