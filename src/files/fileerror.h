@@ -16,6 +16,8 @@ inline constexpr const char *IoError = "E/A-Fehler %d";
 inline constexpr const char *CannotWriteTo = "nach %s kann nicht geschrieben werden";
 inline constexpr const char *CannotCreate = "Datei %s kann nicht erstellt werden";
 inline constexpr const char *NotGearFile = "Datei %s ist keine Trovanta-Datei";
+// A FIFO, a device or a socket chosen as a file to read.
+inline constexpr const char *NotOrdinaryFile = "Ce n'est pas un fichier ordinaire.";
 } // namespace msg
 
 // The message for a failed file operation with the system's error number.
