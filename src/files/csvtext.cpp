@@ -249,7 +249,7 @@ void Reader::line(QByteArrayView text, bool overlong)
             found_ = true;
             headerLine_ = lines_;
         } else if (lines_ >= HeaderLines) {
-            missing_ = true;
+            stopped_ = true;
         }
         return;
     }

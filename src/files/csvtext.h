@@ -47,8 +47,6 @@ public:
     virtual bool header(const Header &header) = 0;
     // A non-blank line after the header; an overlong one comes without text.
     virtual void line(QByteArrayView text, bool overlong) = 0;
-    // True once the table wants no more lines (a header it must refuse).
-    virtual bool done() const { return false; }
 
 protected:
     ~Table() = default;
@@ -66,9 +64,10 @@ public:
     bool headerFound() const { return found_; }
     std::int64_t headerLine() const { return headerLine_; } // counted from 1
     char delimiter() const { return delimiter_; }
-    // No header in the first 200 lines, or the table is done: a feeder may
-    // stop.
-    bool stopped() const { return missing_ || table_.done(); }
+    // No header in the first 200 lines, or the table wants no more lines
+    // (a header it must refuse): a feeder may stop.
+    bool stopped() const { return stopped_; }
+    void stop() { stopped_ = true; }
 
     // The file's size, if known, and how far the reading is, both in bytes
     // of the text as split (UTF-16 counts about half).
@@ -98,7 +97,7 @@ private:
     bool partialOverlong_ = false;
     bool afterCr_ = false;     // the last piece ended in CR: a LF next ends no line
     bool found_ = false;
-    bool missing_ = false;
+    bool stopped_ = false;
     char delimiter_ = ',';
     std::int64_t lines_ = 0;
     std::int64_t headerLine_ = 0;

@@ -201,8 +201,10 @@ bool DynoParser::header(const csv::Header &h)
     const auto unit = isTorque ? firstUnit(w, TorqueUnits) : firstUnit(w, PowerUnits);
     if (!unit) {
         // "(N)" or "[bar]" is a unit, only not one of a torque or a power.
-        if (const QString b = bracketed(h.names[c]); !b.isEmpty())
+        if (const QString b = bracketed(h.names[c]); !b.isEmpty()) {
             refused_ = quoted(b);
+            reader_.stop();
+        }
     }
     out_.unitNamed = unit.has_value();
     out_.unit = unit ? *unit : isTorque ? DynoUnit::Nm : DynoUnit::Kw;

@@ -130,7 +130,6 @@ private:
 
     bool header(const csv::Header &h) override;
     void line(QByteArrayView text, bool overlong) override;
-    bool done() const override { return refused_.has_value(); }
 
     csv::Reader reader_{*this};
     DynoData out_;
