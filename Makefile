@@ -10,7 +10,7 @@ PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmar
 FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS  ?= 200000
 # name:longest input; FUZZ_TARGETS="ini:2048" runs one alone
-FUZZ_TARGETS ?= profile:8192 ini:2048 gear:512 logger:4096
+FUZZ_TARGETS ?= profile:8192 ini:2048 gear:512 logger:4096 dyno:4096
 SANITIZE_BUILD ?= build-sanitize
 
 # Any sanitizer report fails the test that caused it. Leaks are checked at the
@@ -80,7 +80,7 @@ fuzz: setup
 	@if ! command -v clang++ >/dev/null; then echo "make fuzz needs clang++ with libFuzzer; skipped."; exit 0; fi; \
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DTROVANTA_FUZZ=ON -DTROVANTA_SANITIZE=ON >/dev/null && \
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_ini fuzz_gear fuzz_logger && \
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_profile fuzz_ini fuzz_gear fuzz_logger fuzz_dyno && \
 	for t in $(FUZZ_TARGETS); do \
 	  name=$${t%%:*}; len=$${t##*:}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== fuzz_$$name: $(FUZZ_RUNS) runs"; \

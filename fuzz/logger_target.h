@@ -1,8 +1,10 @@
 #pragma once
 // The check behind the logger export fuzz target, shared with the bounded
 // replay in the tests: reading never fails but for the missing header, any
-// split of the bytes reads the same, the counts add up, and the fit takes
-// whatever was read. Returns an empty text when the input behaved.
+// split of the bytes and the same text in UTF-16 read the same, the counts
+// add up, and the fit takes whatever was read. Returns an empty text when the input behaved.
+
+#include "text_variants.h"
 
 #include "files/loggerfile.h"
 
@@ -65,6 +67,15 @@ inline std::string checkLogger(const std::uint8_t *data, std::size_t size)
     const auto pieces = detail::readInPieces(bytes);
     if (d.has_value() != pieces.has_value())
         return "a split of the bytes finds another header";
+    for (const QByteArray &variant : detail::utf16Variants(bytes)) {
+        std::optional<files::LoggerData> v;
+        try {
+            v = files::readLoggerBytes(variant);
+        } catch (const Error &) {
+        }
+        if (d.has_value() != v.has_value() || (d && !detail::sameReading(*d, *v).empty()))
+            return "the text in UTF-16 reads differently";
+    }
     if (!d)
         return {};
     if (auto err = detail::sameReading(*d, *pieces); !err.empty())

@@ -21,6 +21,8 @@ inline constexpr const char *NotGearFile = "Datei %s ist keine Trovanta-Datei";
 // A short (older) gear data file: shown in a plain box, not an error.
 inline constexpr const char *MissingMarks =
     "In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.";
+// A FIFO, a device or a socket chosen as a file to read.
+inline constexpr const char *NotOrdinaryFile = "Ce n'est pas un fichier ordinaire.";
 } // namespace msg
 
 // The message for a failed file operation with the system's error number.

@@ -3,27 +3,30 @@
 // columns, engine speed and road speed, to fit the rolling circumference
 // (calc/calibration.h).
 //
-// - Text: UTF-8 or Windows-1252, line by line (a UTF-8 BOM is dropped);
-//   lines end in LF, CRLF or CR; a line over 64 KiB is skipped.
-// - Header: the first line among the first 200 that, split at ",", ";" or
-//   tab (tried in that order), has an engine-speed cell (its name contains
-//   "rpm", "engine speed", "régime", "regime", "drehzahl" or "tr/min") and
-//   another road-speed cell ("speed", "vitesse", "geschwindigkeit", "km/h",
-//   "kmh", "kph" or "mph"; a cell naming an engine speed is never the road
-//   speed). Among several road-speed cells the first with "gps" wins, else
-//   the first. Names are compared trimmed, unquoted and in lower case.
+// - Text, lines, header search and cells: the shared CSV reading
+//   (files/csvtext.h): UTF-8, Windows-1252 or UTF-16; LF, CRLF or CR; a
+//   line over 64 KiB skipped; the header among the first 200 lines, split at
+//   ",", ";" or tab (tried in that order).
+// - Header: a line with an engine-speed cell (its name contains "rpm",
+//   "engine speed", "régime", "regime", "drehzahl" or "tr/min") and another
+//   road-speed cell ("speed", "vitesse", "geschwindigkeit", "km/h", "kmh",
+//   "kph" or "mph"; a cell naming an engine speed is never the road speed).
+//   Among several road-speed cells the first with "gps" wins, else the
+//   first. Names are compared in lower case.
 // - Unit of the road speed: from its name ("mph", "m/s", "km/h"/"kmh"/
 //   "kph"), else from a units line below the header (the next non-blank line
 //   when it has no number in the two cells), else km/h. Samples are stored
 //   in km/h.
 // - Data lines: every non-blank line after the header and units line. The
 //   two cells are numbers with a decimal point; with ";" or tab as the
-//   delimiter a decimal comma too. A delimiter inside quotes does not split.
-//   A line whose two cells are not both numbers (or that is over 64 KiB) is
-//   skipped and counted. Other columns are ignored.
+//   delimiter a decimal comma too. A line whose two cells are not both
+//   numbers (or that is over 64 KiB) is skipped and counted. Other columns
+//   are ignored.
 //
 // Reading runs on any thread: no GUI, no shared state. The file is streamed
 // in chunks; only the two numbers of each readable line are kept.
+
+#include "files/csvtext.h"
 
 #include "calc/calibration.h"
 
@@ -63,16 +66,17 @@ struct LoggerData {
 // so far and the file's size; returning false cancels the reading. A window
 // passes the numbers on to its own thread (a queued signal) and answers
 // from an atomic flag set by its cancel button.
-using LoggerProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+using LoggerProgress = csv::Progress;
 
-inline constexpr qsizetype LoggerMaxLine = 64 * 1024;
-inline constexpr qsizetype LoggerChunk = 1024 * 1024;
-inline constexpr int LoggerHeaderLines = 200;
+inline constexpr qsizetype LoggerMaxLine = csv::MaxLine;
+inline constexpr qsizetype LoggerChunk = csv::Chunk;
+inline constexpr int LoggerHeaderLines = csv::HeaderLines;
 
 // Reads a logger file; std::nullopt when the progress callback cancelled.
 // Throws trovanta::Error: the file error message (fileError) when the file
-// cannot be opened or read (a directory is refused, and so is a FIFO or a
-// device, which could block), msg::NoLoggerColumns when no header is found.
+// cannot be opened or read (a directory is refused as an invalid name, a
+// FIFO or a device with msg::NotOrdinaryFile), msg::NoLoggerColumns when no
+// header is found.
 // The file is only read.
 std::optional<LoggerData> readLoggerFile(const QString &path, const LoggerProgress &progress = {});
 
@@ -83,36 +87,33 @@ std::optional<LoggerData> readLoggerBytes(QByteArrayView bytes, const LoggerProg
 // feed() any split of the text, then finish() once. Reading stops early (and
 // finish() throws msg::NoLoggerColumns) once 200 lines passed without a
 // header; headerMissing() tells a feeder it may stop.
-class LoggerParser {
+class LoggerParser : private csv::Table {
 public:
-    void feed(QByteArrayView bytes);
-    bool headerMissing() const { return missing_; }
+    LoggerParser() = default;
+    LoggerParser(const LoggerParser &) = delete;
+    LoggerParser &operator=(const LoggerParser &) = delete;
+
+    void feed(QByteArrayView bytes) { reader_.feed(bytes); }
+    bool headerMissing() const { return reader_.stopped(); }
     LoggerData finish();
 
     // The expected size in bytes, so that the samples are allocated about
     // once instead of doubling.
-    void expectBytes(std::int64_t total) { expected_ = total; }
+    void expectBytes(std::int64_t total) { reader_.expectBytes(total); }
 
 private:
-    void line(QByteArrayView text, bool overlong);
-    void header(QByteArrayView text);
+    friend std::optional<LoggerData> readLoggerFile(const QString &, const LoggerProgress &);
+    friend std::optional<LoggerData> readLoggerBytes(QByteArrayView, const LoggerProgress &);
+
+    bool header(const csv::Header &h) override;
+    void line(QByteArrayView text, bool overlong) override;
     bool unitsLine(QByteArrayView text);
     void data(QByteArrayView text);
-    bool cellsOf(QByteArrayView text, QByteArrayView &engine, QByteArrayView &speed) const;
-    bool number(QByteArrayView cell, double &value) const;
     void makeRoom();
 
+    csv::Reader reader_{*this};
     LoggerData out_;
-    QByteArray partial_;      // an unfinished line from the last chunk
-    bool partialOverlong_ = false;
-    bool afterCr_ = false;    // the last chunk ended in CR: a LF next ends no line
-    bool found_ = false;
     bool unitsChecked_ = false;
-    bool missing_ = false;
-    std::int64_t lines_ = 0;
-    std::int64_t fed_ = 0;     // bytes fed before the current chunk
-    std::int64_t pos_ = 0;     // bytes up to the end of the current line
-    std::int64_t expected_ = 0;
     int engineCell_ = -1;
     int speedCell_ = -1;
     double factor_ = 1;

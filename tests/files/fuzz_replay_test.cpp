@@ -1,5 +1,6 @@
 // A bounded, deterministic run of the fuzz checks: the committed seeds, then
 // a fixed number of mutations of them. The full fuzzing is `make fuzz`.
+#include "../../fuzz/dyno_target.h"
 #include "../../fuzz/logger_target.h"
 #include "../../fuzz/targets.h"
 
@@ -98,3 +99,5 @@ TEST(FuzzReplay, IniReader) { replay("ini", trovanta::fuzz::checkIniReader, 5000
 TEST(FuzzReplay, GearRecord) { replay("gear", trovanta::fuzz::checkGear, 5000); }
 
 TEST(FuzzReplay, LoggerExport) { replay("logger", trovanta::fuzz::checkLogger, 3000); }
+
+TEST(FuzzReplay, DynoExport) { replay("dyno", trovanta::fuzz::checkDyno, 3000); }

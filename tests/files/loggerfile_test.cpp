@@ -4,12 +4,14 @@
 #include "files/loggerfile.h"
 
 #include "support/error_of.h"
+#include "utf16.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 using namespace trovanta;
 using namespace trovanta::files;
@@ -118,6 +120,8 @@ TEST(LoggerFile, ReadsTheTwoColumnsOfEveryStyle)
 TEST(LoggerFile, Failures)
 {
     QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct {
         std::function<void()> read;
         const char *message;
@@ -128,9 +132,27 @@ TEST(LoggerFile, Failures)
         {[] { readLoggerBytes(""); }, files::msg::NoLoggerColumns},
         {[&] { readLoggerFile(dir.filePath("missing.csv")); }, files::msg::FileNotFound},
         {[&] { readLoggerFile(dir.path()); }, files::msg::InvalidFileName},
+        {[&] { readLoggerFile(fifo); }, files::msg::NotOrdinaryFile},
+        {[&] { readLoggerFile("/dev/null"); }, files::msg::NotOrdinaryFile},
     };
     for (const auto &c : cases)
         EXPECT_EQ(errorOf(c.read), c.message);
+}
+
+TEST(LoggerFile, ReadsUtf16WithOrWithoutItsBom)
+{
+    const char *text = "Temps;Régime;Vitesse (km/h)\n1;6000;100,5\n2;6100;101\n";
+    for (const bool le : {true, false})
+        for (const bool bom : {true, false}) {
+            SCOPED_TRACE(std::string(le ? "LE" : "BE") + (bom ? " BOM" : ""));
+            const QByteArray bytes = test::utf16(text, le, bom);
+            const auto d = readLoggerBytes(bytes);
+            ASSERT_TRUE(d);
+            EXPECT_EQ(d->engineColumn, QString::fromUtf8("Régime"));
+            ASSERT_EQ(d->samples.size(), 2u);
+            EXPECT_EQ(d->samples[0].kmh, 100.5);
+            expectSame(*d, fedByteByByte(bytes), "byte by byte");
+        }
 }
 
 TEST(LoggerFile, ReportsProgressAndCancels)
