@@ -15,6 +15,7 @@
 #   share/icons/hicolor/scalable/apps/trovanta.svg
 #   share/mime/packages/trovanta.xml   the .tva file type, with the MIME
 #                                  database made again from it
+#   share/metainfo/org.example.trovanta.metainfo.xml
 #
 # Uninstalling removes exactly these and makes the MIME database again (or
 # takes it away when the install made it and no other type is left in it).
@@ -47,6 +48,7 @@ entry=$root/share/applications/trovanta.desktop
 icon=$root/share/icons/hicolor/scalable/apps/trovanta.svg
 mime_dir=$root/share/mime
 mime_xml=$mime_dir/packages/trovanta.xml
+metainfo=$root/share/metainfo/org.example.trovanta.metainfo.xml
 # The folders the install made, so that uninstall takes away those alone.
 manifest=$progdir/.installed-folders
 
@@ -136,7 +138,7 @@ do_install() {
     fi
 
     for d in "$progdir" "$(dirname "$launcher")" "$(dirname "$entry")" "$(dirname "$icon")" \
-        "$(dirname "$mime_xml")"; do
+        "$(dirname "$mime_xml")" "$(dirname "$metainfo")"; do
         make_dir "$d"
     done
 
@@ -161,6 +163,7 @@ do_install() {
     mv -f "$entry.new" "$entry"
     install -m 0644 "$here/data/trovanta.svg" "$icon"
     install -m 0644 "$here/data/trovanta-mime.xml" "$mime_xml"
+    install -m 0644 "$here/data/org.example.trovanta.metainfo.xml" "$metainfo"
 
     if [ -z "$DESTDIR" ]; then
         { [ -f "$manifest" ] && cat "$manifest"; printf '%s' "$created"; } | sort -u >"$manifest.new"
@@ -181,6 +184,7 @@ do_install() {
     echo "  menu      $entry"
     echo "  icon      $icon"
     echo "  file type $mime_xml"
+    echo "  metainfo  $metainfo"
     echo "Its settings files and race log exports are kept in $progdir."
     [ -n "$DESTDIR" ] && return 0
     if [ "$(id -u)" = 0 ] && [ -z "${SUDO_USER:-}" ]; then
@@ -203,7 +207,7 @@ do_install() {
 
 do_uninstall() {
     if ! [ -e "$program" ] && ! is_our_launcher && ! [ -e "$entry" ] && ! [ -e "$icon" ] &&
-        ! [ -e "$mime_xml" ]; then
+        ! [ -e "$mime_xml" ] && ! [ -e "$metainfo" ]; then
         echo "Trovanta is not installed under ${PREFIX:-/}."
         return 0
     fi
@@ -219,7 +223,7 @@ do_uninstall() {
     elif [ -e "$launcher" ] || [ -L "$launcher" ]; then
         echo "Left $launcher: it is not Trovanta's launcher."
     fi
-    for f in "$entry" "$icon" "$mime_xml" "$program"; do
+    for f in "$entry" "$icon" "$mime_xml" "$metainfo" "$program"; do
         if [ -e "$f" ]; then
             rm -f "$f"
             echo "Removed $f"

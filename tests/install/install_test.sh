@@ -1,6 +1,6 @@
 #!/bin/sh
 # Install into a scratch prefix, check the desktop's view of it (menu entry,
-# the .tva file type), run the program through its launcher, and
+# metainfo, the .tva file type), run the program through its launcher, and
 # uninstall: the rider's files stay, everything else goes, and what was
 # there before is untouched.
 #   install_test.sh <tools/install.sh> <built program>
@@ -63,6 +63,13 @@ grep -qx 'Icon=trovanta' "$entry" || fail "Icon line"
 grep -qx 'MimeType=application/x-trovanta-gear;' "$entry" || fail "MimeType line"
 if need desktop-file-validate desktop-file-utils "the desktop entry"; then
     desktop-file-validate "$entry" || fail "desktop entry does not validate"
+fi
+# The metainfo, with the menu entry it names, as a software centre reads it.
+if need appstreamcli appstream "the metainfo"; then
+    for how in "validate $prefix/share/metainfo/org.example.trovanta.metainfo.xml" "validate-tree $prefix"; do
+        appstreamcli ${how%% *} --no-net "${how#* }" >"$tmp/as.out" 2>&1 ||
+            { cat "$tmp/as.out" >&2; fail "appstreamcli $how does not pass"; }
+    done
 fi
 expect_type application/x-trovanta-gear hockenheim.tva ALT.TVA
 # A double click opens it with Trovanta.
