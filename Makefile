@@ -5,7 +5,8 @@ BUILD_TYPE ?= RelWithDebInfo
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev \
-            fonts-liberation poppler-utils
+            fonts-liberation poppler-utils \
+            desktop-file-utils xdg-utils appstream shared-mime-info libfile-mimeinfo-perl libglib2.0-bin
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS  ?= 200000

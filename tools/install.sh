@@ -13,9 +13,13 @@
 #   bin/trovanta                   the launcher, a link to the program
 #   share/applications/trovanta.desktop
 #   share/icons/hicolor/scalable/apps/trovanta.svg
+#   share/mime/packages/trovanta.xml   the .tva file type, with the MIME
+#                                  database made again from it
+#   share/metainfo/org.example.trovanta.metainfo.xml
 #
-# Uninstalling removes exactly these. What the rider made in the program
-# folder stays, and is named.
+# Uninstalling removes exactly these and makes the MIME database again (or
+# takes it away when the install made it and no other type is left in it).
+# What the rider made in the program folder stays, and is named.
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -42,6 +46,9 @@ launcher=$root/bin/trovanta
 link=../lib/trovanta/trovanta
 entry=$root/share/applications/trovanta.desktop
 icon=$root/share/icons/hicolor/scalable/apps/trovanta.svg
+mime_dir=$root/share/mime
+mime_xml=$mime_dir/packages/trovanta.xml
+metainfo=$root/share/metainfo/org.example.trovanta.metainfo.xml
 # The folders the install made, so that uninstall takes away those alone.
 manifest=$progdir/.installed-folders
 
@@ -66,6 +73,62 @@ refresh_icon_cache() {
     fi
 }
 
+# Unlike the icon cache, the two indexes below are needed: GIO's file
+# managers take the applications of a file type from mimeinfo.cache alone,
+# and every desktop knows file types from the MIME database alone. A
+# packager's triggers make both for a DESTDIR.
+apps_dir=$(dirname "$entry")
+refresh_desktop_database() {
+    [ -z "$DESTDIR" ] && [ -d "$apps_dir" ] || return 0
+    if ! command -v update-desktop-database >/dev/null; then
+        echo "update-desktop-database is missing (Debian package desktop-file-utils): file managers" \
+            "offer Trovanta for .tva files only once $apps_dir is indexed." >&2
+        return 0
+    fi
+    update-desktop-database -q "$apps_dir" ||
+        echo "update-desktop-database failed on $apps_dir: file managers may not offer Trovanta for .tva files." >&2
+}
+
+# After uninstalling: an index left with no file type in it tells nothing,
+# so it goes.
+drop_desktop_index() {
+    refresh_desktop_database
+    index=$apps_dir/mimeinfo.cache
+    if [ -z "$DESTDIR" ] && [ -f "$index" ] && ! grep -qv '^\[MIME Cache\]$' "$index"; then
+        rm -f "$index"
+    fi
+}
+
+# The names update-mime-database writes beside packages/.
+mime_generated="XMLnamespaces aliases generic-icons globs globs2 icons magic mime.cache subclasses treemagic types version"
+
+refresh_mime_database() {
+    [ -z "$DESTDIR" ] || return 0
+    if ! command -v update-mime-database >/dev/null; then
+        echo "update-mime-database is missing (Debian package shared-mime-info): the desktop learns" \
+            "the .tva file type only once $mime_dir is updated." >&2
+        return 0
+    fi
+    update-mime-database "$mime_dir" ||
+        echo "update-mime-database failed on $mime_dir: the desktop may not know .tva files." >&2
+}
+
+# After uninstalling: a database the install made and that now holds no
+# type goes with its folders; any other is made again without ours.
+drop_mime_type() {
+    folders=$1
+    if [ -d "$mime_dir/packages" ] && [ -z "$(ls -A "$mime_dir/packages")" ] &&
+        printf '%s\n' "$folders" | grep -qxF "$mime_dir"; then
+        for f in $mime_generated application/x-trovanta-gear.xml; do rm -f "$mime_dir/$f"; done
+        # The media type folders update-mime-database made, now empty.
+        for d in "$mime_dir"/*/; do
+            [ "$d" != "$mime_dir/packages/" ] && rmdir "$d" 2>/dev/null || true
+        done
+    elif [ -d "$mime_dir/packages" ]; then
+        refresh_mime_database
+    fi
+}
+
 do_install() {
     built=$1
     [ -x "$built" ] || { echo "No built program at $built." >&2; exit 1; }
@@ -74,7 +137,8 @@ do_install() {
         exit 1
     fi
 
-    for d in "$progdir" "$(dirname "$launcher")" "$(dirname "$entry")" "$(dirname "$icon")"; do
+    for d in "$progdir" "$(dirname "$launcher")" "$(dirname "$entry")" "$(dirname "$icon")" \
+        "$(dirname "$mime_xml")" "$(dirname "$metainfo")"; do
         make_dir "$d"
     done
 
@@ -98,6 +162,8 @@ do_install() {
     chmod 0644 "$entry.new"
     mv -f "$entry.new" "$entry"
     install -m 0644 "$here/data/trovanta.svg" "$icon"
+    install -m 0644 "$here/data/trovanta-mime.xml" "$mime_xml"
+    install -m 0644 "$here/data/org.example.trovanta.metainfo.xml" "$metainfo"
 
     if [ -z "$DESTDIR" ]; then
         { [ -f "$manifest" ] && cat "$manifest"; printf '%s' "$created"; } | sort -u >"$manifest.new"
@@ -109,12 +175,16 @@ do_install() {
         fi
     fi
     refresh_icon_cache
+    refresh_desktop_database
+    refresh_mime_database
 
     echo "Installed Trovanta:"
-    echo "  program  $program"
-    echo "  launcher $launcher"
-    echo "  menu     $entry"
-    echo "  icon     $icon"
+    echo "  program   $program"
+    echo "  launcher  $launcher"
+    echo "  menu      $entry"
+    echo "  icon      $icon"
+    echo "  file type $mime_xml"
+    echo "  metainfo  $metainfo"
     echo "Its settings files and race log exports are kept in $progdir."
     [ -n "$DESTDIR" ] && return 0
     if [ "$(id -u)" = 0 ] && [ -z "${SUDO_USER:-}" ]; then
@@ -136,7 +206,8 @@ do_install() {
 }
 
 do_uninstall() {
-    if ! [ -e "$program" ] && ! is_our_launcher && ! [ -e "$entry" ] && ! [ -e "$icon" ]; then
+    if ! [ -e "$program" ] && ! is_our_launcher && ! [ -e "$entry" ] && ! [ -e "$icon" ] &&
+        ! [ -e "$mime_xml" ] && ! [ -e "$metainfo" ]; then
         echo "Trovanta is not installed under ${PREFIX:-/}."
         return 0
     fi
@@ -152,7 +223,7 @@ do_uninstall() {
     elif [ -e "$launcher" ] || [ -L "$launcher" ]; then
         echo "Left $launcher: it is not Trovanta's launcher."
     fi
-    for f in "$entry" "$icon" "$program"; do
+    for f in "$entry" "$icon" "$mime_xml" "$metainfo" "$program"; do
         if [ -e "$f" ]; then
             rm -f "$f"
             echo "Removed $f"
@@ -160,6 +231,8 @@ do_uninstall() {
     done
     rm -f "$progdir/.trovanta.new" "$entry.new"
     refresh_icon_cache
+    drop_desktop_index
+    drop_mime_type "$folders"
 
     # Folders the install made, deepest first, as far as they are empty.
     printf '%s\n' "$folders" | while IFS= read -r d; do

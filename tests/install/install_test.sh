@@ -1,5 +1,6 @@
 #!/bin/sh
-# Install into a scratch prefix, run the program through its launcher, and
+# Install into a scratch prefix, check the desktop's view of it (menu entry,
+# metainfo, the .tva file type), run the program through its launcher, and
 # uninstall: the rider's files stay, everything else goes, and what was
 # there before is untouched.
 #   install_test.sh <tools/install.sh> <built program>
@@ -19,6 +20,37 @@ echo "[Desktop Entry]" >"$prefix/share/applications/other.desktop"
 before=$(cd "$prefix" && find . | sort)
 
 inst() { PREFIX=$prefix sh "$script" "$@" >"$tmp/out" 2>&1 || { cat "$tmp/out" >&2; return 1; }; }
+need() {
+    command -v "$1" >/dev/null && return 0
+    echo "SKIP: $1 is missing (Debian package $2): $3 not checked."
+    return 1
+}
+
+# The desktop sees the prefix alone besides the system; a file manager asks
+# either File::MimeInfo (a generic desktop) or GIO (GNOME and most others).
+in_desktop() {
+    XDG_DATA_HOME=$tmp/data-home XDG_CONFIG_HOME=$tmp/config XDG_DATA_DIRS="$prefix/share:/usr/share" "$@"
+}
+desktops=
+if need update-mime-database shared-mime-info "the .tva file type" && need xdg-mime xdg-utils "the .tva file type"; then
+    need mimetype libfile-mimeinfo-perl "the generic desktop's file type" && desktops=X-Generic
+    need gio libglib2.0-bin "GIO's file type and its application" && desktops="$desktops GNOME"
+fi
+expect_type() {
+    want=$1
+    shift
+    for f; do
+        for d in $desktops; do
+            got=$(XDG_CURRENT_DESKTOP=$d in_desktop xdg-mime query filetype "$tmp/files/$f" 2>&1) || true
+            [ "$got" = "$want" ] || fail "$d takes $f for '$got', not $want"
+        done
+    done
+}
+# Gear data files as the program writes them: a length-prefixed title and
+# zeros; 192 bytes, an older one 184, named as on another system.
+mkdir "$tmp/files"
+{ printf '\012Hockenheim'; head -c 181 /dev/zero; } >"$tmp/files/hockenheim.tva"
+{ printf '\003Alt'; head -c 180 /dev/zero; } >"$tmp/files/ALT.TVA"
 
 inst install "$built"
 progdir="$prefix/lib/trovanta"
@@ -26,11 +58,27 @@ entry="$prefix/share/applications/trovanta.desktop"
 [ -x "$progdir/trovanta" ] || fail "no program in $progdir"
 [ "$(readlink -f "$prefix/bin/trovanta")" = "$(readlink -f "$progdir/trovanta")" ] || fail "launcher does not lead to the program"
 [ -s "$prefix/share/icons/hicolor/scalable/apps/trovanta.svg" ] || fail "no icon"
-grep -qx "Exec=\"$prefix/bin/trovanta\"" "$entry" || fail "Exec line: $(grep ^Exec "$entry")"
+grep -qx "Exec=\"$prefix/bin/trovanta\" %f" "$entry" || fail "Exec line: $(grep ^Exec "$entry")"
 grep -qx 'Icon=trovanta' "$entry" || fail "Icon line"
-if command -v desktop-file-validate >/dev/null; then
+grep -qx 'MimeType=application/x-trovanta-gear;' "$entry" || fail "MimeType line"
+if need desktop-file-validate desktop-file-utils "the desktop entry"; then
     desktop-file-validate "$entry" || fail "desktop entry does not validate"
 fi
+# The metainfo, with the menu entry it names, as a software centre reads it.
+if need appstreamcli appstream "the metainfo"; then
+    for how in "validate $prefix/share/metainfo/org.example.trovanta.metainfo.xml" "validate-tree $prefix"; do
+        appstreamcli ${how%% *} --no-net "${how#* }" >"$tmp/as.out" 2>&1 ||
+            { cat "$tmp/as.out" >&2; fail "appstreamcli $how does not pass"; }
+    done
+fi
+expect_type application/x-trovanta-gear hockenheim.tva ALT.TVA
+# A double click opens it with Trovanta.
+case $desktops in
+*GNOME*)
+    in_desktop gio mime application/x-trovanta-gear >"$tmp/apps" 2>&1 || true
+    grep -q 'trovanta\.desktop' "$tmp/apps" || fail "no application for the .tva type: $(cat "$tmp/apps")"
+    ;;
+esac
 
 # Started through the launcher from another folder, the program keeps its
 # settings beside itself. It ends on SIGTERM once it has taken the signal
@@ -86,4 +134,27 @@ echo "not ours" >"$prefix/bin/trovanta"
 if inst install "$built"; then fail "installed over a foreign launcher"; fi
 [ "$(cat "$prefix/bin/trovanta")" = "not ours" ] || fail "foreign launcher changed"
 [ ! -e "$progdir/trovanta" ] || fail "program installed beside a foreign launcher"
+
+# A MIME database that holds another program's type stays, without ours.
+if [ -n "$desktops" ]; then
+    prefix="$tmp/other prefix"
+    mkdir -p "$prefix/share/mime/packages"
+    cat >"$prefix/share/mime/packages/laps.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type="application/x-lap-times"><comment>Lap times</comment><glob pattern="*.laps"/></mime-type>
+</mime-info>
+EOF
+    update-mime-database "$prefix/share/mime" 2>/dev/null
+    echo "1 1:42.3" >"$tmp/files/today.laps"
+    before=$(cd "$prefix" && find . | sort)
+    inst install "$built"
+    expect_type application/x-trovanta-gear hockenheim.tva
+    expect_type application/x-lap-times today.laps
+    inst uninstall
+    expect_type application/octet-stream hockenheim.tva
+    expect_type application/x-lap-times today.laps
+    [ "$(cd "$prefix" && find . | sort)" = "$before" ] || fail "other prefix not as before:
+$(cd "$prefix" && find . | sort)"
+fi
 echo "ok"
