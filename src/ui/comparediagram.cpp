@@ -21,6 +21,7 @@ const QColor Lime(0, 255, 0);
 
 constexpr int MarginLeft = 40, MarginRight = 14, MarginTop = 22, MarginBottom = 34;
 constexpr int LegendSample = 26;
+constexpr int MarkerPicture = 12; // a track point's mark, centred
 
 QPen gearPen(const QColor &colour, gearing::Which set)
 {
@@ -51,17 +52,23 @@ bool CompareLegend::operator==(const CompareLegend &o) const
 
 bool CompareDiagram::BackdropKey::operator==(const BackdropKey &o) const
 {
-    return size == o.size && ratio == o.ratio && sawtooth == o.sawtooth && xMax == o.xMax && xStep == o.xStep &&
-           yMax == o.yMax && yStep == o.yStep && shiftMark == o.shiftMark && redZone == o.redZone &&
-           rpmAxis == o.rpmAxis && kmhAxis == o.kmhAxis;
+    return size == o.size && ratio == o.ratio && sawtooth == o.sawtooth && x == o.x && y == o.y &&
+           shiftMark == o.shiftMark && redZone == o.redZone && rpmAxis == o.rpmAxis && kmhAxis == o.kmhAxis;
 }
 
-CompareDiagram::CompareDiagram(QWidget *parent) : QWidget(parent)
+bool CompareDiagram::LinesKey::operator==(const LinesKey &o) const
+{
+    return size == o.size && ratio == o.ratio && x == o.x && y == o.y && lines == o.lines;
+}
+
+CompareDiagram::CompareDiagram(QWidget *parent) : QWidget(parent), small_(pixelFont(11))
 {
     setObjectName(QStringLiteral("CompareDiagram"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // The picture covers the whole widget: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    caption_ = formFont(8, true);
+    caption_.setUnderline(true);
 }
 
 QSize CompareDiagram::sizeHint() const { return {500, 340}; }
@@ -87,97 +94,92 @@ QRect CompareDiagram::plotArea() const
     return QRect(MarginLeft, MarginTop, width() - MarginLeft - MarginRight, height() - MarginTop - MarginBottom);
 }
 
+const QStaticText &CompareDiagram::text(const QString &s, const QFont &font, QHash<QString, QStaticText> &cache) const
+{
+    if (cache.size() > 256) // axis numbers, names and captions are few; typing may make many
+        cache.clear();
+    QStaticText &st = cache[s];
+    if (st.text().isEmpty() && !s.isEmpty()) {
+        st.setTextFormat(Qt::PlainText);
+        st.setText(s);
+        st.prepare(QTransform(), font);
+    }
+    return st;
+}
+
+QImage CompareDiagram::newLayer(bool opaque) const
+{
+    // Opaque pictures are copied, not blended, onto what lies below.
+    const qreal ratio = devicePixelRatioF();
+    QImage im(size() * ratio, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    im.setDevicePixelRatio(ratio);
+    im.fill(opaque ? palette().color(QPalette::Window) : QColor(Qt::transparent));
+    return im;
+}
+
 void CompareDiagram::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
     const bool sameSize = picture_.size() == size() * ratio && picture_.devicePixelRatio() == ratio;
     if (!pictureValid_ || !sameSize) {
         // The picture's memory is kept for the next change of the same size.
-        if (!sameSize) {
-            picture_ = QPixmap(size() * ratio);
-            picture_.setDevicePixelRatio(ratio);
-        }
-        picture_.fill(palette().color(QPalette::Window));
+        if (!sameSize)
+            picture_ = newLayer(true);
+        else
+            picture_.fill(palette().color(QPalette::Window));
         QPainter p(&picture_);
-        paintPicture(p);
+        compose(p);
         pictureValid_ = true;
     }
     QPainter p(this);
-    p.drawPixmap(0, 0, picture_);
+    p.drawImage(0, 0, picture_);
 }
 
-void CompareDiagram::paintPicture(QPainter &p)
+void CompareDiagram::compose(QPainter &p)
 {
     const QRect area = plotArea();
     if (area.width() < 10 || area.height() < 10)
         return;
     if (!plot_) {
         p.fillRect(area, Face);
-        p.setFont(pixelFont(11));
+        p.setFont(small_);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(area.adjusted(12, 0, -12, 0), Qt::AlignCenter | Qt::TextWordWrap, legend_.waiting);
         return;
     }
     const gearing::Plot &plot = *plot_;
-    p.drawPixmap(0, 0, backdrop(plot));
-
-    const Scale s{area, plot};
-    p.save();
-    p.setClipRect(area.adjusted(0, 0, 1, 1));
-    p.setRenderHint(QPainter::Antialiasing, true);
-    for (const gearing::PlotLine &l : plot.lines) {
-        p.setPen(gearPen(print::GearColours[std::size_t(l.gear - 1)], l.set));
-        p.drawLine(QPointF(s.x(l.x1), s.y(l.y1)), QPointF(s.x(l.x2), s.y(l.y2)));
-    }
-    if (!plot.markers.empty()) {
-        p.setFont(pixelFont(11));
-        const QFontMetrics fm(p.font());
-        const QColor text = palette().color(QPalette::WindowText);
-        for (const gearing::PlotMarker &m : plot.markers) {
-            const QColor &colour = print::GearColours[std::size_t(m.gear - 1)];
-            const QPointF at(s.x(m.x), s.y(m.y));
-            if (m.set == gearing::Which::A) {
-                p.setPen(QPen(Qt::black, 1));
-                p.setBrush(colour);
-                p.drawEllipse(at, 4, 4);
-                // The name right of the point, or left of it near the right edge.
-                const QString name = QString::fromStdString(m.name);
-                const int w = fm.horizontalAdvance(name);
-                const double x = at.x() + 7 + w > area.right() ? at.x() - 7 - w : at.x() + 7;
-                p.setPen(text);
-                p.drawText(QPointF(x, at.y() - 5), name);
-            } else {
-                p.setPen(QPen(colour, 2));
-                p.setBrush(Qt::white);
-                p.drawEllipse(at, 4, 4);
-            }
-        }
-    }
-    p.restore();
+    p.drawImage(0, 0, backdrop(plot));
+    p.drawImage(0, 0, lines(plot, gearing::Which::A));
+    p.drawImage(0, 0, lines(plot, gearing::Which::B));
+    paintMarkers(p, plot);
 
     // In the sawtooth the upper left holds the red zone; the lower right is free.
     QRect box(area.topLeft() + QPoint(8, 8), legendSize());
     if (plot.sawtooth)
         box.moveBottomRight(area.bottomRight() - QPoint(8, 8));
-    p.drawPixmap(box.topLeft(), legendPicture());
+    p.drawImage(box.topLeft(), legendPicture());
 }
 
-const QPixmap &CompareDiagram::backdrop(const gearing::Plot &plot)
+const QImage &CompareDiagram::backdrop(const gearing::Plot &plot)
 {
-    BackdropKey key{size(),      devicePixelRatioF(), plot.sawtooth, plot.x.max,     plot.x.step,     plot.y.max,
-                    plot.y.step, plot.shiftMark,      plot.redZone,  legend_.rpmAxis, legend_.kmhAxis};
-    if (!backdropKey_ || !(*backdropKey_ == key)) {
-        backdrop_ = QPixmap(size() * key.ratio);
-        backdrop_.setDevicePixelRatio(key.ratio);
-        backdrop_.fill(palette().color(QPalette::Window));
-        QPainter p(&backdrop_);
-        paintBackdrop(p, plot);
-        backdropKey_ = key;
+    BackdropKey key{size(),      devicePixelRatioF(), plot.sawtooth,   plot.x,         plot.y,
+                    plot.shiftMark, plot.redZone,     legend_.rpmAxis, legend_.kmhAxis};
+    if (backdropKeys_[1] && *backdropKeys_[1] == key) {
+        std::swap(backdropKeys_[0], backdropKeys_[1]);
+        std::swap(backdrops_[0], backdrops_[1]);
     }
-    return backdrop_;
+    if (!backdropKeys_[0] || !(*backdropKeys_[0] == key)) {
+        backdropKeys_[1] = std::move(backdropKeys_[0]);
+        backdrops_[1] = std::move(backdrops_[0]);
+        backdrops_[0] = newLayer(true);
+        QPainter p(&backdrops_[0]);
+        paintBackdrop(p, plot);
+        backdropKeys_[0] = std::move(key);
+    }
+    return backdrops_[0];
 }
 
-void CompareDiagram::paintBackdrop(QPainter &p, const gearing::Plot &plot) const
+void CompareDiagram::paintBackdrop(QPainter &p, const gearing::Plot &plot)
 {
     const QRectF area = plotArea();
     const Scale s{area, plot};
@@ -185,38 +187,34 @@ void CompareDiagram::paintBackdrop(QPainter &p, const gearing::Plot &plot) const
     const real rpmMax = rpmOnX ? plot.x.max : plot.y.max;
     const QColor text = palette().color(QPalette::WindowText);
     p.fillRect(area, Face);
-    p.setFont(pixelFont(11));
 
     // Grid with the numbers beside it.
     const long long xLines = std::llround(std::floor(double(plot.x.max / plot.x.step)));
     const long long yLines = std::llround(std::floor(double(plot.y.max / plot.y.step)));
-    const QFontMetrics fm(p.font());
+    const QFontMetricsF fm(small_);
+    p.setFont(small_);
+    p.setPen(text);
     for (long long i = 0; i <= xLines; ++i) {
         const real v = plot.x.step * i;
         const double x = std::round(s.x(v));
-        p.setPen(QPen(Qt::white, 0));
-        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        p.setPen(text);
-        const QString n = axisNumber(v, rpmOnX);
-        p.drawText(QPointF(x - fm.horizontalAdvance(n) / 2.0, area.bottom() + 4 + fm.ascent()), n);
+        p.fillRect(QRectF(x, area.top(), 1, area.height() + 1), Qt::white);
+        const QStaticText &n = this->text(axisNumber(v, rpmOnX), small_, smallTexts_);
+        p.drawStaticText(QPointF(x - n.size().width() / 2.0, area.bottom() + 4), n);
     }
     for (long long i = 0; i <= yLines; ++i) {
         const real v = plot.y.step * i;
         const double y = std::round(s.y(v));
-        p.setPen(QPen(Qt::white, 0));
-        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        p.setPen(text);
-        const QString n = axisNumber(v, !rpmOnX);
-        p.drawText(QPointF(area.left() - 5 - fm.horizontalAdvance(n), y + fm.ascent() / 2.0 - 1), n);
+        p.fillRect(QRectF(area.left(), y, area.width() + 1, 1), Qt::white);
+        const QStaticText &n = this->text(axisNumber(v, !rpmOnX), small_, smallTexts_);
+        p.drawStaticText(QPointF(area.left() - 5 - n.size().width(), y + fm.ascent() / 2.0 - 1 - fm.ascent()), n);
     }
-    QFont caption = formFont(8, true);
-    caption.setUnderline(true);
-    p.setFont(caption);
-    const QFontMetrics cm(caption);
-    const QString xCaption = rpmOnX ? legend_.rpmAxis : legend_.kmhAxis;
-    const QString yCaption = rpmOnX ? legend_.kmhAxis : legend_.rpmAxis;
-    p.drawText(QPointF(area.right() - cm.horizontalAdvance(xCaption), height() - 3 - cm.descent()), xCaption);
-    p.drawText(QPointF(4, MarginTop - 6), yCaption);
+    const QFontMetricsF cm(caption_);
+    p.setFont(caption_);
+    const QStaticText &xCaption = this->text(rpmOnX ? legend_.rpmAxis : legend_.kmhAxis, caption_, captionTexts_);
+    const QStaticText &yCaption = this->text(rpmOnX ? legend_.kmhAxis : legend_.rpmAxis, caption_, captionTexts_);
+    p.drawStaticText(QPointF(area.right() - xCaption.size().width(), height() - 3 - cm.descent() - cm.ascent()),
+                     xCaption);
+    p.drawStaticText(QPointF(4, MarginTop - 6 - cm.ascent()), yCaption);
 
     p.setClipRect(area.adjusted(0, 0, 1, 1));
     // The red zone, hatched transparently with a black outline, as in the
@@ -242,22 +240,111 @@ void CompareDiagram::paintBackdrop(QPainter &p, const gearing::Plot &plot) const
     }
 }
 
-QSize CompareDiagram::legendSize() const
+const QImage &CompareDiagram::lines(const gearing::Plot &plot, gearing::Which set)
 {
-    const QFontMetrics fm(pixelFont(11));
+    SetLayers &layers = sets_[set == gearing::Which::A ? 0 : 1];
+    LinesKey key{size(), devicePixelRatioF(), plot.x, plot.y, {}};
+    for (const gearing::PlotLine &l : plot.lines)
+        if (l.set == set)
+            key.lines.push_back(l);
+    if (layers.keys[1] && *layers.keys[1] == key) {
+        std::swap(layers.keys[0], layers.keys[1]);
+        std::swap(layers.images[0], layers.images[1]);
+    }
+    if (layers.keys[0] && *layers.keys[0] == key)
+        return layers.images[0];
+    // The same lines on the other axes are kept; lines that changed are
+    // drawn anew and the old ones go.
+    if (layers.keys[0] && layers.keys[0]->lines == key.lines) {
+        std::swap(layers.keys[0], layers.keys[1]);
+        std::swap(layers.images[0], layers.images[1]);
+    } else {
+        layers.keys[1].reset();
+    }
+    QImage &im = layers.images[0];
+    if (im.size() == size() * key.ratio && im.devicePixelRatio() == key.ratio)
+        im.fill(Qt::transparent);
+    else
+        im = newLayer(false);
+    QPainter p(&im);
+    const QRect area = plotArea();
+    const Scale s{QRectF(area), plot};
+    p.setClipRect(area.adjusted(0, 0, 1, 1));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const gearing::PlotLine &l : key.lines) {
+        p.setPen(gearPen(print::GearColours[std::size_t(l.gear - 1)], l.set));
+        p.drawLine(QPointF(s.x(l.x1), s.y(l.y1)), QPointF(s.x(l.x2), s.y(l.y2)));
+    }
+    layers.keys[0] = std::move(key);
+    return im;
+}
+
+const QImage &CompareDiagram::markerPicture(int gear, gearing::Which set)
+{
+    QImage &im = markers_[std::size_t(gear - 1 + (set == gearing::Which::B ? 6 : 0))];
+    const qreal ratio = devicePixelRatioF();
+    if (im.isNull() || im.devicePixelRatio() != ratio) {
+        im = QImage(QSize(MarkerPicture, MarkerPicture) * ratio, QImage::Format_ARGB32_Premultiplied);
+        im.setDevicePixelRatio(ratio);
+        im.fill(Qt::transparent);
+        QPainter p(&im);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QColor &colour = print::GearColours[std::size_t(gear - 1)];
+        const QPointF centre(MarkerPicture / 2.0, MarkerPicture / 2.0);
+        if (set == gearing::Which::A) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(colour);
+        } else {
+            p.setPen(QPen(colour, 2));
+            p.setBrush(Qt::white);
+        }
+        p.drawEllipse(centre, 4, 4);
+    }
+    return im;
+}
+
+void CompareDiagram::paintMarkers(QPainter &p, const gearing::Plot &plot)
+{
+    if (plot.markers.empty())
+        return;
+    const QRect area = plotArea();
+    const Scale s{QRectF(area), plot};
+    p.save();
+    p.setClipRect(area.adjusted(0, 0, 1, 1));
+    p.setFont(small_);
+    p.setPen(palette().color(QPalette::WindowText));
+    const qreal ascent = QFontMetricsF(small_).ascent();
+    for (const gearing::PlotMarker &m : plot.markers) {
+        const QPointF at(s.x(m.x), s.y(m.y));
+        p.drawImage(QPointF(std::round(at.x()) - MarkerPicture / 2, std::round(at.y()) - MarkerPicture / 2),
+                    markerPicture(m.gear, m.set));
+        if (m.set == gearing::Which::A) {
+            // The name right of the point, or left of it near the right edge.
+            const QStaticText &name = text(QString::fromStdString(m.name), small_, smallTexts_);
+            const double w = name.size().width();
+            const double x = at.x() + 7 + w > area.right() ? at.x() - 7 - w : at.x() + 7;
+            p.drawStaticText(QPointF(x, at.y() - 5 - ascent), name);
+        }
+    }
+    p.restore();
+}
+
+QSize CompareDiagram::legendSize()
+{
+    const QFontMetrics fm(small_);
     const int row = fm.height() + 3;
-    const int textWidth = std::max({fm.horizontalAdvance(legend_.a), fm.horizontalAdvance(legend_.b),
-                                    fm.horizontalAdvance(legend_.shift), fm.horizontalAdvance(legend_.redZone),
+    auto width = [&](const QString &s) { return int(std::ceil(text(s, small_, smallTexts_).size().width())); };
+    const int textWidth = std::max({width(legend_.a), width(legend_.b), width(legend_.shift), width(legend_.redZone),
                                     6 * (LegendSample / 2 + fm.horizontalAdvance(QStringLiteral("6 ")))});
     return {LegendSample + 6 + textWidth + 12, 5 * row + 8};
 }
 
-const QPixmap &CompareDiagram::legendPicture()
+const QImage &CompareDiagram::legendPicture()
 {
     const qreal ratio = devicePixelRatioF();
     if (!legendValid_ || legendPicture_.devicePixelRatio() != ratio) {
         const QSize size = legendSize();
-        legendPicture_ = QPixmap(size * ratio);
+        legendPicture_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
         legendPicture_.setDevicePixelRatio(ratio);
         legendPicture_.fill(Qt::transparent);
         QPainter p(&legendPicture_);
@@ -267,25 +354,29 @@ const QPixmap &CompareDiagram::legendPicture()
     return legendPicture_;
 }
 
-void CompareDiagram::paintLegend(QPainter &p, QSize size) const
+void CompareDiagram::paintLegend(QPainter &p, QSize size)
 {
-    p.setFont(pixelFont(11));
-    const QFontMetrics fm(p.font());
-    const int row = fm.height() + 3;
+    p.setFont(small_);
+    const QFontMetricsF fm(small_);
+    const int row = QFontMetrics(small_).height() + 3;
     const QRect box(QPoint(0, 0), size - QSize(1, 1));
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(QColor(128, 128, 128), 1));
     p.setBrush(QColor(255, 255, 255, 225));
     p.drawRect(QRectF(box).adjusted(0.5, 0.5, 0, 0));
-    const QColor text = palette().color(QPalette::WindowText);
+    const QColor ink = palette().color(QPalette::WindowText);
     int y = box.top() + 4;
-    const double baseline = (row + fm.ascent() - fm.descent()) / 2.0;
-    auto lineRow = [&](const QPen &pen, const QString &caption) {
+    // Where a row's text stands: its baseline in the middle of the row.
+    const double top = (row + fm.ascent() - fm.descent()) / 2.0 - fm.ascent();
+    auto caption = [&](double x, const QString &s) {
+        p.setPen(ink);
+        p.drawStaticText(QPointF(x, y + top), text(s, small_, smallTexts_));
+    };
+    auto lineRow = [&](const QPen &pen, const QString &s) {
         const double mid = y + row / 2.0;
         p.setPen(pen);
         p.drawLine(QPointF(box.left() + 6, mid), QPointF(box.left() + 6 + LegendSample, mid));
-        p.setPen(text);
-        p.drawText(QPointF(box.left() + 12 + LegendSample, y + baseline), caption);
+        caption(box.left() + 12 + LegendSample, s);
         y += row;
     };
     lineRow(gearPen(Qt::black, gearing::Which::A), legend_.a);
@@ -297,10 +388,9 @@ void CompareDiagram::paintLegend(QPainter &p, QSize size) const
         p.setPen(QPen(print::GearColours[std::size_t(g)], 3));
         p.drawLine(QPointF(x, mid), QPointF(x + LegendSample / 2.0, mid));
         x += LegendSample / 2.0 + 3;
-        p.setPen(text);
         const QString n = QString::number(g + 1);
-        p.drawText(QPointF(x, y + baseline), n);
-        x += fm.horizontalAdvance(n) + 7;
+        caption(x, n);
+        x += QFontMetrics(small_).horizontalAdvance(n) + 7;
     }
     y += row;
     lineRow(QPen(Lime, 3), legend_.shift);
@@ -310,8 +400,7 @@ void CompareDiagram::paintLegend(QPainter &p, QSize size) const
     p.setPen(QPen(Qt::black, 0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(swatch);
-    p.setPen(text);
-    p.drawText(QPointF(box.left() + 12 + LegendSample, y + baseline), legend_.redZone);
+    caption(box.left() + 12 + LegendSample, legend_.redZone);
 }
 
 } // namespace trovanta::ui

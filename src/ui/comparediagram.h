@@ -7,11 +7,16 @@
 
 #include "calc/compare.h"
 
-#include <QPixmap>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -41,37 +46,62 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRect plotArea() const;
-    // What stays while the axes and marks stay (grid, numbers, captions,
-    // red zone, shift mark) is drawn once into a picture; a run that moves
-    // only the lines repaints the lines.
-    const QPixmap &backdrop(const gearing::Plot &plot);
-    void paintBackdrop(QPainter &p, const gearing::Plot &plot) const;
-    const QPixmap &legendPicture();
-    void paintLegend(QPainter &p, QSize size) const;
-    QSize legendSize() const;
-
-    std::optional<gearing::Plot> plot_;
-    CompareLegend legend_;
-
-    QPixmap backdrop_;
+    // The picture is laid together from layers, each drawn again only when
+    // what it shows changed: the backdrop (grid, numbers, captions, red
+    // zone, shift mark), the lines of A and the lines of B, each kept for
+    // the last two axes (a change of one set often moves the speed axis to
+    // and fro), and the legend. The track points are few and drawn from small pictures.
     struct BackdropKey {
         QSize size;
         qreal ratio = 0;
         bool sawtooth = false;
-        gearing::real xMax = 0, xStep = 0, yMax = 0, yStep = 0;
+        gearing::Axis x, y;
         std::int32_t shiftMark = 0, redZone = 0;
         QString rpmAxis, kmhAxis;
         bool operator==(const BackdropKey &o) const;
     };
-    std::optional<BackdropKey> backdropKey_;
-    QPixmap legendPicture_;
+    struct LinesKey {
+        QSize size;
+        qreal ratio = 0;
+        gearing::Axis x, y;
+        std::vector<gearing::PlotLine> lines;
+        bool operator==(const LinesKey &o) const;
+    };
+    QRect plotArea() const;
+    QImage newLayer(bool opaque) const;
+    const QImage &backdrop(const gearing::Plot &plot);
+    void paintBackdrop(QPainter &p, const gearing::Plot &plot);
+    const QImage &lines(const gearing::Plot &plot, gearing::Which set);
+    void paintMarkers(QPainter &p, const gearing::Plot &plot);
+    const QImage &markerPicture(int gear, gearing::Which set);
+    const QImage &legendPicture();
+    void paintLegend(QPainter &p, QSize size);
+    QSize legendSize();
+    void compose(QPainter &p);
+    // Each text laid out once and drawn from then on.
+    const QStaticText &text(const QString &s, const QFont &font, QHash<QString, QStaticText> &cache) const;
+
+    std::optional<gearing::Plot> plot_;
+    CompareLegend legend_;
+
+    std::array<std::optional<BackdropKey>, 2> backdropKeys_;
+    std::array<QImage, 2> backdrops_;
+    // Each set's lines, on the last two axes they were drawn on.
+    struct SetLayers {
+        std::array<std::optional<LinesKey>, 2> keys;
+        std::array<QImage, 2> images;
+    };
+    std::array<SetLayers, 2> sets_; // A, B
+    std::array<QImage, 12> markers_; // gears 1..6 of A, then of B
+    QImage legendPicture_;
     bool legendValid_ = false;
-    // The whole picture, painted again only when the plot, the legend or
-    // the size change: an unchanged run repaints from here.
-    QPixmap picture_;
+    // The whole picture, laid together again only when the plot, the
+    // legend or the size change: an unchanged run repaints from here.
+    QImage picture_;
     bool pictureValid_ = false;
-    void paintPicture(QPainter &p);
+
+    QFont small_, caption_;
+    mutable QHash<QString, QStaticText> smallTexts_, captionTexts_;
 };
 
 } // namespace trovanta::ui

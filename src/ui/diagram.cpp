@@ -2,6 +2,7 @@
 
 #include "calc/fparith.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,17 +43,22 @@ int speedY(std::int32_t speed)
 
 } // namespace
 
-void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
+namespace {
+
+// The painter as every part of the diagram is drawn with.
+void prepare(QPainter &p, int w, int h)
 {
-    p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBackgroundMode(Qt::TransparentMode);
     p.setClipRect(0, 0, w, h);
     // Hatch patterns are anchored at the corner of the diagram's panel (two
     // pixels left, three up), not at the area's own corner.
     p.setBrushOrigin(-2, -3);
+}
 
-    // Grid: the vertical step is 17.8 pixels accumulated, not 500 rpm.
+// Grid: the vertical step is 17.8 pixels accumulated, not 500 rpm.
+void paintGrid(QPainter &p, int w, int h)
+{
     p.setPen(QPen(Qt::white, 0));
     for (double x = 0.0; x < w; x += 17.8) {
         const int xi = fp::roundToInt(x);
@@ -60,7 +66,10 @@ void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
     }
     for (int y = 0; y <= h; y += 25)
         p.drawLine(0, y, w, y);
+}
 
+void paintLines(QPainter &p, int h, const Diagram &d)
+{
     for (std::size_t g = 0; g < 6; ++g) {
         if (!d.gearShown[g])
             continue;
@@ -77,15 +86,36 @@ void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
         // edges outside: 6 pixels across.
         p.drawEllipse(QRect(x - 3, y - 3, 5, 5));
     }
+}
 
-    if (d.shiftX)
-        outlinedRect(p, *d.shiftX - 2, h, *d.shiftX + 2, 0, hatch(QColor(0, 255, 0)));
-    if (d.redZoneX)
-        outlinedRect(p, *d.redZoneX, h, w, 0, hatch(QColor(255, 0, 0)));
+// The shift mark and the red zone lie over the lines.
+void paintMarks(QPainter &p, int w, int h, const std::optional<std::int32_t> &shiftX,
+                const std::optional<std::int32_t> &redZoneX)
+{
+    if (shiftX)
+        outlinedRect(p, *shiftX - 2, h, *shiftX + 2, 0, hatch(QColor(0, 255, 0)));
+    if (redZoneX)
+        outlinedRect(p, *redZoneX, h, w, 0, hatch(QColor(255, 0, 0)));
+}
+
+} // namespace
+
+void paintDiagram(QPainter &p, int w, int h, const Diagram &d)
+{
+    p.save();
+    prepare(p, w, h);
+    paintGrid(p, w, h);
+    paintLines(p, h, d);
+    paintMarks(p, w, h, d.shiftX, d.redZoneX);
     p.restore();
 }
 
-TPaintBox::TPaintBox(QWidget *parent) : QWidget(parent) {}
+TPaintBox::TPaintBox(QWidget *parent) : QWidget(parent)
+{
+    // It paints the panel's face behind the diagram itself: the panel needs
+    // no repainting when only the diagram changed.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TPaintBox::setDiagram(const Diagram &d)
 {
@@ -99,12 +129,52 @@ void TPaintBox::clear()
     update();
 }
 
+QImage TPaintBox::picture(QSize size, bool opaque) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage im(size * ratio, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    im.setDevicePixelRatio(ratio);
+    im.fill(opaque ? palette().color(QPalette::Window) : QColor(Qt::transparent));
+    return im;
+}
+
 void TPaintBox::paintEvent(QPaintEvent *)
 {
+    const int w = width(), h = height();
+    // The face with the grid, and the marks over the lines, change far less
+    // often than the lines: each is drawn once and laid on from there, the
+    // face copied, the marks (transparent but where they are) blended.
+    const LayerKey key{size(), devicePixelRatioF(), diagram_.has_value(),
+                       diagram_ ? diagram_->shiftX : std::nullopt, diagram_ ? diagram_->redZoneX : std::nullopt};
+    if (!(faceKey_.size == key.size && faceKey_.ratio == key.ratio && faceKey_.shown == key.shown) ||
+        face_.isNull()) {
+        face_ = picture(size(), true);
+        if (key.shown) {
+            QPainter g(&face_);
+            prepare(g, w, h);
+            paintGrid(g, w, h);
+        }
+        faceKey_ = key;
+    }
+    QPainter p(this);
+    p.drawImage(0, 0, face_);
     if (!diagram_)
         return;
-    QPainter p(this);
-    paintDiagram(p, width(), height(), *diagram_);
+    if (!(marksKey_ == key) || marks_.isNull()) {
+        // Only the part the marks cover: the rest would be blended for nothing.
+        const int left = std::clamp(std::min(key.shiftX ? *key.shiftX - 2 : w, key.redZoneX ? *key.redZoneX : w), 0, w);
+        const int right = std::clamp(key.redZoneX && *key.redZoneX < w ? w : key.shiftX ? *key.shiftX + 3 : 0, 0, w);
+        marksAt_ = QPoint(left, 0);
+        marks_ = picture(QSize(std::max(1, right - left), h), false);
+        QPainter m(&marks_);
+        m.translate(-left, 0);
+        prepare(m, w, h);
+        paintMarks(m, w, h, key.shiftX, key.redZoneX);
+        marksKey_ = key;
+    }
+    prepare(p, w, h);
+    paintLines(p, h, *diagram_);
+    p.drawImage(marksAt_, marks_);
 }
 
 } // namespace trovanta::ui

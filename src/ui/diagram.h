@@ -8,6 +8,7 @@
 #include "print/gearcolours.h"
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -56,7 +57,25 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QImage picture(QSize size, bool opaque) const;
+
     std::optional<Diagram> diagram_;
+    // The face with the grid (by size) and the shift mark with the red zone
+    // (by size and place), kept between paints.
+    struct LayerKey {
+        QSize size;
+        qreal ratio = 0;
+        bool shown = false;
+        std::optional<std::int32_t> shiftX, redZoneX;
+        bool operator==(const LayerKey &o) const
+        {
+            return size == o.size && ratio == o.ratio && shown == o.shown && shiftX == o.shiftX &&
+                   redZoneX == o.redZoneX;
+        }
+    };
+    QImage face_, marks_;
+    QPoint marksAt_;
+    LayerKey faceKey_, marksKey_;
 };
 
 } // namespace trovanta::ui

@@ -377,9 +377,11 @@ bool TForm1::calculate()
         if (!t)
             return;
         const QString s = QString::fromStdString(*t);
-        if (auto *e = qobject_cast<QLineEdit *>(w))
-            e->setText(s);
-        else
+        // The same text again would only repaint the field.
+        if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            if (e->text() != s)
+                e->setText(s);
+        } else
             static_cast<QLabel *>(w)->setText(s);
     };
     put(E_Umfang, r.circumference);

@@ -3,6 +3,7 @@
 // otherwise. Empty until the program writes it.
 
 #include <QLabel>
+#include <QStaticText>
 
 namespace trovanta::ui {
 
@@ -10,6 +11,16 @@ class TPanel : public QLabel {
     Q_OBJECT
 public:
     explicit TPanel(QWidget *parent = nullptr);
+
+protected:
+    // Draws what the label would, but lays its text out only when the text
+    // or the font changed: a run rewrites many panels, mostly with texts
+    // they showed before.
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    QStaticText laidOut_;
+    QFont laidOutFont_;
 };
 
 } // namespace trovanta::ui
