@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QApplication>
 #include <QPainter>
+#include <QTableView>
 #include <QPushButton>
 #include <QStyle>
 
@@ -169,68 +170,123 @@ void FieldRows::addCaption(const QString &caption, QWidget *w)
     grid_->addWidget(c, row_, 0);
 }
 
+CachedTextDelegate::CachedTextDelegate(QTableView *view) : QStyledItemDelegate(view)
+{
+    // The cells draw the grid lines on their right and bottom edges, where
+    // the view would: a line drawn by the view costs as much as a cell.
+    view->setShowGrid(false);
+}
+
 void CachedTextDelegate::paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (option.state & QStyle::State_Active) ? QPalette::Normal
                                                                                 : QPalette::Inactive;
     const bool selected = option.state & QStyle::State_Selected;
-    if (selected)
-        p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-    else if (const QVariant bg = index.data(Qt::BackgroundRole); bg.canConvert<QBrush>())
-        p->fillRect(option.rect, qvariant_cast<QBrush>(bg));
+    const bool focus = option.state & QStyle::State_HasFocus;
+    const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+    // The style works the grid's colour out of the palette; once per palette.
+    if (gridPalette_ != option.palette.cacheKey()) {
+        QStyleOption hint;
+        if (option.widget)
+            hint.initFrom(option.widget);
+        grid_ = QRgb(style->styleHint(QStyle::SH_Table_GridLineColor, &hint, option.widget));
+        gridPalette_ = option.palette.cacheKey();
+    }
 
-    const QString text = index.data(Qt::DisplayRole).toString();
-    if (!text.isEmpty()) {
-        p->save();
-        QFont font = option.font;
-        if (const QVariant f = index.data(Qt::FontRole); f.isValid())
-            font = qvariant_cast<QFont>(f).resolve(font);
-        p->setFont(font);
-        QColor pen = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
-        if (!selected)
-            if (const QVariant fg = index.data(Qt::ForegroundRole); fg.canConvert<QBrush>())
-                pen = qvariant_cast<QBrush>(fg).color();
-        p->setPen(pen);
-        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
-        const QRect box = option.rect.adjusted(margin, 0, -margin, 0);
-        const QVariant alignment = index.data(Qt::TextAlignmentRole);
-        const auto align = alignment.isValid() ? Qt::Alignment(alignment.toInt()) : Qt::AlignLeft | Qt::AlignVCenter;
-        // The cells hold few different texts (counts, teeth, "7/14"): each is
-        // laid out once and drawn from then on.
-        QStaticText &st = texts_[{text, font.bold()}];
-        if (st.text().isEmpty()) {
-            if (texts_.size() > 8192) { // a long session of many different values
-                texts_.clear();
-                return paint(p, option, index);
-            }
-            st.setTextFormat(Qt::PlainText);
-            st.setText(text);
-            st.prepare(QTransform(), font);
-        }
-        const QSizeF size = st.size();
-        if (size.width() <= box.width()) {
-            const qreal x = align & Qt::AlignRight     ? box.left() + box.width() - size.width()
-                            : align & Qt::AlignHCenter ? box.left() + (box.width() - size.width()) / 2
-                                                       : box.left();
-            // Lines stand on whole pixels, as the standard delegate sets them.
-            p->drawStaticText(QPointF(x, qRound(box.top() + (box.height() - size.height()) / 2)), st);
-        } else {
-            const QFontMetrics fm(font);
-            p->drawText(box, int(align), fm.elidedText(text, Qt::ElideRight, box.width()));
-        }
-        p->restore();
+    Cell cell;
+    cell.text = index.data(Qt::DisplayRole).toString();
+    cell.font = option.font;
+    if (const QVariant f = index.data(Qt::FontRole); f.isValid()) {
+        // The view's font with what the model sets: family and size marked
+        // as set, so that a picture's painter does not take its own.
+        cell.font = qvariant_cast<QFont>(f).resolve(option.font);
+        cell.font.setFamilies(cell.font.families());
+        if (cell.font.pixelSize() > 0)
+            cell.font.setPixelSize(cell.font.pixelSize());
+        else
+            cell.font.setPointSizeF(cell.font.pointSizeF());
     }
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = option.rect;
-        focus.state |= QStyle::State_KeyboardFocusChange;
-        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
-        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, option.widget);
+    cell.background = option.palette.color(group, QPalette::Base);
+    if (selected)
+        cell.background = option.palette.color(group, QPalette::Highlight);
+    else if (const QVariant bg = index.data(Qt::BackgroundRole); bg.canConvert<QBrush>())
+        cell.background = qvariant_cast<QBrush>(bg).color();
+    cell.ink = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    if (!selected)
+        if (const QVariant fg = index.data(Qt::ForegroundRole); fg.canConvert<QBrush>())
+            cell.ink = qvariant_cast<QBrush>(fg).color();
+    const QVariant alignment = index.data(Qt::TextAlignmentRole);
+    cell.align = alignment.isValid() ? alignment.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter);
+    cell.size = option.rect.size();
+    cell.grid = grid_;
+    cell.ratio = p->device() ? p->device()->devicePixelRatio() : 1;
+
+    // A cell that looks as one drawn before is that picture again; the
+    // pictures are few (counts, teeth, "7/14" on a few backgrounds).
+    if (!focus) {
+        if (pictures_.size() > 2048)
+            pictures_.clear();
+        QImage &im = pictures_[cell];
+        if (im.isNull()) {
+            im = QImage(cell.size * cell.ratio, QImage::Format_RGB32);
+            im.setDevicePixelRatio(cell.ratio);
+            QPainter q(&im);
+            drawCell(q, QRect(QPoint(0, 0), cell.size), cell, option);
+        }
+        p->drawImage(option.rect.topLeft(), im);
+        return;
     }
+    drawCell(*p, option.rect, cell, option);
+    if (focus) {
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(option);
+        frame.rect = option.rect.adjusted(0, 0, -1, -1);
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, p, option.widget);
+    }
+}
+
+void CachedTextDelegate::drawCell(QPainter &p, const QRect &rect, const Cell &cell,
+                                  const QStyleOptionViewItem &option) const
+{
+    // The cell without its grid lines, as the view hands it over when it
+    // draws them itself.
+    const QRect inner = rect.adjusted(0, 0, -1, -1);
+    p.fillRect(inner, cell.background);
+    p.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), QColor::fromRgba(cell.grid));
+    p.fillRect(QRect(rect.left(), rect.bottom(), rect.width() - 1, 1), QColor::fromRgba(cell.grid));
+    if (cell.text.isEmpty())
+        return;
+    p.save();
+    p.setFont(cell.font);
+    p.setPen(cell.ink);
+    const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    const QRect box = inner.adjusted(margin, 0, -margin, 0);
+    const auto align = Qt::Alignment(cell.align);
+    const std::pair<QString, QFont> key{cell.text, cell.font};
+    if (texts_.size() > 8192 && !texts_.contains(key)) // a long session of many different values
+        texts_.clear();
+    QStaticText &text = texts_[key];
+    if (text.text().isEmpty()) {
+        text.setTextFormat(Qt::PlainText);
+        text.setText(cell.text);
+        text.prepare(QTransform(), cell.font);
+    }
+    const QSizeF size = text.size();
+    if (size.width() <= box.width()) {
+        const qreal x = align & Qt::AlignRight     ? box.left() + box.width() - size.width()
+                        : align & Qt::AlignHCenter ? box.left() + (box.width() - size.width()) / 2
+                                                   : box.left();
+        // Lines stand on whole pixels, as the standard delegate sets them.
+        p.drawStaticText(QPointF(x, qRound(box.top() + (box.height() - size.height()) / 2)), text);
+    } else {
+        const QFontMetrics fm(cell.font);
+        p.drawText(box, int(align), fm.elidedText(cell.text, Qt::ElideRight, box.width()));
+    }
+    p.restore();
 }
 
 void setTextColour(QWidget *w, const QColor &colour)

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QFont>
@@ -24,6 +25,7 @@ class QFrame;
 class QGridLayout;
 class QGroupBox;
 class QPushButton;
+class QTableView;
 
 namespace trovanta::ui {
 
@@ -95,16 +97,42 @@ private:
 };
 
 // Draws a table's cells as the standard delegate does (background,
-// selection, foreground, plain text, focus frame) without laying out each
-// text anew: each different text is laid out once and drawn from then on.
-// Editing stays the standard delegate's.
+// selection, foreground, plain text, focus frame, and the grid lines, which
+// the view then leaves to it) without laying out each text anew: each
+// different text is laid out once, each different cell drawn once and
+// copied from then on. Editing stays the standard delegate's.
 class CachedTextDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CachedTextDelegate(QTableView *view);
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    mutable QHash<std::pair<QString, bool>, QStaticText> texts_; // text, bold
+    struct Cell {
+        QString text;
+        QFont font;
+        QColor background, ink;
+        int align = 0;
+        QSize size;
+        QRgb grid = 0;
+        qreal ratio = 1;
+        bool operator==(const Cell &o) const
+        {
+            return text == o.text && font == o.font && background == o.background && ink == o.ink &&
+                   align == o.align && size == o.size && grid == o.grid && ratio == o.ratio;
+        }
+        friend size_t qHash(const Cell &c, size_t seed = 0)
+        {
+            // The font and the grid rarely differ: equality tells them apart.
+            return qHashMulti(seed, c.text, c.background.rgba(), c.ink.rgba(), c.align, c.size.width(),
+                              c.size.height());
+        }
+    };
+    void drawCell(QPainter &p, const QRect &rect, const Cell &cell, const QStyleOptionViewItem &option) const;
+
+    mutable QHash<std::pair<QString, QFont>, QStaticText> texts_;
+    mutable QHash<Cell, QImage> pictures_;
+    mutable qint64 gridPalette_ = -1;
+    mutable QRgb grid_ = 0;
 };
 
 // The colour of a label's or panel's text.
