@@ -372,6 +372,9 @@ void PerformanceWindow::buildWindow()
     foot->addStretch(1);
     foot->addWidget(P_Drucken);
     top->addLayout(foot);
+    // The style's own margin leaves a caption touching its button's edge.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
 }
 
 QWidget *PerformanceWindow::buildCurve()
@@ -388,7 +391,7 @@ QWidget *PerformanceWindow::buildCurve()
     P_Kurve->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     P_Kurve->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     P_Kurve->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    P_Kurve->setMinimumWidth(290);
+    P_Kurve->setMinimumWidth(330);
     P_Kurve->setToolTip(tr("Tapez un point dans la dernière ligne ; les points se rangent par régime. "
                            "Au-dessus du dernier point et de la zone rouge, le limiteur coupe."));
     v->addWidget(P_Kurve, 1);
@@ -410,7 +413,7 @@ QWidget *PerformanceWindow::buildCurve()
                            "(rendement 100 %)"));
     v->addWidget(P_AmRad);
     P_Kurvenhinweis = wrappedNote(nullptr, "P_Kurvenhinweis");
-    P_Kurvenhinweis->setMinimumWidth(290);
+    P_Kurvenhinweis->setMinimumWidth(330);
     v->addWidget(P_Kurvenhinweis);
     return box;
 }
