@@ -337,9 +337,16 @@ print::Chart PerformanceCharts::start(const perf::Results &r)
     print::ChartLine line;
     line.colour = gearColour(1);
     int gear = 1;
+    // A point every thousandth of the axis is finer than any screen or
+    // page shows; the shifts are always kept.
+    const double every = c.x.max / 1000;
+    double next = 0;
     for (const perf::TracePoint &p : s.trace) {
         if (p.t > c.x.max)
             break;
+        if (p.t < next && p.gear == gear && !p.shift)
+            continue;
+        next = p.t + every;
         if (p.gear != gear) {
             // Each gear its colour: a new line from the shift on.
             line.points.emplace_back(p.t, p.kmh);
