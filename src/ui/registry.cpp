@@ -3,6 +3,7 @@
 #include "ui/analysiswindow.h"
 #include "ui/calibrationwindow.h"
 #include "ui/comparewindow.h"
+#include "ui/performancewindow.h"
 #include "ui/sprocketwindow.h"
 #include "ui/converters.h"
 #include "ui/tform1.h"
@@ -122,6 +123,7 @@ const std::vector<AnalysisKind> &analysisKinds()
         {"CompareWindow", "Comparaison1", createCompareWindow},
         {"SprocketWindow", "PignonsChaine1", createSprocketWindow},
         {"CalibrationWindow", "Etalonnage1", createCalibrationWindow},
+        {"PerformanceWindow", "Performances1", createPerformanceWindow},
     };
     return kinds;
 }

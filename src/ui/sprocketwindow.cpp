@@ -458,6 +458,11 @@ void SprocketWindow::requestCompare()
     }
 }
 
+void SprocketWindow::setTargetChange(double percent)
+{
+    S_Ziel->setText(QString::fromStdString(num::formatF2(percent, decimalSeparator())));
+}
+
 AnalysisWindow *createSprocketWindow(TForm1 *main)
 {
     auto *w = new SprocketWindow(main);

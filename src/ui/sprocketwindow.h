@@ -41,6 +41,9 @@ public:
     void mainRunFailed(const QString &) override {}
     // The chain calculator's present chain changed: followed while open.
     void setPresentChain(const PresentChain &chain);
+    // A target change of the final drive, in %, from another window; the
+    // tolerance stays as it is.
+    void setTargetChange(double percent);
 
     SprocketModel *model() const { return model_; }
 

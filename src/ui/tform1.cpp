@@ -305,6 +305,7 @@ void TForm1::buildMenu()
     analysis("Comparaison1", tr("&Comparaison…"));
     analysis("PignonsChaine1", tr("&Pignons et chaîne…"));
     analysis("Etalonnage1", tr("É&talonnage…"));
+    analysis("Performances1", tr("P&erformances…"));
 
     Info1 = menu("Info1", utf8("&Info + FAQ"));
     HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);

@@ -448,9 +448,6 @@ TEST_F(MainWindow, MenuHoldsItsItems)
         {w->Tools1,
          {"Convertir Cv - kW", "Convertir km/h - Mph", QString::fromUtf8("Convertir Métrique - Pouce"), "-",
           "&Catenolix", "&Pistorel"}},
-        {w->Analyse1,
-         {QString::fromUtf8("&Comparaison…"), QString::fromUtf8("&Pignons et chaîne…"),
-          QString::fromUtf8("É&talonnage…")}},
         {w->Info1, {"&FAQ", "-", "&Info"}}};
     QStringList titles;
     for (const auto &[m, items] : menus) {
@@ -460,6 +457,18 @@ TEST_F(MainWindow, MenuHoldsItsItems)
             seen << (a->isSeparator() ? QStringLiteral("-") : a->text());
         EXPECT_EQ(seen, items);
     }
+    // The analysis menu holds one entry per row of the registry's table, in
+    // its order, each opening a window (its text ends in an ellipsis).
+    titles.insert(2, w->Analyse1->title());
+    QStringList entries, rows;
+    for (QAction *a : w->Analyse1->actions()) {
+        entries << a->objectName();
+        EXPECT_TRUE(a->text().contains(QLatin1Char('&')) && a->text().endsWith(QChar(0x2026)))
+            << a->text().toStdString();
+    }
+    for (const trovanta::ui::AnalysisKind &k : trovanta::ui::analysisKinds())
+        rows << QString::fromLatin1(k.action);
+    EXPECT_EQ(entries, rows);
     EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Analyse", "&Info + FAQ"}));
 }
 

@@ -1,0 +1,193 @@
+#include "print/chart.h"
+
+#include "calc/numtext.h"
+#include "print/gearcolours.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trovanta::print {
+
+namespace {
+
+const QColor Grey(128, 128, 128);
+const QColor RedZone(255, 0, 0);
+constexpr int Row = 45;
+
+// Cuts a segment to the frame (Liang-Barsky); false when nothing is left.
+bool clipped(QPointF &a, QPointF &b, const QRectF &r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return false;
+    const QPointF a0 = a;
+    a = a0 + QPointF(dx * t0, dy * t0);
+    b = a0 + QPointF(dx * t1, dy * t1);
+    return true;
+}
+
+} // namespace
+
+ChartAxis roundAxis(double top, const QString &caption, int lines)
+{
+    ChartAxis a;
+    a.caption = caption;
+    if (!(top > 0) || !std::isfinite(top))
+        top = 1;
+    const double raw = top / std::max(1, lines);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = power;
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        step = m * power;
+        if (step >= raw)
+            break;
+    }
+    a.step = step;
+    a.max = std::ceil(top / step - 1e-9) * step;
+    return a;
+}
+
+QString axisNumber(double v, double step, char separator)
+{
+    int decimals = 0;
+    while (decimals < 3 && std::abs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6)
+        ++decimals;
+    return QString::fromStdString(num::formatFixed(v, decimals, separator, 15));
+}
+
+void drawChart(Canvas &c, const Chart &chart, const QRect &frame, char sep)
+{
+    const QRectF f(frame);
+    auto x = [&](double v) { return f.left() + v / chart.x.max * f.width(); };
+    auto y = [&](double v, bool right) {
+        const double max = right && chart.y2 ? chart.y2->max : chart.y.max;
+        return f.bottom() - v / max * f.height();
+    };
+    auto px = [](double v) { return int(std::lround(v)); };
+
+    c.setPenColor(Qt::black);
+    c.setBrush(Qt::white, BrushStyle::Solid);
+    c.rectangle(frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1);
+    if (!chart.drawn()) {
+        c.textOut(frame.left() + 40, frame.center().y(), chart.waiting);
+        return;
+    }
+    c.setPenColor(Grey);
+    for (double v = chart.x.step; v < chart.x.max - 1e-9; v += chart.x.step)
+        c.line(px(x(v)), frame.top(), px(x(v)), frame.bottom());
+    for (double v = chart.y.step; v < chart.y.max - 1e-9; v += chart.y.step)
+        c.line(frame.left(), px(y(v, false)), frame.right(), px(y(v, false)));
+    if (chart.hatchFrom && *chart.hatchFrom < chart.x.max) {
+        c.setBrush(RedZone, BrushStyle::DiagCross);
+        c.rectangle(px(x(std::max(0.0, *chart.hatchFrom))), frame.top(), frame.right(), frame.bottom());
+    }
+    for (const ChartLine &l : chart.lines) {
+        c.setPenColor(l.colour);
+        for (std::size_t i = 1; i < l.points.size(); ++i) {
+            QPointF a(x(l.points[i - 1].x()), y(l.points[i - 1].y(), l.right));
+            QPointF b(x(l.points[i].x()), y(l.points[i].y(), l.right));
+            if (!clipped(a, b, f))
+                continue;
+            if (!l.dashed) {
+                // Three unit lines side by side: the screen's lines are 2 pixels.
+                for (int o = -1; o <= 1; ++o)
+                    c.line(px(a.x()), px(a.y()) + o, px(b.x()), px(b.y()) + o);
+                continue;
+            }
+            const QPointF d = b - a;
+            const double length = std::hypot(d.x(), d.y());
+            for (double t = 0; t < length; t += 40) {
+                const double e = std::min(t + 24, length);
+                c.line(px(a.x() + d.x() * t / length), px(a.y() + d.y() * t / length),
+                       px(a.x() + d.x() * e / length), px(a.y() + d.y() * e / length));
+            }
+        }
+    }
+    for (const ChartDot &d : chart.dots) {
+        const int cx = px(x(d.at.x())), cy = px(y(d.at.y(), d.right));
+        if (!f.adjusted(-1, -1, 1, 1).contains(QPointF(cx, cy)))
+            continue;
+        c.setPenColor(Qt::black);
+        c.setBrush(d.colour, BrushStyle::Solid);
+        c.rectangle(cx - 9, cy - 9, cx + 10, cy + 10);
+        if (!d.label.isEmpty())
+            c.textOut(cx + 16, cy - 44, d.label);
+    }
+
+    c.setPenColor(Qt::black);
+    for (double v = 0; v <= chart.x.max + 1e-9; v += chart.x.step)
+        c.textOut(px(x(v)) - 12, frame.bottom() + 16, axisNumber(v, chart.x.step, sep));
+    for (double v = 0; v <= chart.y.max + 1e-9; v += chart.y.step)
+        c.textOut(frame.left() - 110, px(y(v, false)) - 20, axisNumber(v, chart.y.step, sep));
+    if (chart.y2)
+        for (double v = 0; v <= chart.y2->max + 1e-9; v += chart.y2->step)
+            c.textOut(frame.right() + 16, px(y(v, true)) - 20, axisNumber(v, chart.y2->step, sep));
+    c.textOut(frame.right() - 300, frame.bottom() + 62, chart.x.caption);
+    c.textOut(frame.left() - 110, frame.top() - 60, chart.y.caption);
+    if (chart.y2)
+        c.textOut(frame.right() - 300, frame.top() - 60, chart.y2->caption);
+
+    // The legend, a row a key, in the upper right corner.
+    if (chart.legend.empty())
+        return;
+    constexpr int Width = 620;
+    const int height = int(chart.legend.size()) * Row + 20;
+    const int left = chart.legendAt == Chart::Corner::TopLeft ? frame.left() + 20 : frame.right() - 20 - Width;
+    const int top = chart.legendAt == Chart::Corner::BottomRight ? frame.bottom() - 20 - height : frame.top() + 20;
+    c.setPenColor(Grey);
+    c.setBrush(Qt::white, BrushStyle::Solid);
+    c.rectangle(left, top, left + Width, top + height);
+    int ry = top + 12;
+    for (const ChartKey &k : chart.legend) {
+        const int sx = left + 20, mid = ry + 20;
+        c.setPenColor(k.colour);
+        switch (k.style) {
+        case ChartKey::Style::Line:
+            for (int o = -1; o <= 1; ++o)
+                c.line(sx, mid + o, sx + 90, mid + o);
+            break;
+        case ChartKey::Style::Dashed:
+            c.line(sx, mid, sx + 30, mid);
+            c.line(sx + 50, mid, sx + 80, mid);
+            break;
+        case ChartKey::Style::Dot:
+            c.setPenColor(Qt::black);
+            c.setBrush(k.colour, BrushStyle::Solid);
+            c.rectangle(sx + 36, mid - 9, sx + 55, mid + 10);
+            break;
+        case ChartKey::Style::Hatch:
+            c.setPenColor(Grey);
+            c.setBrush(RedZone, BrushStyle::DiagCross);
+            c.rectangle(sx, ry + 4, sx + 90, ry + 38);
+            break;
+        case ChartKey::Style::Gears:
+            for (int g = 0; g < 6; ++g) {
+                c.setPenColor(GearColours[std::size_t(g)]);
+                for (int o = -1; o <= 1; ++o)
+                    c.line(sx + g * 95, mid + o, sx + g * 95 + 50, mid + o);
+                c.textOut(sx + g * 95 + 58, ry, QString::number(g + 1));
+            }
+            ry += Row;
+            continue;
+        }
+        c.textOut(sx + 110, ry, k.text);
+        ry += Row;
+    }
+}
+
+} // namespace trovanta::print
