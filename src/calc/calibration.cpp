@@ -264,12 +264,30 @@ FitResult Fit::run()
 
     if (byGroups) {
         out.byLowerGears = true;
-        out.circumference = medianOf(buf_.data(), buf_.data() + start_[3]);
-        std::optional<real> upper;
-        if (start_[6] - start_[3] >= static_cast<std::size_t>(MinGearSamples)) {
-            upper = medianOf(buf_.data() + start_[3], buf_.data() + start_[6]);
+        // The median over a group's samples; a gear of it that disagrees
+        // beyond the window (a ratio typed wrong) is left out of a second
+        // median, so that it cannot pull the others' value.
+        auto groupMedian = [&](std::size_t from, std::size_t to) -> std::optional<real> {
+            if (start_[to] - start_[from] < static_cast<std::size_t>(MinGearSamples))
+                return std::nullopt;
+            const real m = medianOf(buf_.data() + start_[from], buf_.data() + start_[to]);
+            std::vector<double> kept;
+            bool dropped = false;
+            for (std::size_t i = from; i < to; ++i) {
+                if (perGear[i] && std::fabs(deviation(*perGear[i], m)) > CheckDeviation)
+                    dropped = true;
+                else
+                    kept.insert(kept.end(), buf_.data() + start_[i], buf_.data() + start_[i + 1]);
+            }
+            checkStop();
+            if (!dropped || kept.size() < static_cast<std::size_t>(MinGearSamples))
+                return m;
+            return medianOf(kept.data(), kept.data() + kept.size());
+        };
+        out.circumference = *groupMedian(0, 3);
+        const std::optional<real> upper = groupMedian(3, 6);
+        if (upper)
             out.slip = fp::mul(fp::sub(1, divide(*upper, out.circumference)), 100);
-        }
         // At the measured slip: C_k * C / C46.
         for (std::size_t i = 3; i < 6; ++i)
             if (perGear[i] && upper)
