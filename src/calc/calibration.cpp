@@ -82,101 +82,278 @@ std::int32_t readingAt(real trueKmh, real errorPercent)
     return fp::roundToInt(fp::mul(trueKmh, fp::add(1, fp::div(errorPercent, 100))));
 }
 
-FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &d)
+namespace {
+
+// Thrown inside the fit when the caller asked it to stop.
+struct Stopped {};
+
+class Fit {
+public:
+    Fit(const std::vector<Sample> &samples, const gearing::Derived &d, const std::function<bool()> &stop)
+        : samples_(samples), d_(d), stop_(stop)
+    {
+    }
+
+    FitResult run();
+
+private:
+    // f(sample) for every sample, asking to stop every FitStopEvery.
+    template <class F> void sweep(F f) const
+    {
+        const std::size_t n = samples_.size();
+        for (std::size_t at = 0; at < n; at += FitStopEvery) {
+            checkStop();
+            const std::size_t end = std::min(n, at + FitStopEvery);
+            for (std::size_t i = at; i < end; ++i)
+                f(samples_[i]);
+        }
+        checkStop();
+    }
+    void checkStop() const
+    {
+        if (stop_ && stop_())
+            throw Stopped{};
+    }
+    // Pass 2 with these expected 1 / q_k: the counts, and q of each sample
+    // in its gear's slice of buf_ (slice k from start_[k]).
+    void assign(const std::array<double, 6> &scaled, FitResult &out);
+
+    const std::vector<Sample> &samples_;
+    const gearing::Derived &d_;
+    const std::function<bool()> &stop_;
+    std::vector<double> buf_;
+    std::array<std::size_t, 7> start_{};
+};
+
+// The gear whose expected q (1 / inv) lies nearest, within the tolerance:
+// its index and q * inv, or -1 for none.
+int nearest(const Sample &s, const std::array<double, 6> &inv, double tolerance, double &ratio)
+{
+    if (!(s.kmh >= FitMinKmh && s.rpm >= FitMinRpm))
+        return -1;
+    const double q = s.rpm / s.kmh;
+    int best = -1;
+    double bestDist = tolerance;
+    for (int i = 0; i < 6; ++i) {
+        const double r = q * inv[static_cast<std::size_t>(i)];
+        const double dist = std::fabs(r - 1);
+        if (dist <= bestDist && (best < 0 || dist < bestDist)) {
+            best = i;
+            bestDist = dist;
+            ratio = r;
+        }
+    }
+    return best;
+}
+
+bool lowerGear(std::size_t i) { return i < 3; }
+
+void Fit::assign(const std::array<double, 6> &scaled, FitResult &out)
+{
+    double ratio = 0;
+    for (GearFit &g : out.gears)
+        g.pass2 = 0;
+    sweep([&](const Sample &s) {
+        if (const int k = nearest(s, scaled, Pass2Tolerance, ratio); k >= 0)
+            ++out.gears[static_cast<std::size_t>(k)].pass2;
+    });
+    for (std::size_t i = 0; i < 6; ++i)
+        start_[i + 1] = start_[i] + static_cast<std::size_t>(out.gears[i].pass2);
+    out.samplesUsed = static_cast<std::int64_t>(start_[6]);
+    buf_.clear();
+    buf_.resize(start_[6]);
+    std::array<std::size_t, 6> fill{};
+    std::copy(start_.begin(), start_.begin() + 6, fill.begin());
+    sweep([&](const Sample &s) {
+        if (const int k = nearest(s, scaled, Pass2Tolerance, ratio); k >= 0)
+            buf_[fill[static_cast<std::size_t>(k)]++] = s.rpm / s.kmh;
+    });
+}
+
+FitResult Fit::run()
 {
     // 1 / q_k for each gear, so that the loops over the samples multiply.
     std::array<double, 6> inverse{};
     std::array<real, 6> perMm{};
     for (std::size_t i = 0; i < 6; ++i) {
-        perMm[i] = perMmPerMinute(d, i);
-        const real qk = divide(d.ratio[i], fp::mul(real(d.circumference), perMm[i]));
+        perMm[i] = perMmPerMinute(d_, i);
+        const real qk = divide(d_.ratio[i], fp::mul(real(d_.circumference), perMm[i]));
         inverse[i] = static_cast<double>(divide(1, qk));
     }
-
-    // The gear whose expected q (1 / inv) lies nearest, within the
-    // tolerance: its index and q * inv, or -1 for none.
-    auto nearest = [](const Sample &s, const std::array<double, 6> &inv, double tolerance, double &ratio) {
-        if (!(s.kmh >= FitMinKmh && s.rpm >= FitMinRpm))
-            return -1;
-        const double q = s.rpm / s.kmh;
-        int best = -1;
-        double bestDist = tolerance;
-        for (int i = 0; i < 6; ++i) {
-            const double r = q * inv[static_cast<std::size_t>(i)];
-            const double dist = std::fabs(r - 1);
-            if (dist <= bestDist && (best < 0 || dist < bestDist)) {
-                best = i;
-                bestDist = dist;
-                ratio = r;
-            }
-        }
-        return best;
-    };
 
     FitResult out;
     double ratio = 0;
 
-    // Pass 1: counted first so that the buffer is allocated once.
-    std::int64_t total1 = 0;
-    for (const Sample &s : samples)
+    // Pass 1: counted first so that the buffer is allocated once; the
+    // lower gears' ratios go to the front of it, the upper ones' behind.
+    std::int64_t low1 = 0, total1 = 0;
+    double minRpm = 0, maxRpm = 0;
+    sweep([&](const Sample &s) {
+        if (!(s.kmh >= FitMinKmh && s.rpm >= FitMinRpm))
+            return;
+        if (out.samplesCounted++ == 0)
+            minRpm = maxRpm = s.rpm;
+        minRpm = std::min(minRpm, s.rpm);
+        maxRpm = std::max(maxRpm, s.rpm);
         if (const int k = nearest(s, inverse, Pass1Tolerance, ratio); k >= 0) {
             ++out.gears[static_cast<std::size_t>(k)].pass1;
             ++total1;
+            low1 += lowerGear(static_cast<std::size_t>(k));
         }
+    });
     if (total1 == 0)
         throw Error(msg::NotEnoughPoints);
-    std::vector<double> buf;
-    buf.reserve(static_cast<std::size_t>(total1));
-    for (const Sample &s : samples)
-        if (nearest(s, inverse, Pass1Tolerance, ratio) >= 0)
-            buf.push_back(ratio);
-    out.sigma = medianOf(buf.data(), buf.data() + buf.size());
+    buf_.resize(static_cast<std::size_t>(total1));
+    std::size_t lowFill = 0, highFill = static_cast<std::size_t>(low1);
+    sweep([&](const Sample &s) {
+        if (const int k = nearest(s, inverse, Pass1Tolerance, ratio); k >= 0)
+            buf_[lowerGear(static_cast<std::size_t>(k)) ? lowFill++ : highFill++] = ratio;
+    });
+    auto enough = [](const std::array<GearFit, 6> &gears, std::int64_t GearFit::*count) {
+        int n = 0;
+        for (std::size_t i = 0; i < 3; ++i)
+            n += gears[i].*count >= SlipGroupSamples;
+        return n >= 2;
+    };
+    bool byGroups = enough(out.gears, &GearFit::pass1);
+    real sigmaLow = 0, sigmaHigh = 0;
+    if (byGroups) {
+        double *mid = buf_.data() + low1;
+        sigmaLow = medianOf(buf_.data(), mid);
+        sigmaHigh = mid != buf_.data() + buf_.size() ? medianOf(mid, buf_.data() + buf_.size()) : sigmaLow;
+    }
+    checkStop();
+    out.sigma = medianOf(buf_.data(), buf_.data() + buf_.size());
+    checkStop();
+
     std::array<double, 6> scaled{};
-    for (std::size_t i = 0; i < 6; ++i)
-        scaled[i] = static_cast<double>(inverse[i] / out.sigma);
+    auto scaleBy = [&](auto sigmaOf) {
+        for (std::size_t i = 0; i < 6; ++i)
+            scaled[i] = static_cast<double>(inverse[i] / sigmaOf(i));
+    };
+    if (byGroups) {
+        scaleBy([&](std::size_t i) { return lowerGear(i) ? sigmaLow : sigmaHigh; });
+        assign(scaled, out);
+        byGroups = enough(out.gears, &GearFit::pass2);
+    }
+    if (!byGroups) {
+        scaleBy([&](std::size_t) { return out.sigma; });
+        assign(scaled, out);
+    }
 
-    // Pass 2: the q of each gear in a slice of its own.
-    std::array<std::size_t, 7> start{};
-    for (const Sample &s : samples)
-        if (const int k = nearest(s, scaled, Pass2Tolerance, ratio); k >= 0)
-            ++out.gears[static_cast<std::size_t>(k)].pass2;
-    for (std::size_t i = 0; i < 6; ++i)
-        start[i + 1] = start[i] + static_cast<std::size_t>(out.gears[i].pass2);
-    out.samplesUsed = static_cast<std::int64_t>(start[6]);
-    buf.clear();
-    buf.resize(start[6]);
-    std::array<std::size_t, 6> fill{};
-    std::copy(start.begin(), start.begin() + 6, fill.begin());
-    for (const Sample &s : samples)
-        if (const int k = nearest(s, scaled, Pass2Tolerance, ratio); k >= 0)
-            buf[fill[static_cast<std::size_t>(k)]++] = s.rpm / s.kmh;
-
+    // Per gear the median q, then each sample's own circumference for the
+    // medians of the file and of the groups. By groups the slip plays no
+    // part (f = 1): it is what the upper gears measure.
     bool anyGear = false;
+    std::array<std::optional<real>, 6> perGear;
     for (std::size_t i = 0; i < 6; ++i) {
-        double *first = buf.data() + start[i];
-        double *last = buf.data() + start[i + 1];
-        GearFit &g = out.gears[i];
-        if (g.pass2 >= MinGearSamples) {
-            g.circumference = divide(d.ratio[i], fp::mul(medianOf(first, last), perMm[i]));
+        checkStop();
+        double *first = buf_.data() + start_[i];
+        double *last = buf_.data() + start_[i + 1];
+        const real per = byGroups ? fp::mul(60, 1E-6L) : perMm[i];
+        if (out.gears[i].pass2 >= MinGearSamples) {
+            perGear[i] = divide(d_.ratio[i], fp::mul(medianOf(first, last), per));
             anyGear = true;
         }
-        // Each sample's own circumference, for the file's median.
         for (double *p = first; p != last; ++p)
-            *p = static_cast<double>(d.ratio[i] / (*p * perMm[i]));
+            *p = static_cast<double>(d_.ratio[i] / (*p * per));
     }
     if (!anyGear)
         throw Error(msg::NotEnoughPoints);
-    out.circumference = medianOf(buf.data(), buf.data() + buf.size());
+    checkStop();
 
-    for (GearFit &g : out.gears) {
+    if (byGroups) {
+        out.byLowerGears = true;
+        // The median over a group's samples; a gear of it that disagrees
+        // beyond the window (a ratio typed wrong) is left out of a second
+        // median, so that it cannot pull the others' value.
+        auto groupMedian = [&](std::size_t from, std::size_t to) -> std::optional<real> {
+            if (start_[to] - start_[from] < static_cast<std::size_t>(MinGearSamples))
+                return std::nullopt;
+            const real m = medianOf(buf_.data() + start_[from], buf_.data() + start_[to]);
+            std::vector<double> kept;
+            bool dropped = false;
+            for (std::size_t i = from; i < to; ++i) {
+                if (perGear[i] && std::fabs(deviation(*perGear[i], m)) > CheckDeviation)
+                    dropped = true;
+                else
+                    kept.insert(kept.end(), buf_.data() + start_[i], buf_.data() + start_[i + 1]);
+            }
+            checkStop();
+            if (!dropped || kept.size() < static_cast<std::size_t>(MinGearSamples))
+                return m;
+            return medianOf(kept.data(), kept.data() + kept.size());
+        };
+        out.circumference = *groupMedian(0, 3);
+        const std::optional<real> upper = groupMedian(3, 6);
+        if (upper)
+            out.slip = fp::mul(fp::sub(1, divide(*upper, out.circumference)), 100);
+        // At the measured slip: C_k * C / C46.
+        for (std::size_t i = 3; i < 6; ++i)
+            if (perGear[i] && upper)
+                perGear[i] = fp::mul(*perGear[i], divide(out.circumference, *upper));
+    } else {
+        out.circumference = medianOf(buf_.data(), buf_.data() + buf_.size());
+    }
+    checkStop();
+
+    // A gear without a sample where the file's engine speeds say it could
+    // have had some.
+    std::array<std::int64_t, 6> reachable{};
+    bool anyEmpty = false;
+    for (const GearFit &g : out.gears)
+        anyEmpty = anyEmpty || g.pass2 < MinGearSamples;
+    if (anyEmpty)
+        sweep([&](const Sample &s) {
+            if (!(s.kmh >= FitMinKmh && s.rpm >= FitMinRpm))
+                return;
+            for (std::size_t i = 0; i < 6; ++i) {
+                const double rpm = s.kmh / scaled[i];
+                reachable[i] += out.gears[i].pass2 < MinGearSamples && rpm >= minRpm && rpm <= maxRpm;
+            }
+        });
+
+    for (std::size_t i = 0; i < 6; ++i) {
+        GearFit &g = out.gears[i];
+        g.circumference = perGear[i];
+        g.missing = g.pass2 < MinGearSamples && reachable[i] >= MinGearSamples;
         if (g.circumference) {
+            // The upper gears' circumference holds the measured slip: this
+            // compares each gear with its own group's value.
             g.deviation = deviation(*g.circumference, out.circumference);
             g.check = std::fabs(*g.deviation) > CheckDeviation;
         } else {
-            g.check = g.pass1 >= MinGearSamples;
+            g.check = g.pass1 >= MinGearSamples || g.missing;
         }
     }
     return out;
+}
+
+} // namespace
+
+bool FitResult::ratiosSuspect() const
+{
+    if (fewInGear())
+        return true;
+    for (const GearFit &g : gears)
+        if (g.missing)
+            return true;
+    return false;
+}
+
+std::optional<FitResult> fitLogger(const std::vector<Sample> &samples, const gearing::Derived &d,
+                                   const std::function<bool()> &stop)
+{
+    try {
+        return Fit(samples, d, stop).run();
+    } catch (const Stopped &) {
+        return std::nullopt;
+    }
+}
+
+FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &d)
+{
+    return *fitLogger(samples, d, {});
 }
 
 std::string countsText(std::int64_t samplesUsed, std::int64_t dataLines)

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,6 +78,11 @@ inline constexpr double Pass1Tolerance = 0.06;
 inline constexpr double Pass2Tolerance = 0.04;
 inline constexpr std::int64_t MinGearSamples = 10;
 inline constexpr double CheckDeviation = 1.5; // percent
+// Gears 1 to 3 give the circumference alone when at least two of them hold
+// this many samples; gears 4 to 6 then give the slip.
+inline constexpr std::int64_t SlipGroupSamples = 100;
+// A fit asks whether to stop at least this often (samples).
+inline constexpr std::size_t FitStopEvery = 65536;
 
 
 struct GearFit {
@@ -86,8 +92,13 @@ struct GearFit {
     // and its deviation in percent from the file's circumference.
     std::optional<real> circumference;
     std::optional<real> deviation;
-    // To be checked: the deviation exceeds 1,5 % either way, or the gear had
-    // 10 samples or more in pass 1 but fewer than 10 in pass 2.
+    // Fewer than 10 pass-2 samples although at least 10 counted samples lie
+    // where the gear would put the engine within the file's engine-speed
+    // range: the gear's ratio is likely wrong.
+    bool missing = false;
+    // To be checked: the deviation from its group's value exceeds 1,5 %
+    // either way, the gear had 10 samples or more in pass 1 but fewer than
+    // 10 in pass 2, or it is missing.
     bool check = false;
 };
 
@@ -100,7 +111,17 @@ struct FitResult {
     real circumference = 0; // the file's, unrounded
     real sigma = 0;         // pass 1's median of q / q_k
     std::int64_t samplesUsed = 0;
+    std::int64_t samplesCounted = 0; // v >= 20 km/h and n >= 1000 rpm
     std::array<GearFit, 6> gears{};
+    // Gears 1 to 3 gave the circumference (f = 1); then the slip gears 4 to
+    // 6 measure, in percent, when they hold 10 samples or more.
+    bool byLowerGears = false;
+    std::optional<real> slip;
+
+    // Fewer than half of the counted samples fell into a gear.
+    bool fewInGear() const { return samplesUsed * 2 < samplesCounted; }
+    // The main window's ratios are to be checked before the result is used.
+    bool ratiosSuspect() const;
 };
 
 // Fits the circumference to the samples with the main window's gear set
@@ -108,11 +129,26 @@ struct FitResult {
 // v >= 20 km/h and n >= 1000 rpm; q = n / v, q_k = G_k / (C * 60e-6 * f_k).
 // Pass 1 gives a sample the gear with the smallest |q/q_k - 1| if that is at
 // most 6 %; sigma = median of q/q_k over those. Pass 2 does the same with
-// sigma * q_k and 4 %. The file's circumference is the median over all pass-2
-// samples of G_k / (q * 60e-6 * f_k). Medians of an even count take the mean
-// of the two middle values. Throws msg::NotEnoughPoints when no gear has 10
-// pass-2 samples. Temporary memory: one double per counted sample.
+// sigma * q_k and 4 %.
+//
+// When at least two of gears 1 to 3 hold 100 pass-1 samples each, sigma is
+// taken per group (gears 1-3, gears 4-6) for pass 2, and if two of them
+// still hold 100 pass-2 samples, the file's circumference C is the median of
+// G_k / (q * 60e-6) over the pass-2 samples of gears 1 to 3, and the slip
+// s = (1 - C46 / C) * 100 with C46 the same median over gears 4 to 6; each
+// gear's deviation is then from its own group's value (C or C46) and gears
+// 4 to 6 show their circumference at the measured slip. Otherwise the file's
+// circumference is the median over all pass-2 samples of
+// G_k / (q * 60e-6 * f_k), with the main window's slip.
+//
+// Medians of an even count take the mean of the two middle values. Throws
+// msg::NotEnoughPoints when no gear has 10 pass-2 samples. Temporary
+// memory: one double per counted sample.
 FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &d);
+// The same, asking `stop` at least every FitStopEvery samples (and between
+// the steps); none when it said to stop.
+std::optional<FitResult> fitLogger(const std::vector<Sample> &samples, const gearing::Derived &d,
+                                   const std::function<bool()> &stop);
 
 // "used / read" as the window shows it.
 std::string countsText(std::int64_t samplesUsed, std::int64_t dataLines);

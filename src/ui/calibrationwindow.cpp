@@ -1,6 +1,7 @@
 #include "ui/calibrationwindow.h"
 
 #include "calc/error.h"
+#include "calc/fparith.h"
 #include "calc/numtext.h"
 #include "files/settingsfile.h"
 #include "print/gearcolours.h"
@@ -10,6 +11,7 @@
 #include "ui/tform1.h"
 #include "ui/widgets.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -122,6 +124,7 @@ CalibrationWindow::CalibrationWindow(QWidget *parent) : AnalysisWindow(parent, "
     connect(C_Anwenden_GPS, &QPushButton::clicked, this, &CalibrationWindow::C_Anwenden_GPSClick);
     connect(C_Anwenden_Datei, &QPushButton::clicked, this, &CalibrationWindow::C_Anwenden_DateiClick);
     connect(C_Datei, &QPushButton::clicked, this, &CalibrationWindow::C_DateiClick);
+    connect(C_Trotzdem, &QCheckBox::toggled, this, &CalibrationWindow::updateFile);
     connect(C_Abbrechen, &QPushButton::clicked, this, &CalibrationWindow::C_AbbrechenClick);
     connect(reading_, &LoggerReading::progress, this, &CalibrationWindow::fileProgress);
     connect(reading_, &LoggerReading::finished, this, &CalibrationWindow::fileFinished);
@@ -271,9 +274,12 @@ QWidget *CalibrationWindow::buildFileTab()
     v->addLayout(grid);
     FieldRows rows(grid);
     P_Umfang_Datei = display(nullptr, "P_Umfang_Datei", FieldWidth);
+    P_Schlupf_Datei = display(nullptr, "P_Schlupf_Datei", FieldWidth);
+    P_Schlupf_Datei->setToolTip(tr("Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3"));
     P_Abweichung_Datei = display(nullptr, "P_Abweichung_Datei", FieldWidth);
     P_Punkte = display(nullptr, "P_Punkte", 120);
     rows.add(tr("Développement"), P_Umfang_Datei, tr("mm"));
+    rows.add(tr("Glissement mesuré"), P_Schlupf_Datei);
     rows.add(tr("Écart au nominal"), P_Abweichung_Datei);
     rows.addWide(tr("Points retenus / lignes lues"), P_Punkte);
 
@@ -305,8 +311,15 @@ QWidget *CalibrationWindow::buildFileTab()
     v->addWidget(C_Gaenge);
 
     C_Anwenden_Datei = button(nullptr, "C_Anwenden_Datei", tr("Appliquer"));
-    C_Anwenden_Datei->setToolTip(C_Anwenden_Abroll->toolTip());
-    addApply(v, C_Anwenden_Datei);
+    C_Anwenden_Datei->setToolTip(tr("Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul"));
+    C_Trotzdem = new QCheckBox(tr("Appliquer quand même"));
+    C_Trotzdem->setObjectName(QStringLiteral("C_Trotzdem"));
+    C_Trotzdem->hide();
+    auto *applyRow = new QHBoxLayout;
+    applyRow->addWidget(C_Anwenden_Datei);
+    applyRow->addWidget(C_Trotzdem);
+    applyRow->addStretch(1);
+    v->addLayout(applyRow);
     C_Hinweis_Datei = wrappedNote(nullptr, "C_Hinweis_Datei");
     v->addWidget(C_Hinweis_Datei);
     v->addStretch(1);
@@ -387,9 +400,9 @@ void CalibrationWindow::refitFile()
     auto sameFit = [](const gearing::Derived &a, const gearing::Derived &b) {
         return a.circumference == b.circumference && a.ratio == b.ratio && a.factor == b.factor;
     };
-    if (!fitted_ || sameFit(fitted_->gears, gears_) || reading_->running())
+    if (!source_ || sameFit(source_->gears, gears_) || reading_->running())
         return;
-    reading_->refit(*fitted_, gears_);
+    reading_->refit(*source_, gears_);
 }
 
 void CalibrationWindow::mainRunFailed(const QString &message)
@@ -516,8 +529,10 @@ void CalibrationWindow::updateGps()
 void CalibrationWindow::updateFile()
 {
     QString problem = fileProblem_;
-    QString value = noValueText(), deviation = noValueText(), counts = noValueText();
+    QString value = noValueText(), slip = noValueText(), deviation = noValueText(), counts = noValueText();
     fileMm_.reset();
+    fileSlip_.reset();
+    bool suspect = false;
     if (fitted_) {
         const calibration::FitResult &fit = fitted_->fit;
         counts = QString::fromStdString(calibration::countsText(fit.samplesUsed, fitted_->data.dataLines));
@@ -526,16 +541,53 @@ void CalibrationWindow::updateFile()
             value = intText(mm);
             fileMm_ = applicable(mm);
             deviation = nominalDeviation(fit.circumference, problem);
+            if (fit.slip) {
+                slip = signedPercentText(*fit.slip);
+                // A slip of 100 % or more would stop the upper gears.
+                const std::int32_t whole = fp::roundToInt(*fit.slip);
+                if (whole < 100 && whole > -100)
+                    fileSlip_ = whole;
+                else
+                    fileMm_.reset();
+            }
         } catch (const Error &e) {
             if (problem.isEmpty())
                 problem = errorText(e);
         }
+        if (problem.isEmpty())
+            problem = fitNotes(fit);
+        suspect = fit.ratiosSuspect();
     }
     P_Umfang_Datei->setText(value);
+    P_Schlupf_Datei->setText(slip);
     P_Abweichung_Datei->setText(deviation);
     P_Punkte->setText(counts);
-    C_Anwenden_Datei->setEnabled(fileMm_.has_value());
+    C_Trotzdem->setVisible(suspect && fileMm_.has_value());
+    C_Anwenden_Datei->setEnabled(fileMm_.has_value() && (!suspect || C_Trotzdem->isChecked()));
     setNote(C_Hinweis_Datei, problem);
+}
+
+QString CalibrationWindow::fitNotes(const calibration::FitResult &fit) const
+{
+    QStringList notes;
+    if (fit.fewInGear())
+        notes << tr("%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, "
+                    "la couronne et les rapports de la fenêtre principale.")
+                     .arg(intText(fit.samplesUsed), intText(fit.samplesCounted));
+    QStringList missing;
+    for (int k = 0; k < 6; ++k)
+        if (fit.gears[static_cast<std::size_t>(k)].missing)
+            missing << QString::number(k + 1);
+    if (!missing.isEmpty())
+        notes << tr("Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport "
+                    "dans la fenêtre principale.")
+                     .arg(missing.join(QStringLiteral(", ")));
+    if (fit.ratiosSuspect())
+        notes << tr("« Appliquer » attend que vous cochiez « Appliquer quand même ».");
+    if (!fit.byLowerGears)
+        notes << tr("Trop peu de points en 1re, 2e et 3e (100 dans deux d'entre elles) pour mesurer le glissement : "
+                    "le développement vient de tous les rapports, avec le glissement de la fenêtre principale.");
+    return notes.join(QLatin1Char(' '));
 }
 
 std::optional<std::int32_t> CalibrationWindow::plannedInteger(FieldReader &in, const Following &f,
@@ -618,7 +670,11 @@ void CalibrationWindow::C_Anwenden_GPSClick()
 
 void CalibrationWindow::C_Anwenden_DateiClick()
 {
-    if (fileMm_)
+    if (!fileMm_ || !C_Anwenden_Datei->isEnabled())
+        return;
+    if (fileSlip_)
+        emit circumferenceAndSlipApplied(*fileMm_, *fileSlip_);
+    else
         emit circumferenceApplied(*fileMm_);
 }
 
@@ -672,8 +728,12 @@ void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
     hideProgress();
     switch (outcome.kind) {
     case LoggerOutcome::Kind::Fitted: {
+        const bool newFile = !source_ || source_->samples != outcome.samples;
         fitted_ = outcome;
+        source_ = outcome;
         fileProblem_.clear();
+        if (newFile)
+            C_Trotzdem->setChecked(false);
         const files::LoggerData &d = outcome.data;
         P_Datei->setText(QFileInfo(outcome.path).fileName());
         QString unit = unitText(d.unit);
@@ -691,6 +751,7 @@ void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
         fileProblem_ = outcome.message;
         if (outcome.samples) {
             fitted_.reset();
+            source_ = outcome;
             fillGearTable();
         }
         break;
@@ -801,6 +862,8 @@ AnalysisWindow *createCalibrationWindow(TForm1 *main)
     auto *w = new CalibrationWindow(main);
     if (main)
         QObject::connect(w, &CalibrationWindow::circumferenceApplied, main, &TForm1::setCircumferenceOverride);
+    if (main)
+        QObject::connect(w, &CalibrationWindow::circumferenceAndSlipApplied, main, &TForm1::setCircumferenceAndSlip);
     return w;
 }
 

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -80,9 +81,10 @@ public:
     QProgressBar *C_Fortschritt;
     QPushButton *C_Abbrechen;
     QLabel *P_Datei, *P_Spalten; // the file fitted and what was read of it
-    TPanel *P_Umfang_Datei, *P_Abweichung_Datei, *P_Punkte;
+    TPanel *P_Umfang_Datei, *P_Schlupf_Datei, *P_Abweichung_Datei, *P_Punkte;
     QTableWidget *C_Gaenge;
     QPushButton *C_Anwenden_Datei;
+    QCheckBox *C_Trotzdem; // "Appliquer quand même": ratios to be checked
     QLabel *C_Hinweis_Datei;
 
     // Compteur
@@ -103,6 +105,8 @@ signals:
     // "Appliquer": this circumference, whole mm, into the main window's
     // override.
     void circumferenceApplied(std::int32_t millimetres);
+    // The logger file's "Appliquer" when the file measured the slip too.
+    void circumferenceAndSlipApplied(std::int32_t millimetres, std::int32_t slipPercent);
     // A logger file reading came to its end, whatever the outcome.
     void fileRead();
 
@@ -125,6 +129,9 @@ private:
     void updateFile();
     void updateSpeedometer();
     void fillGearTable();
+    // What the rider should know of a fit: ratios to check, the slip not
+    // measured.
+    QString fitNotes(const calibration::FitResult &fit) const;
     void refitFile();
 
     // The deviation from C_nom as text; a failure goes to `problem` when it
@@ -158,10 +165,14 @@ private:
     QString mainProblem_;                 // the last run failed: its message
 
     // What "Appliquer" hands over, when there is something sound to hand.
-    std::optional<std::int32_t> rollOutMm_, gpsMm_, fileMm_;
+    std::optional<std::int32_t> rollOutMm_, gpsMm_, fileMm_, fileSlip_;
 
     // The logger file last fitted, and what the last reading said.
     std::optional<LoggerOutcome> fitted_;
+    // The samples of the file last read and the gear set last tried on
+    // them, whatever that fit gave: a run that changes the gear set fits
+    // them again.
+    std::optional<LoggerOutcome> source_;
     QString fileProblem_;
 
     Following ritzelNeu_, kettenradNeu_, umfangNeu_;

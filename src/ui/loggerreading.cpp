@@ -47,7 +47,7 @@ bool LoggerReading::start(const QString &path, const gearing::Derived &gears)
 
 bool LoggerReading::refit(const LoggerOutcome &fitted, const gearing::Derived &gears)
 {
-    if (fitted.kind != LoggerOutcome::Kind::Fitted || !fitted.samples)
+    if (!fitted.samples)
         return false;
     return launch([this, fitted, gears] { fitAgain(fitted, gears); });
 }
@@ -72,6 +72,7 @@ void LoggerReading::work(const LoggerReader &reader, const QString &path, const 
 {
     LoggerOutcome out;
     out.path = path;
+    const auto stop = [this] { return cancel_.load(); };
     try {
         const files::LoggerProgress progress = [this](std::int64_t done, std::int64_t total) {
             QMetaObject::invokeMethod(
@@ -81,13 +82,15 @@ void LoggerReading::work(const LoggerReader &reader, const QString &path, const 
         std::optional<files::LoggerData> data = reader(path, progress);
         if (!data || cancel_) {
             out.kind = LoggerOutcome::Kind::Cancelled;
-        } else {
-            out.fit = calibration::fitLogger(data->samples, gears);
+        } else if (std::optional<calibration::FitResult> fit = calibration::fitLogger(data->samples, gears, stop)) {
+            out.fit = std::move(*fit);
             out.gears = gears;
             out.samples = std::make_shared<const std::vector<calibration::Sample>>(std::move(data->samples));
             data->samples = {};
             out.data = std::move(*data);
             out.kind = cancel_ ? LoggerOutcome::Kind::Cancelled : LoggerOutcome::Kind::Fitted;
+        } else {
+            out.kind = LoggerOutcome::Kind::Cancelled;
         }
     } catch (const Error &e) {
         out.message = QString::fromStdString(withFullStop(e.message()));
@@ -103,9 +106,18 @@ void LoggerReading::work(const LoggerReader &reader, const QString &path, const 
 // On the worker thread.
 void LoggerReading::fitAgain(LoggerOutcome out, const gearing::Derived &gears)
 {
+    const auto stop = [this] { return cancel_.load(); };
     try {
-        out.fit = calibration::fitLogger(*out.samples, gears);
+        // The samples and the gear set tried stay with a failed fit: the
+        // next run fits them again.
         out.gears = gears;
+        std::optional<calibration::FitResult> fit = calibration::fitLogger(*out.samples, gears, stop);
+        if (fit) {
+            out.fit = std::move(*fit);
+            out.kind = LoggerOutcome::Kind::Fitted;
+            out.message.clear();
+        } else
+            out.kind = LoggerOutcome::Kind::Cancelled;
     } catch (const Error &e) {
         out.kind = LoggerOutcome::Kind::Failed;
         out.message = QString::fromStdString(withFullStop(e.message()));

@@ -28,8 +28,9 @@ struct LoggerOutcome {
     QString message;             // Failed: as the note shows it, with its full stop
     calibration::FitResult fit;  // Fitted
     files::LoggerData data;      // Fitted: the counts and the header found; no samples
-    // Fitted: the samples read, kept for fitting them again to a changed
-    // gear set, and the gear set this fit used.
+    // The samples read, kept for fitting them again to a changed gear set,
+    // and the gear set this fit used; a fit again that failed or was
+    // cancelled brings them back too.
     std::shared_ptr<const std::vector<calibration::Sample>> samples;
     gearing::Derived gears;
 };
@@ -48,11 +49,12 @@ public:
     // Reads `path` and fits it to `gears` on a worker thread; does nothing
     // and returns false while a reading runs.
     bool start(const QString &path, const gearing::Derived &gears);
-    // Fits the samples of an earlier outcome to `gears` on the worker
+    // Fits the samples of an earlier outcome (fitted or not) to `gears` on the worker
     // thread, without reading the file again; false while a reading runs.
     bool refit(const LoggerOutcome &fitted, const gearing::Derived &gears);
     bool running() const { return running_; }
-    // The worker stops at its next chunk and reports Cancelled.
+    // The worker stops at its next chunk of the file or of the fit (64 k
+    // samples) and reports Cancelled.
     void cancel() { cancel_ = true; }
     // Blocks until the worker is done and delivers its outcome before
     // returning (nothing when no reading runs).

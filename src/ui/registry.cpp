@@ -238,6 +238,10 @@ void destroyWindows(bool terminating)
         if (f.Form1)
             f.Form1->endQuietly();
     }
+    // Every settings file is on disk before an analysis window waits for
+    // its worker: a session ending may kill the program soon after asking.
+    if (f.Form1)
+        f.Form1->saveAtEnd();
     // The analysis windows first, last row first.
     for (auto w = madeAnalysis().rbegin(); w != madeAnalysis().rend(); ++w) {
         delete w->data();

@@ -62,6 +62,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
 TForm1::~TForm1()
 {
+    if (!savedAtEnd_)
+        saveAtEnd();
+}
+
+void TForm1::saveAtEnd()
+{
+    savedAtEnd_ = true;
     try {
         SaveIni();
     } catch (const Error &e) {
@@ -470,6 +477,15 @@ void TForm1::setCircumferenceOverride(std::int32_t millimetres)
     withRunsHeld([&] {
         CB_Umfangedit->setChecked(true);
         E_Umfang->setText(QString::fromStdString(num::formatInt(millimetres)));
+    });
+}
+
+void TForm1::setCircumferenceAndSlip(std::int32_t millimetres, std::int32_t slipPercent)
+{
+    withRunsHeld([&] {
+        CB_Umfangedit->setChecked(true);
+        E_Umfang->setText(QString::fromStdString(num::formatInt(millimetres)));
+        E_Schlupf->setText(QString::fromStdString(num::formatInt(slipPercent)));
     });
 }
 

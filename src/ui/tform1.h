@@ -121,6 +121,9 @@ public:
     // at destruction reports a failure on standard error instead of a box
     // that would keep the program from ending.
     void endQuietly() { quietEnd_ = true; }
+    // The save at destruction done now, before the program waits for any
+    // worker thread; the destructor then saves no more.
+    void saveAtEnd();
 
     // Blanks the diagram area until the next calculation run.
     void clearDiagram();
@@ -136,6 +139,7 @@ public:
     void setSprockets(const QString &front, const QString &rear);
     void setGearSet(const trovanta::gearing::SetTexts &texts);
     void setCircumferenceOverride(std::int32_t millimetres);
+    void setCircumferenceAndSlip(std::int32_t millimetres, std::int32_t slipPercent);
 
 signals:
     // After every calculation run, whether it got through or not.
@@ -186,6 +190,7 @@ private:
     int runsHeld_ = 0;
     bool endingAnnounced_ = false;
     bool quietEnd_ = false;
+    bool savedAtEnd_ = false;
     std::string lastDiagramError_;
     std::optional<trovanta::ui::MainRun> lastGoodRun_;
     std::optional<QString> lastRunFailure_;

@@ -167,6 +167,9 @@ void FieldRows::addCaption(const QString &caption, QWidget *w)
 {
     auto *c = new QLabel(caption);
     c->setBuddy(w);
+    // The field's notes name it by its caption.
+    if (w->accessibleName().isEmpty())
+        w->setAccessibleName(caption);
     grid_->addWidget(c, row_, 0);
 }
 

@@ -2,6 +2,9 @@
 #include "calc/error.h"
 #include "calc/gearset.h"
 #include "support/error_of.h"
+#include "support/logger_ride.h"
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -55,7 +58,8 @@ TEST(CalibrationFit, PassesCountsMediansAndFlags)
     EXPECT_NEAR(static_cast<double>(f.sigma), 1.0, 1e-12);
     EXPECT_EQ(f.samplesUsed, 27);
     const std::int64_t pass1[] = {10, 12, 5, 0, 10, 0}, pass2[] = {0, 12, 5, 0, 10, 0};
-    const bool check[] = {true, false, false, false, false, false};
+    // Gears 4 and 6 would have had samples at the file's engine speeds.
+    const bool check[] = {true, false, false, true, false, true};
     for (std::size_t k = 0; k < 6; ++k) {
         EXPECT_EQ(f.gears[k].pass1, pass1[k]) << k;
         EXPECT_EQ(f.gears[k].pass2, pass2[k]) << k;
@@ -70,4 +74,108 @@ TEST(CalibrationFit, PassesCountsMediansAndFlags)
     s.resize(9);
     EXPECT_EQ(errorOf([&] { fitLogger(s, d); }), calibration::msg::NotEnoughPoints);
     EXPECT_EQ(errorOf([&] { fitLogger({}, d); }), calibration::msg::NotEnoughPoints);
+}
+
+namespace {
+
+// A ride's samples as its logger export holds them (GPS speed).
+std::vector<Sample> rideSamples(const gearing::GearSet &truth, int lines = 8 * 420)
+{
+    test::RideLog ride(test::LoggerStyle::CommaUnitsInNames, gearing::derive(truth), 20260516);
+    std::vector<Sample> out;
+    for (int i = 0; i < lines; ++i) {
+        double t = 0, rpm = 0, wheel = 0, gps = 0;
+        if (std::sscanf(ride.nextLine().c_str(), "%lf,%lf,%lf,%lf", &t, &rpm, &wheel, &gps) == 4)
+            out.push_back({rpm, gps});
+    }
+    return out;
+}
+
+gearing::GearSet withSlip(int slip)
+{
+    gearing::GearSet g;
+    g.circumferenceOverride = 1987;
+    g.slip = slip;
+    return g;
+}
+
+} // namespace
+
+// Gears 1 to 3 give the circumference, gears 4 to 6 the slip, whatever the
+// main window's slip; each gear agrees with its own group.
+TEST(CalibrationFit, TheUpperGearsMeasureTheSlip)
+{
+    const struct {
+        int truthSlip, mainSlip;
+        double slip;
+    } rides[] = {{0, 3, 0}, {2, 3, 2}, {3, 3, 3}, {2, 0, 2}, {0, 0, 0}};
+    for (const auto &r : rides) {
+        SCOPED_TRACE("truth " + std::to_string(r.truthSlip) + ", main " + std::to_string(r.mainSlip));
+        const FitResult f = fitLogger(rideSamples(withSlip(r.truthSlip)), gearing::derive(withSlip(r.mainSlip)));
+        EXPECT_TRUE(f.byLowerGears);
+        EXPECT_NEAR(static_cast<double>(f.circumference), 1987, 2);
+        ASSERT_TRUE(f.slip.has_value());
+        EXPECT_NEAR(static_cast<double>(*f.slip), r.slip, 0.2);
+        for (std::size_t k = 0; k < 6; ++k) {
+            EXPECT_FALSE(f.gears[k].check) << k + 1;
+            EXPECT_NEAR(static_cast<double>(*f.gears[k].circumference), 1987, 2 + 20 * (k >= 3)) << k + 1;
+        }
+        EXPECT_FALSE(f.ratiosSuspect());
+    }
+}
+
+// With fewer than two of gears 1 to 3 holding 100 samples, the fit is the
+// one over all gears with the main window's slip.
+TEST(CalibrationFit, FewLowerGearSamplesFitAllGearsWithTheMainSlip)
+{
+    std::vector<Sample> s;
+    const gearing::Derived d = gearing::derive(withSlip(3));
+    const double fourth = static_cast<double>(d.engineSpeed(100, 4)) / 100;
+    for (const Sample &x : rideSamples(withSlip(3)))
+        if (x.kmh > 0 && x.rpm / x.kmh < fourth * 1.06) // none in gears 1 to 3
+            s.push_back(x);
+    const FitResult f = fitLogger(s, d);
+    EXPECT_FALSE(f.byLowerGears);
+    EXPECT_FALSE(f.slip.has_value());
+    EXPECT_NEAR(static_cast<double>(f.circumference), 1987, 2);
+}
+
+// Ratios typed wrong: a primary far off puts most samples in no gear, a gear
+// 13 % off gets none where the file's engine speeds would give it some.
+TEST(CalibrationFit, WrongRatiosAreTold)
+{
+    const std::vector<Sample> s = rideSamples(withSlip(3));
+    gearing::GearSet primary = withSlip(3);
+    primary.primary = 5;
+    const FitResult p = fitLogger(s, gearing::derive(primary));
+    EXPECT_TRUE(p.fewInGear()) << p.samplesUsed << " of " << p.samplesCounted;
+    EXPECT_TRUE(p.ratiosSuspect());
+
+    gearing::GearSet third = withSlip(3);
+    third.gears[2] *= 1.13;
+    const FitResult g = fitLogger(s, gearing::derive(third));
+    EXPECT_FALSE(g.fewInGear());
+    for (std::size_t k = 0; k < 6; ++k) {
+        EXPECT_EQ(g.gears[k].missing, k == 2) << k + 1;
+        EXPECT_EQ(g.gears[k].check, k == 2) << k + 1;
+    }
+    EXPECT_TRUE(g.ratiosSuspect());
+    EXPECT_FALSE(fitLogger(s, gearing::derive(withSlip(3))).ratiosSuspect());
+}
+
+// A fit asks to stop at least every 64 k samples and stops when told.
+TEST(CalibrationFit, StopsWhenAsked)
+{
+    std::vector<Sample> s = rideSamples(withSlip(3));
+    while (s.size() < 20 * FitStopEvery)
+        s.insert(s.end(), s.begin(), s.begin() + std::min(s.size(), 20 * FitStopEvery - s.size()));
+    const gearing::Derived d = gearing::derive(withSlip(3));
+    std::size_t asked = 0;
+    EXPECT_TRUE(fitLogger(s, d, [&] { return ++asked, false; }).has_value());
+    EXPECT_GE(asked, 4 * 20u) << "each pass over the samples asks every 64 k";
+    for (std::size_t after : {std::size_t(1), asked / 2, asked}) {
+        std::size_t n = 0;
+        EXPECT_FALSE(fitLogger(s, d, [&] { return ++n >= after; }).has_value()) << after;
+        EXPECT_EQ(n, after);
+    }
 }

@@ -480,3 +480,94 @@ TEST_F(Calibration, SettingsKeptBetweenSessions)
     w->Beenden1->trigger();
     EXPECT_EQ(trovanta::test::ProfileFile(ini).readString("Abroll", "Strecke", "?"), "6000");
 }
+
+// A clean export at 1987 mm, made at a slip of 0 % and of 2 %, read with the
+// main window's slip of 3 %: gears 1 to 3 give the circumference, gears 4 to
+// 6 the slip; "Appliquer" sets both.
+TEST_F(Calibration, TheFileMeasuresTheSlip)
+{
+    CalibrationWindow &c = open();
+    ASSERT_EQ(w->E_Schlupf->text(), "3");
+    const struct {
+        int slip;
+        double shown;
+    } rides[] = {{0, 0}, {2, 2}};
+    for (const auto &r : rides) {
+        SCOPED_TRACE(r.slip);
+        gearing::GearSet truth;
+        truth.circumferenceOverride = 1987;
+        truth.slip = r.slip;
+        openFile(c, writeRide(test::LoggerStyle::CommaUnitsInNames, truth));
+        EXPECT_NEAR(c.P_Umfang_Datei->text().toInt(), 1987, 2);
+        QString slip = c.P_Schlupf_Datei->text();
+        ASSERT_TRUE(slip.endsWith(" %")) << slip.toStdString();
+        slip.chop(2);
+        EXPECT_NEAR(slip.replace(',', '.').toDouble(), r.shown, 0.2);
+        EXPECT_EQ(gearColumn(c, 3), QStringList({"", "", "", "", "", ""}));
+        EXPECT_EQ(c.C_Hinweis_Datei->text(), "");
+        std::printf("[fit] made at slip %d, read at 3: %s mm, slip %s\n", r.slip,
+                    c.P_Umfang_Datei->text().toUtf8().constData(), c.P_Schlupf_Datei->text().toUtf8().constData());
+    }
+    const QString mm = c.P_Umfang_Datei->text();
+    mouseClick(c.C_Anwenden_Datei);
+    c.waitForFile();
+    EXPECT_EQ(w->E_Umfang->text(), mm);
+    EXPECT_EQ(w->E_Schlupf->text(), "2");
+    EXPECT_EQ(w->lastGoodRun()->set.slip, 2);
+}
+
+// A failed fit again keeps the file's samples: the next good run fits them.
+TEST_F(Calibration, AFailedRefitKeepsTheSamples)
+{
+    CalibrationWindow &c = open();
+    gearing::GearSet truth;
+    truth.circumferenceOverride = 1987;
+    openFile(c, writeRide(test::LoggerStyle::SemicolonUnitsLine, truth));
+    const QString fitted = c.P_Umfang_Datei->text();
+    const QString primary = w->Edit6->text();
+    w->Edit6->setText("50");
+    w->Button_BerechnenClick();
+    c.waitForFile();
+    EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8("Pas assez de points en prise : 10 au moins dans un rapport."));
+    EXPECT_EQ(c.P_Umfang_Datei->text(), Dash);
+    w->Edit6->setText(primary);
+    w->Button_BerechnenClick();
+    c.waitForFile();
+    EXPECT_EQ(c.P_Umfang_Datei->text(), fitted);
+    EXPECT_EQ(c.C_Hinweis_Datei->text(), "");
+}
+
+// Ratios typed wrong: the note says which to check, and "Appliquer" waits
+// for "Appliquer quand même".
+TEST_F(Calibration, WrongRatiosHoldTheApply)
+{
+    gearing::GearSet truth;
+    truth.circumferenceOverride = 1987;
+    const struct {
+        QLineEdit *TForm1::*field;
+        const char *text, *note;
+    } cases[] = {
+        {&TForm1::Edit6, "5,00", "vérifiez le primaire, le pignon, la couronne et les rapports"},
+        {&TForm1::Edit9, "1,695", "Trop peu de points en 3 alors que"},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.text);
+        QLineEdit *e = w.get()->*k.field;
+        const QString before = e->text();
+        e->setText(utf8(k.text));
+        w->Button_BerechnenClick();
+        CalibrationWindow &c = open();
+        openFile(c, writeRide(test::LoggerStyle::CommaUnitsInNames, truth));
+        EXPECT_TRUE(c.C_Hinweis_Datei->text().contains(utf8(k.note))) << c.C_Hinweis_Datei->text().toStdString();
+        EXPECT_FALSE(c.C_Anwenden_Datei->isEnabled());
+        EXPECT_TRUE(c.C_Trotzdem->isVisibleTo(&c));
+        c.C_Trotzdem->setChecked(true);
+        EXPECT_TRUE(c.C_Anwenden_Datei->isEnabled());
+        e->setText(before);
+        w->Button_BerechnenClick();
+        c.waitForFile();
+        EXPECT_FALSE(c.C_Trotzdem->isVisibleTo(&c));
+        EXPECT_TRUE(c.C_Anwenden_Datei->isEnabled());
+        c.C_Trotzdem->setChecked(false);
+    }
+}

@@ -23,7 +23,11 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char **environ;
 
 using namespace trovanta;
 using namespace trovanta::test;
@@ -191,3 +195,43 @@ TEST_P(EndingBesideAnalysis, TheAnalysisWindowsSaveBeforeTheMainWindow)
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, EndingBesideAnalysis, ::testing::ValuesIn(allWays()),
                          nameOf);
+
+// A desktop logging out sends SIGTERM and, soon after, SIGKILL. With a
+// logger fit running, every settings file is on disk before the program
+// waits for the fit: the main window's last change survives the kill.
+TEST(EndingDuringAFit, SigtermThenSigkillKeepsTheMainSettings)
+{
+    QTemporaryDir dir;
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    const QByteArray d = QFile::encodeName(dir.path());
+    char *const argv[] = {const_cast<char *>(TROVANTA_FIT_ENDER), const_cast<char *>(d.constData()), nullptr};
+    pid_t child = -1;
+    ASSERT_EQ(posix_spawn(&child, TROVANTA_FIT_ENDER, &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    char c = 0;
+    ssize_t n;
+    while ((n = ::read(out[0], &c, 1)) < 0 && errno == EINTR) {
+    }
+    ::close(out[0]);
+    ASSERT_EQ(n, 1) << "the fit never began";
+
+    ::kill(child, SIGTERM);
+    const QString main = dir.filePath("Trovanta.ini");
+    auto saved = [&] {
+        return trovanta::test::ProfileFile(main).readString("Uebersetzung", "Ritzel", "") == "16";
+    };
+    for (int waited = 0; waited < 800 && !saved(); waited += 10)
+        ::usleep(10000);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    EXPECT_TRUE(saved()) << "Trovanta.ini lost the last change";
+    EXPECT_TRUE(trovanta::files::settingsFileExists(dir.filePath("etalonnage.ini")));
+}
