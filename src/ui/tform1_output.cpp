@@ -107,3 +107,6 @@ void TForm1::saveDiagramBitmap()
         throw files::cannotCreate(name);
     ui::platform().showMessage(this, name + QStringLiteral(" wurde gespeichert."));
 }
+
+void TForm1::ExporterDiagramme1Click() {}
+void TForm1::exportDiagram(const QString &) {}

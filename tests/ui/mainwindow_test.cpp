@@ -443,14 +443,16 @@ TEST_F(MainWindow, MenuHoldsItsItems)
 {
     const std::vector<std::pair<QMenu *, QStringList>> menus = {
         {w->Datei1,
-         {"&Ouvrir", "&Enregistrer sous..", "-", "Enregistrer le Diagramme comme Bitmap", "-", "Im&primer", "-",
-          "&Quitter"}},
+         {"&Ouvrir", QString::fromUtf8("Fichiers &récents"), "&Enregistrer sous..", "-",
+          QString::fromUtf8("E&xporter le diagramme…"), "Enregistrer le Diagramme comme Bitmap", "-", "Im&primer",
+          "-", "&Quitter"}},
         {w->Tools1,
          {"Convertir Cv - kW", "Convertir km/h - Mph", QString::fromUtf8("Convertir Métrique - Pouce"), "-",
           "&Catenolix", "&Pistorel"}},
         {w->Analyse1,
          {QString::fromUtf8("&Comparaison…"), QString::fromUtf8("&Pignons et chaîne…"),
           QString::fromUtf8("É&talonnage…")}},
+        {w->Options1, {}},
         {w->Info1, {"&FAQ", "-", "&Info"}}};
     QStringList titles;
     for (const auto &[m, items] : menus) {
@@ -460,7 +462,7 @@ TEST_F(MainWindow, MenuHoldsItsItems)
             seen << (a->isSeparator() ? QStringLiteral("-") : a->text());
         EXPECT_EQ(seen, items);
     }
-    EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Analyse", "&Info + FAQ"}));
+    EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Analyse", "&Options", "&Info + FAQ"}));
 }
 
 // The keys go through Qt's shortcut handling from a focused field, as a
