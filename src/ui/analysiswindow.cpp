@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -21,6 +22,13 @@ AnalysisWindow::AnalysisWindow(QWidget *parent, const char *objectName, const ch
 {
     setObjectName(QString::fromLatin1(objectName));
     setFont(formFont(8));
+    // The desktop's keys for closing a window; closing saves as the close
+    // box does.
+    for (const QKeySequence &k : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *s = new QShortcut(k, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 QString AnalysisWindow::settingsPath() const { return files::programFile(settingsName_ + QStringLiteral(".ini")); }

@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/instance.h"
 #include "ui/platform.h"
+#include "ui/programicon.h"
 #include "ui/registry.h"
 #include "ui/tform1.h"
 
@@ -18,6 +19,7 @@ void startTrovanta(const std::function<void()> &mainWindowShown)
     QApplication::setApplicationName(QString::fromUtf8(product::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setFont(formFont(8));
+    QApplication::setWindowIcon(programIcon());
 
     TForm1 *main = createMainWindow();
     main->show();
