@@ -6,6 +6,7 @@
 #include "files/programdir.h"
 #include "files/settingsfile.h"
 #include "ui/fonts.h"
+#include "ui/placement.h"
 #include "ui/platform.h"
 
 #include <QCloseEvent>
@@ -33,7 +34,7 @@ AnalysisWindow::AnalysisWindow(QWidget *parent, const char *objectName, const ch
 
 QString AnalysisWindow::settingsPath() const { return files::programFile(settingsName_ + QStringLiteral(".ini")); }
 
-void AnalysisWindow::place(const QRect &mainFrame) { move(mainFrame.center() - rect().center()); }
+void AnalysisWindow::place(const QRect &mainFrame) { centreOn(this, mainFrame); }
 
 void AnalysisWindow::restoreSettings()
 {
@@ -66,8 +67,15 @@ void AnalysisWindow::saveAtEnd(bool terminating)
 
 void AnalysisWindow::showEvent(QShowEvent *e)
 {
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
         open_ = true;
+        // Placed before its layout gave it its size: the grown frame is
+        // kept on the main window's screen too.
+        if (!keptOnScreen_ && parentWidget()) {
+            keptOnScreen_ = true;
+            placeOnScreenOf(this, frameGeometry(), parentWidget()->frameGeometry());
+        }
+    }
     QWidget::showEvent(e);
 }
 
