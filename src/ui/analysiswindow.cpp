@@ -6,10 +6,12 @@
 #include "files/programdir.h"
 #include "files/settingsfile.h"
 #include "ui/fonts.h"
+#include "ui/placement.h"
 #include "ui/platform.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -21,11 +23,18 @@ AnalysisWindow::AnalysisWindow(QWidget *parent, const char *objectName, const ch
 {
     setObjectName(QString::fromLatin1(objectName));
     setFont(formFont(8));
+    // The desktop's keys for closing a window; closing saves as the close
+    // box does.
+    for (const QKeySequence &k : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *s = new QShortcut(k, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 QString AnalysisWindow::settingsPath() const { return files::programFile(settingsName_ + QStringLiteral(".ini")); }
 
-void AnalysisWindow::place(const QRect &mainFrame) { move(mainFrame.center() - rect().center()); }
+void AnalysisWindow::place(const QRect &mainFrame) { centreOn(this, mainFrame); }
 
 void AnalysisWindow::restoreSettings()
 {
@@ -58,8 +67,15 @@ void AnalysisWindow::saveAtEnd(bool terminating)
 
 void AnalysisWindow::showEvent(QShowEvent *e)
 {
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
         open_ = true;
+        // Placed before its layout gave it its size: the grown frame is
+        // kept on the main window's screen too.
+        if (!keptOnScreen_ && parentWidget()) {
+            keptOnScreen_ = true;
+            placeOnScreenOf(this, frameGeometry(), parentWidget()->frameGeometry());
+        }
+    }
     QWidget::showEvent(e);
 }
 

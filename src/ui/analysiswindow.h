@@ -66,6 +66,7 @@ private:
     QString settingsName_; // the file's name without ".ini", also its [Program] Inifile=
     bool open_ = false;    // shown and not closed since
     bool failureShown_ = false; // closed, its save failed and said so
+    bool keptOnScreen_ = false;
 };
 
 // Reads fields the way every analysis window does: a text that does not

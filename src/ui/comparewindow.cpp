@@ -1,5 +1,7 @@
 #include "ui/comparewindow.h"
 
+#include "ui/placement.h"
+
 #include "calc/error.h"
 #include "calc/numtext.h"
 #include "files/fileerror.h"
@@ -85,17 +87,27 @@ std::optional<int> gearOf(const QString &text)
 // solid and a dashed stroke, as the diagram draws A and B.
 QIcon gearIcon(int gear)
 {
-    QPixmap pm(22, 12);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+    // Drawn at the size a row head shows it, for each screen density, so
+    // that a 200 % screen gets a sharp picture of the same size, not a
+    // larger one over the gear's number.
+    constexpr int W = 16, H = 10;
     const QColor &c = print::GearColours[std::size_t(gear - 1)];
-    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(0, 3, 22, 3);
-    QPen dashed(c, 2, Qt::SolidLine, Qt::FlatCap);
-    dashed.setDashPattern({3, 2});
-    p.setPen(dashed);
-    p.drawLine(0, 9, 22, 9);
-    return QIcon(pm);
+    QIcon icon;
+    for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        QPixmap pm(QSize(W, H) * ratio);
+        pm.setDevicePixelRatio(ratio);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setPen(QPen(c, 2, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(0, 2), QPointF(W, 2));
+        QPen dashed(c, 2, Qt::SolidLine, Qt::FlatCap);
+        dashed.setDashPattern({2, 1.5});
+        p.setPen(dashed);
+        p.drawLine(QPointF(0, 8), QPointF(W, 8));
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 struct SetRow {
@@ -455,17 +467,15 @@ void CompareWindow::buildTables()
 
 void CompareWindow::place(const QRect &mainFrame)
 {
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect avail = s ? s->availableGeometry() : QRect();
+    // Beside the main window when it fits on the main window's screen,
+    // centred on it otherwise.
+    const QRect avail = ui::screenHolding(mainFrame, ui::availableScreens());
     const QSize frame = frameGeometry().size();
-    QPoint at(mainFrame.right() + 8, mainFrame.top());
-    if (!avail.isValid() || !avail.contains(QRect(at, frame)))
-        at = mainFrame.center() - QPoint(frame.width() / 2, frame.height() / 2);
-    if (avail.isValid()) {
-        at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() - frame.width())));
-        at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - frame.height())));
-    }
-    move(at);
+    QRect beside(QPoint(mainFrame.right() + 8, mainFrame.top()), frame);
+    if (avail.isValid() && avail.contains(beside))
+        move(beside.topLeft());
+    else
+        ui::centreOn(this, mainFrame);
 }
 
 template <class Fill> void CompareWindow::withRecomputeHeld(Fill fill)

@@ -2,7 +2,8 @@
 // The gear diagram of the main window: road speed (1 km/h per pixel, 0 at
 // y = 350) over engine speed (28 rpm per pixel). A calculation run hands the
 // diagram area the values it drew with; the area paints them whenever the
-// windowing system asks, so a covering window no longer wipes the picture.
+// windowing system or another window asks, so nothing but a run wipes the
+// picture.
 
 #include "calc/gearing.h"
 #include "print/gearcolours.h"
@@ -49,7 +50,7 @@ public:
     explicit TPaintBox(QWidget *parent = nullptr);
 
     void setDiagram(const Diagram &d);
-    // Blank until the next setDiagram.
+    // Blank until the next setDiagram (a run's first step).
     void clear();
     const std::optional<Diagram> &diagram() const { return diagram_; }
 

@@ -59,6 +59,34 @@ QString Platform::getSaveFileName(QWidget *parent, const QString &caption, const
     return dlg.selectedFiles().first();
 }
 
+QString Platform::getExportFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                    const QString &initialName)
+{
+    QFileDialog dlg(parent, caption, QString(), filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    // The suffix follows the chosen format: "(*.svg)" gives "svg".
+    auto suffixOf = [](const QString &f) {
+        const qsizetype star = f.indexOf(QLatin1String("*."));
+        return star < 0 ? QString() : f.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+    };
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg,
+                     [&dlg, suffixOf](const QString &f) { dlg.setDefaultSuffix(suffixOf(f)); });
+    dlg.setDefaultSuffix(suffixOf(filter.section(QLatin1String(";;"), 0, 0)));
+    dlg.selectFile(initialName);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().first();
+}
+
+bool Platform::askYesNo(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(product::ApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool Platform::execPrintDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dlg(&printer, parent);

@@ -28,6 +28,14 @@ public:
     virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                                     const QString &defaultSuffix);
 
+    // A save dialog that starts on `initialName` and leaves the question
+    // about replacing an existing file to the caller (askYesNo). The name
+    // comes back with the chosen filter's suffix when none was typed.
+    virtual QString getExportFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                      const QString &initialName);
+    // A question with Yes and No; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &question);
+
     // Print dialog on `printer`; false when cancelled. A PDF file chosen in
     // the dialog is printed at 300 dots per inch.
     virtual bool execPrintDialog(QWidget *parent, QPrinter &printer);

@@ -37,7 +37,7 @@ std::vector<QPointer<AnalysisWindow>> &madeAnalysis()
     return made;
 }
 
-// Closing a secondary window blanks the main window's diagram.
+// Closing a secondary window repaints the main window's diagram.
 void clearsDiagram(TDialog *w)
 {
     QObject::connect(w, &TDialog::diagramClearRequested, w, [] {

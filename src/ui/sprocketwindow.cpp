@@ -1,5 +1,7 @@
 #include "ui/sprocketwindow.h"
 
+#include "ui/placement.h"
+
 #include "calc/numtext.h"
 #include "calc/sprockets.h"
 #include "files/settingsfile.h"
@@ -147,8 +149,12 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     // A pasted text of any length quoted in the note must not widen the
     // window or push the list away: two lines at most, the rest clipped.
     S_Hinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    S_Hinweis->setMinimumHeight(fm.lineSpacing());
-    S_Hinweis->setMaximumHeight(2 * fm.lineSpacing());
+    // One line or two, measured as the label lays them out.
+    auto linesHigh = [this](const QString &lines) {
+        return S_Hinweis->fontMetrics().boundingRect(QRect(0, 0, 1000, 1000), Qt::TextWordWrap, lines).height();
+    };
+    S_Hinweis->setMinimumHeight(linesHigh(QStringLiteral("Xg")));
+    S_Hinweis->setMaximumHeight(linesHigh(QStringLiteral("Xg\nXg")));
 
     S_Tabelle = new QTableView(this);
     S_Tabelle->setObjectName(QStringLiteral("S_Tabelle"));
@@ -315,7 +321,7 @@ void SprocketWindow::showEvent(QShowEvent *e)
     if (!e->spontaneous()) {
         if (!placed_ && parentWidget()) {
             placed_ = true;
-            move(parentWidget()->frameGeometry().center() - rect().center());
+            ui::centreOn(this, parentWidget()->frameGeometry());
         }
         takePresentValues();
         scheduleRelist();

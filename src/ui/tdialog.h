@@ -20,7 +20,7 @@ public:
     void setInfoWindow(std::function<QDialog *()> source) { infoWindow_ = std::move(source); }
 
 signals:
-    // Asks the main window to blank its diagram area.
+    // Asks the main window to repaint its diagram area.
     void diagramClearRequested();
 
 protected:

@@ -40,6 +40,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(ui::formFont(8));
+    setAcceptDrops(true);
     buildWindow();
     gearSet_ = std::make_unique<ui::GearSetBinder>(
         ui::GearSetBinder::Edits{Edit1, Edit2, Edit3, E_Schlupf, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10,
@@ -272,8 +273,12 @@ void TForm1::buildMenu()
 
     Datei1 = menu("Datei1", utf8("&Fichier"));
     Oeffnen = item(Datei1, "Oeffnen", utf8("&Ouvrir"), &TForm1::OeffnenClick);
+    Recents1 = Datei1->addMenu(tr("Fichiers &récents"));
+    Recents1->setObjectName(QStringLiteral("Recents1"));
     Wertespeichern1 = item(Datei1, "Wertespeichern1", utf8("&Enregistrer sous.."), &TForm1::Wertespeichern1Click);
     Datei1->addSeparator();
+    ExporterDiagramme1 = item(Datei1, "ExporterDiagramme1", tr("E&xporter le diagramme…"),
+                              &TForm1::ExporterDiagramme1Click);
     DiagrammalsBitmapspeichern1 = item(Datei1, "DiagrammalsBitmapspeichern1",
                                        utf8("Enregistrer le Diagramme comme Bitmap"),
                                        &TForm1::DiagrammalsBitmapspeichern1Click);
@@ -314,8 +319,17 @@ void TForm1::buildMenu()
     analysis("Etalonnage1", tr("É&talonnage…"));
     analysis("Performances1", tr("P&erformances…"));
 
+    Options1 = ui::addOptionsMenu(bar);
+    // Greyed while no option has its entry yet.
+    Options1->menuAction()->setEnabled(!Options1->isEmpty());
+
     Info1 = menu("Info1", utf8("&Info + FAQ"));
     HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
+    // F1 from any of the program's windows.
+    HilfeHinweise1->setShortcuts(QKeySequence::HelpContents);
+    if (HilfeHinweise1->shortcuts().isEmpty())
+        HilfeHinweise1->setShortcut(QKeySequence(Qt::Key_F1));
+    HilfeHinweise1->setShortcutContext(Qt::ApplicationShortcut);
     Info1->addSeparator();
     Info2 = item(Info1, "Info2", utf8("&Info"), &TForm1::Info1Click);
 }
@@ -337,6 +351,8 @@ void TForm1::FormCreate()
             E_Umfang->setText(QString::fromStdString(num::formatInt(kept.circumference)));
         }
         LoadIni();
+        options_ = storedOptions_ = ui::readOptions();
+        fillRecentMenu();
     } catch (const Error &e) {
         if (!heldError_)
             heldError_ = QString::fromStdString(e.message());
@@ -366,7 +382,7 @@ void TForm1::reportError(const QString &message)
     }
 }
 
-void TForm1::clearDiagram() { PaintBox1->clear(); }
+void TForm1::clearDiagram() { PaintBox1->update(); }
 
 void TForm1::Button_BerechnenClick()
 {
@@ -376,7 +392,8 @@ void TForm1::Button_BerechnenClick()
 
 bool TForm1::calculate()
 {
-    clearDiagram();
+    // Blank from here: a run that stops on an error leaves it so.
+    PaintBox1->clear();
 
     const gearing::Input in = currentFields().texts;
     const gearing::Result r = gearing::run(in, kept, ui::decimalSeparator());

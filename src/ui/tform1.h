@@ -7,6 +7,7 @@
 #include "print/gearsheet.h"
 #include "ui/diagram.h"
 #include "ui/mainrun.h"
+#include "ui/options.h"
 #include "ui/tpanel.h"
 #include "ui/updown.h"
 
@@ -19,6 +20,8 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -88,8 +91,8 @@ public:
     std::array<QLabel *, 17> Label_Rpm;  // "0" .. "16"
 
     // Menu
-    QMenu *Datei1, *Tools1, *Analyse1, *Info1;
-    QAction *Oeffnen, *Wertespeichern1, *DiagrammalsBitmapspeichern1, *Drucken2, *Beenden1;
+    QMenu *Datei1, *Recents1, *Tools1, *Analyse1, *Options1, *Info1;
+    QAction *Oeffnen, *Wertespeichern1, *ExporterDiagramme1, *DiagrammalsBitmapspeichern1, *Drucken2, *Beenden1;
     QAction *PSkWRechner1, *kmhmphRechner1, *metrischZollRechner1, *KettenlaengeRechner, *Pistorel1;
     QAction *HilfeHinweise1, *Info2;
 
@@ -99,6 +102,11 @@ public:
     void Timer1Timer();
 
     void OeffnenClick();
+    // Opens a gear data file as "&Ouvrir" does once a file is chosen, with
+    // the same messages (the command line, a drop, the recent files, a
+    // second start). False when it could not be read.
+    bool openGearFile(const QString &path);
+    void ExporterDiagramme1Click();
     void Wertespeichern1Click();
     void DiagrammalsBitmapspeichern1Click();
     void Drucken2Click();
@@ -125,8 +133,13 @@ public:
     // worker thread; the destructor then saves no more.
     void saveAtEnd();
 
-    // Blanks the diagram area until the next calculation run.
+    // Another window asks for the diagram area to be repainted: it shows
+    // the last picture again (a run that failed left it blank).
     void clearDiagram();
+
+    // The options as they stand; written with the main settings file when
+    // they changed.
+    const trovanta::ui::Options &options() const { return options_; }
 
     // What other windows may ask and tell. The last run that got through,
     // none before the first; the fields as they stand.
@@ -158,6 +171,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
 
 private:
     // Values the last calculation run kept for the next run and for the
@@ -178,6 +193,9 @@ private:
     void reportError(const QString &message);
     trovanta::print::GearSheetData gearSheetData() const;
     void saveDiagramBitmap();
+    void exportDiagram(const QString &path);
+    void rememberRecent(const QString &path);
+    void fillRecentMenu();
 
     // How a failing run's message reaches the rider.
     enum class RunErrors {
@@ -196,4 +214,7 @@ private:
     std::optional<QString> lastRunFailure_;
     // Edit1 .. Edit12, E_Schlupf and the circumference under the override.
     std::unique_ptr<trovanta::ui::GearSetBinder> gearSet_;
+    trovanta::ui::Options options_;
+    // As on disk: the file is written only when they differ.
+    trovanta::ui::Options storedOptions_;
 };

@@ -15,10 +15,16 @@
 #include "ui/platform.h"
 #include "ui/settingfields.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 using namespace trovanta;
 
@@ -52,6 +58,17 @@ QString enterFolderOf(const QString &chosen)
     const QString path = info.absoluteFilePath();
     QDir::setCurrent(info.absolutePath());
     return path;
+}
+
+// The first gear data file among dropped URLs; empty when there is none.
+QString droppedGearFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &u : data->urls())
+        if (u.isLocalFile() && u.toLocalFile().endsWith(QLatin1String(".tva"), Qt::CaseInsensitive))
+            return u.toLocalFile();
+    return QString();
 }
 
 } // namespace
@@ -96,6 +113,10 @@ void TForm1::SaveIni()
         }
     }
     ini.commit();
+    if (options_ != storedOptions_) {
+        ui::writeOptions(options_);
+        storedOptions_ = options_;
+    }
 }
 
 void TForm1::Wertespeichern1Click()
@@ -116,6 +137,7 @@ void TForm1::Wertespeichern1Click()
             ui::platform().showError(this, QString::fromStdString(e.message()));
             return;
         }
+        rememberRecent(path);
     }
     Button_BerechnenClick();
 }
@@ -125,17 +147,25 @@ void TForm1::OeffnenClick()
     const QString chosen =
         ui::platform().getOpenFileName(this, QString::fromUtf8(ui::GearOpenCaption),
                                        QString::fromUtf8(ui::GearFileFilter));
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openGearFile(chosen);
+}
+
+bool TForm1::openGearFile(const QString &chosen)
+{
     const QString path = enterFolderOf(chosen);
     P_Datei->setText(QFileInfo(path).fileName());
     files::DecodedGear gear;
     try {
         gear = files::readGearFile(path);
     } catch (const Error &e) {
+        // A recent file that is gone leaves the list with its message.
+        if (!QFileInfo::exists(path) && options_.recentFiles.removeAll(path) > 0)
+            fillRecentMenu();
         ui::platform().showError(this, QString::fromStdString(e.message()));
-        return;
+        return false;
     }
+    rememberRecent(path);
     if (!gear.complete)
         ui::platform().showMessage(this, QString::fromUtf8(files::msg::MissingMarks));
 
@@ -151,4 +181,47 @@ void TForm1::OeffnenClick()
     EditRotBereich->setText(QString::fromStdString(t.redZone));
     runErrors_ = RunErrors::Show;
     Button_BerechnenClick();
+    return true;
+}
+
+void TForm1::rememberRecent(const QString &path)
+{
+    options_.recentFiles = ui::withRecent(options_.recentFiles, path);
+    fillRecentMenu();
+}
+
+void TForm1::fillRecentMenu()
+{
+    // Later: an entry may be the one whose click got here.
+    for (QAction *a : Recents1->actions()) {
+        Recents1->removeAction(a);
+        a->deleteLater();
+    }
+    for (int i = 0; i < options_.recentFiles.size(); ++i) {
+        const QString path = options_.recentFiles[i];
+        // The number is the entry's key; "&" in a name is no mnemonic.
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction *a = Recents1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        a->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
+        connect(a, &QAction::triggered, this, [this, path] { openGearFile(path); });
+    }
+    Recents1->setEnabled(!options_.recentFiles.isEmpty());
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (!droppedGearFile(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *e)
+{
+    const QString path = droppedGearFile(e->mimeData());
+    if (path.isEmpty())
+        return;
+    e->acceptProposedAction();
+    // The drag source waits for the drop to return; the file opens after,
+    // with its message boxes.
+    QMetaObject::invokeMethod(this, [this, path] { openGearFile(path); }, Qt::QueuedConnection);
 }

@@ -5,9 +5,11 @@
 #include "calc/error.h"
 #include "files/fileerror.h"
 #include "print/printercanvas.h"
+#include "ui/diagramexport.h"
 #include "ui/platform.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,4 +108,44 @@ void TForm1::saveDiagramBitmap()
     if (picture.size() != size || !picture.save(name, "BMP"))
         throw files::cannotCreate(name);
     ui::platform().showMessage(this, name + QStringLiteral(" wurde gespeichert."));
+}
+
+void TForm1::ExporterDiagramme1Click()
+{
+    // The picture shows the fields as they stand, as the bitmap does.
+    if (!calculate())
+        return;
+    // The title names the file; a slash would name a folder.
+    QString suggested = Edit15->text().trimmed();
+    suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (suggested.isEmpty())
+        suggested = tr("diagramme");
+    QString path = ui::platform().getExportFileName(
+        this, tr("Exporter le diagramme"),
+        tr("Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)"), suggested + QStringLiteral(".png"));
+    if (path.isEmpty())
+        return;
+    if (!ui::pictureFormatOf(path))
+        path += QStringLiteral(".png");
+    if (QFileInfo::exists(path) &&
+        !ui::platform().askYesNo(this, tr("%1 existe déjà.\nVoulez-vous le remplacer ?").arg(QFileInfo(path).fileName())))
+        return;
+    exportDiagram(path);
+}
+
+void TForm1::exportDiagram(const QString &path)
+{
+    ui::DiagramPicture d;
+    if (const auto &shown = PaintBox1->diagram())
+        d.diagram = *shown;
+    d.title = Edit15->text();
+    d.speedUnit = Label_kmh->text();
+    for (std::size_t i = 0; i < d.speedTexts.size(); ++i)
+        d.speedTexts[i] = Label_Speed[i]->text();
+    d.rpmCaption = Label_Regime->text();
+    try {
+        ui::writeDiagramPicture(path, *ui::pictureFormatOf(path), d);
+    } catch (const Error &e) {
+        ui::platform().showError(this, QString::fromStdString(e.message()));
+    }
 }

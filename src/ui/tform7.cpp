@@ -1,5 +1,7 @@
 #include "ui/tform7.h"
 
+#include "ui/placement.h"
+
 #include "calc/error.h"
 #include "files/mainsettings.h"
 #include "files/programdir.h"
@@ -375,7 +377,7 @@ void TForm7::FormShow()
         Edit35->setText(text(main.texts.set.front));
         Edit36->setText(text(main.texts.set.rear));
         Edit37->setText(text(main.texts.set.primary));
-        move(main.frame.center() - frameGeometry().center() + pos());
+        ui::centreOn(this, main.frame);
     }
     B_Close->setFocus();
 }

@@ -47,6 +47,25 @@ QString FakePlatform::getSaveFileName(QWidget *, const QString &caption, const Q
     return fileDialog(caption, filter, defaultSuffix);
 }
 
+QString FakePlatform::getExportFileName(QWidget *, const QString &caption, const QString &filter,
+                                        const QString &initialName)
+{
+    dialogNames << initialName;
+    return fileDialog(caption, filter, QString());
+}
+
+bool FakePlatform::askYesNo(QWidget *, const QString &question)
+{
+    questions << question;
+    if (onBox)
+        onBox(question);
+    if (yesAnswers.empty())
+        return true;
+    const bool yes = yesAnswers.front();
+    yesAnswers.pop_front();
+    return yes;
+}
+
 QString FakePlatform::fileDialog(const QString &caption, const QString &filter, const QString &defaultSuffix)
 {
     dialogCaptions << caption;
@@ -80,6 +99,8 @@ void FakePlatform::clear()
     dialogFilters.clear();
     dialogSuffixes.clear();
     urls.clear();
+    dialogNames.clear();
+    questions.clear();
 }
 
 } // namespace trovanta::test

@@ -26,6 +26,9 @@ public:
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                             const QString &defaultSuffix) override;
+    QString getExportFileName(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &initialName) override;
+    bool askYesNo(QWidget *parent, const QString &question) override;
     bool execPrintDialog(QWidget *parent, QPrinter &printer) override;
     void openUrl(const QUrl &url) override;
     QLocale locale() const override { return locale_; }
@@ -42,6 +45,10 @@ public:
     QStringList dialogFilters;
     QStringList dialogSuffixes; // empty for an open dialog
     QList<QUrl> urls;
+    QStringList dialogNames; // the name an export dialog starts on
+    QStringList questions;
+    // Answers to askYesNo, in order; an empty queue answers Yes.
+    std::deque<bool> yesAnswers;
 
     // Answers: file names for the next file dialogs ("" cancels); an empty
     // queue cancels.

@@ -1,14 +1,17 @@
 #include "window_driver.h"
 
+#include "ui/converters.h"
 #include "ui/diagram.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
+using namespace trovanta;
 using namespace trovanta::test;
 using trovanta::ui::ZeroSpeedY;
 
@@ -171,25 +174,47 @@ TEST_F(Diagram, SwitchedOffMarksAreNotDrawn)
     EXPECT_EQ(count(im, Red, QRect(430, 50, 140, 300)), 0) << "below the line of gear 6";
 }
 
-TEST_F(Diagram, KeptAcrossRepaintsUntilCleared)
+// The picture is the run's result: a clear request from another window and
+// a repaint by the window system show it again. Only a run clears it, and
+// one that stops on a conversion error leaves it blank.
+TEST_F(Diagram, StaysThroughClearRequestsAndExposesUntilARunFails)
 {
+    TForm4 converter(w.get());
+    ui::enrol(&converter);
     mouseClick(w->Button_Berechnen);
     const QImage first = diagram();
-    // A window passing over the area makes the system repaint it.
-    w->PaintBox1->repaint();
-    QApplication::processEvents();
-    EXPECT_EQ(diagram(), first);
+    const QRect gear1End(560, 170, 11, 20); // gear 1 ends at (570, 180)
+    ASSERT_GT(count(first, Aqua, gear1End), 5);
 
-    w->clearDiagram();
-    const QImage blank = diagram();
-    EXPECT_EQ(count(blank, background()), 571 * 351);
+    const std::vector<std::pair<const char *, std::function<void()>>> events = {
+        {"converter closed", [&] {
+             converter.show();
+             mouseClick(converter.Button_Schliessen);
+         }},
+        {"expose", [&] {
+             w->hide();
+             w->show();
+             w->PaintBox1->repaint();
+         }},
+    };
+    for (const auto &[what, event] : events) {
+        SCOPED_TRACE(what);
+        event();
+        QApplication::processEvents();
+        EXPECT_GT(count(diagram(), Aqua, gear1End), 5);
+        EXPECT_EQ(diagram(), first);
+    }
+    ui::forgetWindows();
 
-    // The next run brings it back; a run that fails early blanks it again.
-    type(w->Edit14, "0"); // 45000: fine
-    w->Edit14->setText("4500");
-    EXPECT_EQ(diagram(), first);
-    w->E_Schlupf->setText("x");
+    w->Edit4->setText("x"); // front sprocket: the run stops before drawing
+    w->Button_BerechnenClick();
+    EXPECT_EQ(platform.errors.size(), 1);
     EXPECT_EQ(count(diagram(), background()), 571 * 351);
+    w->PaintBox1->repaint();
+    EXPECT_EQ(count(diagram(), background()), 571 * 351) << "a repaint does not bring back an old picture";
+    w->Edit4->setText("17");
+    w->Button_BerechnenClick();
+    EXPECT_EQ(diagram(), first);
 }
 
 TEST_F(Diagram, SpeedsNearTheEndOfTheIntegerRangeStayOffTheArea)

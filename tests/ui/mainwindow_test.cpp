@@ -443,11 +443,13 @@ TEST_F(MainWindow, MenuHoldsItsItems)
 {
     const std::vector<std::pair<QMenu *, QStringList>> menus = {
         {w->Datei1,
-         {"&Ouvrir", "&Enregistrer sous..", "-", "Enregistrer le Diagramme comme Bitmap", "-", "Im&primer", "-",
-          "&Quitter"}},
+         {"&Ouvrir", QString::fromUtf8("Fichiers &récents"), "&Enregistrer sous..", "-",
+          QString::fromUtf8("E&xporter le diagramme…"), "Enregistrer le Diagramme comme Bitmap", "-", "Im&primer",
+          "-", "&Quitter"}},
         {w->Tools1,
          {"Convertir Cv - kW", "Convertir km/h - Mph", QString::fromUtf8("Convertir Métrique - Pouce"), "-",
           "&Catenolix", "&Pistorel"}},
+        {w->Options1, {}},
         {w->Info1, {"&FAQ", "-", "&Info"}}};
     QStringList titles;
     for (const auto &[m, items] : menus) {
@@ -469,7 +471,7 @@ TEST_F(MainWindow, MenuHoldsItsItems)
     for (const trovanta::ui::AnalysisKind &k : trovanta::ui::analysisKinds())
         rows << QString::fromLatin1(k.action);
     EXPECT_EQ(entries, rows);
-    EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Analyse", "&Info + FAQ"}));
+    EXPECT_EQ(titles, QStringList({"&Fichier", "&Outils", "&Analyse", "&Options", "&Info + FAQ"}));
 }
 
 // The keys go through Qt's shortcut handling from a focused field, as a

@@ -222,7 +222,7 @@ TEST_F(RaceLog, AFailedSettingsWriteIsReportedAndTheWindowStillCloses)
     EXPECT_EQ(platform.messages, QStringList({"Fehler bei Ini-Erstellung."}));
     EXPECT_FALSE(log->isVisible());
     EXPECT_FALSE(info.isVisible());
-    EXPECT_FALSE(w->PaintBox1->diagram());
+    EXPECT_TRUE(w->PaintBox1->diagram()) << "the picture stays";
 }
 
 TEST_F(RaceLog, ExportNamesTheFileAfterTheTrack)

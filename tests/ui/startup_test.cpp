@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 using trovanta::ui::forms;
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -126,4 +127,49 @@ TEST(ProgramEnd, TeardownEmptiesTheRegistry)
     stopTrovanta();
     EXPECT_EQ(forms().Form1, nullptr);
     EXPECT_EQ(forms().Form10, nullptr);
+}
+
+// Every window carries the program's icon; Esc and Ctrl+W close an
+// analysis window; F1 brings the FAQ from the main window and from an
+// analysis window.
+TEST_F(Program, WindowIconAndKeyboardHabits)
+{
+    TForm1 *main = forms().Form1;
+    std::vector<QWidget *> windows = {main};
+    for (QDialog *d : std::vector<QDialog *>{forms().Form2, forms().Form3, forms().Form4, forms().Form5,
+                                             forms().Form6, forms().Form7, forms().Form8, forms().Form9,
+                                             forms().Form10})
+        windows.push_back(d);
+
+    for (const trovanta::ui::AnalysisKind &k : trovanta::ui::analysisKinds()) {
+        SCOPED_TRACE(k.name);
+        QWidget *a = trovanta::ui::openAnalysis(QString::fromLatin1(k.name));
+        windows.push_back(a);
+        for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            a->show();
+            QApplication::setActiveWindow(a);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(a));
+            QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget() : a, key);
+            EXPECT_FALSE(a->isVisible()) << key.toString().toStdString();
+        }
+    }
+    for (QWidget *win : windows) {
+        const QImage im = win->windowIcon().pixmap(32, 32).toImage();
+        EXPECT_FALSE(im.isNull()) << win->objectName().toStdString();
+        EXPECT_GT(im.pixelColor(16, 16).alpha(), 0) << win->objectName().toStdString();
+    }
+
+    for (QWidget *from : {static_cast<QWidget *>(main), windows.back()}) {
+        SCOPED_TRACE(from->objectName().toStdString());
+        from->show();
+        QApplication::setActiveWindow(from);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(from));
+        QWidget *shown = nullptr;
+        QTimer::singleShot(0, [&shown] {
+            shown = QApplication::activeModalWidget();
+            forms().Form5->reject();
+        });
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : from, Qt::Key_F1);
+        EXPECT_EQ(shown, forms().Form5);
+    }
 }

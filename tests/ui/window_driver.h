@@ -77,7 +77,12 @@ inline QAction *menuAction(const QWidget &main, const char *name)
 inline void expectTextsFit(const QWidget *w)
 {
     for (const QLabel *l : w->findChildren<QLabel *>()) {
-        if (!l->text().isEmpty()) {
+        if (l->text().isEmpty() || l->isHidden())
+            continue;
+        if (l->wordWrap()) {
+            // Its lines, at its width, fit its height.
+            EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->objectName().toStdString();
+        } else {
             EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
                 << l->objectName().toStdString();
         }

@@ -1,0 +1,40 @@
+#pragma once
+// The program's options: what the rider chose in the "&Options" menu and
+// the list of recent files, kept in options.ini beside the program. One
+// struct, read at start and written at the end in one place, so that a new
+// option is one member, one line in read and write, one menu entry.
+
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QMenuBar;
+
+namespace trovanta::ui {
+
+inline constexpr const char *OptionsFileName = "options.ini";
+inline constexpr int MaxRecentFiles = 8;
+
+struct Options {
+    // Gear data files last opened or saved, newest first, absolute paths.
+    QStringList recentFiles;
+
+    bool operator==(const Options &o) const { return recentFiles == o.recentFiles; }
+    bool operator!=(const Options &o) const { return !(*this == o); }
+};
+
+QString optionsPath();
+// A missing or unreadable file gives the defaults.
+Options readOptions();
+// Throws trovanta::Error when the file cannot be written.
+void writeOptions(const Options &o);
+
+// `path` moved to the front of `list` (or added there), at most
+// MaxRecentFiles kept.
+QStringList withRecent(QStringList list, const QString &path);
+
+// The "&Options" menu, added to `bar`; its entries come with the options
+// they change.
+QMenu *addOptionsMenu(QMenuBar *bar);
+
+} // namespace trovanta::ui

@@ -1,0 +1,96 @@
+// Windows on the screen: a window centred on the main window lies wholly on
+// the screen that holds most of the main window, and the analysis windows'
+// captions and row heads fit (also run at a scale factor of 2).
+
+#include "window_driver.h"
+
+#include "ui/placement.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QStyle>
+#include <QScreen>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace trovanta;
+using namespace trovanta::test;
+
+namespace {
+
+TEST(Placement, TheScreenOfMostOfTheMainWindowAndAFrameKeptOnIt)
+{
+    const QRect left(0, 0, 1920, 1080), right(1920, 0, 1280, 1024);
+    struct Case {
+        const char *what;
+        QRect main, frame, expected;
+    };
+    const std::vector<Case> cases = {
+        {"inside stays", {100, 100, 800, 600}, {300, 300, 400, 300}, {300, 300, 400, 300}},
+        {"off the right edge", {1400, 100, 800, 600}, {1600, 300, 600, 300}, {1320, 300, 600, 300}},
+        {"off the top and left", {-50, -40, 400, 300}, {-100, -80, 300, 200}, {0, 0, 300, 200}},
+        {"most on the right screen", {1800, 500, 800, 600}, {1700, 700, 500, 400}, {1920, 624, 500, 400}},
+        {"larger than the screen: top left on it", {2000, 0, 800, 600}, {1900, -10, 1500, 1200},
+         {1920, 0, 1500, 1200}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ui::keptWithin(c.frame, ui::screenHolding(c.main, {left, right})), c.expected);
+    }
+    EXPECT_EQ(ui::screenHolding({5000, 5000, 10, 10}, {left, right}), left) << "on none: the first";
+}
+
+class OnScreen : public RegisteredMainWindowTest {};
+
+TEST_F(OnScreen, AnalysisWindowsOfAMainWindowAtTheScreensEdgeOpenOnTheScreen)
+{
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const ui::AnalysisKind &k : ui::analysisKinds()) {
+        SCOPED_TRACE(k.name);
+        // The main window hangs off the bottom right corner.
+        w->move(avail.right() - w->frameGeometry().width() / 3, avail.bottom() - w->frameGeometry().height() / 3);
+        QWidget *a = ui::openAnalysis(QString::fromLatin1(k.name));
+        QApplication::processEvents();
+        const QRect f = a->frameGeometry();
+        if (f.width() <= avail.width()) {
+            EXPECT_GE(f.left(), avail.left());
+        }
+        EXPECT_LE(f.right(), std::max(avail.right(), avail.left() + f.width() - 1));
+        EXPECT_LE(f.bottom(), std::max(avail.bottom(), avail.top() + f.height() - 1));
+        EXPECT_GE(f.top(), avail.top());
+        a->close();
+    }
+}
+
+TEST_F(OnScreen, AnalysisWindowTextsAndRowHeadsFit)
+{
+    for (const ui::AnalysisKind &k : ui::analysisKinds()) {
+        SCOPED_TRACE(k.name);
+        QWidget *a = ui::openAnalysis(QString::fromLatin1(k.name));
+        QApplication::processEvents();
+        expectTextsFit(a);
+        for (const QTableView *t : a->findChildren<QTableView *>()) {
+            const QHeaderView *rows = t->verticalHeader();
+            if (rows->isVisible()) {
+                // A row head's picture stays within the room the head keeps
+                // for it, at the screen's density too.
+                const int room = rows->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, rows);
+                for (int r = 0; r < t->model()->rowCount(); ++r) {
+                    const QIcon icon = t->model()->headerData(r, Qt::Vertical, Qt::DecorationRole).value<QIcon>();
+                    if (icon.isNull())
+                        continue;
+                    const QSizeF drawn = icon.pixmap(QSize(room, room), rows->devicePixelRatioF()).deviceIndependentSize();
+                    EXPECT_LE(drawn.width(), room) << t->objectName().toStdString() << " row " << r;
+                    EXPECT_LE(drawn.height(), room) << t->objectName().toStdString() << " row " << r;
+                }
+                EXPECT_GE(rows->width(), rows->sizeHint().width()) << t->objectName().toStdString();
+            }
+        }
+        a->close();
+    }
+}
+
+} // namespace
