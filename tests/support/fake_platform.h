@@ -23,6 +23,7 @@ public:
 
     void showMessage(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &message) override;
+    bool ask(QWidget *parent, const QString &question) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                             const QString &defaultSuffix) override;
@@ -42,6 +43,9 @@ public:
     QStringList dialogFilters;
     QStringList dialogSuffixes; // empty for an open dialog
     QList<QUrl> urls;
+    QStringList questions; // asked, in order
+    // Answers to the next questions; an empty queue says "Non".
+    std::deque<bool> answers;
 
     // Answers: file names for the next file dialogs ("" cancels); an empty
     // queue cancels.
