@@ -9,6 +9,9 @@
 // a variant and a few track points filled in; "CompareSheet" prints it into
 // <folder>/CompareSheet.pdf. "SprocketWindow" lists the pairs for the chain
 // calculator's worked example (15/45, 110 links of 1,56 cm, sag 2).
+// "CircuitTab" is the Performances window's circuit tab on its own with the
+// circuit "Essai" on the example curve; "SprocketCircuit" the sprocket
+// pairs of the default ranges with that circuit's columns.
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
@@ -16,6 +19,7 @@
 #include "files/programdir.h"
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
+#include "ui/circuittab.h"
 #include "ui/comparewindow.h"
 #include "ui/tform6.h"
 #include "ui/registry.h"
@@ -27,6 +31,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
@@ -98,6 +103,32 @@ trovanta::ui::CompareWindow *comparison()
                 c->T_Punkte->item(r, k)->setText(QString::fromUtf8(points[r][k]));
     }
     return trovanta::ui::analysisWindow<trovanta::ui::CompareWindow>();
+}
+
+// The worked example's circuit typed into a tab of its own.
+trovanta::ui::CircuitTab *essaiTab()
+{
+    static trovanta::ui::CircuitTab *tab = nullptr;
+    if (tab)
+        return tab;
+    tab = new trovanta::ui::CircuitTab;
+    tab->setObjectName(QStringLiteral("CircuitTab"));
+    tab->P_Circuit->setEditText(QStringLiteral("Essai"));
+    emit tab->P_Circuit->lineEdit()->returnPressed();
+    const char *const corners[][4] = {{"Épingle", "62", "2", "350"},
+                                      {"Chicane", "95", "3", "600"},
+                                      {"Courbe rapide", "150", "4", "1000"},
+                                      {"Virage 4", "110", "3", "400"}};
+    for (const auto &corner : corners) {
+        const int row = tab->P_Strecke->rowCount() - 1;
+        for (int c = 0; c < 4; ++c)
+            tab->P_Strecke->item(row, c)->setText(QString::fromUtf8(corner[c]));
+    }
+    trovanta::perf::Input in;
+    in.curve = trovanta::perf::exampleCurve();
+    tab->setInput(in);
+    tab->resize(1060, 420);
+    return tab;
 }
 
 // A ride recorded at 1987 mm on a bike whose third gear is 3 % longer than
@@ -187,6 +218,8 @@ int main(int argc, char *argv[])
         const QString name = shot.section(QLatin1Char('.'), 0, 0);
         if (name == QLatin1String("CompareWindow"))
             comparison();
+        if (name == QLatin1String("CircuitTab"))
+            essaiTab();
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
         for (const auto &[windowName, action] : menuWindows)

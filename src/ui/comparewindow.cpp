@@ -9,6 +9,7 @@
 #include "files/settingsfile.h"
 #include "print/gearcolours.h"
 #include "print/printercanvas.h"
+#include "ui/compareperformance.h"
 #include "ui/fonts.h"
 #include "ui/geardialogs.h"
 #include "ui/gearsetbinder.h"
@@ -217,7 +218,12 @@ void CompareWindow::buildWindow()
     pointsLayout->addWidget(T_Punkte);
     pointsLayout->addStretch(1);
     points->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    upper->addWidget(points, 0);
+    auto *beside = new QVBoxLayout;
+    beside->setSpacing(6);
+    beside->addWidget(points, 1);
+    GB_Leistung = new ComparePerformance(this);
+    beside->addWidget(GB_Leistung, 0);
+    upper->addLayout(beside, 0);
     right->addLayout(upper, 1);
     QGroupBox *gears = groupBox(this, "GB_Vergleich", tr("Rapports"));
     auto *gearsLayout = new QVBoxLayout(gears);
@@ -577,11 +583,36 @@ void CompareWindow::recompute()
     // Only a variant that computes goes to the main window.
     B_Uebernehmen->setEnabled(bConverts && bv.message.empty());
 
+    showPerformance(b, bConverts && bv.message.empty());
+
     std::vector<gearing::TrackPoint> points;
     shown_ = shownOf(a, bv, cruise, points);
     show(shown_);
     Diagramm->setPlot(gearing::plotOf(a, bv, points, CB_Saegezahn->isChecked()), legend());
     showNote();
+}
+
+void CompareWindow::setPerformanceContext(const PerformanceContext &context) { GB_Leistung->setContext(context); }
+
+void CompareWindow::showPerformance(const gearing::PartialSet &b, bool bComputes)
+{
+    std::optional<gearing::GearSet> bSet;
+    if (bComputes) {
+        gearing::GearSet g;
+        g.rim = *b.rim;
+        g.width = *b.width;
+        g.height = *b.height;
+        g.slip = *b.slip;
+        if (b.circumferenceTyped)
+            g.circumferenceOverride = b.circumference;
+        g.front = *b.front;
+        g.rear = *b.rear;
+        g.primary = *b.primary;
+        for (std::size_t k = 0; k < 6; ++k)
+            g.gears[k] = *b.gears[k];
+        bSet = g;
+    }
+    GB_Leistung->setSets(a_ ? std::optional(a_->set) : std::nullopt, bSet);
 }
 
 CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const gearing::SetValues &b,

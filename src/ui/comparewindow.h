@@ -14,6 +14,7 @@
 #include "ui/analysiswindow.h"
 #include "ui/comparediagram.h"
 #include "ui/mainrun.h"
+#include "ui/performancecontext.h"
 #include "ui/tpanel.h"
 #include "ui/updown.h"
 
@@ -39,6 +40,7 @@ class Canvas;
 
 namespace trovanta::ui {
 
+class ComparePerformance;
 class GearSetBinder;
 
 class CompareWindow : public AnalysisWindow {
@@ -80,11 +82,16 @@ public:
     QCheckBox *CB_Saegezahn;
     QLabel *L_Hinweis;
     QPushButton *B_Drucken, *B_Close;
+    ComparePerformance *GB_Leistung; // A and B with the Performances window's model
 
     // The main window's runs: a good one becomes A; a failed one is told in
     // the note while A keeps its values.
     void mainRunChanged(const MainRun &run) override;
     void mainRunFailed(const QString &message) override;
+    // The Performances window's model and present circuit: the group
+    // "Performances" shows A and B with it.
+    void setPerformanceContext(const PerformanceContext &context);
+
     // Fills B's front and rear sprocket; B's other fields stay.
     void setVariantSprockets(const QString &front, const QString &rear);
 
@@ -120,6 +127,8 @@ private:
     template <class Fill> void withRecomputeHeld(Fill fill);
     void copyIntoB(const gearing::SetTexts &texts);
     void showA();
+    // The group "Performances": A's set and B's when it converts whole.
+    void showPerformance(const gearing::PartialSet &b, bool bComputes);
     // What the window shows, worked out once per recompute from the two
     // sets' values: the window writes the texts that changed into its
     // widgets, and the printout is made from it.

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -34,6 +35,16 @@ void Platform::showError(QWidget *parent, const QString &message)
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(product::ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool Platform::ask(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(product::ApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QObject::tr("Oui"));
+    box.button(QMessageBox::No)->setText(QObject::tr("Non"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString Platform::getOpenFileName(QWidget *parent, const QString &caption, const QString &filter)

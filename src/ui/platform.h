@@ -22,6 +22,9 @@ public:
     // Application error box: application title, error icon, the message with
     // a full stop appended when it has none, OK.
     virtual void showError(QWidget *parent, const QString &message);
+    // A question with "Oui" and "Non", captioned with the application
+    // title; true for "Oui". "Non" is the default.
+    virtual bool ask(QWidget *parent, const QString &question);
 
     // File dialogs; an empty result means cancelled.
     virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter);

@@ -79,6 +79,21 @@ std::optional<std::size_t> rowOf(const QString &name)
     return std::nullopt;
 }
 
+PerformanceContext &lastContext()
+{
+    static PerformanceContext context;
+    return context;
+}
+
+// The windows that run the engine model on their own gear sets.
+void handContext(AnalysisWindow *w, const PerformanceContext &context)
+{
+    if (auto *s = qobject_cast<SprocketWindow *>(w))
+        s->setPerformanceContext(context);
+    else if (auto *c = qobject_cast<CompareWindow *>(w))
+        c->setPerformanceContext(context);
+}
+
 // Made on first use, fed the main window's last runs and every later one,
 // placed on the main window.
 AnalysisWindow *make(const AnalysisKind &kind)
@@ -94,6 +109,7 @@ AnalysisWindow *make(const AnalysisKind &kind)
             w->mainRunFailed(*failure);
         w->place(main->frameGeometry());
     }
+    handContext(w, lastContext());
     return w;
 }
 
@@ -145,6 +161,16 @@ AnalysisWindow *openAnalysis(const QString &name)
     showAnalysis(w);
     return w;
 }
+
+void publishPerformanceContext(const PerformanceContext &context)
+{
+    lastContext() = context;
+    for (const QPointer<AnalysisWindow> &w : madeAnalysis())
+        if (w)
+            handContext(w, context);
+}
+
+const PerformanceContext &performanceContext() { return lastContext(); }
 
 void saveOpenWindows(bool terminating)
 {
@@ -264,6 +290,7 @@ void forgetWindows()
     forms() = Forms{};
     for (QPointer<AnalysisWindow> &w : madeAnalysis())
         w = nullptr;
+    lastContext() = PerformanceContext{};
 }
 
 void openWindow(Window which)

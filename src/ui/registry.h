@@ -6,6 +6,7 @@
 
 #include "ui/analysiswindow.h"
 #include "ui/mainrun.h"
+#include "ui/performancecontext.h"
 
 #include <QString>
 
@@ -94,6 +95,12 @@ void saveOpenWindows(bool terminating);
 void destroyWindows(bool terminating = false);
 // Empties the registry without destroying anything (tests).
 void forgetWindows();
+
+// The Performances window's model inputs and present circuit changed: the
+// windows that use them hear of it now, those made later when they are
+// made. The last one is kept until the registry is emptied.
+void publishPerformanceContext(const PerformanceContext &context);
+const PerformanceContext &performanceContext();
 
 // What a menu entry of the main window opens.
 void openWindow(Window which);

@@ -1,8 +1,13 @@
 #include "ui/sprocketmodel.h"
 
+#include "calc/numtext.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+
+#include <algorithm>
+#include <optional>
 
 #include <unordered_map>
 
@@ -15,12 +20,12 @@ namespace {
 // The present pair's row stands out without hiding the selection.
 const QColor PresentRow(255, 236, 150);
 
-std::uint64_t pairKey(std::int32_t front, std::int32_t rear)
+} // namespace
+
+std::uint64_t SprocketModel::pairKey(std::int32_t front, std::int32_t rear)
 {
     return (std::uint64_t(std::uint32_t(front)) << 32) | std::uint32_t(rear);
 }
-
-} // namespace
 
 SprocketModel::SprocketModel(QObject *parent) : QAbstractTableModel(parent) {}
 
@@ -59,7 +64,7 @@ void SprocketModel::setRows(std::vector<sprockets::Row> rows)
     while (last > first && sameRow(rows[last - 1], rows_[last - 1]))
         --last;
     if (first < last)
-        emit dataChanged(index(int(first), 0), index(int(last) - 1, sprockets::ColumnCount - 1));
+        emit dataChanged(index(int(first), 0), index(int(last) - 1, columnCount() - 1));
 }
 
 int SprocketModel::rowOf(std::int32_t front, std::int32_t rear) const
@@ -77,7 +82,7 @@ int SprocketModel::rowCount(const QModelIndex &parent) const
 
 int SprocketModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : sprockets::ColumnCount;
+    return parent.isValid() ? 0 : sprockets::ColumnCount + (circuitShown_ ? CircuitColumns : 0);
 }
 
 QVariant SprocketModel::data(const QModelIndex &index, int role) const
@@ -85,6 +90,20 @@ QVariant SprocketModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const sprockets::Row &row = rowAt(index.row());
+    if (index.column() >= sprockets::ColumnCount) {
+        switch (role) {
+        case Qt::DisplayRole:
+            if (const sprockets::Cell *c = circuitCell(row, index.column()))
+                return QString::fromStdString(c->text);
+            return circuitPending_ ? QStringLiteral("…") : QString::fromUtf8(num::NoValue);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+        case Qt::BackgroundRole:
+            return row.present ? QVariant(QBrush(PresentRow)) : QVariant();
+        default:
+            return {};
+        }
+    }
     const auto column = static_cast<Column>(index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -111,6 +130,24 @@ QVariant SprocketModel::data(const QModelIndex &index, int role) const
 
 QVariant SprocketModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && section >= sprockets::ColumnCount && section < columnCount()) {
+        if (role == Qt::DisplayRole) {
+            static constexpr const char *titles[CircuitColumns] = {QT_TR_NOOP("Circuit (s)"), QT_TR_NOOP("Écart (s)"),
+                                                                   QT_TR_NOOP("Plus longue")};
+            return tr(titles[section - sprockets::ColumnCount]);
+        }
+        if (role != Qt::ToolTipRole)
+            return {};
+        switch (section) {
+        case CircuitTime:
+            return tr("Temps des lignes droites du circuit actuel avec cette paire, s (pas un temps au tour)");
+        case CircuitGap:
+            return tr("Écart de ce temps par rapport à la transmission actuelle, s");
+        default:
+            return tr("La plus longue ligne droite : le rapport et le régime au freinage, ou la distance "
+                      "parcourue au limiteur en 6e");
+        }
+    }
     if (orientation != Qt::Horizontal || section < 0 || section >= sprockets::ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     const auto column = static_cast<Column>(section);
@@ -154,9 +191,13 @@ QVariant SprocketModel::headerData(int section, Qt::Orientation orientation, int
 
 void SprocketModel::sort(int column, Qt::SortOrder order)
 {
-    sortColumn_ = column >= 0 && column < sprockets::ColumnCount ? column : -1;
+    sortColumn_ = column >= 0 && column < columnCount() ? column : -1;
     sortOrder_ = order;
+    relayout();
+}
 
+void SprocketModel::relayout()
+{
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // The selection and the current row stay on their pairs.
     const QModelIndexList before = persistentIndexList();
@@ -181,12 +222,95 @@ void SprocketModel::sort(int column, Qt::SortOrder order)
 
 void SprocketModel::arrange()
 {
-    if (sortColumn_ < 0)
+    if (sortColumn_ < 0 && circuitShown_ && fastestFirst_)
+        arrangeByCircuit(-1, Qt::AscendingOrder);
+    else if (sortColumn_ >= sprockets::ColumnCount)
+        arrangeByCircuit(sortColumn_, sortOrder_);
+    else if (sortColumn_ < 0)
         sprockets::sortDefault(rows_);
     else
         sprockets::sortBy(rows_, static_cast<Column>(sortColumn_),
                           sortOrder_ == Qt::AscendingOrder ? sprockets::Order::Ascending
                                                            : sprockets::Order::Descending);
+}
+
+// ---- The circuit's columns --------------------------------------------------
+
+const sprockets::Cell *SprocketModel::circuitCell(const sprockets::Row &row, int column) const
+{
+    const auto it = circuit_.find(pairKey(row.front, row.rear));
+    if (it == circuit_.end())
+        return nullptr;
+    return &it->second[static_cast<std::size_t>(column - sprockets::ColumnCount)];
+}
+
+// column -1: the fastest first on the exact sums, equal sums by front and
+// rear, pairs without a sum last in the listing's order.
+void SprocketModel::arrangeByCircuit(int column, Qt::SortOrder order)
+{
+    const int keyColumn = column < 0 ? int(CircuitTime) : column;
+    auto key = [&](const sprockets::Row &r) -> std::optional<double> {
+        const sprockets::Cell *c = circuitCell(r, keyColumn);
+        return c ? c->key : std::nullopt;
+    };
+    std::vector<std::pair<std::optional<double>, sprockets::Row>> keyed;
+    keyed.reserve(rows_.size());
+    for (sprockets::Row &r : rows_) {
+        auto k = key(r);
+        keyed.emplace_back(k, std::move(r));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto &a, const auto &b) {
+        if (!a.first || !b.first) {
+            if (a.first || b.first)
+                return a.first.has_value();
+            return a.second.rank < b.second.rank;
+        }
+        if (*a.first != *b.first)
+            return order == Qt::AscendingOrder ? *a.first < *b.first : *b.first < *a.first;
+        if (column >= 0)
+            return a.second.rank < b.second.rank;
+        return std::pair(a.second.front, a.second.rear) < std::pair(b.second.front, b.second.rear);
+    });
+    rows_.clear();
+    for (auto &k : keyed)
+        rows_.push_back(std::move(k.second));
+}
+
+void SprocketModel::setCircuitShown(bool shown, bool fastestFirst)
+{
+    circuit_.clear();
+    circuitPending_ = shown;
+    if (shown != circuitShown_) {
+        beginResetModel();
+        circuitShown_ = shown;
+        fastestFirst_ = fastestFirst;
+        if (sortColumn_ >= columnCount())
+            sortColumn_ = -1;
+        arrange();
+        endResetModel();
+        return;
+    }
+    const bool reorder = fastestFirst != fastestFirst_;
+    fastestFirst_ = fastestFirst;
+    if (!shown)
+        return;
+    if (reorder || sortColumn_ >= sprockets::ColumnCount || (sortColumn_ < 0 && fastestFirst_))
+        relayout();
+    if (!rows_.empty())
+        emit dataChanged(index(0, sprockets::ColumnCount), index(rowCount() - 1, columnCount() - 1));
+}
+
+void SprocketModel::addCircuitCells(const std::vector<std::pair<std::uint64_t, CircuitCells>> &cells, bool pending)
+{
+    if (!circuitShown_)
+        return;
+    for (const auto &[pair, c] : cells)
+        circuit_[pair] = c;
+    circuitPending_ = pending;
+    if (sortColumn_ >= sprockets::ColumnCount || (sortColumn_ < 0 && fastestFirst_))
+        relayout();
+    if (!rows_.empty())
+        emit dataChanged(index(0, sprockets::ColumnCount), index(rowCount() - 1, columnCount() - 1));
 }
 
 } // namespace trovanta::ui

@@ -8,7 +8,9 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace trovanta::ui {
@@ -32,11 +34,33 @@ public:
     // column -1: the listing's order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // The present circuit's columns after the listing's: the sum of the
+    // straights, its change against the present pair, the longest straight.
+    enum CircuitColumn { CircuitTime = sprockets::ColumnCount, CircuitGap, CircuitLongest };
+    static constexpr int CircuitColumns = 3;
+    using CircuitCells = std::array<sprockets::Cell, CircuitColumns>;
+    // Shown or not; `fastestFirst`: the default order is by the circuit.
+    // The cells of an earlier run go.
+    void setCircuitShown(bool shown, bool fastestFirst);
+    bool circuitShown() const { return circuitShown_; }
+    // Cells of finished pairs; pairs without any show "…" while `pending`,
+    // else "–".
+    void addCircuitCells(const std::vector<std::pair<std::uint64_t, CircuitCells>> &cells, bool pending);
+    static std::uint64_t pairKey(std::int32_t front, std::int32_t rear);
+
 private:
     void arrange();
+    // Sorts again, the selection and the current row kept on their pairs.
+    void relayout();
+    const sprockets::Cell *circuitCell(const sprockets::Row &row, int column) const;
+    void arrangeByCircuit(int column, Qt::SortOrder order);
 
     std::vector<sprockets::Row> rows_;
     int sortColumn_ = -1;
+    bool circuitShown_ = false;
+    bool fastestFirst_ = false;
+    bool circuitPending_ = false;
+    std::unordered_map<std::uint64_t, CircuitCells> circuit_;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 

@@ -5,6 +5,7 @@
 #include "calc/numtext.h"
 #include "calc/sprockets.h"
 #include "files/settingsfile.h"
+#include "ui/circuitrunner.h"
 #include "ui/labels.h"
 #include "ui/comparewindow.h"
 #include "ui/platform.h"
@@ -79,7 +80,7 @@ constexpr int RearSpread = 6;
 
 SprocketWindow::SprocketWindow(QWidget *parent)
     : AnalysisWindow(parent, "SprocketWindow", "pignons"), model_(new SprocketModel(this)),
-      relistTimer_(new QTimer(this))
+      relistTimer_(new QTimer(this)), runner_(new CircuitRunner(this))
 {
     setWindowTitle(tr("Pignons et chaîne"));
     Label48 = logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 0, 0);
@@ -189,7 +190,7 @@ SprocketWindow::SprocketWindow(QWidget *parent)
 
     S_Anzahl = new QLabel(this);
     S_Anzahl->setObjectName(QStringLiteral("S_Anzahl"));
-    S_Anzahl->setMinimumWidth(fm.horizontalAdvance(tr("%1 paires").arg(3200)));
+    S_Anzahl->setMinimumWidth(fm.horizontalAdvance(tr("%1 paires · circuit %2/%3").arg(3200).arg(3200).arg(3200)));
     S_Legende = new QLabel(tr("Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque maillon rencontre "
                               "toutes les dents des deux pignons (usure régulière)."),
                            this);
@@ -239,6 +240,8 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     });
     connect(S_Vergleich, &QPushButton::clicked, this, &SprocketWindow::requestCompare);
     connect(S_Schliessen, &QPushButton::clicked, this, &QWidget::close);
+    connect(runner_, &CircuitRunner::lapsReady, this, &SprocketWindow::circuitLapsReady);
+    connect(runner_, &CircuitRunner::finished, this, &SprocketWindow::circuitFinished);
     selectionChanged();
 
     const QSize hint = sizeHint();
@@ -356,6 +359,8 @@ void SprocketWindow::relist()
     auto nothing = [this](const QString &note) {
         S_Hinweis->setText(note);
         S_Hinweis->setToolTip(note);
+        runner_->stop();
+        model_->setCircuitShown(false, false);
         model_->setRows({});
         S_Anzahl->clear();
         selectionChanged();
@@ -418,7 +423,9 @@ void SprocketWindow::relist()
     S_Hinweis->clear();
     S_Hinweis->setToolTip(QString());
     model_->setRows(std::move(listing.rows));
-    S_Anzahl->setText(count == 0 ? tr("Aucune paire") : count == 1 ? tr("1 paire") : tr("%1 paires").arg(count));
+    pairsText_ = count == 0 ? tr("Aucune paire") : count == 1 ? tr("1 paire") : tr("%1 paires").arg(count);
+    S_Anzahl->setText(pairsText_);
+    startCircuit(in);
 
     // The rider's choice stays chosen while it is listed, on whatever row
     // it now stands.
@@ -467,6 +474,117 @@ void SprocketWindow::requestCompare()
 void SprocketWindow::setTargetChange(double percent)
 {
     S_Ziel->setText(QString::fromStdString(num::formatF2(percent, decimalSeparator())));
+}
+
+// ---- The present circuit ------------------------------------------------------
+
+void SprocketWindow::setPerformanceContext(const PerformanceContext &context)
+{
+    context_ = context;
+    scheduleRelist();
+}
+
+void SprocketWindow::startCircuit(const sprockets::Input &in)
+{
+    runner_->stop();
+    run_ = CircuitRun{};
+    std::shared_ptr<const perf::Model> base;
+    if (context_.hasCircuit() && context_.input) {
+        auto m = std::make_shared<const perf::Model>(*inputWith(context_, gearSet_ ? *gearSet_ : context_.input->gearSet));
+        if (m->complete())
+            base = std::move(m);
+    }
+    const bool wasShown = model_->circuitShown();
+    model_->setCircuitShown(base != nullptr, !in.target);
+    if (!base)
+        return;
+    if (!wasShown) {
+        // Room for the three columns.
+        const QFontMetrics fm(font());
+        QHeaderView *header = S_Tabelle->horizontalHeader();
+        int added = 0;
+        for (int c = SprocketModel::CircuitTime; c < model_->columnCount(); ++c) {
+            const QString caption = model_->headerData(c, Qt::Horizontal).toString();
+            const int width = std::max(fm.horizontalAdvance(caption) + 28,
+                                       fm.horizontalAdvance(c == SprocketModel::CircuitLongest
+                                                                ? tr("6e · limiteur 0000 m")
+                                                                : QStringLiteral("+000,00")) +
+                                           16);
+            header->resizeSection(c, width);
+            added += width;
+        }
+        resize(width() + added, height());
+    }
+
+    run_.front = in.front;
+    run_.rear = in.rear;
+    run_.frontMin = std::min(in.fronts.from, in.fronts.to);
+    run_.frontMax = std::max(in.fronts.from, in.fronts.to);
+    run_.rearMin = std::min(in.rears.from, in.rears.to);
+    run_.rearMax = std::max(in.rears.from, in.rears.to);
+    run_.nTop = base->nTop().value_or(0);
+    // The present pair first: every other pair's change is against it.
+    std::vector<std::pair<std::int32_t, std::int32_t>> pairs{{in.front, in.rear}};
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        const sprockets::Row &row = model_->rowAt(r);
+        if (row.front != in.front || row.rear != in.rear)
+            pairs.emplace_back(row.front, row.rear);
+    }
+    S_Anzahl->setText(tr("%1 · circuit %2/%3").arg(pairsText_).arg(0).arg(pairs.size()));
+    runner_->start(std::move(base), context_.circuit->track, std::move(pairs));
+}
+
+void SprocketWindow::circuitLapsReady(const std::vector<PairLap> &laps, int done, int total)
+{
+    const char sep = decimalSeparator();
+    std::vector<std::pair<std::uint64_t, SprocketModel::CircuitCells>> cells;
+    cells.reserve(laps.size());
+    for (const PairLap &l : laps) {
+        if (l.front == run_.front && l.rear == run_.rear)
+            run_.presentSum = l.sum;
+        SprocketModel::CircuitCells c;
+        for (sprockets::Cell &cell : c)
+            cell.text = num::NoValue;
+        if (l.sum) {
+            c[0] = {num::formatF2(*l.sum, sep), *l.sum};
+            if (run_.presentSum) {
+                const double gap = *l.sum - *run_.presentSum;
+                c[1] = {num::formatSignedF2(gap, sep), gap};
+            }
+            const bool inRanges = l.front >= run_.frontMin && l.front <= run_.frontMax && l.rear >= run_.rearMin &&
+                                  l.rear <= run_.rearMax;
+            const auto key = std::pair(*l.sum, std::pair(l.front, l.rear));
+            if (inRanges && (!run_.fastest || key < *run_.fastest))
+                run_.fastest = key;
+        }
+        if (l.longestOk) {
+            // Sorted by how near the limiter the straight ends; on it, by how long.
+            if (l.limiterMetres)
+                c[2] = {tr("%1e · limiteur %2 m").arg(l.longestGear).arg(wholeText(*l.limiterMetres)).toStdString(),
+                        run_.nTop + *l.limiterMetres};
+            else
+                c[2] = {tr("%1e · %2").arg(l.longestGear).arg(wholeText(l.longestRpm)).toStdString(), l.longestRpm};
+        }
+        cells.emplace_back(SprocketModel::pairKey(l.front, l.rear), std::move(c));
+    }
+    model_->addCircuitCells(cells, done < total);
+    if (done < total)
+        S_Anzahl->setText(tr("%1 · circuit %2/%3").arg(pairsText_).arg(done).arg(total));
+}
+
+void SprocketWindow::circuitFinished()
+{
+    S_Anzahl->setText(pairsText_);
+    if (!run_.fastest || !S_Hinweis->text().isEmpty())
+        return;
+    const auto [front, rear] = run_.fastest->second;
+    if (front == run_.frontMin || front == run_.frontMax || rear == run_.rearMin || rear == run_.rearMax) {
+        const QString note = tr("Circuit : optimum en limite de plage (%1/%2), élargissez les plages.")
+                                 .arg(front)
+                                 .arg(rear);
+        S_Hinweis->setText(note);
+        S_Hinweis->setToolTip(note);
+    }
 }
 
 AnalysisWindow *createSprocketWindow(TForm1 *main)

@@ -9,6 +9,7 @@
 #include "calc/gearset.h"
 #include "ui/analysiswindow.h"
 #include "ui/mainrun.h"
+#include "ui/performancecontext.h"
 
 #include <QString>
 
@@ -22,9 +23,15 @@ class QTableView;
 class QTimer;
 class TForm1;
 
+namespace trovanta::sprockets {
+struct Input;
+}
+
 namespace trovanta::ui {
 
+class CircuitRunner;
 class SprocketModel;
+struct PairLap;
 
 class SprocketWindow : public AnalysisWindow {
     Q_OBJECT
@@ -44,6 +51,12 @@ public:
     // A target change of the final drive, in %, from another window; the
     // tolerance stays as it is.
     void setTargetChange(double percent);
+
+    // The Performances window's model and present circuit: with a circuit
+    // of at least one corner and a complete model, every pair is run on it
+    // (three more columns); without, the list is as before.
+    void setPerformanceContext(const PerformanceContext &context);
+    CircuitRunner *circuitRunner() const { return runner_; }
 
     SprocketModel *model() const { return model_; }
 
@@ -86,8 +99,23 @@ private:
     void requestApply(int row);
     void requestCompare();
 
+    // The circuit's columns: started after each listing, filled as pairs finish.
+    void startCircuit(const sprockets::Input &in);
+    void circuitLapsReady(const std::vector<PairLap> &laps, int done, int total);
+    void circuitFinished();
+
     SprocketModel *model_;
     QTimer *relistTimer_;
+    CircuitRunner *runner_;
+    PerformanceContext context_;
+    struct CircuitRun {
+        std::int32_t front = 0, rear = 0; // the present pair
+        std::optional<double> presentSum;
+        std::int32_t frontMin = 0, frontMax = 0, rearMin = 0, rearMax = 0;
+        std::optional<std::pair<double, std::pair<std::int32_t, std::int32_t>>> fastest;
+        double nTop = 0;
+    } run_;
+    QString pairsText_; // S_Anzahl without the circuit's progress
     std::function<std::optional<PresentChain>()> chainSource_;
     // The main window's last good run: its pair as texts and its gear set.
     std::optional<gearing::GearSet> gearSet_;

@@ -36,6 +36,18 @@ void FakePlatform::showError(QWidget *, const QString &message)
         onBox(shown);
 }
 
+bool FakePlatform::ask(QWidget *, const QString &question)
+{
+    questions << question;
+    if (onBox)
+        onBox(question);
+    if (answers.empty())
+        return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
 QString FakePlatform::getOpenFileName(QWidget *, const QString &caption, const QString &filter)
 {
     return fileDialog(caption, filter, QString());

@@ -23,6 +23,7 @@ public:
 
     void showMessage(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &message) override;
+    bool ask(QWidget *parent, const QString &question) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
                             const QString &defaultSuffix) override;
@@ -46,9 +47,11 @@ public:
     QStringList dialogSuffixes; // empty for an open dialog
     QList<QUrl> urls;
     QStringList dialogNames; // the name an export dialog starts on
-    QStringList questions;
+    QStringList questions;   // asked, in order, by ask and askYesNo
     // Answers to askYesNo, in order; an empty queue answers Yes.
     std::deque<bool> yesAnswers;
+    // Answers to ask; an empty queue says "Non".
+    std::deque<bool> answers;
 
     // Answers: file names for the next file dialogs ("" cancels); an empty
     // queue cancels.
