@@ -33,8 +33,24 @@ std::optional<QByteArray> load(const QString &path)
 
 bool settingsFileExists(const QString &path) { return QDir::isAbsolutePath(path) && QFileInfo(path).isFile(); }
 
-SettingsReader::SettingsReader(const QString &path, qsizetype maxValueLength)
-    : doc_(load(path).value_or(QByteArray())), maxValueLength_(maxValueLength)
+namespace {
+
+bool utf8Beyond7Bit(const QByteArray &bytes)
+{
+    bool beyond = false;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            beyond = true;
+            break;
+        }
+    return beyond && QUtf8StringView(bytes).isValidUtf8();
+}
+
+} // namespace
+
+SettingsReader::SettingsReader(const QString &path, SettingsEncoding encoding, qsizetype maxValueLength)
+    : doc_(load(path).value_or(QByteArray())), maxValueLength_(maxValueLength),
+      utf8_(encoding == SettingsEncoding::Utf8WhenValid && utf8Beyond7Bit(doc_.bytes()))
 {
 }
 
@@ -43,6 +59,10 @@ QString SettingsReader::readString(const QString &section, const QString &key, c
     const auto value = doc_.find(section, key);
     if (!value)
         return def;
+    if (utf8_) {
+        const QString text = QString::fromUtf8(*value);
+        return maxValueLength_ >= 0 ? text.left(maxValueLength_) : text;
+    }
     if (maxValueLength_ >= 0 && value->size() > maxValueLength_)
         return cp1252::decode(QByteArrayView(*value).first(maxValueLength_));
     return cp1252::decode(*value);

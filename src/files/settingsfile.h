@@ -20,11 +20,18 @@ namespace trovanta::files {
 // Whether a settings file is there to be read: an absolute path to a file.
 bool settingsFileExists(const QString &path);
 
+// How a settings file's bytes are read: the program's own files of old as
+// Windows-1252; the files added since as UTF-8 when the whole file is valid
+// UTF-8 holding something beyond ASCII (a file edited by hand), else as
+// Windows-1252, which is what they are written in.
+enum class SettingsEncoding { Utf8WhenValid, Windows1252 };
+
 class SettingsReader {
 public:
     // A missing or unreadable file reads as empty. Values come back cut to
     // `maxValueLength` characters (no cut when negative).
-    explicit SettingsReader(const QString &path, qsizetype maxValueLength = profiletext::MaxValueLength);
+    explicit SettingsReader(const QString &path, SettingsEncoding encoding = SettingsEncoding::Utf8WhenValid,
+                            qsizetype maxValueLength = profiletext::MaxValueLength);
 
     QString readString(const QString &section, const QString &key, const QString &def) const;
     bool readBool(const QString &section, const QString &key, bool def) const;
@@ -32,6 +39,7 @@ public:
 private:
     profiletext::Document doc_;
     qsizetype maxValueLength_;
+    bool utf8_ = false;
 };
 
 class SettingsWriter {

@@ -8,6 +8,7 @@
 #include <QColor>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -45,9 +46,18 @@ void drawDiagram(Canvas &canvas, const GearSheetData &d)
     for (int i = 0; i < 6; ++i) {
         if (!d.gearShown[i])
             continue;
+        // Cut to the diagram's frame as on screen: a line above the speed
+        // range ends at the top edge, one below zero has nothing inside.
+        const std::int64_t v = d.fullScaleSpeed[i];
+        if (v < 0)
+            continue;
         canvas.setPenColor(GearColours[static_cast<std::size_t>(i)]);
-        // An absurd gear set may give speeds whose line leaves the int range.
-        canvas.line(Left, Bottom, Right, clampToInt(Bottom - 4 * std::int64_t(d.fullScaleSpeed[i])));
+        const std::int64_t top = (Bottom - Top) / 4;
+        if (v <= top)
+            canvas.line(Left, Bottom, Right, clampToInt(Bottom - 4 * v));
+        else
+            canvas.line(Left, Bottom, Left + static_cast<int>(std::lround(double(Right - Left) * double(top) / double(v))),
+                        Top);
     }
 
     if (d.shiftMarkOn) {

@@ -75,7 +75,7 @@ QString droppedGearFile(const QMimeData *data)
 
 void TForm1::LoadIni()
 {
-    const files::SettingsReader ini(files::mainSettingsPath());
+    const files::SettingsReader ini(files::mainSettingsPath(), files::SettingsEncoding::Windows1252);
     for (std::size_t row = 0; row < files::MainSettings.size(); ++row) {
         const files::MainSetting &s = files::MainSettings[row];
         const QString section = QString::fromLatin1(s.section), key = QString::fromLatin1(s.key);

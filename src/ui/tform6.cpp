@@ -145,7 +145,7 @@ void TForm6::FormCreate()
 
 void TForm6::LoadIni()
 {
-    const files::SettingsReader ini(settingsPath());
+    const files::SettingsReader ini(settingsPath(), files::SettingsEncoding::Windows1252);
     for (std::size_t i = 0; i < files::ChainSettings.size(); ++i) {
         const files::ChainSetting &s = files::ChainSettings[i];
         const QString def = s.defaultText ? ui::localDecimal(s.defaultText) : E_Glieder_alt->text();

@@ -340,7 +340,7 @@ void TForm7::LoadIni()
     // Long notes come back whole, not cut as other settings are, up to a
     // length the window can still lay out at once.
     const files::SettingsReader ini(files::programFile(QString::fromLatin1(files::RaceLogSettingsFileName)),
-                                    files::profiletext::MaxLongValueLength);
+                                    files::SettingsEncoding::Windows1252, files::profiletext::MaxLongValueLength);
     for (std::size_t i = 0; i < files::RaceLogEntries.size(); ++i) {
         const files::RaceLogEntry &e = files::RaceLogEntries[i];
         if (const char *field = ui::RaceLogFields[i].field) // the marker is written, never read

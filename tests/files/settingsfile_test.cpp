@@ -79,3 +79,32 @@ TEST(SettingsWriter, AFailedSaveLeavesThePreviousFileWhole)
               "nach " + path.toStdString() + " kann nicht geschrieben werden");
     EXPECT_EQ(readBytes(path), Starts[1]);
 }
+
+// The analysis windows' own files, edited by hand in UTF-8, read as UTF-8;
+// what the program writes (Windows-1252), and the design's files always,
+// as Windows-1252.
+TEST(SettingsReader, Utf8WhenTheWholeFileIsValidUtf8)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("comparaison.ini");
+    const struct {
+        QByteArray bytes;
+        files::SettingsEncoding encoding;
+        const char *value;
+    } cases[] = {
+        {"[Punkte]\r\nName1=\xC3\x89pingle\r\n", files::SettingsEncoding::Utf8WhenValid, "Épingle"},
+        {"[Punkte]\r\nName1=\xC9pingle\r\n", files::SettingsEncoding::Utf8WhenValid, "Épingle"},
+        {"[Punkte]\r\nName1=Epingle\r\n", files::SettingsEncoding::Utf8WhenValid, "Epingle"},
+        {"[Punkte]\r\nName1=\xC3\x89pingle\r\n", files::SettingsEncoding::Windows1252, "Ã‰pingle"},
+        // One byte that is no UTF-8 makes the whole file Windows-1252.
+        {"[Punkte]\r\nName1=\xC3\x89pingle\r\nName2=\xE9\r\n", files::SettingsEncoding::Utf8WhenValid, "Ã‰pingle"},
+    };
+    for (const auto &c : cases) {
+        writeBytes(path, c.bytes);
+        EXPECT_EQ(files::SettingsReader(path, c.encoding).readString("Punkte", "Name1", "-"), QString::fromUtf8(c.value))
+            << c.bytes.toStdString();
+    }
+    writeBytes(path, "[P]\r\nK=\xC3\x89\xC3\x89\xC3\x89\r\n");
+    EXPECT_EQ(files::SettingsReader(path, files::SettingsEncoding::Utf8WhenValid, 2).readString("P", "K", "-"),
+              QString::fromUtf8("ÉÉ")) << "cut in characters";
+}

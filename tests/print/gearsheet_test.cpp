@@ -45,7 +45,7 @@ std::vector<std::pair<QColor, CanvasCall>> gearLines(const RecordingCanvas &canv
     for (const CanvasCall &c : canvas.calls()) {
         if (c.kind == CanvasCall::PenColor)
             pen = c.color;
-        else if (c.kind == CanvasCall::Line && c.x1 == 300 && c.y1 == 1970 && c.x2 == 1900 && c.y2 != 1970)
+        else if (c.kind == CanvasCall::Line && c.x1 == 300 && c.y1 == 1970 && c.y2 != 1970)
             out.emplace_back(pen, c);
     }
     return out;
@@ -117,7 +117,7 @@ TEST(GearSheet, GearLinesEndAtTheFullScaleSpeedOnlyForCheckedGears)
         for (std::size_t k = 0; k < lines.size(); ++k) {
             const int gear = expectedGears[k];
             EXPECT_EQ(lines[k].first, colors[gear]) << "gear " << gear + 1;
-            EXPECT_EQ(lines[k].second.y2, 1970 - 4 * d.fullScaleSpeed[gear]) << "gear " << gear + 1;
+            EXPECT_EQ(lines[k].second.y2, std::max(570, 1970 - 4 * d.fullScaleSpeed[gear])) << "gear " << gear + 1;
         }
     }
     // 170 km/h full scale ends 680 units above the origin.
@@ -294,16 +294,15 @@ TEST(GearSheet, ValuesPrintAsTheFieldsShowThem)
     EXPECT_TRUE(has({1350, 2650, "1: 10,982"}));
 }
 
-TEST(GearSheet, AbsurdFullScaleSpeedsStayInRange)
+// Every gear line stays within the diagram's frame (300..1900, 570..1970):
+// above 350 km/h it ends on the top edge, below zero it is not drawn.
+TEST(GearSheet, GearLinesAreClippedToTheFrame)
 {
     GearSheetData d = defaultGearSheet();
-    d.fullScaleSpeed = {0, -10, 2147483647, -2147483647 - 1, 350, 1};
+    d.fullScaleSpeed = {700, -10, 2147483647, -2147483647 - 1, 350, 1};
     const auto lines = gearLines(printed(d));
-    // Speed 0 gives a flat line along the bottom, which is no gear line.
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0].second.y2, 2010);
-    EXPECT_EQ(lines[1].second.y2, std::numeric_limits<int>::min());
-    EXPECT_EQ(lines[2].second.y2, std::numeric_limits<int>::max());
-    EXPECT_EQ(lines[3].second.y2, 570);
-    EXPECT_EQ(lines[4].second.y2, 1966);
+    const std::pair<int, int> ends[] = {{1100, 570}, {300, 570}, {1900, 570}, {1900, 1966}};
+    ASSERT_EQ(lines.size(), std::size(ends));
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        EXPECT_EQ(std::pair(lines[k].second.x2, lines[k].second.y2), ends[k]) << k;
 }

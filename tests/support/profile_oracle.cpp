@@ -149,12 +149,12 @@ std::optional<QByteArray> withEntry(QByteArrayView file, const QString &section,
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &def) const
 {
-    return files::SettingsReader(m_path).readString(section, key, def);
+    return files::SettingsReader(m_path, files::SettingsEncoding::Windows1252).readString(section, key, def);
 }
 
 bool ProfileFile::readBool(const QString &section, const QString &key, bool def) const
 {
-    return files::SettingsReader(m_path).readBool(section, key, def);
+    return files::SettingsReader(m_path, files::SettingsEncoding::Windows1252).readBool(section, key, def);
 }
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
