@@ -1,4 +1,5 @@
-# Trovanta: `make run` builds and starts the program, `make test` runs every test.
+# Trovanta: `make run` builds the program alone and starts it, `make test` builds
+# everything and runs every test.
 BUILD      ?= build
 JOBS       ?= 2
 BUILD_TYPE ?= RelWithDebInfo
@@ -48,7 +49,9 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The program alone: the test programs build with `make test`.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target trovanta
 	./$(BUILD)/trovanta
 
 test: build

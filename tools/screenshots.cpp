@@ -13,10 +13,13 @@
 // circuit "Essai" on the example curve; "SprocketCircuit" the sprocket
 // pairs of the default ranges with that circuit's columns.
 //
+// TROVANTA_DARK=1 takes them under the Fusion style with a dark palette.
+//
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
 // clock, and a first start from an empty program directory.
 #include "files/programdir.h"
+#include "support/dark_palette.h"
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
 #include "ui/circuittab.h"
@@ -164,6 +167,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // TROVANTA_DARK=1: under the Fusion style with a dark palette.
+    if (qEnvironmentVariableIntValue("TROVANTA_DARK") == 1)
+        trovanta::test::useDarkTheme(true);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
     PicturePlatform platform;

@@ -1,4 +1,5 @@
 #include "ui/calibrationwindow.h"
+#include "ui/theme.h"
 
 #include "calc/error.h"
 #include "calc/fparith.h"
@@ -284,6 +285,7 @@ QWidget *CalibrationWindow::buildFileTab()
     rows.addWide(tr("Points retenus / lignes lues"), P_Punkte);
 
     C_Gaenge = new GearTable;
+    ui::keepLight(C_Gaenge);
     C_Gaenge->setObjectName(QStringLiteral("C_Gaenge"));
     C_Gaenge->setHorizontalHeaderLabels({tr("Points"), tr("Dévelop. mm"), tr("Écart %"), tr("Contrôle")});
     C_Gaenge->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -362,7 +362,9 @@ void CompareDiagram::paintLegend(QPainter &p, QSize size)
     const QRect box(QPoint(0, 0), size - QSize(1, 1));
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(QColor(128, 128, 128), 1));
-    p.setBrush(QColor(255, 255, 255, 225));
+    QColor face = palette().color(QPalette::Base);
+    face.setAlpha(225);
+    p.setBrush(face);
     p.drawRect(QRectF(box).adjusted(0.5, 0.5, 0, 0));
     const QColor ink = palette().color(QPalette::WindowText);
     int y = box.top() + 4;

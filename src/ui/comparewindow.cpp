@@ -1,4 +1,5 @@
 #include "ui/comparewindow.h"
+#include "ui/theme.h"
 
 #include "ui/placement.h"
 
@@ -205,6 +206,7 @@ void CompareWindow::buildWindow()
     auto *diagramBox = new QVBoxLayout;
     diagramBox->setSpacing(4);
     Diagramm = new CompareDiagram(this);
+    ui::keepLight(Diagramm);
     diagramBox->addWidget(Diagramm, 1);
     CB_Saegezahn = new QCheckBox(tr("Dents de scie"), this);
     CB_Saegezahn->setObjectName(QStringLiteral("CB_Saegezahn"));
@@ -469,6 +471,8 @@ void CompareWindow::buildTables()
     T_Punkte->setToolTip(tr("Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. "
                             "Rouge : au-delà de la zone rouge."));
     fitHeight(T_Punkte);
+    for (QWidget *t : {static_cast<QWidget *>(T_Vergleich), static_cast<QWidget *>(T_Punkte)})
+        ui::keepLight(t);
 }
 
 void CompareWindow::place(const QRect &mainFrame)
@@ -688,7 +692,7 @@ void CompareWindow::show(const Shown &s)
 
     // Writing the results must not count as the rider's change.
     const QSignalBlocker block(T_Punkte);
-    const QColor normalText = palette().color(QPalette::Text);
+    const QColor normalText = T_Punkte->palette().color(QPalette::Text);
     for (int r = 0; r < PointRows; ++r) {
         const Shown::Point &p = s.points[std::size_t(r)];
         // A cell that does not convert shows its text in red, the reason in its tip.

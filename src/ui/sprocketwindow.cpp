@@ -1,4 +1,5 @@
 #include "ui/sprocketwindow.h"
+#include "ui/theme.h"
 
 #include "ui/placement.h"
 
@@ -158,6 +159,7 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Hinweis->setMaximumHeight(linesHigh(QStringLiteral("Xg\nXg")));
 
     S_Tabelle = new QTableView(this);
+    ui::keepLight(S_Tabelle);
     S_Tabelle->setObjectName(QStringLiteral("S_Tabelle"));
     S_Tabelle->setModel(model_);
     S_Tabelle->setItemDelegate(new CachedTextDelegate(S_Tabelle));

@@ -1,4 +1,5 @@
 #include "ui/tform1.h"
+#include "ui/theme.h"
 
 #include "calc/error.h"
 #include "calc/fparith.h"
@@ -222,6 +223,11 @@ void TForm1::buildWindow()
     PaintBox1 = new TPaintBox(Panel10);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(2, 3, 571, 351);
+    // The design's colours on the design's face, whatever the theme.
+    ui::keepLight(PaintBox1);
+    for (TPanel *coloured : {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8, P_Vmax1,
+                              P_Vmax2, P_Vmax3, P_Vmax4, P_Vmax5, P_Vmax6, Panel11, Panel12})
+        ui::keepLight(coloured);
     QFont underlined = ui::formFont(8, true);
     underlined.setUnderline(true);
     Label_kmh = label("Label_kmh", utf8("km/h"), 180, 0, underlined);

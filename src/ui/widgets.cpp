@@ -1,4 +1,5 @@
 #include "ui/widgets.h"
+#include "ui/theme.h"
 
 #include "calc/numtext.h"
 #include "ui/fonts.h"
@@ -120,14 +121,14 @@ QLabel *noteLabel(QWidget *parent, const char *name)
     auto *l = named(new QLabel(parent), name);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
-    setTextColour(l, QColor(176, 0, 0));
+    setTextColour(l, noteColour(l->palette()));
     return l;
 }
 
 QLabel *wrappedNote(QWidget *parent, const char *name)
 {
     auto *l = named(new WrappedLabel(QString(), parent), name);
-    setTextColour(l, QColor(176, 0, 0));
+    setTextColour(l, noteColour(l->palette()));
     return l;
 }
 
