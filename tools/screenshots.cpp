@@ -22,7 +22,10 @@
 #include "support/dark_palette.h"
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
+#include "ui/circuitrunner.h"
 #include "ui/circuittab.h"
+#include "ui/compareperformance.h"
+#include "ui/sprocketwindow.h"
 #include "ui/comparewindow.h"
 #include "ui/tform6.h"
 #include "ui/registry.h"
@@ -226,6 +229,31 @@ int main(int argc, char *argv[])
             comparison();
         if (name == QLatin1String("CircuitTab"))
             essaiTab();
+        if (name == QLatin1String("SprocketCircuit") || name == QLatin1String("CompareCircuit")) {
+            // The worked example: the design's set with its red zone of
+            // 12000, the example curve and "Essai".
+            main->EditRotBereich->setText(QStringLiteral("12000"));
+            main->Button_BerechnenClick();
+            trovanta::ui::forms().Form6->E_Glieder_alt->setText(QStringLiteral("110"));
+            trovanta::ui::PerformanceContext context;
+            trovanta::perf::Input in;
+            in.curve = trovanta::perf::exampleCurve();
+            context.input = in;
+            context.circuit = essaiTab()->presentCircuit();
+            trovanta::ui::publishPerformanceContext(context);
+        }
+        if (name == QLatin1String("CompareCircuit")) {
+            trovanta::ui::CompareWindow *c = comparison();
+            c->GB_Leistung->wait();
+            c->setObjectName(name);
+        }
+        if (name == QLatin1String("SprocketCircuit")) {
+            main->findChild<QAction *>(QStringLiteral("PignonsChaine1"))->trigger();
+            auto *sprockets = trovanta::ui::analysisWindow<trovanta::ui::SprocketWindow>();
+            QApplication::processEvents();
+            sprockets->circuitRunner()->wait();
+            sprockets->setObjectName(QStringLiteral("SprocketCircuit"));
+        }
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
         for (const auto &[windowName, action] : menuWindows)
