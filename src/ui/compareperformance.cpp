@@ -1,4 +1,5 @@
 #include "ui/compareperformance.h"
+#include "ui/theme.h"
 
 #include "calc/circuit.h"
 #include "calc/fparith.h"
@@ -47,6 +48,8 @@ ComparePerformance::ComparePerformance(QWidget *parent) : QGroupBox(tr("Performa
     B_Leistung->setFocusPolicy(Qt::NoFocus);
     B_Leistung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     B_Leistung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Its cells stand beside the comparison's tables: the same light face.
+    keepLight(B_Leistung);
     B_Leistung->setWordWrap(false);
     B_Leistung->setToolTip(tr("A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps "
                               "des lignes droites du circuit actuel, pas un temps au tour."));
