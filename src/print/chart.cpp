@@ -14,9 +14,13 @@ const QColor Grey(128, 128, 128);
 const QColor RedZone(255, 0, 0);
 constexpr int Row = 45;
 
-// Cuts a segment to the frame (Liang-Barsky); false when nothing is left.
-bool clipped(QPointF &a, QPointF &b, const QRectF &r)
+} // namespace
+
+// Liang-Barsky.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
 {
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
+        return false;
     double t0 = 0, t1 = 1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[] = {-dx, dx, -dy, dy};
@@ -41,14 +45,21 @@ bool clipped(QPointF &a, QPointF &b, const QRectF &r)
     return true;
 }
 
-} // namespace
+int gridLines(const ChartAxis &a)
+{
+    if (!(a.step > 0) || !std::isfinite(a.max / a.step))
+        return 0;
+    return int(std::min(100.0, std::floor(a.max / a.step + 1e-9)));
+}
 
 ChartAxis roundAxis(double top, const QString &caption, int lines)
 {
     ChartAxis a;
     a.caption = caption;
-    if (!(top > 0) || !std::isfinite(top))
+    // Beyond what a bike gives, an axis of no use but of few lines.
+    if (!(top > 1e-6) || !std::isfinite(top))
         top = 1;
+    top = std::min(top, 1e15);
     const double raw = top / std::max(1, lines);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     double step = power;
@@ -88,10 +99,10 @@ void drawChart(Canvas &c, const Chart &chart, const QRect &frame, char sep)
         return;
     }
     c.setPenColor(Grey);
-    for (double v = chart.x.step; v < chart.x.max - 1e-9; v += chart.x.step)
-        c.line(px(x(v)), frame.top(), px(x(v)), frame.bottom());
-    for (double v = chart.y.step; v < chart.y.max - 1e-9; v += chart.y.step)
-        c.line(frame.left(), px(y(v, false)), frame.right(), px(y(v, false)));
+    for (int i = 1; i < gridLines(chart.x); ++i)
+        c.line(px(x(i * chart.x.step)), frame.top(), px(x(i * chart.x.step)), frame.bottom());
+    for (int i = 1; i < gridLines(chart.y); ++i)
+        c.line(frame.left(), px(y(i * chart.y.step, false)), frame.right(), px(y(i * chart.y.step, false)));
     if (chart.hatchFrom && *chart.hatchFrom < chart.x.max) {
         c.setBrush(RedZone, BrushStyle::DiagCross);
         c.rectangle(px(x(std::max(0.0, *chart.hatchFrom))), frame.top(), frame.right(), frame.bottom());
@@ -101,7 +112,7 @@ void drawChart(Canvas &c, const Chart &chart, const QRect &frame, char sep)
         for (std::size_t i = 1; i < l.points.size(); ++i) {
             QPointF a(x(l.points[i - 1].x()), y(l.points[i - 1].y(), l.right));
             QPointF b(x(l.points[i].x()), y(l.points[i].y(), l.right));
-            if (!clipped(a, b, f))
+            if (!clipSegment(a, b, f))
                 continue;
             if (!l.dashed) {
                 // Three unit lines side by side: the screen's lines are 2 pixels.
@@ -130,13 +141,15 @@ void drawChart(Canvas &c, const Chart &chart, const QRect &frame, char sep)
     }
 
     c.setPenColor(Qt::black);
-    for (double v = 0; v <= chart.x.max + 1e-9; v += chart.x.step)
-        c.textOut(px(x(v)) - 12, frame.bottom() + 16, axisNumber(v, chart.x.step, sep));
-    for (double v = 0; v <= chart.y.max + 1e-9; v += chart.y.step)
-        c.textOut(frame.left() - 110, px(y(v, false)) - 20, axisNumber(v, chart.y.step, sep));
+    for (int i = 0; i <= gridLines(chart.x); ++i)
+        c.textOut(px(x(i * chart.x.step)) - 12, frame.bottom() + 16, axisNumber(i * chart.x.step, chart.x.step, sep));
+    for (int i = 0; i <= gridLines(chart.y); ++i)
+        c.textOut(frame.left() - 110, px(y(i * chart.y.step, false)) - 20,
+                  axisNumber(i * chart.y.step, chart.y.step, sep));
     if (chart.y2)
-        for (double v = 0; v <= chart.y2->max + 1e-9; v += chart.y2->step)
-            c.textOut(frame.right() + 16, px(y(v, true)) - 20, axisNumber(v, chart.y2->step, sep));
+        for (int i = 0; i <= gridLines(*chart.y2); ++i)
+            c.textOut(frame.right() + 16, px(y(i * chart.y2->step, true)) - 20,
+                      axisNumber(i * chart.y2->step, chart.y2->step, sep));
     c.textOut(frame.right() - 300, frame.bottom() + 62, chart.x.caption);
     c.textOut(frame.left() - 110, frame.top() - 60, chart.y.caption);
     if (chart.y2)

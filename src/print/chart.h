@@ -64,6 +64,14 @@ struct Chart {
 // it, the legend in the corner the chart names.
 void drawChart(Canvas &canvas, const Chart &chart, const QRect &frame, char separator);
 
+// Cuts the segment a-b to the rectangle; false when nothing of it is left.
+// Lines far outside a frame are cut before they are drawn: a painter handed
+// coordinates of 1E300 strokes them for ever.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &frame);
+
+// How many steps of the axis its grid has (at most 100).
+int gridLines(const ChartAxis &axis);
+
 // An axis number: whole, or with the decimals the step needs.
 QString axisNumber(double v, double step, char separator);
 

@@ -26,7 +26,10 @@ QColor gearColour(int gear) { return print::GearColours[std::size_t(std::clamp(g
 
 using print::roundAxis;
 
-QString whole(double v) { return QString::fromStdString(num::formatInt(std::llround(v))); }
+QString whole(double v)
+{
+    return std::isfinite(v) && std::abs(v) < 1e15 ? QString::fromStdString(num::formatInt(std::llround(v))) : QString();
+}
 
 } // namespace
 
@@ -84,20 +87,23 @@ void PerformanceDiagram::compose(QPainter &p) const
 
     // Grid and numbers.
     p.setPen(ink);
-    for (double v = 0; v <= c.x.max + 1e-9; v += c.x.step) {
+    for (int i = 0; i <= print::gridLines(c.x); ++i) {
+        const double v = i * c.x.step;
         const double px = std::round(x(v));
         p.fillRect(QRectF(px, area.top(), 1, area.height() + 1), Qt::white);
         const QString n = print::axisNumber(v, c.x.step, sep);
         p.drawText(QPointF(px - fm.horizontalAdvance(n) / 2, area.bottom() + 4 + fm.ascent()), n);
     }
-    for (double v = 0; v <= c.y.max + 1e-9; v += c.y.step) {
+    for (int i = 0; i <= print::gridLines(c.y); ++i) {
+        const double v = i * c.y.step;
         const double py = std::round(y(v, false));
         p.fillRect(QRectF(area.left(), py, area.width() + 1, 1), Qt::white);
         const QString n = print::axisNumber(v, c.y.step, sep);
         p.drawText(QPointF(area.left() - 5 - fm.horizontalAdvance(n), py + fm.ascent() / 2 - 1), n);
     }
     if (c.y2)
-        for (double v = 0; v <= c.y2->max + 1e-9; v += c.y2->step) {
+        for (int i = 0; i <= print::gridLines(*c.y2); ++i) {
+            const double v = i * c.y2->step;
             const QString n = print::axisNumber(v, c.y2->step, sep);
             p.drawText(QPointF(area.right() + 5, std::round(y(v, true)) + fm.ascent() / 2 - 1), n);
         }
@@ -125,14 +131,36 @@ void PerformanceDiagram::compose(QPainter &p) const
         if (l.dashed)
             pen.setDashPattern({4, 3});
         p.setPen(pen);
-        QPolygonF poly;
-        poly.reserve(int(l.points.size()));
-        for (const QPointF &pt : l.points)
-            poly << QPointF(x(pt.x()), y(pt.y(), l.right));
-        p.drawPolyline(poly);
+        // Cut to the plot first, and drawn in runs where it stays inside.
+        const QRectF inside = area.adjusted(-2, -2, 2, 2);
+        QPolygonF run;
+        auto flush = [&] {
+            if (run.size() > 1)
+                p.drawPolyline(run);
+            run.clear();
+        };
+        for (std::size_t i = 1; i < l.points.size(); ++i) {
+            QPointF a(x(l.points[i - 1].x()), y(l.points[i - 1].y(), l.right));
+            QPointF b(x(l.points[i].x()), y(l.points[i].y(), l.right));
+            const QPointF bEnd = b;
+            if (!print::clipSegment(a, b, inside)) {
+                flush();
+                continue;
+            }
+            if (run.isEmpty() || run.back() != a) {
+                flush();
+                run << a;
+            }
+            run << b;
+            if (b != bEnd)
+                flush();
+        }
+        flush();
     }
     for (const print::ChartDot &d : c.dots) {
         const QPointF at(x(d.at.x()), y(d.at.y(), d.right));
+        if (!area.adjusted(-1, -1, 1, 1).contains(at))
+            continue;
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(d.colour);
         p.drawEllipse(at, 4, 4);

@@ -46,7 +46,24 @@ const QColor BadRow(255, 205, 205);
 const QColor NoteRed(176, 0, 0);
 
 QString intText(std::int64_t v) { return QString::fromStdString(num::formatInt(v)); }
-QString f2Text(double v) { return QString::fromStdString(num::formatF2(v, decimalSeparator())); }
+// A value the number text cannot write (beyond its range, not finite: what
+// absurd inputs may give) shows as no value rather than failing the update.
+template <class Text> QString orDash(Text text)
+{
+    try {
+        return text();
+    } catch (const Error &) {
+        return noValueText();
+    }
+}
+QString f2Text(double v)
+{
+    return orDash([v] { return QString::fromStdString(num::formatF2(v, decimalSeparator())); });
+}
+QString whole(double v)
+{
+    return orDash([v] { return wholeText(v); });
+}
 
 std::optional<double> rpmOf(const QString &text)
 {
@@ -138,7 +155,9 @@ QVariant CurveModel::data(const QModelIndex &index, int role) const
         const auto n = rpmOf(row.rpm), t = decimalOf(row.torque);
         if (!n || !t)
             return QString();
-        return QString::fromStdString(num::formatFixed(perf::enginePowerKw(*n, *t), 1, decimalSeparator()));
+        return orDash([&] {
+            return QString::fromStdString(num::formatFixed(perf::enginePowerKw(*n, *t), 1, decimalSeparator()));
+        });
     }
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -710,7 +729,7 @@ void PerformanceWindow::showResults(const perf::Model &m)
         if (p->text() != text)
             p->setText(text);
     };
-    auto whole = [&](const std::optional<double> &v) { return v ? wholeText(*v) : dash; };
+    auto wholeOr = [&](const std::optional<double> &v) { return v ? whole(*v) : dash; };
     auto seconds = [&](const std::optional<double> &v) { return v ? f2Text(*v) : dash; };
 
     // The shifts and the gears engaged.
@@ -720,17 +739,17 @@ void PerformanceWindow::showResults(const perf::Model &m)
         const std::size_t i = std::size_t(k - 1);
         QString cells[5] = {dash, dash, dash, dash, dash};
         if (k <= 5 && r.upshifts[i]) {
-            cells[0] = wholeText(r.upshifts[i]->rpmBefore);
-            cells[1] = wholeText(r.upshifts[i]->kmh);
-            cells[2] = wholeText(r.upshifts[i]->rpmAfter);
+            cells[0] = whole(r.upshifts[i]->rpmBefore);
+            cells[1] = whole(r.upshifts[i]->kmh);
+            cells[2] = whole(r.upshifts[i]->rpmAfter);
         }
         if (s && s->engaged[i]) {
             cells[3] = hundredthsText(s->engaged[i]->hundredths());
-            cells[4] = wholeText(s->engaged[i]->kmh);
+            cells[4] = whole(s->engaged[i]->kmh);
         }
         const bool why = s && r.lastGear && k == last + 1 && r.noPullAt;
         if (why)
-            cells[3] = tr("ne tire pas à %1 km/h").arg(wholeText(*r.noPullAt));
+            cells[3] = tr("ne tire pas à %1 km/h").arg(whole(*r.noPullAt));
         if (P_Schalt->columnSpan(k - 1, 4) != (why ? 2 : 1))
             P_Schalt->setSpan(k - 1, 4, 1, why ? 2 : 1);
         for (int c = 0; c < 5; ++c) {
@@ -749,23 +768,23 @@ void PerformanceWindow::showResults(const perf::Model &m)
     set(P_0_100, s ? seconds(s->to100) : dash);
     set(P_0_200, s ? seconds(s->to200) : dash);
     set(P_400m, s ? seconds(s->at400) : dash);
-    set(P_V400, s ? whole(s->kmhAt400) : dash);
+    set(P_V400, s ? wholeOr(s->kmhAt400) : dash);
 
     if (r.top) {
-        set(P_Vmax, wholeText(r.top->kmh));
+        set(P_Vmax, whole(r.top->kmh));
         set(P_VmaxGang, QString::number(r.top->gear));
-        set(P_VmaxRegime, wholeText(r.top->rpm));
+        set(P_VmaxRegime, whole(r.top->rpm));
         set(P_VmaxGrenze, r.top->limit == perf::Limit::Air ? tr("limitée par la résistance de l'air")
                                                            : tr("limitée par le régime"));
     } else {
         for (TPanel *p : {P_Vmax, P_VmaxGang, P_VmaxRegime, P_VmaxGrenze})
             set(p, dash);
     }
-    set(P_Vmax6e, r.sixth ? tr("%1 km/h à %2 tr/min").arg(wholeText(r.sixth->kmh), wholeText(r.sixth->rpm)) : dash);
+    set(P_Vmax6e, r.sixth ? tr("%1 km/h à %2 tr/min").arg(whole(r.sixth->kmh), whole(r.sixth->rpm)) : dash);
     if (r.best) {
-        set(P_SekVmax, ratioText(r.best->shown));
-        set(P_SekEcart, signedPercentText(r.best->change));
-        set(P_VmaxBest, wholeText(r.best->kmh));
+        set(P_SekVmax, orDash([&] { return ratioText(r.best->shown); }));
+        set(P_SekEcart, orDash([&] { return signedPercentText(r.best->change); }));
+        set(P_VmaxBest, whole(r.best->kmh));
     } else {
         for (TPanel *p : {P_SekVmax, P_SekEcart, P_VmaxBest})
             set(p, dash);

@@ -7,6 +7,7 @@
 
 #include "files/settingsfile.h"
 #include "support/files.h"
+#include "support/pdf_words.h"
 #include "ui/performancediagrams.h"
 #include "ui/performancewindow.h"
 #include "ui/sprocketwindow.h"
@@ -301,4 +302,60 @@ TEST_F(Performance, BadFieldsAreMarkedAndOnlyWhatDependsOnThemIsLost)
     EXPECT_TRUE(m->index(3, 0).data(Qt::BackgroundRole).isValid());
     EXPECT_EQ(p.P_Vmax->text(), Dash);
     EXPECT_TRUE(platform.messages.isEmpty() && platform.errors.isEmpty()) << "no box while typing";
+}
+
+TEST_F(Performance, PrintsOnePageWithTheDiagramAndEveryResult)
+{
+    PerformanceWindow &p = open();
+    const QString pdf = printsFolder(programDir.path()) + "/performances.pdf";
+    platform.printToPdf = pdf;
+    mouseClick(p.P_Drucken);
+    EXPECT_EQ(platform.printDialogs, 1);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    const print::PerformanceSheetData d = p.sheetData();
+    EXPECT_EQ(d.force.lines.size(), p.P_Kraft->chart().lines.size()) << "the force diagram as shown";
+    EXPECT_EQ(d.curveRows.size(), 11u);
+    EXPECT_EQ(d.bikeRows.at(1), QStringList({utf8("Traînée S·Cx (m²)"), "0,35"}));
+    EXPECT_EQ(d.shiftRows[5].at(4), utf8("ne tire pas à 295 km/h"));
+    EXPECT_EQ(d.results.at(1),
+              utf8("Vitesse maxi : 285 km/h en 5 à 11244 tr/min, limitée par la résistance de l'air"));
+    if (!havePdfToText())
+        GTEST_SKIP() << "no pdftotext";
+    const PdfPage page = pdfPage(pdf);
+    QStringList words;
+    for (const PdfWord &w : page.words) {
+        words << w.text;
+        EXPECT_TRUE(w.xMin >= 0 && w.xMax <= page.width && w.yMax <= page.height) << w.text.toStdString();
+    }
+    for (const char *w : {"Performances", "2,377", "(+6,35", "10,24", "11244", "8674", "119,4", "1013"})
+        EXPECT_TRUE(words.contains(utf8(w))) << w;
+}
+
+// Values a rider can type but no bike has: every result shows or is a dash,
+// the diagrams paint, and nothing fails.
+TEST_F(Performance, AbsurdValuesGiveDashesNotFailures)
+{
+    PerformanceWindow &p = open();
+    const std::vector<std::pair<QLineEdit *, const char *>> cases = {
+        {p.P_Masse, "1E-300"}, {p.P_Masse, "1E300"},     {p.P_CdA, "1E-9"},   {p.P_CdA, "1E9"},
+        {p.P_Crr, "5"},        {p.P_Traction, "1E-12"},  {p.P_Schaltzeit, "1E9"}, {p.P_Anfahr, "1E12"},
+        {p.P_Druck, "1E-300"}, {p.P_Rotation, "1E300"},  {p.P_Rendement, "1E-300"},
+    };
+    for (const auto &[field, text] : cases) {
+        SCOPED_TRACE(field->objectName().toStdString() + " " + text);
+        const QString before = field->text();
+        field->setText(utf8(text));
+        for (int i = 0; i < 3; ++i) {
+            p.P_Tabs->setCurrentIndex(i);
+            EXPECT_FALSE(p.grab().isNull());
+        }
+        field->setText(before);
+    }
+    std::vector<ui::CurveModel::Row> rows = {{"1", "1E300"}, {"2147483647", "0"}};
+    p.curveModel()->setRows(rows);
+    for (int i = 0; i < 3; ++i) {
+        p.P_Tabs->setCurrentIndex(i);
+        EXPECT_FALSE(p.grab().isNull());
+    }
+    EXPECT_TRUE(platform.errors.isEmpty() && platform.messages.isEmpty());
 }
