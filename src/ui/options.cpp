@@ -39,7 +39,7 @@ QString optionsPath() { return files::programFile(QString::fromLatin1(OptionsFil
 Options readOptions()
 {
     Options o;
-    const files::SettingsReader ini(optionsPath(), -1);
+    const files::SettingsReader ini(optionsPath(), files::SettingsEncoding::Windows1252, -1);
     for (int i = 0; i < MaxRecentFiles; ++i) {
         const QString path = pathFromStored(ini.readString(RecentSection, recentKey(i), QString()));
         if (!path.isEmpty() && !o.recentFiles.contains(path))
