@@ -2,10 +2,13 @@
 
 #include "calc/error.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -247,12 +250,75 @@ std::string specialText(long double v)
     return v < 0 ? "-INF" : "INF";
 }
 
+// The last texts made, by value and format: a run shows mostly the figures
+// it showed before, and the exact decimal expansion costs far more than a
+// look-up. One table per thread, as workers format too.
+class FixedTexts {
+public:
+    const std::string *find(long double value, int decimals, char sep, int precision)
+    {
+        const Entry &e = slot(value, decimals, sep, precision);
+        return e.used && e.same(value, decimals, sep, precision) ? &e.text : nullptr;
+    }
+    void keep(long double value, int decimals, char sep, int precision, const std::string &text)
+    {
+        Entry &e = slot(value, decimals, sep, precision);
+        std::memcpy(e.bits, &value, sizeof e.bits);
+        e.decimals = decimals;
+        e.sep = sep;
+        e.precision = precision;
+        e.text = text;
+        e.used = true;
+    }
+
+private:
+    // The value's 80 significant bits; the rest of a long double is padding.
+    static constexpr std::size_t ValueBytes = std::numeric_limits<long double>::digits == 64 ? 10 : sizeof(long double);
+    struct Entry {
+        unsigned char bits[ValueBytes];
+        int decimals = 0, precision = 0;
+        char sep = 0;
+        bool used = false;
+        std::string text;
+        bool same(long double value, int d, char s, int p) const
+        {
+            return d == decimals && s == sep && p == precision && std::memcmp(bits, &value, sizeof bits) == 0;
+        }
+    };
+    Entry &slot(long double value, int decimals, char sep, int precision)
+    {
+        unsigned char b[ValueBytes];
+        std::memcpy(b, &value, sizeof b);
+        std::uint64_t h = 1469598103934665603ull; // FNV-1a
+        for (unsigned char c : b)
+            h = (h ^ c) * 1099511628211ull;
+        h = (h ^ std::uint64_t(decimals) ^ (std::uint64_t(precision) << 8) ^ (std::uint64_t(std::uint8_t(sep)) << 16)) *
+            1099511628211ull;
+        return entries_[(h >> 32) % entries_.size()];
+    }
+    std::array<Entry, 128> entries_;
+};
+
+std::string fixedText(long double value, int decimals, char sep, int precision);
+
 } // namespace
 
 std::string formatFixed(long double value, int decimals, char sep, int precision)
 {
     if (!std::isfinite(value))
         return specialText(value);
+    thread_local FixedTexts texts;
+    if (const std::string *known = texts.find(value, decimals, sep, precision))
+        return *known;
+    std::string out = fixedText(value, decimals, sep, precision);
+    texts.keep(value, decimals, sep, precision, out);
+    return out;
+}
+
+namespace {
+
+std::string fixedText(long double value, int decimals, char sep, int precision)
+{
     Decimal d = toDecimal(value);
     if (!d.digits.empty()) {
         int count = d.exp + decimals;
@@ -288,6 +354,8 @@ std::string formatFixed(long double value, int decimals, char sep, int precision
     }
     return out;
 }
+
+} // namespace
 
 std::string formatShortest(double value, char sep)
 {

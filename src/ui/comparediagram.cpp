@@ -3,10 +3,12 @@
 #include "print/gearcolours.h"
 #include "ui/fonts.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace trovanta::ui {
 
@@ -76,17 +78,34 @@ QSize CompareDiagram::minimumSizeHint() const { return {360, 230}; }
 
 void CompareDiagram::setPlot(const std::optional<gearing::Plot> &plot, const CompareLegend &legend)
 {
-    const bool samePlot = plot_ == plot;
-    const bool sameLegend = legend == legend_;
-    if (samePlot && sameLegend && pictureValid_)
+    if (plot_ == plot && legend == legend_)
         return; // nothing on the screen would change
     plot_ = plot;
-    if (!sameLegend) {
-        legend_ = legend;
-        legendValid_ = false;
-    }
-    pictureValid_ = false;
+    legend_ = legend;
     update();
+}
+
+bool CompareDiagram::Picture::shows(const std::optional<gearing::Plot> &plot, const CompareLegend &legend, QSize size,
+                                    qreal ratio) const
+{
+    return valid && image.size() == size * ratio && image.devicePixelRatio() == ratio && this->plot == plot &&
+           this->legend == legend;
+}
+
+void CompareDiagram::changeEvent(QEvent *event)
+{
+    // Every layer takes colours from the palette and texts from the fonts.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
+        event->type() == QEvent::StyleChange) {
+        backdropKeys_ = {};
+        for (SetLayers &l : sets_)
+            l.keys = {};
+        legendOf_.reset();
+        for (Picture &pic : pictures_)
+            pic.valid = false;
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 QRect CompareDiagram::plotArea() const
@@ -120,25 +139,37 @@ QImage CompareDiagram::newLayer(bool opaque) const
 void CompareDiagram::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
-    const bool sameSize = picture_.size() == size() * ratio && picture_.devicePixelRatio() == ratio;
-    if (!pictureValid_ || !sameSize) {
-        // The picture's memory is kept for the next change of the same size.
-        if (!sameSize)
-            picture_ = newLayer(true);
-        else
-            picture_.fill(palette().color(QPalette::Window));
-        QPainter p(&picture_);
-        compose(p);
-        pictureValid_ = true;
+    if (!pictures_[0].shows(plot_, legend_, size(), ratio)) {
+        // The older picture goes and its memory takes the new one: a set
+        // that goes to and fro between two states is drawn from the other.
+        std::swap(pictures_[0], pictures_[1]);
+        Picture &pic = pictures_[0];
+        if (!pic.shows(plot_, legend_, size(), ratio)) {
+            if (pic.image.size() != size() * ratio || pic.image.devicePixelRatio() != ratio)
+                pic.image = newLayer(true);
+            else if (!plot_ || !backdropFits())
+                pic.image.fill(palette().color(QPalette::Window)); // a plot's backdrop covers it all
+            QPainter p(&pic.image);
+            compose(p);
+            pic.plot = plot_;
+            pic.legend = legend_;
+            pic.valid = true;
+        }
     }
     QPainter p(this);
-    p.drawImage(0, 0, picture_);
+    p.drawImage(0, 0, pictures_[0].image);
+}
+
+bool CompareDiagram::backdropFits() const
+{
+    const QRect area = plotArea();
+    return area.width() >= 10 && area.height() >= 10;
 }
 
 void CompareDiagram::compose(QPainter &p)
 {
     const QRect area = plotArea();
-    if (area.width() < 10 || area.height() < 10)
+    if (!backdropFits())
         return;
     if (!plot_) {
         p.fillRect(area, Face);
@@ -172,6 +203,7 @@ const QImage &CompareDiagram::backdrop(const gearing::Plot &plot)
         backdropKeys_[1] = std::move(backdropKeys_[0]);
         backdrops_[1] = std::move(backdrops_[0]);
         backdrops_[0] = newLayer(true);
+        if (qEnvironmentVariableIsSet("DBG_LINES")) fprintf(stderr, "backdrop miss\n");
         QPainter p(&backdrops_[0]);
         paintBackdrop(p, plot);
         backdropKeys_[0] = std::move(key);
@@ -253,14 +285,11 @@ const QImage &CompareDiagram::lines(const gearing::Plot &plot, gearing::Which se
     }
     if (layers.keys[0] && *layers.keys[0] == key)
         return layers.images[0];
-    // The same lines on the other axes are kept; lines that changed are
-    // drawn anew and the old ones go.
-    if (layers.keys[0] && layers.keys[0]->lines == key.lines) {
-        std::swap(layers.keys[0], layers.keys[1]);
-        std::swap(layers.images[0], layers.images[1]);
-    } else {
-        layers.keys[1].reset();
-    }
+    // The older of the two pictures goes; its memory takes the new lines.
+    // A set that goes to and fro between two states, or the same lines on
+    // two axes, is then drawn from the kept picture.
+    std::swap(layers.keys[0], layers.keys[1]);
+    std::swap(layers.images[0], layers.images[1]);
     QImage &im = layers.images[0];
     if (im.size() == size() * key.ratio && im.devicePixelRatio() == key.ratio)
         im.fill(Qt::transparent);
@@ -342,14 +371,14 @@ QSize CompareDiagram::legendSize()
 const QImage &CompareDiagram::legendPicture()
 {
     const qreal ratio = devicePixelRatioF();
-    if (!legendValid_ || legendPicture_.devicePixelRatio() != ratio) {
+    if (!legendOf_ || !(*legendOf_ == legend_) || legendPicture_.devicePixelRatio() != ratio) {
         const QSize size = legendSize();
         legendPicture_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
         legendPicture_.setDevicePixelRatio(ratio);
         legendPicture_.fill(Qt::transparent);
         QPainter p(&legendPicture_);
         paintLegend(p, size);
-        legendValid_ = true;
+        legendOf_ = legend_;
     }
     return legendPicture_;
 }

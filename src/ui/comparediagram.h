@@ -44,6 +44,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // The picture is laid together from layers, each drawn again only when
@@ -68,6 +69,7 @@ private:
         bool operator==(const LinesKey &o) const;
     };
     QRect plotArea() const;
+    bool backdropFits() const;
     QImage newLayer(bool opaque) const;
     const QImage &backdrop(const gearing::Plot &plot);
     void paintBackdrop(QPainter &p, const gearing::Plot &plot);
@@ -94,11 +96,19 @@ private:
     std::array<SetLayers, 2> sets_; // A, B
     std::array<QImage, 12> markers_; // gears 1..6 of A, then of B
     QImage legendPicture_;
-    bool legendValid_ = false;
-    // The whole picture, laid together again only when the plot, the
-    // legend or the size change: an unchanged run repaints from here.
-    QImage picture_;
-    bool pictureValid_ = false;
+    std::optional<CompareLegend> legendOf_; // what legendPicture_ shows
+    // The whole picture, for the last two plots and legends shown: an
+    // unchanged run repaints from here, and so does a run back to the
+    // previous one.
+    struct Picture {
+        std::optional<gearing::Plot> plot;
+        CompareLegend legend;
+        QImage image;
+        bool valid = false;
+        bool shows(const std::optional<gearing::Plot> &plot, const CompareLegend &legend, QSize size,
+                   qreal ratio) const;
+    };
+    std::array<Picture, 2> pictures_;
 
     QFont small_, caption_;
     mutable QHash<QString, QStaticText> smallTexts_, captionTexts_;

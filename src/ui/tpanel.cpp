@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include <utility>
+
 namespace trovanta::ui {
 
 TPanel::TPanel(QWidget *parent) : QLabel(parent)
@@ -44,11 +46,17 @@ void TPanel::paintEvent(QPaintEvent *e)
             box.setBottom(box.bottom() - m);
     }
 
-    if (laidOut_.text() != s || laidOutFont_ != font()) {
-        laidOut_.setTextFormat(Qt::PlainText);
-        laidOut_.setText(s);
-        laidOut_.prepare(QTransform(), font());
+    if (laidOutFont_ != font()) {
+        laidOut_ = laidOutBefore_ = QStaticText();
         laidOutFont_ = font();
+    }
+    if (laidOut_.text() != s) {
+        std::swap(laidOut_, laidOutBefore_);
+        if (laidOut_.text() != s) {
+            laidOut_.setTextFormat(Qt::PlainText);
+            laidOut_.setText(s);
+            laidOut_.prepare(QTransform(), font());
+        }
     }
     const QSizeF size = laidOut_.size();
     const qreal x = align & Qt::AlignRight     ? box.left() + box.width() - size.width()

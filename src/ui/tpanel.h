@@ -19,7 +19,9 @@ protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
-    QStaticText laidOut_;
+    // The text laid out, for the last two texts shown: a figure that goes
+    // to and fro between two values is not laid out again.
+    QStaticText laidOut_, laidOutBefore_;
     QFont laidOutFont_;
 };
 

@@ -72,6 +72,36 @@ TEST(NumberFormat, FixedFormatsRoundToFiveSignificantDigits)
     }
 }
 
+// Texts are kept by value and format: a value asked again in another format,
+// or a neighbour one bit away, must never get a kept text of another.
+TEST(NumberFormat, TextsAskedAgainInOtherFormatsStayTheirOwn)
+{
+    const long double v = 2.2352941L;
+    const long double next = std::nextafter(v, 3.0L);
+    struct C {
+        long double value;
+        int decimals;
+        char sep;
+        int precision;
+        const char *text;
+    };
+    const std::vector<C> cases = {
+        {v, 3, ',', 5, "2,235"},       {v, 3, '.', 5, "2.235"},    {v, 2, ',', 5, "2,24"},
+        {v, 3, ',', 2, "2,200"},       {next, 3, ',', 5, "2,235"}, {0.00049999999999999999L, 3, ',', 5, "0,000"},
+        {0.0005L, 3, ',', 5, "0,001"}, {-0.0L, 2, ',', 5, "0,00"}, {0.0L, 2, ',', 5, "0,00"},
+    };
+    for (int round = 0; round < 3; ++round)
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const C &c = cases[round == 1 ? cases.size() - 1 - i : i];
+            SCOPED_TRACE(c.text);
+            EXPECT_EQ(formatFixed(c.value, c.decimals, c.sep, c.precision), c.text);
+        }
+    // Far more values than are kept, then the first again.
+    for (int i = 0; i < 1000; ++i)
+        EXPECT_EQ(formatF0(i, ','), std::to_string(i));
+    EXPECT_EQ(formatRatio(v, ','), "2,235");
+}
+
 TEST(NumberFormat, MoreThanFiveDigitsBeforeTheSeparatorUseExponentForm)
 {
     const std::vector<Fmt> cases = {

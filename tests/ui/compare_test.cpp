@@ -131,6 +131,25 @@ TEST_F(Compare, WorkedExample)
     EXPECT_NE(c->Diagramm->grab().toImage(), before);
     c->B_Edit5->setText("40");
     EXPECT_EQ(c->Diagramm->grab().toImage(), before);
+    // Pictures are kept for the last two plots: a third one and back, and a
+    // change of A and back, draw the same again; a new palette draws anew.
+    for (const char *rear : {"41", "42", "40"})
+        c->B_Edit5->setText(rear), c->Diagramm->grab();
+    EXPECT_EQ(c->Diagramm->grab().toImage(), before);
+    w->Edit4->setText("16");
+    w->Button_BerechnenClick();
+    const QImage otherA = c->Diagramm->grab().toImage();
+    EXPECT_NE(otherA, before);
+    c->B_Edit5->setText("42"), c->Diagramm->grab();
+    w->Edit4->setText("17");
+    w->Button_BerechnenClick();
+    c->B_Edit5->setText("40");
+    EXPECT_EQ(c->Diagramm->grab().toImage(), before);
+    QPalette other = c->Diagramm->palette();
+    other.setColor(QPalette::Base, Qt::yellow);
+    c->Diagramm->setPalette(other);
+    EXPECT_NE(c->Diagramm->grab().toImage(), before) << "the legend's face follows the palette";
+    c->Diagramm->setPalette(QPalette());
     ASSERT_TRUE(c->Diagramm->plot());
     EXPECT_FALSE(c->Diagramm->plot()->sawtooth);
     c->CB_Saegezahn->click();
