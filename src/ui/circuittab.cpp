@@ -239,6 +239,7 @@ void CircuitTab::saveCircuits() const
         }
     }
     ini.commit();
+    edited_ = false;
 }
 
 // Why a name cannot be a circuit's: it must come back from the file as the
@@ -322,6 +323,7 @@ void CircuitTab::nameEntered()
         return;
     }
     circuits_.push_back({name, {}, localDecimal("1,0")});
+    edited_ = true;
     choose(static_cast<int>(circuits_.size()) - 1);
 }
 
@@ -340,6 +342,7 @@ void CircuitTab::removeCircuit()
     if (!platform().ask(this, tr("Supprimer le circuit « %1 » et ses virages ?").arg(name)))
         return;
     removed_.push_back(name);
+    edited_ = true;
     circuits_.erase(circuits_.begin() + current_);
     choose(std::min(current_, static_cast<int>(circuits_.size()) - 1));
 }
@@ -357,6 +360,7 @@ void CircuitTab::removeCorners()
         return;
     for (auto r = chosen.rbegin(); r != chosen.rend(); ++r)
         rows.erase(rows.begin() + *r);
+    edited_ = true;
     fill();
     changed();
 }
@@ -385,6 +389,7 @@ void CircuitTab::cornerEdited(int row, int column)
     } else {
         rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
     }
+    edited_ = true;
     changed();
 }
 
@@ -393,6 +398,7 @@ void CircuitTab::brakingEdited(const QString &text)
     if (filling_ || current_ < 0)
         return;
     circuits_[static_cast<std::size_t>(current_)].braking = text;
+    edited_ = true;
     changed();
 }
 
@@ -528,7 +534,8 @@ void CircuitTab::recompute()
         return;
     }
     if (!model_ || !model_->complete()) {
-        P_CircuitHinweis->setText(tr("Les lignes droites attendent une courbe et des valeurs de la moto complètes."));
+        P_CircuitHinweis->setText(tr("Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des "
+                                        "valeurs de la moto complètes."));
         return;
     }
     P_CircuitHinweis->clear();
