@@ -4,6 +4,7 @@
 
 #include "window_driver.h"
 
+#include "calc/numtext.h"
 #include "files/settingsfile.h"
 #include "ui/circuitrunner.h"
 #include "ui/circuittab.h"
@@ -275,4 +276,53 @@ TEST(CircuitRunner, DropsTheOlderRunsResults)
     EXPECT_NEAR(*got[1].sum, 48.34, 0.005);
     EXPECT_EQ(finished, 1);
     EXPECT_FALSE(runner.running());
+}
+
+// The circuit's order while batches arrive: the finished pairs fastest
+// first, the others after them in the listing's order, a persistent index
+// (the selection) on its pair; a header click and back.
+TEST(CircuitColumns, BatchesSortInAndTheSelectionStaysOnItsPair)
+{
+    SprocketModel m;
+    std::vector<sprockets::Row> rows;
+    for (int i = 0; i < 5; ++i) {
+        sprockets::Row r;
+        r.front = 15;
+        r.rear = 40 + i;
+        r.rank = i;
+        rows.push_back(r);
+    }
+    m.setRows(rows);
+    m.setCircuitShown(true, true);
+    auto cells = [](std::int32_t rear, double sum) {
+        SprocketModel::CircuitCells c;
+        c[0] = {num::formatF2(sum, ','), sum};
+        return std::pair(SprocketModel::pairKey(15, rear), c);
+    };
+    auto rears = [&] {
+        QString out;
+        for (int r = 0; r < m.rowCount(); ++r)
+            out += QString::number(m.rowAt(r).rear) + " ";
+        return out.trimmed();
+    };
+    const QPersistentModelIndex chosen = m.index(m.rowOf(15, 43), 0);
+    const struct {
+        std::vector<std::pair<std::uint64_t, SprocketModel::CircuitCells>> batch;
+        const char *order;
+    } steps[] = {
+        {{cells(44, 47.5), cells(42, 48.0)}, "44 42 40 41 43"},
+        {{cells(40, 47.0), cells(43, 47.5)}, "40 43 44 42 41"}, // equal sums: by the pair
+        {{cells(41, 49.0)}, "40 43 44 42 41"},
+    };
+    for (const auto &step : steps) {
+        m.addCircuitCells(step.batch, true);
+        EXPECT_EQ(rears(), step.order);
+        EXPECT_EQ(m.rowAt(chosen.row()).rear, 43);
+    }
+    EXPECT_EQ(m.index(m.rowOf(15, 42), SprocketModel::CircuitTime).data().toString(), "48,00");
+    m.sort(SprocketModel::CircuitTime, Qt::DescendingOrder);
+    EXPECT_EQ(rears(), "41 42 43 44 40") << "equal sums by the listing's order";
+    m.sort(-1);
+    EXPECT_EQ(rears(), "40 43 44 42 41");
+    EXPECT_EQ(m.rowAt(chosen.row()).rear, 43);
 }
