@@ -120,7 +120,8 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
     P_CircuitErgebnis->setColumnWidth(Time, fm.horizontalAdvance(QStringLiteral("Temps (s)")) + 20);
     P_CircuitErgebnis->setColumnWidth(BrakingKmh, fm.horizontalAdvance(tr("Au freinage")) + 20);
     P_CircuitErgebnis->setColumnWidth(Gear, fm.horizontalAdvance(tr("Rapport")) + 16);
-    P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(QStringLiteral("(tr/min)")) + 30);
+    // On one line: wrapped, "(tr/min)" breaks after its slash.
+    P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(tr("Régime (tr/min)")) + 16);
     P_CircuitErgebnis->setColumnWidth(Margin, fm.horizontalAdvance(tr("limiteur sur 0000 m")) + 14);
     P_CircuitErgebnis->setColumnWidth(Note, fm.horizontalAdvance(tr("sous la courbe")) + 24);
     rh->setStretchLastSection(true);
