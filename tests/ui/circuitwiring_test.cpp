@@ -210,14 +210,6 @@ TEST_F(CircuitWiring, EssaiTypedIntoThePerformancesWindowReachesThePairsAndTheCo
     EXPECT_EQ(cell(m, m.rowOf(16, 40), SprocketModel::CircuitGap), "-1,31");
     c->GB_Leistung->wait();
     EXPECT_EQ(leistung(c, ui::ComparePerformance::Circuit), QStringList({"48,34", "47,03", "-1,31"}));
-
-    // A corner changed in the tab: both follow.
-    t->P_Strecke->item(2, ui::CircuitTab::CornerMetres)->setText("5");
-    QApplication::processEvents();
-    s->circuitRunner()->wait();
-    c->GB_Leistung->wait();
-    EXPECT_EQ(cell(m, m.rowOf(17, 38), SprocketModel::CircuitTime), utf8("–"));
-    EXPECT_EQ(leistung(c, ui::ComparePerformance::Circuit).first(), utf8("–"));
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
@@ -227,10 +219,9 @@ TEST_F(CircuitWiring, TheKeptPresentCircuitArrivesWhenThePerformancesWindowOpens
 {
     {
         ui::PerformanceWindow p;
-        typeEssai(p.P_CircuitTab);
-        p.P_CircuitTab->P_Circuit->setEditText("Vide");
+        p.P_CircuitTab->P_Circuit->setEditText("Vide"); // first in the file: not chosen by default
         key(p.P_CircuitTab->P_Circuit->lineEdit(), Qt::Key_Return);
-        p.P_CircuitTab->setPresentCircuitName("Essai");
+        typeEssai(p.P_CircuitTab);
         p.saveSettings();
     }
     EXPECT_EQ(files::SettingsReader(programDir.file("performances.ini")).readString("Circuit", "Name", ""), "Essai");
@@ -300,10 +291,10 @@ TEST(CircuitColumns, BatchesSortInAndTheSelectionStaysOnItsPair)
         return std::pair(SprocketModel::pairKey(15, rear), c);
     };
     auto rears = [&] {
-        QString out;
+        QStringList out;
         for (int r = 0; r < m.rowCount(); ++r)
-            out += QString::number(m.rowAt(r).rear) + " ";
-        return out.trimmed();
+            out << QString::number(m.rowAt(r).rear);
+        return out.join(' ');
     };
     const QPersistentModelIndex chosen = m.index(m.rowOf(15, 43), 0);
     const struct {
@@ -319,7 +310,6 @@ TEST(CircuitColumns, BatchesSortInAndTheSelectionStaysOnItsPair)
         EXPECT_EQ(rears(), step.order);
         EXPECT_EQ(m.rowAt(chosen.row()).rear, 43);
     }
-    EXPECT_EQ(m.index(m.rowOf(15, 42), SprocketModel::CircuitTime).data().toString(), "48,00");
     m.sort(SprocketModel::CircuitTime, Qt::DescendingOrder);
     EXPECT_EQ(rears(), "41 42 43 44 40") << "equal sums by the listing's order";
     m.sort(-1);
