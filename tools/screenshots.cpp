@@ -9,9 +9,10 @@
 // a variant and a few track points filled in; "CompareSheet" prints it into
 // <folder>/CompareSheet.pdf. "SprocketWindow" lists the pairs for the chain
 // calculator's worked example (15/45, 110 links of 1,56 cm, sag 2).
-// "CircuitTab" is the Performances window's circuit tab on its own with the
-// circuit "Essai" on the example curve; "SprocketCircuit" the sprocket
-// pairs of the default ranges with that circuit's columns.
+// "CircuitTab" is the Performances window with its Circuit tab forward and
+// the circuit "Essai" typed in, on the example curve and the design's gear
+// set; "SprocketCircuit" the sprocket pairs of the default ranges with that
+// circuit's columns, "CompareCircuit" the comparison with that circuit.
 //
 // TROVANTA_DARK=1 takes them under the Fusion style with a dark palette.
 //
@@ -24,6 +25,7 @@
 #include "ui/calibrationwindow.h"
 #include "ui/circuitrunner.h"
 #include "ui/circuittab.h"
+#include "ui/performancewindow.h"
 #include "ui/compareperformance.h"
 #include "ui/sprocketwindow.h"
 #include "ui/comparewindow.h"
@@ -111,14 +113,21 @@ trovanta::ui::CompareWindow *comparison()
     return trovanta::ui::analysisWindow<trovanta::ui::CompareWindow>();
 }
 
-// The worked example's circuit typed into a tab of its own.
-trovanta::ui::CircuitTab *essaiTab()
+// The worked example: the design's set with its red zone of 12000, the
+// example curve (the Performances window's first start) and "Essai" typed
+// into the window's Circuit tab, which hands it to the other windows.
+trovanta::ui::PerformanceWindow *performancesWithEssai(TForm1 *main)
 {
-    static trovanta::ui::CircuitTab *tab = nullptr;
-    if (tab)
-        return tab;
-    tab = new trovanta::ui::CircuitTab;
-    tab->setObjectName(QStringLiteral("CircuitTab"));
+    if (auto *p = trovanta::ui::analysisWindow<trovanta::ui::PerformanceWindow>())
+        return p;
+    // The design's pair again: the sprocket pairs' picture applies another.
+    main->setSprockets(QStringLiteral("17"), QStringLiteral("38"));
+    main->EditRotBereich->setText(QStringLiteral("12000"));
+    main->Button_BerechnenClick();
+    main->findChild<QAction *>(QStringLiteral("Performances1"))->trigger();
+    auto *p = trovanta::ui::analysisWindow<trovanta::ui::PerformanceWindow>();
+    trovanta::ui::CircuitTab *tab = p->P_CircuitTab;
+    p->P_Tabs->setCurrentWidget(tab);
     tab->P_Circuit->setEditText(QStringLiteral("Essai"));
     emit tab->P_Circuit->lineEdit()->returnPressed();
     const char *const corners[][4] = {{"Épingle", "62", "2", "350"},
@@ -130,11 +139,8 @@ trovanta::ui::CircuitTab *essaiTab()
         for (int c = 0; c < 4; ++c)
             tab->P_Strecke->item(row, c)->setText(QString::fromUtf8(corner[c]));
     }
-    trovanta::perf::Input in;
-    in.curve = trovanta::perf::exampleCurve();
-    tab->setInput(in);
-    tab->resize(1060, 420);
-    return tab;
+    QApplication::processEvents();
+    return p;
 }
 
 // A ride recorded at 1987 mm on a bike whose third gear is 3 % longer than
@@ -228,19 +234,10 @@ int main(int argc, char *argv[])
         if (name == QLatin1String("CompareWindow"))
             comparison();
         if (name == QLatin1String("CircuitTab"))
-            essaiTab();
+            performancesWithEssai(main)->setObjectName(name);
         if (name == QLatin1String("SprocketCircuit") || name == QLatin1String("CompareCircuit")) {
-            // The worked example: the design's set with its red zone of
-            // 12000, the example curve and "Essai".
-            main->EditRotBereich->setText(QStringLiteral("12000"));
-            main->Button_BerechnenClick();
+            performancesWithEssai(main);
             trovanta::ui::forms().Form6->E_Glieder_alt->setText(QStringLiteral("110"));
-            trovanta::ui::PerformanceContext context;
-            trovanta::perf::Input in;
-            in.curve = trovanta::perf::exampleCurve();
-            context.input = in;
-            context.circuit = essaiTab()->presentCircuit();
-            trovanta::ui::publishPerformanceContext(context);
         }
         if (name == QLatin1String("CompareCircuit")) {
             trovanta::ui::CompareWindow *c = comparison();

@@ -49,6 +49,7 @@ void AnalysisWindow::saveSettings()
     ini.writeString(QStringLiteral("Program"), QStringLiteral("Inifile"), settingsName_);
     writeSettings(ini);
     ini.commit();
+    saveOtherFiles();
 }
 
 void AnalysisWindow::saveAtEnd(bool terminating)

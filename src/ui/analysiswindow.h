@@ -55,6 +55,9 @@ protected:
 
     virtual void readSettings(const files::SettingsReader &ini) = 0;
     virtual void writeSettings(files::SettingsWriter &ini) const = 0;
+    // Files of the window's own beside its settings file, written after it:
+    // a failure there leaves the settings file saved. Throws trovanta::Error.
+    virtual void saveOtherFiles() {}
     // Reads the settings file when there is one; the window calls it once it
     // is built, so stored values win over its defaults.
     void restoreSettings();

@@ -120,7 +120,8 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
     P_CircuitErgebnis->setColumnWidth(Time, fm.horizontalAdvance(QStringLiteral("Temps (s)")) + 20);
     P_CircuitErgebnis->setColumnWidth(BrakingKmh, fm.horizontalAdvance(tr("Au freinage")) + 20);
     P_CircuitErgebnis->setColumnWidth(Gear, fm.horizontalAdvance(tr("Rapport")) + 16);
-    P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(QStringLiteral("(tr/min)")) + 30);
+    // On one line: wrapped, "(tr/min)" breaks after its slash.
+    P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(tr("Régime (tr/min)")) + 16);
     P_CircuitErgebnis->setColumnWidth(Margin, fm.horizontalAdvance(tr("limiteur sur 0000 m")) + 14);
     P_CircuitErgebnis->setColumnWidth(Note, fm.horizontalAdvance(tr("sous la courbe")) + 24);
     rh->setStretchLastSection(true);
@@ -239,6 +240,7 @@ void CircuitTab::saveCircuits() const
         }
     }
     ini.commit();
+    edited_ = false;
 }
 
 // Why a name cannot be a circuit's: it must come back from the file as the
@@ -322,6 +324,7 @@ void CircuitTab::nameEntered()
         return;
     }
     circuits_.push_back({name, {}, localDecimal("1,0")});
+    edited_ = true;
     choose(static_cast<int>(circuits_.size()) - 1);
 }
 
@@ -340,6 +343,7 @@ void CircuitTab::removeCircuit()
     if (!platform().ask(this, tr("Supprimer le circuit « %1 » et ses virages ?").arg(name)))
         return;
     removed_.push_back(name);
+    edited_ = true;
     circuits_.erase(circuits_.begin() + current_);
     choose(std::min(current_, static_cast<int>(circuits_.size()) - 1));
 }
@@ -357,6 +361,7 @@ void CircuitTab::removeCorners()
         return;
     for (auto r = chosen.rbegin(); r != chosen.rend(); ++r)
         rows.erase(rows.begin() + *r);
+    edited_ = true;
     fill();
     changed();
 }
@@ -385,6 +390,7 @@ void CircuitTab::cornerEdited(int row, int column)
     } else {
         rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
     }
+    edited_ = true;
     changed();
 }
 
@@ -393,6 +399,7 @@ void CircuitTab::brakingEdited(const QString &text)
     if (filling_ || current_ < 0)
         return;
     circuits_[static_cast<std::size_t>(current_)].braking = text;
+    edited_ = true;
     changed();
 }
 
@@ -528,7 +535,8 @@ void CircuitTab::recompute()
         return;
     }
     if (!model_ || !model_->complete()) {
-        P_CircuitHinweis->setText(tr("Les lignes droites attendent une courbe et des valeurs de la moto complètes."));
+        P_CircuitHinweis->setText(tr("Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des "
+                                        "valeurs de la moto complètes."));
         return;
     }
     P_CircuitHinweis->clear();

@@ -55,6 +55,8 @@ public:
     // Throws trovanta::Error when it cannot be written.
     static QString settingsPath();
     void saveCircuits() const;
+    // A circuit added, removed or edited since the file was read or written.
+    bool circuitsEdited() const { return edited_; }
 
     QComboBox *P_Circuit;
     QPushButton *P_CircuitSuppr;
@@ -101,6 +103,7 @@ private:
     std::vector<QString> removed_; // their sections are emptied at the next save
     std::shared_ptr<const perf::Model> model_;
     int filling_ = 0;
+    mutable bool edited_ = false;
 };
 
 } // namespace trovanta::ui

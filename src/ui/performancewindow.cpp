@@ -7,6 +7,7 @@
 #include "print/gearcolours.h"
 #include "print/messages.h"
 #include "print/printercanvas.h"
+#include "ui/circuittab.h"
 #include "ui/dynoreading.h"
 #include "ui/fonts.h"
 #include "ui/labels.h"
@@ -379,6 +380,10 @@ void PerformanceWindow::buildWindow()
     P_Tabs->addTab(P_Kraft, tr("Force à la roue"));
     P_Tabs->addTab(P_Motor, tr("Couple et puissance"));
     P_Tabs->addTab(P_Lauf, tr("Départ arrêté"));
+    // Made with its parent so that it measures its columns in the window's font.
+    P_CircuitTab = new CircuitTab(this);
+    P_CircuitTab->setObjectName(QStringLiteral("P_CircuitTab"));
+    P_Tabs->addTab(P_CircuitTab, tr("Circuit"));
     top->addWidget(P_Tabs, 1);
 
     P_Hinweis = wrappedNote(this, "P_Hinweis");
@@ -618,6 +623,14 @@ perf::Input PerformanceWindow::modelInput() const
     return in;
 }
 
+PerformanceContext PerformanceWindow::performanceContext() const
+{
+    PerformanceContext c;
+    c.input = modelInput();
+    c.circuit = P_CircuitTab->presentCircuit();
+    return c;
+}
+
 void PerformanceWindow::curveChanged()
 {
     if (quiet_)
@@ -636,7 +649,7 @@ void PerformanceWindow::recompute()
     FieldReader reader(decimalSeparator());
     for (const BikeField &f : BikeFields)
         reader.decimal(this->*f.edit);
-    model_.emplace(modelInput());
+    model_ = std::make_shared<const perf::Model>(modelInput());
     inputProblem_ = reader.message();
     markProblems(*model_);
     if (run_)
@@ -644,6 +657,8 @@ void PerformanceWindow::recompute()
     else
         results_ = {};
     showResults(*model_);
+    // Without a run of the main window there is no gear set to run the straights on.
+    P_CircuitTab->setModel(run_ ? model_ : nullptr);
     setNote();
     emit inputChanged();
 }
@@ -1012,6 +1027,7 @@ void PerformanceWindow::readSettings(const files::SettingsReader &ini)
         curve_->setRows(std::move(rows));
         setExampleNote(example);
     }
+    P_CircuitTab->setPresentCircuitName(ini.readString(QStringLiteral("Circuit"), QStringLiteral("Name"), QString()));
 }
 
 void PerformanceWindow::writeSettings(files::SettingsWriter &ini) const
@@ -1027,6 +1043,14 @@ void PerformanceWindow::writeSettings(files::SettingsWriter &ini) const
     ini.writeBool(curve, QStringLiteral("Beispiel"), exampleShown_);
     for (const BikeField &f : BikeFields)
         ini.writeString(bike, QString::fromLatin1(f.key), (this->*f.edit)->text());
+    ini.writeString(QStringLiteral("Circuit"), QStringLiteral("Name"), P_CircuitTab->presentCircuitName());
+}
+
+void PerformanceWindow::saveOtherFiles()
+{
+    // Untouched circuits are not written: a first start leaves no circuits.ini.
+    if (P_CircuitTab->circuitsEdited())
+        P_CircuitTab->saveCircuits();
 }
 
 AnalysisWindow *createPerformanceWindow(TForm1 *main)
@@ -1036,6 +1060,12 @@ AnalysisWindow *createPerformanceWindow(TForm1 *main)
         if (auto *s = qobject_cast<SprocketWindow *>(openAnalysis(QStringLiteral("SprocketWindow"))))
             s->setTargetChange(percent);
     });
+    // Pignons et chaîne and Comparaison follow the model and the present
+    // circuit from the moment this window exists; before, they go without.
+    auto publish = [w] { publishPerformanceContext(w->performanceContext()); };
+    QObject::connect(w, &PerformanceWindow::inputChanged, w, publish);
+    QObject::connect(w->P_CircuitTab, &CircuitTab::presentCircuitChanged, w, publish);
+    publish();
     return w;
 }
 

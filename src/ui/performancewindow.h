@@ -10,11 +10,13 @@
 #include "print/performancesheet.h"
 #include "ui/analysiswindow.h"
 #include "ui/mainrun.h"
+#include "ui/performancecontext.h"
 #include "ui/tpanel.h"
 
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,6 +32,7 @@ class TForm1;
 
 namespace trovanta::ui {
 
+class CircuitTab;
 class DynoReading;
 struct DynoOutcome;
 class PerformanceDiagram;
@@ -87,6 +90,9 @@ public:
     // The model's input as the fields and the curve stand, on the main
     // window's last good gear set: also what the circuit works from.
     perf::Input modelInput() const;
+    // What the windows that follow this one work from: the model's input
+    // and the present circuit of the Circuit tab.
+    PerformanceContext performanceContext() const;
     const perf::Results &results() const { return results_; }
     CurveModel *curveModel() const { return curve_; }
     // A dyno export being read: blocks until it is read and shown.
@@ -111,6 +117,7 @@ public:
 
     QTabWidget *P_Tabs;
     PerformanceDiagram *P_Kraft, *P_Motor, *P_Lauf;
+    CircuitTab *P_CircuitTab;
     QLabel *P_Hinweis;
     QPushButton *P_Pignons, *P_Drucken;
 
@@ -133,6 +140,7 @@ signals:
 protected:
     void readSettings(const files::SettingsReader &ini) override;
     void writeSettings(files::SettingsWriter &ini) const override;
+    void saveOtherFiles() override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
@@ -159,7 +167,7 @@ private:
     QString inputProblem_; // the first bad field or point
     bool exampleShown_ = false;
     bool quiet_ = false; // building or restoring: one recompute at the end
-    std::optional<perf::Model> model_;
+    std::shared_ptr<const perf::Model> model_;
     perf::Results results_;
     QString lastFile_; // the export last read, for the note
 };

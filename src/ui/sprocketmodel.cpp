@@ -49,6 +49,8 @@ bool sameRow(const sprockets::Row &a, const sprockets::Row &b)
 void SprocketModel::setRows(std::vector<sprockets::Row> rows)
 {
     std::swap(rows_, rows);
+    std::vector<int> before;
+    std::swap(order_, before);
     if (sortColumn_ >= 0) // the listing comes in its own order
         arrange();
     if (rows.size() != rows_.size()) {
@@ -58,10 +60,14 @@ void SprocketModel::setRows(std::vector<sprockets::Row> rows)
         endResetModel();
         return;
     }
+    auto old = [&](std::size_t i) -> const sprockets::Row & {
+        return rows[before.empty() ? i : static_cast<std::size_t>(before[i])];
+    };
+    auto now = [&](std::size_t i) -> const sprockets::Row & { return rowAt(static_cast<int>(i)); };
     std::size_t first = 0, last = rows_.size();
-    while (first < last && sameRow(rows[first], rows_[first]))
+    while (first < last && sameRow(old(first), now(first)))
         ++first;
-    while (last > first && sameRow(rows[last - 1], rows_[last - 1]))
+    while (last > first && sameRow(old(last - 1), now(last - 1)))
         --last;
     if (first < last)
         emit dataChanged(index(int(first), 0), index(int(last) - 1, columnCount() - 1));
@@ -69,9 +75,9 @@ void SprocketModel::setRows(std::vector<sprockets::Row> rows)
 
 int SprocketModel::rowOf(std::int32_t front, std::int32_t rear) const
 {
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].front == front && rows_[i].rear == rear)
-            return static_cast<int>(i);
+    for (int i = 0; i < rowCount(); ++i)
+        if (rowAt(i).front == front && rowAt(i).rear == rear)
+            return i;
     return -1;
 }
 
@@ -210,8 +216,8 @@ void SprocketModel::relayout()
     arrange();
     std::unordered_map<std::uint64_t, int> at;
     if (!before.isEmpty())
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            at.emplace(pairKey(rows_[i].front, rows_[i].rear), static_cast<int>(i));
+        for (int i = 0; i < rowCount(); ++i)
+            at.emplace(pairKey(rowAt(i).front, rowAt(i).rear), i);
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)
@@ -222,6 +228,7 @@ void SprocketModel::relayout()
 
 void SprocketModel::arrange()
 {
+    order_.clear();
     if (sortColumn_ < 0 && circuitShown_ && fastestFirst_)
         arrangeByCircuit(-1, Qt::AscendingOrder);
     else if (sortColumn_ >= sprockets::ColumnCount)
@@ -249,31 +256,30 @@ const sprockets::Cell *SprocketModel::circuitCell(const sprockets::Row &row, int
 void SprocketModel::arrangeByCircuit(int column, Qt::SortOrder order)
 {
     const int keyColumn = column < 0 ? int(CircuitTime) : column;
-    auto key = [&](const sprockets::Row &r) -> std::optional<double> {
-        const sprockets::Cell *c = circuitCell(r, keyColumn);
-        return c ? c->key : std::nullopt;
-    };
-    std::vector<std::pair<std::optional<double>, sprockets::Row>> keyed;
-    keyed.reserve(rows_.size());
-    for (sprockets::Row &r : rows_) {
-        auto k = key(r);
-        keyed.emplace_back(k, std::move(r));
-    }
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto &a, const auto &b) {
-        if (!a.first || !b.first) {
-            if (a.first || b.first)
-                return a.first.has_value();
-            return a.second.rank < b.second.rank;
+    std::vector<std::optional<double>> keys(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (const sprockets::Cell *c = circuitCell(rows_[i], keyColumn))
+            keys[i] = c->key;
+    order_.resize(rows_.size());
+    for (std::size_t i = 0; i < order_.size(); ++i)
+        order_[i] = static_cast<int>(i);
+    // A total order (ties go by rank or by the pair), so no stable sort is needed.
+    std::sort(order_.begin(), order_.end(), [&](int ia, int ib) {
+        const std::optional<double> &ka = keys[static_cast<std::size_t>(ia)];
+        const std::optional<double> &kb = keys[static_cast<std::size_t>(ib)];
+        const sprockets::Row &a = rows_[static_cast<std::size_t>(ia)];
+        const sprockets::Row &b = rows_[static_cast<std::size_t>(ib)];
+        if (!ka || !kb) {
+            if (ka || kb)
+                return ka.has_value();
+            return a.rank < b.rank;
         }
-        if (*a.first != *b.first)
-            return order == Qt::AscendingOrder ? *a.first < *b.first : *b.first < *a.first;
+        if (*ka != *kb)
+            return order == Qt::AscendingOrder ? *ka < *kb : *kb < *ka;
         if (column >= 0)
-            return a.second.rank < b.second.rank;
-        return std::pair(a.second.front, a.second.rear) < std::pair(b.second.front, b.second.rear);
+            return a.rank < b.rank;
+        return std::pair(a.front, a.rear) < std::pair(b.front, b.rear);
     });
-    rows_.clear();
-    for (auto &k : keyed)
-        rows_.push_back(std::move(k.second));
 }
 
 void SprocketModel::setCircuitShown(bool shown, bool fastestFirst)

@@ -23,7 +23,11 @@ public:
     // New rows in the listing's order; the sort last asked for stays. With
     // as many rows as before, the view hears only of the rows that differ.
     void setRows(std::vector<sprockets::Row> rows);
-    const sprockets::Row &rowAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    const sprockets::Row &rowAt(int row) const
+    {
+        const auto r = static_cast<std::size_t>(row);
+        return rows_[order_.empty() ? r : static_cast<std::size_t>(order_[r])];
+    }
     // Where a pair stands now; -1 when it is not listed.
     int rowOf(std::int32_t front, std::int32_t rear) const;
 
@@ -56,6 +60,9 @@ private:
     void arrangeByCircuit(int column, Qt::SortOrder order);
 
     std::vector<sprockets::Row> rows_;
+    // The circuit's order as places in rows_ (empty: rows_' own order).
+    // Sorting places, not rows, keeps a batch of circuit results cheap.
+    std::vector<int> order_;
     int sortColumn_ = -1;
     bool circuitShown_ = false;
     bool fastestFirst_ = false;

@@ -77,10 +77,12 @@ TEST_F(Performance, OpensFromTheMenuAndShowsTheWorkedExample)
     EXPECT_EQ(menuAction(*w, "Performances1")->text(), utf8("P&erformances…"));
     EXPECT_TRUE(p.isVisible());
     EXPECT_FALSE(p.isModal());
-    ASSERT_EQ(p.P_Tabs->count(), 3);
+    ASSERT_EQ(p.P_Tabs->count(), 4);
     EXPECT_EQ(p.P_Tabs->tabText(0), utf8("Force à la roue"));
     EXPECT_EQ(p.P_Tabs->tabText(1), "Couple et puissance");
     EXPECT_EQ(p.P_Tabs->tabText(2), utf8("Départ arrêté"));
+    EXPECT_EQ(p.P_Tabs->tabText(3), "Circuit");
+    EXPECT_EQ(p.P_Tabs->widget(3), p.findChild<QWidget *>("P_CircuitTab"));
 
     EXPECT_EQ(column(p.P_Schalt, 1), QStringList({"12000", "12000", "12000", "11882", "11640", Dash}));
     EXPECT_EQ(column(p.P_Schalt, 2), QStringList({"128", "177", "228", "267", "295", Dash}));

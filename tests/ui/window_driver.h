@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -72,12 +73,12 @@ inline QAction *menuAction(const QWidget &main, const char *name)
     return a;
 }
 
-// Every caption of `w` fits the label it stands in, every button text its
-// button.
-inline void expectTextsFit(const QWidget *w)
+// Every caption of `w` shown now fits the label it stands in, every button
+// text its button.
+inline void expectShownTextsFit(const QWidget *w)
 {
     for (const QLabel *l : w->findChildren<QLabel *>()) {
-        if (l->text().isEmpty() || l->isHidden())
+        if (l->text().isEmpty() || !l->isVisibleTo(w))
             continue;
         if (l->wordWrap()) {
             // Its lines, at its width, fit its height.
@@ -87,8 +88,32 @@ inline void expectTextsFit(const QWidget *w)
                 << l->objectName().toStdString();
         }
     }
-    for (const QPushButton *b : w->findChildren<QPushButton *>())
-        EXPECT_LT(b->fontMetrics().horizontalAdvance(b->text()) + 12, b->width()) << b->objectName().toStdString();
+    for (const QPushButton *b : w->findChildren<QPushButton *>()) {
+        if (b->isVisibleTo(w)) {
+            EXPECT_LT(b->fontMetrics().horizontalAdvance(b->text()) + 12, b->width()) << b->objectName().toStdString();
+        }
+    }
+}
+
+// The same for every caption of `w`: a tab's page is looked at with the tab
+// brought forward, as the rider sees it (a page never shown is not laid out).
+inline void expectTextsFit(const QWidget *w)
+{
+    expectShownTextsFit(w);
+    for (QTabWidget *tabs : w->findChildren<QTabWidget *>()) {
+        if (!tabs->isVisibleTo(w))
+            continue;
+        const int front = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (i == front)
+                continue;
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            SCOPED_TRACE(tabs->tabText(i).toStdString());
+            expectShownTextsFit(tabs->widget(i));
+        }
+        tabs->setCurrentIndex(front);
+    }
 }
 
 // The visible direct children of `parent` (but those named in `stacked`)
