@@ -394,6 +394,13 @@ void SprocketWindow::relist()
 
     if (!read.ok())
         return nothing(read.message());
+    // No chain yet, as on first use before the chain calculator got one:
+    // say which field it is and where its value comes from.
+    if (*links == 0) {
+        markField(S_Glieder, true);
+        return nothing(tr("Chaîne (maillons) : Une valeur nulle n'est pas possible ici. La chaîne actuelle vient "
+                          "de Catenolix (menu Outils) ou peut être tapée ici."));
+    }
 
     sprockets::Input in;
     in.front = *front;

@@ -348,6 +348,23 @@ TEST_F(Sprockets, SettingsAreKeptInTheirOwnFileAndWinOverTheDefaults)
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
+// First use, before the chain calculator has a chain: the links field is
+// framed and the note says where the present chain comes from.
+TEST_F(Sprockets, FirstUseWithoutAChainNamesTheLinksField)
+{
+    chain.E_Glieder_alt->setText("0");
+    SprocketWindow *s = open();
+    EXPECT_EQ(s->S_Hinweis->text(), utf8("Chaîne (maillons) : Une valeur nulle n'est pas possible ici. La chaîne "
+                                         "actuelle vient de Catenolix (menu Outils) ou peut être tapée ici."));
+    EXPECT_TRUE(s->S_Glieder->property("invalid").toBool());
+    EXPECT_EQ(model().rowCount(), 0);
+    retype(s->S_Glieder, "110");
+    settle();
+    EXPECT_FALSE(s->S_Glieder->property("invalid").toBool());
+    EXPECT_EQ(s->S_Hinweis->text(), "");
+    EXPECT_EQ(model().rowCount(), 65);
+}
+
 // Ranges the rider never typed follow the present pair at every start; a
 // typed one stays as typed.
 TEST_F(Sprockets, UntypedRangesFollowThePresentPairAfterARestart)
