@@ -10,6 +10,7 @@
 #include "support/files.h"
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
+#include "files/utf16.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,8 +22,11 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <iterator>
 #include <thread>
 #include <tuple>
+
+#include <sys/stat.h>
 
 using namespace trovanta;
 using namespace trovanta::test;
@@ -338,12 +342,16 @@ TEST_F(Calibration, LoggerFileFailuresKeepTheResultsBefore)
     writeBytes(noHeader, "Time,Throttle\n1,50\n");
     const QString fewPoints = programDir.file("few.csv");
     writeBytes(fewPoints, "RPM,Speed\n6000,100\n6000,100\n");
+    // A FIFO would block the reading for ever: it is refused by what it is.
+    const QString fifo = programDir.file("fifo.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct {
         QString answer;
         const char *note;
     } cases[] = {
         {programDir.file("missing.csv"), "Datei nicht gefunden."},
         {programDir.path(), "Ungültiger Dateiname."},
+        {fifo, "Ce n'est pas un fichier ordinaire."},
         {noHeader, "Aucune colonne de régime et de vitesse dans ce fichier."},
         {fewPoints, "Pas assez de points en prise : 10 au moins dans un rapport."},
     };
@@ -359,8 +367,28 @@ TEST_F(Calibration, LoggerFileFailuresKeepTheResultsBefore)
     const int filesAsked = int(platform.dialogFilters.size());
     mouseClick(c.C_Datei);
     EXPECT_EQ(platform.dialogFilters.size(), filesAsked + 1);
-    EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8(cases[3].note));
+    EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8(std::end(cases)[-1].note));
     EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+// An export in UTF-16, as some Windows tools write it, with no byte-order
+// mark: read as the same ride.
+TEST_F(Calibration, ReadsAUtf16ExportWithoutItsBom)
+{
+    CalibrationWindow &c = open();
+    gearing::GearSet truth;
+    truth.circumferenceOverride = 1987;
+    const QByteArray text = readBytes(writeRide(test::LoggerStyle::CommaUnitsInNames, truth));
+    for (const bool le : {true, false}) {
+        SCOPED_TRACE(le ? "LE" : "BE");
+        const QString path = programDir.file("utf16.csv");
+        writeBytes(path, test::utf16(text.constData(), le, false));
+        c.P_Umfang_Datei->clear();
+        openFile(c, path);
+        EXPECT_EQ(c.C_Hinweis_Datei->text(), "");
+        EXPECT_NEAR(c.P_Umfang_Datei->text().toInt(), 1987, 2);
+        EXPECT_TRUE(c.P_Punkte->text().endsWith(" / 3360")) << c.P_Punkte->text().toStdString();
+    }
 }
 
 // The progress shows only once the wait is over, and cancelling leaves
