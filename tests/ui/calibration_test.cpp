@@ -423,6 +423,8 @@ TEST_F(Calibration, ProgressAndCancel)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     EXPECT_FALSE(c.C_Abbrechen->isHidden());
     mouseClick(c.C_Abbrechen);
+    EXPECT_TRUE(c.C_Fortschritt->isHidden()) << "at once, not when the worker is done";
+    EXPECT_FALSE(c.C_Datei->isEnabled());
     released.set_value();
     c.waitForFile();
     EXPECT_TRUE(c.C_Fortschritt->isHidden());
