@@ -10,7 +10,6 @@
 #include "support/files.h"
 #include "support/logger_ride.h"
 #include "ui/calibrationwindow.h"
-#include "files/utf16.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -369,26 +368,6 @@ TEST_F(Calibration, LoggerFileFailuresKeepTheResultsBefore)
     EXPECT_EQ(platform.dialogFilters.size(), filesAsked + 1);
     EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8(std::end(cases)[-1].note));
     EXPECT_TRUE(platform.errors.isEmpty());
-}
-
-// An export in UTF-16, as some Windows tools write it, with no byte-order
-// mark: read as the same ride.
-TEST_F(Calibration, ReadsAUtf16ExportWithoutItsBom)
-{
-    CalibrationWindow &c = open();
-    gearing::GearSet truth;
-    truth.circumferenceOverride = 1987;
-    const QByteArray text = readBytes(writeRide(test::LoggerStyle::CommaUnitsInNames, truth));
-    for (const bool le : {true, false}) {
-        SCOPED_TRACE(le ? "LE" : "BE");
-        const QString path = programDir.file("utf16.csv");
-        writeBytes(path, test::utf16(text.constData(), le, false));
-        c.P_Umfang_Datei->clear();
-        openFile(c, path);
-        EXPECT_EQ(c.C_Hinweis_Datei->text(), "");
-        EXPECT_NEAR(c.P_Umfang_Datei->text().toInt(), 1987, 2);
-        EXPECT_TRUE(c.P_Punkte->text().endsWith(" / 3360")) << c.P_Punkte->text().toStdString();
-    }
 }
 
 // The progress shows only once the wait is over, and cancelling leaves
