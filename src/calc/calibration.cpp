@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace trovanta::calibration {
 
@@ -32,19 +33,6 @@ std::size_t index(int gear)
 real perMmPerMinute(const gearing::Derived &d, std::size_t i)
 {
     return fp::mul(fp::mul(60, 1E-6L), d.factor[i]);
-}
-
-// The median of [first, last), reordering it; an even count takes the mean
-// of the two middle values.
-real medianOf(double *first, double *last)
-{
-    const std::ptrdiff_t n = last - first;
-    double *mid = first + n / 2;
-    std::nth_element(first, mid, last);
-    real m = *mid;
-    if (n % 2 == 0)
-        m = (m + real(*std::max_element(first, mid))) / 2;
-    return m;
 }
 
 } // namespace
@@ -87,6 +75,103 @@ namespace {
 // Thrown inside the fit when the caller asked it to stop.
 struct Stopped {};
 
+// Room for one double per sample that is not filled in advance: clearing
+// hundreds of MB at once would hold up a cancel, while the sweeps touch the
+// pages a chunk at a time as they write.
+class Buffer {
+public:
+    void resize(std::size_t n)
+    {
+        if (n > capacity_) {
+            data_.reset();
+            data_.reset(new double[n]);
+            capacity_ = n;
+        }
+        size_ = n;
+    }
+    double *data() { return data_.get(); }
+    std::size_t size() const { return size_; }
+    double &operator[](std::size_t i) { return data_[i]; }
+
+private:
+    std::unique_ptr<double[]> data_;
+    std::size_t size_ = 0, capacity_ = 0;
+};
+
+// Puts the nth smallest of [first, last) at nth with all before it no
+// greater, as std::nth_element, but calls check() at least every
+// FitStopEvery values it looks at: a median of millions of samples must not
+// hold up a cancel. The pivot is the middle of three values at places from a
+// fixed sequence, so that no order of the samples makes it slow and the same
+// file always fits the same.
+template <class Check> void select(double *first, double *nth, double *last, Check check)
+{
+    std::uint64_t state = 0x2545F4914F6CDD1DULL;
+    auto pick = [&state](std::ptrdiff_t n) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return static_cast<std::ptrdiff_t>(state % static_cast<std::uint64_t>(n));
+    };
+    std::size_t looked = 0;
+    auto look = [&] {
+        if (++looked == FitStopEvery) {
+            looked = 0;
+            check();
+        }
+    };
+    while (last - first > static_cast<std::ptrdiff_t>(FitStopEvery)) {
+        const std::ptrdiff_t n = last - first;
+        double *a = first + pick(n), *b = first + pick(n), *c = first + pick(n);
+        if (*b < *a)
+            std::swap(a, b);
+        double *m = *c < *a ? a : *c < *b ? c : b;
+        std::swap(*first, *m);
+        // Hoare's partition around the value now at the front: both parts
+        // come out non-empty, and runs of equal values split evenly.
+        const double pivot = *first;
+        std::ptrdiff_t i = -1, j = n;
+        for (;;) {
+            do {
+                ++i;
+                look();
+            } while (first[i] < pivot);
+            do {
+                --j;
+                look();
+            } while (pivot < first[j]);
+            if (i >= j)
+                break;
+            std::swap(first[i], first[j]);
+        }
+        if (nth - first <= j)
+            last = first + j + 1;
+        else
+            first += j + 1;
+    }
+    check();
+    std::nth_element(first, nth, last);
+}
+
+// The median of [first, last), reordering it; an even count takes the mean
+// of the two middle values.
+template <class Check> real medianOf(double *first, double *last, Check check)
+{
+    const std::ptrdiff_t n = last - first;
+    double *mid = first + n / 2;
+    select(first, mid, last, check);
+    real m = *mid;
+    if (n % 2 == 0) {
+        double below = *first;
+        for (double *p = first; p < mid; p += FitStopEvery) {
+            check();
+            below = std::max(below, *std::max_element(p, std::min(mid, p + FitStopEvery)));
+        }
+        m = (m + real(below)) / 2;
+    }
+    return m;
+}
+
 class Fit {
 public:
     Fit(const std::vector<Sample> &samples, const gearing::Derived &d, const std::function<bool()> &stop)
@@ -114,6 +199,19 @@ private:
         if (stop_ && stop_())
             throw Stopped{};
     }
+    real median(double *first, double *last) const
+    {
+        return medianOf(first, last, [this] { checkStop(); });
+    }
+    // f(p) for each p in [first, last), asking to stop every FitStopEvery.
+    template <class F> void each(double *first, double *last, F f) const
+    {
+        for (double *p = first; p < last; p += FitStopEvery) {
+            checkStop();
+            for (double *q = p, *end = std::min(last, p + FitStopEvery); q < end; ++q)
+                f(q);
+        }
+    }
     // Pass 2 with these expected 1 / q_k: the counts, and q of each sample
     // in its gear's slice of buf_ (slice k from start_[k]).
     void assign(const std::array<double, 6> &scaled, FitResult &out);
@@ -121,7 +219,7 @@ private:
     const std::vector<Sample> &samples_;
     const gearing::Derived &d_;
     const std::function<bool()> &stop_;
-    std::vector<double> buf_;
+    Buffer buf_;
     std::array<std::size_t, 7> start_{};
 };
 
@@ -160,7 +258,6 @@ void Fit::assign(const std::array<double, 6> &scaled, FitResult &out)
     for (std::size_t i = 0; i < 6; ++i)
         start_[i + 1] = start_[i] + static_cast<std::size_t>(out.gears[i].pass2);
     out.samplesUsed = static_cast<std::int64_t>(start_[6]);
-    buf_.clear();
     buf_.resize(start_[6]);
     std::array<std::size_t, 6> fill{};
     std::copy(start_.begin(), start_.begin() + 6, fill.begin());
@@ -219,11 +316,11 @@ FitResult Fit::run()
     real sigmaLow = 0, sigmaHigh = 0;
     if (byGroups) {
         double *mid = buf_.data() + low1;
-        sigmaLow = medianOf(buf_.data(), mid);
-        sigmaHigh = mid != buf_.data() + buf_.size() ? medianOf(mid, buf_.data() + buf_.size()) : sigmaLow;
+        sigmaLow = median(buf_.data(), mid);
+        sigmaHigh = mid != buf_.data() + buf_.size() ? median(mid, buf_.data() + buf_.size()) : sigmaLow;
     }
     checkStop();
-    out.sigma = medianOf(buf_.data(), buf_.data() + buf_.size());
+    out.sigma = median(buf_.data(), buf_.data() + buf_.size());
     checkStop();
 
     std::array<double, 6> scaled{};
@@ -252,11 +349,10 @@ FitResult Fit::run()
         double *last = buf_.data() + start_[i + 1];
         const real per = byGroups ? fp::mul(60, 1E-6L) : perMm[i];
         if (out.gears[i].pass2 >= MinGearSamples) {
-            perGear[i] = divide(d_.ratio[i], fp::mul(medianOf(first, last), per));
+            perGear[i] = divide(d_.ratio[i], fp::mul(median(first, last), per));
             anyGear = true;
         }
-        for (double *p = first; p != last; ++p)
-            *p = static_cast<double>(d_.ratio[i] / (*p * per));
+        each(first, last, [&](double *p) { *p = static_cast<double>(d_.ratio[i] / (*p * per)); });
     }
     if (!anyGear)
         throw Error(msg::NotEnoughPoints);
@@ -270,19 +366,22 @@ FitResult Fit::run()
         auto groupMedian = [&](std::size_t from, std::size_t to) -> std::optional<real> {
             if (start_[to] - start_[from] < static_cast<std::size_t>(MinGearSamples))
                 return std::nullopt;
-            const real m = medianOf(buf_.data() + start_[from], buf_.data() + start_[to]);
-            std::vector<double> kept;
-            bool dropped = false;
+            const real m = median(buf_.data() + start_[from], buf_.data() + start_[to]);
+            std::array<bool, 6> keep{};
+            std::size_t kept = 0;
             for (std::size_t i = from; i < to; ++i) {
-                if (perGear[i] && std::fabs(deviation(*perGear[i], m)) > CheckDeviation)
-                    dropped = true;
-                else
-                    kept.insert(kept.end(), buf_.data() + start_[i], buf_.data() + start_[i + 1]);
+                keep[i] = !perGear[i] || !(std::fabs(deviation(*perGear[i], m)) > CheckDeviation);
+                kept += keep[i] ? start_[i + 1] - start_[i] : 0;
             }
-            checkStop();
-            if (!dropped || kept.size() < static_cast<std::size_t>(MinGearSamples))
+            if (kept == start_[to] - start_[from] || kept < static_cast<std::size_t>(MinGearSamples))
                 return m;
-            return medianOf(kept.data(), kept.data() + kept.size());
+            std::vector<double> rest;
+            rest.reserve(kept);
+            for (std::size_t i = from; i < to; ++i)
+                if (keep[i])
+                    each(buf_.data() + start_[i], buf_.data() + start_[i + 1],
+                         [&rest](double *p) { rest.push_back(*p); });
+            return median(rest.data(), rest.data() + rest.size());
         };
         out.circumference = *groupMedian(0, 3);
         const std::optional<real> upper = groupMedian(3, 6);
@@ -293,7 +392,7 @@ FitResult Fit::run()
             if (perGear[i] && upper)
                 perGear[i] = fp::mul(*perGear[i], divide(out.circumference, *upper));
     } else {
-        out.circumference = medianOf(buf_.data(), buf_.data() + buf_.size());
+        out.circumference = median(buf_.data(), buf_.data() + buf_.size());
     }
     checkStop();
 
@@ -346,6 +445,20 @@ std::optional<FitResult> fitLogger(const std::vector<Sample> &samples, const gea
 {
     try {
         return Fit(samples, d, stop).run();
+    } catch (const Stopped &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<real> median(double *first, double *last, const std::function<bool()> &stop)
+{
+    if (first == last)
+        return std::nullopt;
+    try {
+        return medianOf(first, last, [&stop] {
+            if (stop && stop())
+                throw Stopped{};
+        });
     } catch (const Stopped &) {
         return std::nullopt;
     }

@@ -150,6 +150,12 @@ FitResult fitLogger(const std::vector<Sample> &samples, const gearing::Derived &
 std::optional<FitResult> fitLogger(const std::vector<Sample> &samples, const gearing::Derived &d,
                                    const std::function<bool()> &stop);
 
+// The median the fit takes of [first, last) (an even count: the mean of
+// the two middle values), reordering the range and asking `stop` at least
+// every FitStopEvery values it looks at; none when it said to stop (or
+// for no values).
+std::optional<real> median(double *first, double *last, const std::function<bool()> &stop);
+
 // "used / read" as the window shows it.
 std::string countsText(std::int64_t samplesUsed, std::int64_t dataLines);
 

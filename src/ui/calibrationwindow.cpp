@@ -700,8 +700,11 @@ void CalibrationWindow::C_DateiClick()
 
 void CalibrationWindow::C_AbbrechenClick()
 {
+    // The bar goes at once: the worker may still need a moment to let go of
+    // the samples of a huge file; the file button waits for it.
     reading_->cancel();
     C_Abbrechen->setEnabled(false);
+    hideProgress();
 }
 
 void CalibrationWindow::showProgress()

@@ -274,10 +274,17 @@ void SprocketWindow::writeSettings(files::SettingsWriter &ini) const
     const QString axle = QStringLiteral("Achse"), range = QStringLiteral("Bereich"), aim = QStringLiteral("Ziel");
     ini.writeString(axle, QStringLiteral("Vorne"), S_Vorne->text());
     ini.writeString(axle, QStringLiteral("Hinten"), S_Hinten->text());
-    ini.writeString(range, QStringLiteral("RitzelVon"), S_RitzelVon->text());
-    ini.writeString(range, QStringLiteral("RitzelBis"), S_RitzelBis->text());
-    ini.writeString(range, QStringLiteral("KettenradVon"), S_KettenradVon->text());
-    ini.writeString(range, QStringLiteral("KettenradBis"), S_KettenradBis->text());
+    // A range that still holds the defaults of the present pair is stored
+    // empty: read back, it follows the pair of that session's start.
+    auto storeRange = [&](const char *fromKey, const char *toKey, const QLineEdit *present, const QLineEdit *from,
+                          const QLineEdit *to, int spread) {
+        const auto [a, b] = defaultRange(present->text(), spread);
+        const bool follows = from->text() == a && to->text() == b;
+        ini.writeString(range, QString::fromLatin1(fromKey), follows ? QString() : from->text());
+        ini.writeString(range, QString::fromLatin1(toKey), follows ? QString() : to->text());
+    };
+    storeRange("RitzelVon", "RitzelBis", S_Ritzel, S_RitzelVon, S_RitzelBis, FrontSpread);
+    storeRange("KettenradVon", "KettenradBis", S_Kettenrad, S_KettenradVon, S_KettenradBis, RearSpread);
     ini.writeString(aim, QStringLiteral("Prozent"), S_Ziel->text());
     ini.writeString(aim, QStringLiteral("Toleranz"), S_Toleranz->text());
 }
@@ -387,6 +394,13 @@ void SprocketWindow::relist()
 
     if (!read.ok())
         return nothing(read.message());
+    // No chain yet, as on first use before the chain calculator got one:
+    // say which field it is and where its value comes from.
+    if (*links == 0) {
+        markField(S_Glieder, true);
+        return nothing(tr("Chaîne (maillons) : Une valeur nulle n'est pas possible ici. La chaîne actuelle vient "
+                          "de Catenolix (menu Outils) ou peut être tapée ici."));
+    }
 
     sprockets::Input in;
     in.front = *front;

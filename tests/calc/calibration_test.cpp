@@ -4,7 +4,9 @@
 #include "support/error_of.h"
 #include "support/logger_ride.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -178,4 +180,47 @@ TEST(CalibrationFit, StopsWhenAsked)
         EXPECT_FALSE(fitLogger(s, d, [&] { return ++n >= after; }).has_value()) << after;
         EXPECT_EQ(n, after);
     }
+}
+
+// The fit's median of millions of values asks to stop as it goes, and gives
+// what sorting gives for any order of the values.
+TEST(CalibrationFit, MedianAsksToStopAndMatchesSorting)
+{
+    const std::size_t n = 5 * FitStopEvery + 1;
+    std::uint64_t state = 88172645463325252ULL;
+    auto random = [&] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return double(state % 1000) / 7;
+    };
+    const struct {
+        const char *name;
+        std::function<double(std::size_t)> value;
+    } orders[] = {
+        {"rising", [](std::size_t i) { return double(i); }},
+        {"falling", [&](std::size_t i) { return double(n - i); }},
+        {"all equal", [](std::size_t) { return 2.5; }},
+        {"two values", [](std::size_t i) { return double(i % 2); }},
+        {"organ pipe", [&](std::size_t i) { return double(std::min(i, n - i)); }},
+        {"random with repeats", [&](std::size_t) { return random(); }},
+    };
+    for (const auto &o : orders)
+        for (const std::size_t size : {n, n - 1}) {
+            SCOPED_TRACE(std::string(o.name) + (size % 2 ? " odd" : " even"));
+            std::vector<double> v(size);
+            for (std::size_t i = 0; i < size; ++i)
+                v[i] = o.value(i);
+            std::vector<double> sorted = v;
+            std::sort(sorted.begin(), sorted.end());
+            const real expected =
+                size % 2 ? real(sorted[size / 2]) : (real(sorted[size / 2]) + real(sorted[size / 2 - 1])) / 2;
+            std::size_t asked = 0;
+            EXPECT_EQ(median(v.data(), v.data() + size, [&] { return ++asked, false; }), expected);
+            EXPECT_GE(asked, size / FitStopEvery) << "every value is looked at once at least";
+            std::size_t again = 0;
+            EXPECT_FALSE(median(v.data(), v.data() + size, [&] { return ++again >= 1; }));
+            EXPECT_EQ(again, 1u);
+        }
+    EXPECT_FALSE(median(nullptr, nullptr, {}));
 }

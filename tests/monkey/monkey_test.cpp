@@ -7,6 +7,7 @@
 //   TROVANTA_MONKEY_TRACE=1      prints every action
 
 #include "ui/window_driver.h"
+#include "calc/numtext.h"
 
 #include "files/chainsettings.h"
 #include "files/cp1252.h"
@@ -220,11 +221,22 @@ Entries analysisEntries(QWidget *w)
     } else if (qobject_cast<ui::SprocketWindow *>(w)) {
         out.emplace_back("Program", "Inifile", "pignons");
         for (const auto &[section, key, field] :
-             {std::tuple{"Achse", "Vorne", "S_Vorne"}, {"Achse", "Hinten", "S_Hinten"},
-              {"Bereich", "RitzelVon", "S_RitzelVon"}, {"Bereich", "RitzelBis", "S_RitzelBis"},
-              {"Bereich", "KettenradVon", "S_KettenradVon"}, {"Bereich", "KettenradBis", "S_KettenradBis"},
-              {"Ziel", "Prozent", "S_Ziel"}, {"Ziel", "Toleranz", "S_Toleranz"}})
+             {std::tuple{"Achse", "Vorne", "S_Vorne"}, {"Achse", "Hinten", "S_Hinten"}, {"Ziel", "Prozent", "S_Ziel"},
+              {"Ziel", "Toleranz", "S_Toleranz"}})
             out.emplace_back(section, key, text(field));
+        // A range still at the present pair's defaults (present ± 2 front,
+        // ± 6 rear) is stored empty, to follow the pair of the next start.
+        for (const auto &[present, spread, from, to, fromKey, toKey] :
+             {std::tuple{"S_Ritzel", 2, "S_RitzelVon", "S_RitzelBis", "RitzelVon", "RitzelBis"},
+              {"S_Kettenrad", 6, "S_KettenradVon", "S_KettenradBis", "KettenradVon", "KettenradBis"}}) {
+            std::int32_t teeth = 0;
+            const bool whole = num::tryParseInteger(text(present).toStdString(), teeth);
+            const bool follows = whole ? text(from) == QString::number(std::int64_t(teeth) - spread) &&
+                                             text(to) == QString::number(std::int64_t(teeth) + spread)
+                                       : text(from).isEmpty() && text(to).isEmpty();
+            out.emplace_back("Bereich", fromKey, follows ? QString() : text(from));
+            out.emplace_back("Bereich", toKey, follows ? QString() : text(to));
+        }
     } else if (auto *e = qobject_cast<ui::CalibrationWindow *>(w)) {
         out.emplace_back("Program", "Inifile", "etalonnage");
         for (const auto &[section, key, field] :

@@ -21,8 +21,11 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <iterator>
 #include <thread>
 #include <tuple>
+
+#include <sys/stat.h>
 
 using namespace trovanta;
 using namespace trovanta::test;
@@ -338,12 +341,16 @@ TEST_F(Calibration, LoggerFileFailuresKeepTheResultsBefore)
     writeBytes(noHeader, "Time,Throttle\n1,50\n");
     const QString fewPoints = programDir.file("few.csv");
     writeBytes(fewPoints, "RPM,Speed\n6000,100\n6000,100\n");
+    // A FIFO would block the reading for ever: it is refused by what it is.
+    const QString fifo = programDir.file("fifo.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const struct {
         QString answer;
         const char *note;
     } cases[] = {
         {programDir.file("missing.csv"), "Datei nicht gefunden."},
         {programDir.path(), "Ungültiger Dateiname."},
+        {fifo, "Ce n'est pas un fichier ordinaire."},
         {noHeader, "Aucune colonne de régime et de vitesse dans ce fichier."},
         {fewPoints, "Pas assez de points en prise : 10 au moins dans un rapport."},
     };
@@ -359,7 +366,7 @@ TEST_F(Calibration, LoggerFileFailuresKeepTheResultsBefore)
     const int filesAsked = int(platform.dialogFilters.size());
     mouseClick(c.C_Datei);
     EXPECT_EQ(platform.dialogFilters.size(), filesAsked + 1);
-    EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8(cases[3].note));
+    EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8(std::end(cases)[-1].note));
     EXPECT_TRUE(platform.errors.isEmpty());
 }
 
@@ -395,6 +402,8 @@ TEST_F(Calibration, ProgressAndCancel)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     EXPECT_FALSE(c.C_Abbrechen->isHidden());
     mouseClick(c.C_Abbrechen);
+    EXPECT_TRUE(c.C_Fortschritt->isHidden()) << "at once, not when the worker is done";
+    EXPECT_FALSE(c.C_Datei->isEnabled());
     released.set_value();
     c.waitForFile();
     EXPECT_TRUE(c.C_Fortschritt->isHidden());

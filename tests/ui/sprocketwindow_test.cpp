@@ -348,6 +348,54 @@ TEST_F(Sprockets, SettingsAreKeptInTheirOwnFileAndWinOverTheDefaults)
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
+// First use, before the chain calculator has a chain: the links field is
+// framed and the note says where the present chain comes from.
+TEST_F(Sprockets, FirstUseWithoutAChainNamesTheLinksField)
+{
+    chain.E_Glieder_alt->setText("0");
+    SprocketWindow *s = open();
+    EXPECT_EQ(s->S_Hinweis->text(), utf8("Chaîne (maillons) : Une valeur nulle n'est pas possible ici. La chaîne "
+                                         "actuelle vient de Catenolix (menu Outils) ou peut être tapée ici."));
+    EXPECT_TRUE(s->S_Glieder->property("invalid").toBool());
+    EXPECT_EQ(model().rowCount(), 0);
+    retype(s->S_Glieder, "110");
+    settle();
+    EXPECT_FALSE(s->S_Glieder->property("invalid").toBool());
+    EXPECT_EQ(s->S_Hinweis->text(), "");
+    EXPECT_EQ(model().rowCount(), 65);
+}
+
+// Ranges the rider never typed follow the present pair at every start; a
+// typed one stays as typed.
+TEST_F(Sprockets, UntypedRangesFollowThePresentPairAfterARestart)
+{
+    w->setSprockets("17", "38");
+    SprocketWindow *s = open();
+    auto ranges = [&] {
+        return QStringList({s->S_RitzelVon->text(), s->S_RitzelBis->text(), s->S_KettenradVon->text(),
+                            s->S_KettenradBis->text()});
+    };
+    EXPECT_EQ(ranges(), QStringList({"15", "19", "32", "44"}));
+    s->close();
+    const QStringList stored = profileLines(programDir.file("pignons.ini"));
+    for (const char *line : {"RitzelVon=", "RitzelBis=", "KettenradVon=", "KettenradBis="})
+        EXPECT_TRUE(stored.contains(line)) << line;
+
+    delete s;
+    w->setSprockets("15", "45");
+    s = open();
+    EXPECT_EQ(ranges(), QStringList({"13", "17", "39", "51"}));
+    EXPECT_GE(rowOf(15, 45), 0) << "the present pair is listed";
+
+    retype(s->S_KettenradVon, "40");
+    s->close();
+    delete s;
+    w->setSprockets("16", "48");
+    s = open();
+    EXPECT_EQ(ranges(), QStringList({"14", "18", "40", "51"}));
+    EXPECT_EQ(s->S_Hinweis->text(), "");
+}
+
 // Before the main window's first good run: a note on what to do, no red
 // frame on fields nobody typed; pairs typed by hand are listed without Vmax.
 class SprocketsBeforeAnyRun : public RegisteredMainWindowTest {};
