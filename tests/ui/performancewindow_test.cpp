@@ -276,6 +276,8 @@ TEST_F(Performance, BadFieldsAreMarkedAndOnlyWhatDependsOnThemIsLost)
          &PerformanceWindow::P_0_200, &PerformanceWindow::P_Vmax},
         {&PerformanceWindow::P_Temperatur, "-300", "La température est sous le zéro absolu.",
          &PerformanceWindow::P_Vmax, nullptr},
+        {&PerformanceWindow::P_Masse, "1E300", "Masse avec pilote (kg) : 1E300 est trop grand.",
+         &PerformanceWindow::P_0_100, nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);

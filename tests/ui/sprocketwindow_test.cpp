@@ -278,6 +278,10 @@ TEST_F(Sprockets, BadFieldsAndTooManyPairsListNothing)
         {s->S_Gliedlaenge, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
         {s->S_KettenradVon, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
         {s->S_Glieder, "-110", "Une valeur négative n'est pas possible ici.", 0, false},
+        {s->S_Durchhang, "-2", "Flèche (maillons) : la valeur doit être supérieure à 0.", 0, true},
+        {s->S_Durchhang, "0", "Flèche (maillons) : la valeur doit être supérieure à 0.", 0, true},
+        {s->S_Vorne, "-5", "Course restante vers l'avant (mm) : la valeur ne peut pas être négative.", 0, true},
+        {s->S_Hinten, "1e308", "Course restante vers l'arrière (mm) : 1e308 est trop grand.", 0, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
