@@ -222,8 +222,12 @@ void markField(QLineEdit *e, bool invalid)
     if (e->property("invalid").toBool() == invalid)
         return;
     e->setProperty("invalid", invalid);
+    // A style sheet set or taken away gives the field the application's
+    // font; it keeps the window's.
+    const QFont font = e->font();
     e->setStyleSheet(invalid ? QStringLiteral("QLineEdit { border: 2px solid #d00000; border-radius: 2px; }")
                              : QString());
+    e->setFont(font);
 }
 
 QString ratioText(double value) { return QString::fromStdString(num::formatRatio(value, decimalSeparator())); }
