@@ -171,8 +171,6 @@ void FieldReader::mark(QLineEdit *e, const QString &problem)
         keep(fieldCaption(e), problem);
 }
 
-void FieldReader::refuse(QLineEdit *e, const QString &problem) { mark(e, problem); }
-
 void FieldReader::refuse(const QString &caption, const QString &problem) { keep(caption, problem); }
 
 std::optional<double> FieldReader::decimal(QLineEdit *e, Need need)
@@ -180,14 +178,6 @@ std::optional<double> FieldReader::decimal(QLineEdit *e, Need need)
     double v = 0;
     const QString problem = decimalProblem(e->text(), need, v);
     mark(e, problem);
-    return problem.isEmpty() ? std::optional(v) : std::nullopt;
-}
-
-std::optional<double> FieldReader::decimal(const QString &text, const QString &caption, Need need)
-{
-    double v = 0;
-    const QString problem = decimalProblem(text, need, v);
-    keep(caption, problem);
     return problem.isEmpty() ? std::optional(v) : std::nullopt;
 }
 

@@ -101,11 +101,8 @@ public:
     std::optional<double> optionalDecimal(QLineEdit *e, Need need = Need::Any);
     std::optional<std::int32_t> optionalInteger(QLineEdit *e, Need need = Need::Any,
                                                 std::int32_t largest = AnyInteger);
-    // A value typed where no line edit holds it (a table cell): the same
-    // rules and the same note; the window marks the cell its own way.
-    std::optional<double> decimal(const QString &text, const QString &caption, Need need = Need::Any);
-    // A problem the window found itself with what a field holds.
-    void refuse(QLineEdit *e, const QString &problem);
+    // A problem of a value typed where no line edit holds it (a table
+    // cell), for the same note; the window marks the cell its own way.
     void refuse(const QString &caption, const QString &problem);
 
     bool ok() const { return message_.isEmpty(); }

@@ -763,14 +763,15 @@ void CompareWindow::showNote()
     else if (!bNote_.isEmpty())
         lines << shortenedForNote(bNote_);
     setText(L_Hinweis, lines.join(QLatin1Char('\n')));
-    // A long message may not fit the two lines; the tip holds it whole.
+    // A long message may not fit the two lines; the tip holds all of it.
     L_Hinweis->setToolTip(L_Hinweis->text());
 }
 
 CompareLegend CompareWindow::legend() const
 {
     CompareLegend l;
-    l.a = tr("A  Actuel %1/%2").arg(a_ ? q(a_->texts.front) : noValueText(), a_ ? q(a_->texts.rear) : noValueText());
+    l.a = tr("A  Actuel %1/%2")
+              .arg(a_ ? brief(q(a_->texts.front)) : noValueText(), a_ ? brief(q(a_->texts.rear)) : noValueText());
     l.b = tr("B  Variante %1/%2").arg(brief(B_Edit4->text()), brief(B_Edit5->text()));
     if (a_) {
         l.shift = tr("Passage à %1 tr/min").arg(a_->set.shiftMark);
