@@ -72,13 +72,15 @@ sanitize: setup
 # whole evaluation and the circuit over the sprocket pairs.
 bench: build
 	@cmake --build $(BUILD) -j$(JOBS) --target trovanta_bench trovanta_logger_bench trovanta_sprocket_bench \
-	  trovanta_settings_bench trovanta_performance_bench trovanta_performance_window_bench
+	  trovanta_settings_bench trovanta_performance_bench trovanta_performance_window_bench \
+	  trovanta_long_text_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_bench
 	./$(BUILD)/bench/trovanta_logger_bench
 	./$(BUILD)/bench/trovanta_sprocket_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_settings_bench
 	./$(BUILD)/bench/trovanta_performance_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_performance_window_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/trovanta_long_text_bench
 
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer, each
 # run for a fixed number of inputs from the committed seeds.

@@ -104,7 +104,7 @@ SetValues valuesOf(const PartialSet &s, const std::optional<Marks> &marks)
     }
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = at(k);
-        if (!v.shiftSpeed[i] || !v.speeds[i + 1])
+        if (!v.shiftSpeed[i] || !v.speeds[i + 1] || d.ratio[i + 1] == 0)
             continue;
         v.rpmAfterShift[i] = attempt<real>(msg, [&] { return d.engineSpeed(*v.shiftSpeed[i], k + 1); });
         if (v.rpmAfterShift[i])
@@ -124,7 +124,8 @@ std::optional<real> SetValues::roadSpeed(real rpm, int gear) const
 
 std::optional<real> SetValues::engineSpeed(real kmh, int gear) const
 {
-    if (gear < 1 || gear > 6 || !speeds[at(gear)])
+    // A ratio shown as 0 would turn every speed into 0 rpm: no engine speed.
+    if (gear < 1 || gear > 6 || !speeds[at(gear)] || derived.ratio[at(gear)] == 0)
         return std::nullopt;
     std::string ignored;
     return attempt<real>(ignored, [&] { return derived.engineSpeed(kmh, gear); });

@@ -10,11 +10,13 @@
 #include "ui/platform.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 
+#include <cmath>
 
 namespace trovanta::ui {
 
@@ -92,53 +94,118 @@ void AnalysisWindow::closeEvent(QCloseEvent *e)
 
 FieldReader::FieldReader(char separator) : separator_(separator) {}
 
-void FieldReader::mark(QLineEdit *e, const std::optional<std::string> &error)
+QString shortenedForNote(const QString &line)
 {
-    markField(e, error.has_value());
-    if (error && message_.isEmpty())
-        message_ = QString::fromStdString(withFullStop(*error));
+    constexpr int Longest = 200;
+    return line.size() <= Longest ? line : line.left(Longest - 60) + QChar(0x2026) + line.right(59);
 }
 
-std::optional<double> FieldReader::decimal(QLineEdit *e)
+QString fieldCaption(const QWidget *field)
 {
-    const std::string text = e->text().toStdString();
+    QString caption = field->accessibleName();
+    if (caption.isEmpty())
+        for (const QLabel *l : field->window()->findChildren<QLabel *>())
+            if (l->buddy() == field) {
+                caption = l->text();
+                break;
+            }
+    caption.remove(QLatin1Char('&'));
+    caption = caption.trimmed();
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+QString FieldReader::signProblem(double v, Need need)
+{
+    if (need == Need::Positive && !(v > 0))
+        return tr("la valeur doit être supérieure à 0.");
+    if (need == Need::NotNegative && v < 0)
+        return tr("la valeur ne peut pas être négative.");
+    return QString();
+}
+
+QString FieldReader::decimalProblem(const QString &text, Need need, double &out) const
+{
     double v = 0;
-    if (num::tryParseDecimal(text, separator_, v)) {
-        mark(e, std::nullopt);
-        return v;
-    }
-    mark(e, formatMessage(msg::NotFloat, text));
-    return std::nullopt;
+    if (!num::tryParseDecimal(text.toStdString(), separator_, v))
+        return QString::fromStdString(withFullStop(formatMessage(msg::NotFloat, shortenedForNote(text).toStdString())));
+    if (QString sign = signProblem(v, need); !sign.isEmpty())
+        return sign;
+    if (std::fabs(v) > LargestValue)
+        return tr("%1 est trop grand.").arg(shortenedForNote(text.trimmed()));
+    out = v;
+    return QString();
 }
 
-std::optional<std::int32_t> FieldReader::integer(QLineEdit *e)
+QString FieldReader::integerProblem(const QString &text, Need need, std::int32_t largest, std::int32_t &out)
 {
-    const std::string text = e->text().toStdString();
     std::int32_t v = 0;
-    if (num::tryParseInteger(text, v)) {
-        mark(e, std::nullopt);
-        return v;
-    }
-    mark(e, formatMessage(msg::NotInteger, text));
-    return std::nullopt;
+    if (!num::tryParseInteger(text.toStdString(), v))
+        return QString::fromStdString(
+            withFullStop(formatMessage(msg::NotInteger, shortenedForNote(text).toStdString())));
+    if (QString sign = signProblem(v, need); !sign.isEmpty())
+        return sign;
+    if (v > largest)
+        return tr("%1 est trop grand.").arg(text);
+    out = v;
+    return QString();
 }
 
-std::optional<double> FieldReader::optionalDecimal(QLineEdit *e)
+void FieldReader::keep(const QString &caption, const QString &problem)
 {
-    if (e->text().isEmpty()) {
-        mark(e, std::nullopt);
-        return std::nullopt;
+    if (problem.isEmpty() || !message_.isEmpty())
+        return;
+    if (caption.isEmpty()) {
+        message_ = problem;
+        message_[0] = message_[0].toUpper();
+    } else {
+        message_ = tr("%1 : %2").arg(caption, problem);
     }
-    return decimal(e);
 }
 
-std::optional<std::int32_t> FieldReader::optionalInteger(QLineEdit *e)
+void FieldReader::mark(QLineEdit *e, const QString &problem)
+{
+    markField(e, !problem.isEmpty());
+    // The caption is looked up only for the problem that is shown.
+    if (!problem.isEmpty() && message_.isEmpty())
+        keep(fieldCaption(e), problem);
+}
+
+void FieldReader::refuse(const QString &caption, const QString &problem) { keep(caption, problem); }
+
+std::optional<double> FieldReader::decimal(QLineEdit *e, Need need)
+{
+    double v = 0;
+    const QString problem = decimalProblem(e->text(), need, v);
+    mark(e, problem);
+    return problem.isEmpty() ? std::optional(v) : std::nullopt;
+}
+
+std::optional<std::int32_t> FieldReader::integer(QLineEdit *e, Need need, std::int32_t largest)
+{
+    std::int32_t v = 0;
+    const QString problem = integerProblem(e->text(), need, largest, v);
+    mark(e, problem);
+    return problem.isEmpty() ? std::optional(v) : std::nullopt;
+}
+
+std::optional<double> FieldReader::optionalDecimal(QLineEdit *e, Need need)
 {
     if (e->text().isEmpty()) {
-        mark(e, std::nullopt);
+        mark(e, QString());
         return std::nullopt;
     }
-    return integer(e);
+    return decimal(e, need);
+}
+
+std::optional<std::int32_t> FieldReader::optionalInteger(QLineEdit *e, Need need, std::int32_t largest)
+{
+    if (e->text().isEmpty()) {
+        mark(e, QString());
+        return std::nullopt;
+    }
+    return integer(e, need, largest);
 }
 
 void markField(QLineEdit *e, bool invalid)
@@ -146,8 +213,12 @@ void markField(QLineEdit *e, bool invalid)
     if (e->property("invalid").toBool() == invalid)
         return;
     e->setProperty("invalid", invalid);
+    // A style sheet set or taken away gives the field the application's
+    // font; it keeps the window's.
+    const QFont font = e->font();
     e->setStyleSheet(invalid ? QStringLiteral("QLineEdit { border: 2px solid #d00000; border-radius: 2px; }")
                              : QString());
+    e->setFont(font);
 }
 
 QString ratioText(double value) { return QString::fromStdString(num::formatRatio(value, decimalSeparator())); }

@@ -11,10 +11,12 @@
 #include "calc/gearset.h"
 #include "ui/mainrun.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 class QLabel;
@@ -72,29 +74,63 @@ private:
     bool keptOnScreen_ = false;
 };
 
+// What a field's value must be beyond converting.
+enum class Need { Any, Positive, NotNegative };
+
+// No field of these windows means anything near 10^15; refusing more keeps
+// every product of a few fields far inside the range the number texts write
+// and read back, so that no message quotes a number the rider never typed.
+inline constexpr double LargestValue = 1e15;
+
+// No sprocket has a thousand teeth; more only round a final drive to
+// nothing and the engine speeds with it.
+inline constexpr std::int32_t MostTeeth = 999;
+
 // Reads fields the way every analysis window does: a text that does not
-// convert gets a red frame, and the first such message is kept for the
-// note label. A field that converts loses its red frame.
+// convert, or a value the field cannot take, gets a red frame, and the
+// first such problem is kept for the note label, named by the field's
+// caption and quoting what the rider typed. A field that converts loses its
+// red frame.
 class FieldReader {
+    Q_DECLARE_TR_FUNCTIONS(FieldReader)
 public:
     explicit FieldReader(char separator);
 
-    std::optional<double> decimal(QLineEdit *e);
-    std::optional<std::int32_t> integer(QLineEdit *e);
+    static constexpr std::int32_t AnyInteger = std::numeric_limits<std::int32_t>::max();
+
+    std::optional<double> decimal(QLineEdit *e, Need need = Need::Any);
+    std::optional<std::int32_t> integer(QLineEdit *e, Need need = Need::Any, std::int32_t largest = AnyInteger);
     // Empty text: no value and no error.
-    std::optional<double> optionalDecimal(QLineEdit *e);
-    std::optional<std::int32_t> optionalInteger(QLineEdit *e);
+    std::optional<double> optionalDecimal(QLineEdit *e, Need need = Need::Any);
+    std::optional<std::int32_t> optionalInteger(QLineEdit *e, Need need = Need::Any,
+                                                std::int32_t largest = AnyInteger);
+    // A problem of a value typed where no line edit holds it (a table
+    // cell), for the same note; the window marks the cell its own way.
+    void refuse(const QString &caption, const QString &problem);
 
     bool ok() const { return message_.isEmpty(); }
-    // The program's message for the first bad field, with its full stop.
+    // The first problem, "caption : message", with its full stop.
     const QString &message() const { return message_; }
 
+    // The problem of a decimal or integer text, empty when it is a value
+    // the field takes.
+    QString decimalProblem(const QString &text, Need need, double &out) const;
+    static QString integerProblem(const QString &text, Need need, std::int32_t largest, std::int32_t &out);
+
 private:
-    void mark(QLineEdit *e, const std::optional<std::string> &error);
+    void mark(QLineEdit *e, const QString &problem);
+    void keep(const QString &caption, const QString &problem);
+    static QString signProblem(double v, Need need);
 
     char separator_;
     QString message_;
 };
+
+// A line for a note: at most 200 characters, a longer one shortened in its
+// middle, so that a field of thousands of characters keeps the note small.
+QString shortenedForNote(const QString &line);
+// A field's caption: its accessible name, else its label's text.
+QString fieldCaption(const QWidget *field);
 
 // Sets or clears a field's red frame (tests read the "invalid" property).
 void markField(QLineEdit *e, bool invalid);

@@ -462,19 +462,15 @@ QString CalibrationWindow::nominalDeviation(real value, QString &problem) const
 
 void CalibrationWindow::setNote(QLabel *label, const QString &problem) const
 {
-    // A message quoting a field of thousands of characters is shortened in
-    // its middle: the note stays a few lines high.
-    auto shortened = [](const QString &line) {
-        constexpr int Longest = 200;
-        return line.size() <= Longest ? line : line.left(Longest - 60) + QChar(0x2026) + line.right(59);
-    };
+    // A message quoting a field of thousands of characters stays a few
+    // lines high.
     QStringList lines;
     if (!mainProblem_.isEmpty())
-        lines << shortened(tr("La fenêtre principale ne calcule pas : ") + mainProblem_);
+        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + mainProblem_);
     else if (!run_)
         lines << tr("La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».");
     if (!problem.isEmpty())
-        lines << shortened(problem);
+        lines << shortenedForNote(problem);
     label->setText(lines.join(QLatin1Char('\n')));
 }
 
@@ -599,7 +595,8 @@ std::optional<std::int32_t> CalibrationWindow::plannedInteger(FieldReader &in, c
         markField(f.edit, false);
         return mainValue;
     }
-    return in.integer(f.edit);
+    // Teeth of the planned sprockets: as in the comparison.
+    return in.integer(f.edit, Need::Positive, MostTeeth);
 }
 
 std::optional<double> CalibrationWindow::plannedDecimal(FieldReader &in, const Following &f,
@@ -609,7 +606,7 @@ std::optional<double> CalibrationWindow::plannedDecimal(FieldReader &in, const F
         markField(f.edit, false);
         return mainValue;
     }
-    return in.decimal(f.edit);
+    return in.decimal(f.edit, Need::Positive);
 }
 
 void CalibrationWindow::updateSpeedometer()

@@ -51,6 +51,13 @@ const QColor RedZoneCell(255, 0, 0);
 
 QString q(const std::string &utf8Text) { return QString::fromStdString(utf8Text); }
 
+// A typed text in the legend: a few characters, not the width of the field's thousands.
+QString brief(const QString &text)
+{
+    constexpr int Longest = 12;
+    return text.size() <= Longest ? text : text.left(Longest - 1) + QChar(0x2026);
+}
+
 QString intText(const std::optional<std::int32_t> &v) { return v ? QString::number(*v) : noValueText(); }
 QString ratioOrDash(const std::optional<double> &v) { return v ? ratioText(*v) : noValueText(); }
 
@@ -239,6 +246,8 @@ void CompareWindow::buildWindow()
     foot->setSpacing(10);
     B_Drucken = button(this, "B_Drucken", tr("Imprimer"));
     L_Hinweis = noteLabel(this, "L_Hinweis");
+    // However long the message, the note takes the width the foot leaves it.
+    L_Hinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     L_Hinweis->setFixedHeight(2 * L_Hinweis->fontMetrics().lineSpacing() + 2);
     L_Hinweis->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     B_Close = button(this, "B_Close", tr("Fermer"));
@@ -299,6 +308,8 @@ QWidget *CompareWindow::buildSets()
         QWidget *holder = sprocket ? new QWidget(box) : nullptr;
         auto *e = new QLineEdit(sprocket ? holder : box);
         e->setObjectName(QString::fromLatin1(bNames[r]));
+        // The notes name a field by its caption.
+        caption->setBuddy(e);
         *bs[r] = e;
         const int h = e->sizeHint().height();
         auto *a = new TPanel(box);
@@ -394,6 +405,7 @@ QWidget *CompareWindow::buildResults()
     cl->addWidget(new QLabel(tr("Régime à"), cruise));
     E_Reise = new QLineEdit(QStringLiteral("130"), cruise);
     E_Reise->setObjectName(QStringLiteral("E_Reise"));
+    E_Reise->setAccessibleName(tr("Régime à … km/h en 6e"));
     E_Reise->setFixedWidth(44);
     cl->addWidget(E_Reise);
     cl->addWidget(new QLabel(tr("km/h en 6e"), cruise));
@@ -564,15 +576,15 @@ void CompareWindow::recompute()
     b.height = read.decimal(B_Edit3);
     b.slip = read.integer(B_Schlupf);
     b.circumferenceTyped = !B_Umfang->text().isEmpty();
-    b.circumference = read.optionalInteger(B_Umfang);
-    b.front = read.integer(B_Edit4);
-    b.rear = read.integer(B_Edit5);
+    b.circumference = read.optionalInteger(B_Umfang, Need::Positive);
+    b.front = read.integer(B_Edit4, Need::Positive, MostTeeth);
+    b.rear = read.integer(B_Edit5, Need::Positive, MostTeeth);
     b.primary = read.decimal(B_Edit6);
     QLineEdit *const gears[6] = {B_Edit7, B_Edit8, B_Edit9, B_Edit10, B_Edit11, B_Edit12};
     for (std::size_t g = 0; g < 6; ++g)
         b.gears[g] = read.decimal(gears[g]);
     const bool bConverts = read.ok();
-    const std::optional<double> cruise = read.decimal(E_Reise);
+    const std::optional<double> cruise = read.decimal(E_Reise, Need::NotNegative);
 
     std::optional<gearing::Marks> marks;
     if (a_)
@@ -581,16 +593,19 @@ void CompareWindow::recompute()
         a_ ? gearing::valuesOf(gearing::partialOf(a_->set), marks) : gearing::SetValues{};
     const gearing::SetValues bv = gearing::valuesOf(b, marks);
 
-    bNote_ = read.message();
-    if (bNote_.isEmpty() && !bv.message.empty())
-        bNote_ = q(withFullStop(bv.message));
     // Only a variant that computes goes to the main window.
     B_Uebernehmen->setEnabled(bConverts && bv.message.empty());
 
     showPerformance(b, bConverts && bv.message.empty());
 
     std::vector<gearing::TrackPoint> points;
-    shown_ = shownOf(a, bv, cruise, points);
+    const QString fieldNote = read.message(); // B's fields and the cruising speed come first
+    shown_ = shownOf(a, bv, cruise, read, points);
+    bNote_ = fieldNote;
+    if (bNote_.isEmpty() && !bv.message.empty())
+        bNote_ = q(withFullStop(bv.message));
+    if (bNote_.isEmpty())
+        bNote_ = read.message();
     show(shown_);
     Diagramm->setPlot(gearing::plotOf(a, bv, points, CB_Saegezahn->isChecked()), legend());
     showNote();
@@ -620,7 +635,7 @@ void CompareWindow::showPerformance(const gearing::PartialSet &b, bool bComputes
 }
 
 CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const gearing::SetValues &b,
-                                            std::optional<double> cruise,
+                                            std::optional<double> cruise, FieldReader &read,
                                             std::vector<gearing::TrackPoint> &plotted) const
 {
     Shown s;
@@ -648,7 +663,7 @@ CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const g
                       k < 6 ? intText(b.rpmAfterShiftShown[i]) : QString()};
     }
 
-    const char sep = decimalSeparator();
+    const QStringList heads = pointHeads();
     for (int r = 0; r < PointRows; ++r) {
         Shown::Point p;
         auto typed = [&](int column) {
@@ -659,10 +674,15 @@ CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const g
         p.kmh = typed(PointKmh);
         p.gear = typed(PointGear);
         double v = 0;
-        const bool kmhOk = num::tryParseDecimal(p.kmh.toStdString(), sep, v);
         const std::optional<int> g = gearOf(p.gear);
-        p.badKmh = p.filled() && !kmhOk;
-        p.badGear = p.filled() && !g;
+        if (p.filled()) {
+            p.kmhProblem = read.decimalProblem(p.kmh, Need::NotNegative, v);
+            if (!g)
+                p.gearProblem = tr("%1 n'est pas un rapport de 1 à 6.").arg(shortenedForNote(p.gear));
+            read.refuse(tr("Point %1 (%2)").arg(r + 1).arg(heads[PointKmh]), p.kmhProblem);
+            read.refuse(tr("Point %1 (%2)").arg(r + 1).arg(heads[PointGear]), p.gearProblem);
+        }
+        const bool kmhOk = p.filled() && p.kmhProblem.isEmpty();
         for (const auto &[values, rpm, red] : {std::tuple(&a, &p.rpmA, &p.redA), std::tuple(&b, &p.rpmB, &p.redB)}) {
             std::optional<std::int32_t> n;
             if (kmhOk && g)
@@ -705,8 +725,8 @@ void CompareWindow::show(const Shown &s)
             if (i->toolTip() != tip)
                 i->setToolTip(tip);
         };
-        flag(PointKmh, p.badKmh, [&] { return q(withFullStop(formatMessage(msg::NotFloat, p.kmh.toStdString()))); });
-        flag(PointGear, p.badGear, [&] { return tr("Un rapport de 1 à 6."); });
+        flag(PointKmh, !p.kmhProblem.isEmpty(), [&] { return p.kmhProblem; });
+        flag(PointGear, !p.gearProblem.isEmpty(), [&] { return p.gearProblem; });
         for (const auto &[column, text, red] :
              {std::tuple(int(PointRpmA), &p.rpmA, p.redA), std::tuple(int(PointRpmB), &p.rpmB, p.redB)}) {
             QTableWidgetItem *out = cell(T_Punkte, r, column);
@@ -735,23 +755,24 @@ void CompareWindow::showNote()
 {
     QStringList lines;
     if (!mainFailure_.isEmpty())
-        lines << tr("La fenêtre principale ne calcule pas : ") + mainFailure_;
+        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + mainFailure_);
     else if (!a_)
         lines << tr("La fenêtre principale n'a pas encore calculé : A suit son prochain calcul.");
     if (!fileNote_.isEmpty())
-        lines << fileNote_;
+        lines << shortenedForNote(fileNote_);
     else if (!bNote_.isEmpty())
-        lines << bNote_;
+        lines << shortenedForNote(bNote_);
     setText(L_Hinweis, lines.join(QLatin1Char('\n')));
-    // A long message may not fit the two lines; the tip holds it whole.
+    // A long message may not fit the two lines; the tip holds all of it.
     L_Hinweis->setToolTip(L_Hinweis->text());
 }
 
 CompareLegend CompareWindow::legend() const
 {
     CompareLegend l;
-    l.a = tr("A  Actuel %1/%2").arg(a_ ? q(a_->texts.front) : noValueText(), a_ ? q(a_->texts.rear) : noValueText());
-    l.b = tr("B  Variante %1/%2").arg(B_Edit4->text(), B_Edit5->text());
+    l.a = tr("A  Actuel %1/%2")
+              .arg(a_ ? brief(q(a_->texts.front)) : noValueText(), a_ ? brief(q(a_->texts.rear)) : noValueText());
+    l.b = tr("B  Variante %1/%2").arg(brief(B_Edit4->text()), brief(B_Edit5->text()));
     if (a_) {
         l.shift = tr("Passage à %1 tr/min").arg(a_->set.shiftMark);
         l.redZone = tr("Zone rouge dès %1 tr/min").arg(a_->set.redZone);

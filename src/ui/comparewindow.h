@@ -139,13 +139,15 @@ private:
         struct Point {
             QString name, kmh, gear; // as typed
             QString rpmA, rpmB;
-            bool badKmh = false, badGear = false, redA = false, redB = false;
+            QString kmhProblem, gearProblem; // why a cell is refused, for its tip
+            bool redA = false, redB = false;
             bool filled() const { return !name.isEmpty() || !kmh.isEmpty() || !gear.isEmpty(); }
         };
         std::vector<Point> points;
     };
+    // Track points that are refused are named in the reader's note.
     Shown shownOf(const gearing::SetValues &a, const gearing::SetValues &b, std::optional<double> cruise,
-                  std::vector<gearing::TrackPoint> &plotted) const;
+                  FieldReader &read, std::vector<gearing::TrackPoint> &plotted) const;
     void show(const Shown &s);
     QStringList gearHeads() const;
     QStringList pointHeads() const;

@@ -616,8 +616,13 @@ perf::Input PerformanceWindow::modelInput() const
     perf::Input in;
     in.curve = curve_->curve();
     in.atWheel = P_AmRad->isChecked();
-    for (const BikeField &f : BikeFields)
-        in.bike.*f.member = decimalOf((this->*f.edit)->text());
+    for (const BikeField &f : BikeFields) {
+        // What the reader refuses as too large is no value to the model either.
+        std::optional<double> v = decimalOf((this->*f.edit)->text());
+        if (v && std::fabs(*v) > LargestValue)
+            v.reset();
+        in.bike.*f.member = v;
+    }
     if (run_)
         in.gearSet = run_->set;
     return in;

@@ -386,8 +386,8 @@ void SprocketWindow::relist()
     const char sep = decimalSeparator();
     FieldReader read(sep);
     const auto front = read.integer(S_Ritzel), rear = read.integer(S_Kettenrad), links = read.integer(S_Glieder);
-    const auto linkLength = read.decimal(S_Gliedlaenge), sag = read.decimal(S_Durchhang);
-    const auto forward = read.decimal(S_Vorne), backward = read.decimal(S_Hinten);
+    const auto linkLength = read.decimal(S_Gliedlaenge), sag = read.decimal(S_Durchhang, Need::Positive);
+    const auto forward = read.decimal(S_Vorne, Need::NotNegative), backward = read.decimal(S_Hinten, Need::NotNegative);
     const auto frontFrom = read.integer(S_RitzelVon), frontTo = read.integer(S_RitzelBis);
     const auto rearFrom = read.integer(S_KettenradVon), rearTo = read.integer(S_KettenradBis);
     const auto change = read.optionalDecimal(S_Ziel), tolerance = read.decimal(S_Toleranz);

@@ -12,8 +12,11 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTableView>
+#include <QTextLayout>
 #include <QPushButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace trovanta::ui {
 
@@ -116,11 +119,58 @@ QLabel *boldLabel(QWidget *parent, const QString &text)
     return l;
 }
 
+NoteLabel::NoteLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+void NoteLabel::paintEvent(QPaintEvent *)
+{
+    const QRect area = contentsRect();
+    const QFontMetrics fm(font());
+    const int most = std::max(1, area.height() / fm.lineSpacing());
+    const int width = std::max(1, area.width());
+    // Lines broken at words, a word wider than the note anywhere, as many
+    // as the note is high; what is left over ends the last one in "…".
+    QStringList lines;
+    for (const QString &paragraph : text().split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            if (lines.size() + 1 == most && line.textStart() + line.textLength() < paragraph.size()) {
+                lines << fm.elidedText(paragraph.mid(line.textStart()), Qt::ElideRight, width);
+                break;
+            }
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+            if (lines.size() == most)
+                break;
+        }
+        layout.endLayout();
+        if (lines.size() == most)
+            break;
+    }
+    const int high = int(lines.size()) * fm.lineSpacing();
+    int top = area.top();
+    if (alignment() & Qt::AlignVCenter)
+        top += (area.height() - high) / 2;
+    else if (alignment() & Qt::AlignBottom)
+        top += area.height() - high;
+    QPainter p(this);
+    p.setPen(palette().color(foregroundRole()));
+    for (const QString &line : lines) {
+        p.drawText(QRect(area.left(), top, width, fm.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter, line);
+        top += fm.lineSpacing();
+    }
+}
+
 QLabel *noteLabel(QWidget *parent, const char *name)
 {
-    auto *l = named(new QLabel(parent), name);
-    l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
+    auto *l = named(new NoteLabel(parent), name);
     setTextColour(l, noteColour(l->palette()));
     return l;
 }

@@ -61,6 +61,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text);
 // A caption in the bold form font.
 QLabel *boldLabel(QWidget *parent, const QString &text);
 // A dark red note of plain text that wraps: what the rider should know.
+// A word wider than the note breaks anywhere, and a text taller than the
+// note ends in "…" on its last line; the whole text is in its tip.
 QLabel *noteLabel(QWidget *parent, const char *name);
 // The same as a WrappedLabel, as tall as it gets at its narrowest.
 QLabel *wrappedNote(QWidget *parent, const char *name);
@@ -75,6 +77,16 @@ public:
     QSize sizeHint() const override { return minimumSizeHint(); }
 
     static constexpr int NarrowestText = 380;
+};
+
+// The label noteLabel makes: drawn as it says, whatever width the layout
+// gives it.
+class NoteLabel : public QLabel {
+public:
+    explicit NoteLabel(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
 };
 
 // Rows of caption, field and unit on a grid; the last column takes what is

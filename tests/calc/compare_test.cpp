@@ -91,7 +91,10 @@ TEST(Compare, ArithmeticFailuresAreKeptAsTheRunsMessages)
     s = variant1640();
     s.gears[3] = 0.0001; // shown as 0,000
     v = valuesOf(s, DesignMarks);
-    EXPECT_EQ(present(v), "rvpn rvpn rvpn r--- rvpn rvp- ");
+    // No engine speed in that gear either, not 0 rpm.
+    EXPECT_EQ(present(v), "rvpn rvpn rvp- r--- rvpn rvp- ");
+    EXPECT_FALSE(v.engineSpeedShown(130, 4));
+    EXPECT_TRUE(v.engineSpeedShown(130, 5));
     EXPECT_EQ(v.message, msg::DivisionByZero);
     EXPECT_FALSE(changePercent(0.0, 1.0));
 }

@@ -175,16 +175,17 @@ TEST_F(Calibration, BadFieldsAndZeroDivisors)
         bool framed;
     } cases[] = {
         {c.C_Strecke, "1,8x", "5890", c.P_Umfang_Abroll, c.C_Hinweis_Abroll,
-         "'1,8x' ist kein gültiger Gleitkommawert.", true},
+         "Distance parcourue : '1,8x' ist kein gültiger Gleitkommawert.", true},
         {c.C_Umdrehungen, "0", "3", c.P_Umfang_Abroll, c.C_Hinweis_Abroll, "Gleitkommadivision durch Null.", false},
-        {c.C_Drehzahl, "9000,5", "9000", c.P_Umfang_GPS, c.C_Hinweis_GPS, "'9000,5' ist kein gültiger Integerwert.",
+        {c.C_Drehzahl, "9000,5", "9000", c.P_Umfang_GPS, c.C_Hinweis_GPS, "Régime : '9000,5' ist kein gültiger Integerwert.",
          true},
         {c.C_Drehzahl, "0", "9000", c.P_Abweichung_GPS, c.C_Hinweis_GPS, "Gleitkommadivision durch Null.", false},
-        {c.C_GPS, "200.5", "200", c.P_Umfang_GPS, c.C_Hinweis_GPS, "'200.5' ist kein gültiger Gleitkommawert.", true},
+        {c.C_GPS, "200.5", "200", c.P_Umfang_GPS, c.C_Hinweis_GPS, "Vitesse GPS : '200.5' ist kein gültiger Gleitkommawert.", true},
         {c.C_Wahr, "0", "100", c.P_Fehler_alt, c.C_Hinweis_Tacho, "Gleitkommadivision durch Null.", false},
-        {c.C_RitzelNeu, "0", "16", c.P_Fehler_neu, c.C_Hinweis_Tacho, "Gleitkommadivision durch Null.", false},
-        {c.C_UmfangNeu, "0", "1953", c.P_Anzeige_100, c.C_Hinweis_Tacho, "Gleitkommadivision durch Null.", false},
-        {c.C_KettenradNeu, "x", "38", c.P_Fehler_neu, c.C_Hinweis_Tacho, "'x' ist kein gültiger Integerwert.", true},
+        {c.C_RitzelNeu, "0", "16", c.P_Fehler_neu, c.C_Hinweis_Tacho, "Pignon : la valeur doit être supérieure à 0.", true},
+        {c.C_UmfangNeu, "0", "1953", c.P_Anzeige_100, c.C_Hinweis_Tacho,
+         "Développement : la valeur doit être supérieure à 0.", true},
+        {c.C_KettenradNeu, "x", "38", c.P_Fehler_neu, c.C_Hinweis_Tacho, "Couronne : 'x' ist kein gültiger Integerwert.", true},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.bad);

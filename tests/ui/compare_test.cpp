@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QTableWidget>
 
@@ -195,15 +196,15 @@ TEST_F(Compare, BadFieldOfBTakesAwayItsDependents)
     };
     const QString d = Dash;
     const std::vector<Case> cases = {
-        {"B_Edit9", "1,5x", "'1,5x' ist kein gültiger Gleitkommawert.", {"128", "177", d, "270", "304", "332"},
+        {"B_Edit9", "1,5x", "Rapport 3 : '1,5x' ist kein gültiger Gleitkommawert.", {"128", "177", d, "270", "304", "332"},
          {"4337", d, d, "5317", "5505", ""}, "2,235", "4704"},
-        {"B_Schlupf", "2,5", "'2,5' ist kein gültiger Integerwert.", {"128", "177", "228", d, d, d},
+        {"B_Schlupf", "2,5", "Glissement(%) : '2,5' ist kein gültiger Integerwert.", {"128", "177", "228", d, d, d},
          {"4337", "4663", d, d, d, ""}, "2,235", d},
-        {"B_Edit4", "", "'' ist kein gültiger Integerwert.", {d, d, d, d, d, d}, {d, d, d, d, d, ""}, d, d},
-        {"B_Umfang", "20O0", "'20O0' ist kein gültiger Integerwert.", {d, d, d, d, d, d}, {d, d, d, d, d, ""},
+        {"B_Edit4", "", "Pignon : '' ist kein gültiger Integerwert.", {d, d, d, d, d, d}, {d, d, d, d, d, ""}, d, d},
+        {"B_Umfang", "20O0", "Développement (mm) : '20O0' ist kein gültiger Integerwert.", {d, d, d, d, d, d}, {d, d, d, d, d, ""},
          "2,235", d},
-        {"B_Edit4", "0", "Gleitkommadivision durch Null.", {d, d, d, d, d, d}, {d, d, d, d, d, ""}, d, d},
-        {"E_Reise", "1OO", "'1OO' ist kein gültiger Gleitkommawert.", {"128", "177", "228", "270", "304", "332"},
+        {"B_Edit4", "0", "Pignon : la valeur doit être supérieure à 0.", {d, d, d, d, d, d}, {d, d, d, d, d, ""}, d, d},
+        {"E_Reise", "1OO", "Régime à … km/h en 6e : '1OO' ist kein gültiger Gleitkommawert.", {"128", "177", "228", "270", "304", "332"},
          {"4337", "4663", "5073", "5317", "5505", ""}, "2,235", d},
     };
     CompareWindow *c = openAfterRun();
@@ -214,7 +215,7 @@ TEST_F(Compare, BadFieldOfBTakesAwayItsDependents)
         ASSERT_NE(e, nullptr);
         const QString good = e->text();
         e->setText(utf8(k.text));
-        EXPECT_EQ(e->property("invalid").toBool(), QString(k.message).startsWith('\''));
+        EXPECT_EQ(e->property("invalid").toBool(), !QString(k.message).startsWith("Gleitkomma"));
         EXPECT_EQ(c->L_Hinweis->text(), utf8(k.message));
         EXPECT_EQ(column(c->T_Vergleich, 4), k.vmaxB);
         EXPECT_EQ(column(c->T_Vergleich, 8), k.afterB);
@@ -445,4 +446,90 @@ TEST_F(Compare, AbsurdValuesGiveDashesNotFailures)
     EXPECT_LE(c->Diagramm->plot()->x.max / c->Diagramm->plot()->x.step, gearing::MaxGridLines);
     EXPECT_FALSE(c->grab().isNull());
     EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+// Nonsense a rider can type is refused like a text that does not convert:
+// a red frame, a note naming the field and quoting what was typed, and the
+// results that depend on it "–".
+TEST_F(Compare, NonsenseIsRefusedByName)
+{
+    CompareWindow *c = openAfterRun();
+    const struct {
+        const char *field, *text, *note;
+    } cases[] = {
+        {"B_Edit4", "-17", "Pignon : la valeur doit être supérieure à 0."},
+        {"B_Edit5", "2147483647", "Couronne : 2147483647 est trop grand."},
+        {"B_Umfang", "-1953", "Développement (mm) : la valeur doit être supérieure à 0."},
+        {"B_Edit6", "1,5x", "Primaire : '1,5x' ist kein gültiger Gleitkommawert."},
+        {"B_Edit6", "1e308", "Primaire : 1e308 est trop grand."},
+        {"B_Edit12", "-1E300", "Rapport 6 : -1E300 est trop grand."},
+        {"E_Reise", "1e308", "Régime à … km/h en 6e : 1e308 est trop grand."},
+        {"E_Reise", "-130", "Régime à … km/h en 6e : la valeur ne peut pas être négative."},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(std::string(k.field) + " " + k.text);
+        c->B_VonAClick();
+        c->E_Reise->setText("130");
+        auto *e = c->findChild<QLineEdit *>(k.field);
+        e->setText(utf8(k.text));
+        EXPECT_TRUE(e->property("invalid").toBool());
+        EXPECT_EQ(c->L_Hinweis->text(), utf8(k.note));
+        EXPECT_EQ(c->P_Reise_B->text(), Dash);
+        EXPECT_FALSE(c->B_Uebernehmen->isEnabled() && std::string(k.field) != "E_Reise");
+    }
+    c->E_Reise->setText("130");
+    EXPECT_TRUE(c->L_Hinweis->text().isEmpty());
+
+    const struct {
+        const char *kmh, *gear, *note;
+    } points[] = {
+        {"1e308", "6", "Point 2 (km/h) : 1e308 est trop grand."},
+        {"-80", "2", "Point 2 (km/h) : la valeur ne peut pas être négative."},
+        {"80", "0", "Point 2 (Rapport) : 0 n'est pas un rapport de 1 à 6."},
+        {"80", "7", "Point 2 (Rapport) : 7 n'est pas un rapport de 1 à 6."},
+    };
+    point(c, 0, "Kurve", "130", "6");
+    for (const auto &k : points) {
+        SCOPED_TRACE(std::string(k.kmh) + " " + k.gear);
+        point(c, 1, "weit", k.kmh, k.gear);
+        EXPECT_EQ(c->L_Hinweis->text(), utf8(k.note));
+        EXPECT_EQ(c->T_Punkte->item(1, 3)->text(), Dash);
+        EXPECT_EQ(c->T_Punkte->item(1, 4)->text(), Dash);
+        EXPECT_EQ(c->T_Punkte->item(0, 4)->text(), "4704") << "the other points stay";
+    }
+    point(c, 1, "", "", "");
+    EXPECT_TRUE(c->L_Hinweis->text().isEmpty());
+    EXPECT_TRUE(platform.errors.isEmpty() && platform.messages.isEmpty());
+}
+
+// Thousands of digits in a field, typed or from the settings file: the
+// window keeps its width and the note quotes a short piece.
+TEST_F(Compare, LongTextsKeepTheWindowAndTheNoteSmall)
+{
+    CompareWindow *c = openAfterRun();
+    const int width = c->width();
+    const QString digits(3000, '1');
+    for (QLineEdit *e : {c->B_Edit6, c->B_Edit4, c->E_Reise}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        c->B_VonAClick();
+        c->E_Reise->setText("130");
+        e->setText(digits);
+        c->layout()->activate();
+        QApplication::processEvents();
+        EXPECT_LE(c->width(), width);
+        EXPECT_LE(c->L_Hinweis->text().size(), 200);
+        EXPECT_TRUE(c->L_Hinweis->text().contains("'111")) << c->L_Hinweis->text().toStdString();
+        EXPECT_FALSE(c->grab().isNull());
+    }
+    c->close();
+
+    writeBytes(ini(), "[Program]\r\nInifile=comparaison\r\n[Variante]\r\nPrimaer=" + digits.toLatin1() + "\r\n");
+    restart();
+    ui::enrol(w.get());
+    c = openAfterRun();
+    c->layout()->activate();
+    QApplication::processEvents();
+    EXPECT_GT(c->B_Edit6->text().size(), 2000);
+    EXPECT_LE(c->width(), width);
+    EXPECT_LE(c->L_Hinweis->text().size(), 200);
 }

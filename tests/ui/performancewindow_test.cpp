@@ -270,7 +270,7 @@ TEST_F(Performance, BadFieldsAreMarkedAndOnlyWhatDependsOnThemIsLost)
     } cases[] = {
         {&PerformanceWindow::P_Masse, "0", "« Masse avec pilote (kg) » : la valeur doit être supérieure à 0.",
          &PerformanceWindow::P_0_100, nullptr},
-        {&PerformanceWindow::P_Rendement, "abc", "'abc' ist kein gültiger Gleitkommawert.",
+        {&PerformanceWindow::P_Rendement, "abc", "Rendement de la transmission (%) : 'abc' ist kein gültiger Gleitkommawert.",
          &PerformanceWindow::P_Vmax, nullptr},
         {&PerformanceWindow::P_Rendement, "101", "Le rendement doit être supérieur à 0 et au plus 100 %.",
          &PerformanceWindow::P_Vmax, nullptr},
@@ -278,6 +278,8 @@ TEST_F(Performance, BadFieldsAreMarkedAndOnlyWhatDependsOnThemIsLost)
          &PerformanceWindow::P_0_200, &PerformanceWindow::P_Vmax},
         {&PerformanceWindow::P_Temperatur, "-300", "La température est sous le zéro absolu.",
          &PerformanceWindow::P_Vmax, nullptr},
+        {&PerformanceWindow::P_Masse, "1E300", "Masse avec pilote (kg) : 1E300 est trop grand.",
+         &PerformanceWindow::P_0_100, nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);

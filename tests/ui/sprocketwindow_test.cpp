@@ -259,7 +259,7 @@ TEST_F(Sprockets, BadFieldsAndTooManyPairsListNothing)
     chain.E_Glieder_alt->setText("110,5"); // the chain calculator takes it
     SprocketWindow *s = open();
     EXPECT_EQ(s->S_Glieder->text(), "110,5");
-    EXPECT_EQ(s->S_Hinweis->text(), utf8("'110,5' ist kein gültiger Integerwert."));
+    EXPECT_EQ(s->S_Hinweis->text(), utf8("Chaîne (maillons) : '110,5' ist kein gültiger Integerwert."));
     EXPECT_TRUE(s->S_Glieder->property("invalid").toBool());
     EXPECT_EQ(model().rowCount(), 0);
     retype(s->S_Glieder, "110");
@@ -272,12 +272,16 @@ TEST_F(Sprockets, BadFieldsAndTooManyPairsListNothing)
         bool red;
     };
     const Case cases[] = {
-        {s->S_Gliedlaenge, "1,5x", "'1,5x' ist kein gültiger Gleitkommawert.", 0, true},
-        {s->S_Ziel, "1.5", "'1.5' ist kein gültiger Gleitkommawert.", 0, true},
+        {s->S_Gliedlaenge, "1,5x", "Longueur d'un maillon (cm) : '1,5x' ist kein gültiger Gleitkommawert.", 0, true},
+        {s->S_Ziel, "1.5", "Écart du secondaire (%) : '1.5' ist kein gültiger Gleitkommawert.", 0, true},
         {s->S_Ritzel, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
         {s->S_Gliedlaenge, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
         {s->S_KettenradVon, "0", "Une valeur nulle n'est pas possible ici.", 0, false},
         {s->S_Glieder, "-110", "Une valeur négative n'est pas possible ici.", 0, false},
+        {s->S_Durchhang, "-2", "Flèche (maillons) : la valeur doit être supérieure à 0.", 0, true},
+        {s->S_Durchhang, "0", "Flèche (maillons) : la valeur doit être supérieure à 0.", 0, true},
+        {s->S_Vorne, "-5", "Course restante vers l'avant (mm) : la valeur ne peut pas être négative.", 0, true},
+        {s->S_Hinten, "1e308", "Course restante vers l'arrière (mm) : 1e308 est trop grand.", 0, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
@@ -310,7 +314,7 @@ TEST_F(Sprockets, BadFieldsAndTooManyPairsListNothing)
     const int width = s->width();
     s->S_Ziel->setText(QString(600, 'x'));
     settle();
-    EXPECT_TRUE(s->S_Hinweis->text().startsWith("'xxx"));
+    EXPECT_TRUE(s->S_Hinweis->text().startsWith(utf8("Écart du secondaire (%) : 'xxx")));
     s->layout()->activate();
     EXPECT_EQ(s->width(), width);
 }
