@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/placement.h"
 #include "ui/platform.h"
+#include "ui/units.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -150,6 +151,26 @@ void markField(QLineEdit *e, bool invalid)
 }
 
 QString ratioText(double value) { return QString::fromStdString(num::formatRatio(value, decimalSeparator())); }
+
+std::optional<double> FieldReader::speed(QLineEdit *e)
+{
+    const std::optional<double> shown = decimal(e);
+    if (!shown)
+        return shown;
+    double kmh = 0;
+    if (num::tryParseDecimal(kmhTextOf(e).toStdString(), separator_, kmh))
+        return kmh;
+    return storedSpeed(*shown);
+}
+
+std::optional<double> FieldReader::optionalSpeed(QLineEdit *e)
+{
+    if (e->text().isEmpty()) {
+        markField(e, false);
+        return std::nullopt;
+    }
+    return speed(e);
+}
 
 QString wholeText(gearing::real value) { return QString::fromStdString(num::formatInt(fp::roundToInt(value))); }
 

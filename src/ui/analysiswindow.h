@@ -81,6 +81,10 @@ public:
     // Empty text: no value and no error.
     std::optional<double> optionalDecimal(QLineEdit *e);
     std::optional<std::int32_t> optionalInteger(QLineEdit *e);
+    // A speed typed in the chosen unit, in km/h (a SpeedField's kept value
+    // when it has one).
+    std::optional<double> speed(QLineEdit *e);
+    std::optional<double> optionalSpeed(QLineEdit *e);
 
     bool ok() const { return message_.isEmpty(); }
     // The program's message for the first bad field, with its full stop.
