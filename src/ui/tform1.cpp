@@ -59,13 +59,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer1->start();
 
-    // A choice in "&Unités" is the rider's from then on; a switch shows at
-    // once.
+    FormCreate();
+    // A choice in "&Unités" is the rider's from then on (the start's own
+    // setting, from the file or the system, is not); a switch shows at once.
     connect(&ui::unitsHub(), &ui::UnitsHub::changed, this, [this] {
         options_.units = ui::currentUnits();
         showUnits();
     });
-    FormCreate();
     showUnits();
     Button_Berechnen->setFocus();
 }
