@@ -157,10 +157,11 @@ std::optional<double> FieldReader::speed(QLineEdit *e)
     const std::optional<double> shown = decimal(e);
     if (!shown)
         return shown;
-    double kmh = 0;
-    if (num::tryParseDecimal(kmhTextOf(e).toStdString(), separator_, kmh))
-        return kmh;
-    return storedSpeed(*shown);
+    double stored = 0;
+    if (num::tryParseDecimal(kmhTextOf(e).toStdString(), separator_, stored))
+        return stored;
+    const SpeedField *f = unitFieldOf(e);
+    return storedValue(f ? f->quantity() : Quantity::Speed, *shown);
 }
 
 std::optional<double> FieldReader::optionalSpeed(QLineEdit *e)

@@ -81,8 +81,8 @@ public:
     // Empty text: no value and no error.
     std::optional<double> optionalDecimal(QLineEdit *e);
     std::optional<std::int32_t> optionalInteger(QLineEdit *e);
-    // A speed typed in the chosen unit, in km/h (a SpeedField's kept value
-    // when it has one).
+    // A speed (or a field's other quantity) typed in the chosen unit, in
+    // its metric unit (a SpeedField's kept value when it has one).
     std::optional<double> speed(QLineEdit *e);
     std::optional<double> optionalSpeed(QLineEdit *e);
 

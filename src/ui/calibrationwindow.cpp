@@ -826,7 +826,7 @@ void CalibrationWindow::readSettings(const files::SettingsReader &ini)
     text("GPS", "Drehzahl", C_Drehzahl);
     // Speeds are stored in km/h.
     auto speed = [&](const char *section, const char *key, QLineEdit *e) {
-        if (auto *f = e->findChild<SpeedField *>())
+        if (auto *f = e->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly))
             f->setKmhText(ini.readString(QString::fromLatin1(section), QString::fromLatin1(key), f->kmhText()));
     };
     speed("GPS", "Tempo", C_GPS);

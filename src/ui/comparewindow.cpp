@@ -912,7 +912,7 @@ void CompareWindow::readSettings(const files::SettingsReader &ini)
     const std::array<QLineEdit *, 14> fields = bFields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(ini.readString(variante, QString::fromLatin1(SetRows[i].key), fields[i]->text()));
-    if (auto *f = E_Reise->findChild<SpeedField *>())
+    if (auto *f = E_Reise->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly))
         f->setKmhText(ini.readString(QStringLiteral("Reise"), QStringLiteral("Tempo"), f->kmhText()));
     const QString punkte = QStringLiteral("Punkte");
     for (int r = 0; r < PointRows; ++r) {

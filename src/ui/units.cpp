@@ -123,7 +123,11 @@ double storedSpeed(double shown) { return units::toKmh(shown, current().speed); 
 
 QString wholeSpeedText(double kmh)
 {
-    return QString::fromStdString(num::formatInt(fp::roundToInt(shownSpeed(kmh))));
+    // Absurd inputs reach here too: a value beyond whole numbers is no value.
+    const double v = shownSpeed(kmh);
+    if (!std::isfinite(v) || std::abs(v) >= 2e9)
+        return QString::fromUtf8(num::NoValue);
+    return QString::fromStdString(num::formatInt(std::llround(v)));
 }
 
 QString shownTextOfWholeKmh(const QString &kmh)
@@ -134,30 +138,86 @@ QString shownTextOfWholeKmh(const QString &kmh)
     return wholeSpeedText(v);
 }
 
-QString kmhTextFromShown(const QString &shown)
+double shownValue(Quantity q, double stored)
+{
+    const units::Choice &c = current();
+    switch (q) {
+    case Quantity::Torque:
+        return units::fromNm(stored, c.torque);
+    case Quantity::Power:
+        return units::fromKw(stored, c.power);
+    case Quantity::Mass:
+        return units::fromKg(stored, c.mass);
+    case Quantity::Speed:
+        break;
+    }
+    return units::fromKmh(stored, c.speed);
+}
+
+double storedValue(Quantity q, double shown)
+{
+    const units::Choice &c = current();
+    switch (q) {
+    case Quantity::Torque:
+        return units::toNm(shown, c.torque);
+    case Quantity::Power:
+        return units::toKw(shown, c.power);
+    case Quantity::Mass:
+        return units::toKg(shown, c.mass);
+    case Quantity::Speed:
+        break;
+    }
+    return units::toKmh(shown, c.speed);
+}
+
+namespace {
+bool metric(Quantity q)
+{
+    const units::Choice &c = current();
+    switch (q) {
+    case Quantity::Torque:
+        return c.torque == units::Torque::Nm;
+    case Quantity::Power:
+        return c.power == units::Power::KW;
+    case Quantity::Mass:
+        return c.mass == units::Mass::Kg;
+    case Quantity::Speed:
+        break;
+    }
+    return c.speed == units::Speed::Kmh;
+}
+} // namespace
+
+// Shown to a tenth, kept to a hundredth: what the rider leaves alone comes
+// back exactly, what he types is kept closer than he can read it.
+QString storedText(Quantity q, const QString &shown)
 {
     double v = 0;
-    if (current().speed == units::Speed::Kmh || !num::tryParseDecimal(shown.toStdString(), decimalSeparator(), v))
+    if (metric(q) || !num::tryParseDecimal(shown.toStdString(), decimalSeparator(), v))
         return shown;
-    return brief(storedSpeed(v), 2);
+    return brief(storedValue(q, v), 2);
 }
 
-QString shownTextFromKmh(const QString &kmh)
+QString shownText(Quantity q, const QString &stored)
 {
     double v = 0;
-    if (current().speed == units::Speed::Kmh || !num::tryParseDecimal(kmh.toStdString(), decimalSeparator(), v))
-        return kmh;
-    return brief(shownSpeed(v), 1);
+    if (metric(q) || !num::tryParseDecimal(stored.toStdString(), decimalSeparator(), v))
+        return stored;
+    return brief(shownValue(q, v), 1);
 }
 
-SpeedField::SpeedField(QLineEdit *edit) : QObject(edit), edit_(edit), kmh_(kmhTextFromShown(edit->text()))
+QString kmhTextFromShown(const QString &shown) { return storedText(Quantity::Speed, shown); }
+QString shownTextFromKmh(const QString &kmh) { return shownText(Quantity::Speed, kmh); }
+
+SpeedField::SpeedField(QLineEdit *edit, Quantity q)
+    : QObject(edit), edit_(edit), q_(q), kmh_(storedText(q, edit->text()))
 {
     setObjectName(QStringLiteral("SpeedField"));
     // Typed, or set by the window: the text is the chosen unit's. The field's
     // own showing of the kept value changes nothing.
     connect(edit, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (t != shownTextFromKmh(kmh_))
-            kmh_ = kmhTextFromShown(t);
+        if (t != shownText(q_, kmh_))
+            kmh_ = storedText(q_, t);
     });
     connect(&unitsHub(), &UnitsHub::changed, this, &SpeedField::show);
 }
@@ -170,9 +230,27 @@ void SpeedField::setKmhText(const QString &kmh)
 
 void SpeedField::show()
 {
-    const QString t = shownTextFromKmh(kmh_);
+    const QString t = shownText(q_, kmh_);
     if (edit_->text() != t)
         edit_->setText(t);
+}
+
+const SpeedField *unitFieldOf(const QLineEdit *edit)
+{
+    return edit->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QString kmhTextOf(const QLineEdit *edit)
+{
+    if (const SpeedField *f = unitFieldOf(edit))
+        return f->kmhText();
+    return edit->text();
+}
+
+void followUnits(QLabel *label, std::function<QString()> text)
+{
+    label->setText(text());
+    QObject::connect(&unitsHub(), &UnitsHub::changed, label, [label, text] { label->setText(text()); });
 }
 
 namespace {
@@ -205,11 +283,5 @@ QString wholeSpeedOrDash(const std::optional<std::int32_t> &kmh)
     return kmh ? wholeSpeedText(*kmh) : QString::fromUtf8(num::NoValue);
 }
 
-QString kmhTextOf(const QLineEdit *edit)
-{
-    if (auto *f = edit->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly))
-        return f->kmhText();
-    return edit->text();
-}
 
 } // namespace trovanta::ui

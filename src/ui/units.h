@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 #include <cstdint>
 #include <optional>
 
@@ -62,28 +64,42 @@ QString wholeSpeedText(double kmh);
 // A panel's whole km/h text the same way; a text that is no number stays.
 QString shownTextOfWholeKmh(const QString &kmh);
 
-// A field in which a speed is typed. The field shows the chosen unit; the
-// value kept (and saved) is km/h text, which a switch of units leaves as it
-// is: switching away and back shows the same text again.
+// What a value measures; each is stored in its metric unit.
+enum class Quantity { Speed, Torque, Power, Mass };
+double shownValue(Quantity q, double stored);
+double storedValue(Quantity q, double shown);
+// Texts the same way; a text that does not convert stays as it is.
+QString shownText(Quantity q, const QString &stored);
+QString storedText(Quantity q, const QString &shown);
+
+// A field in which a speed (or another quantity) is typed. The field shows
+// the chosen unit; the value kept (and saved) is the metric text, which a
+// switch of units leaves as it is: switching away and back shows the same
+// text again.
 class SpeedField : public QObject {
     Q_OBJECT
 public:
-    explicit SpeedField(QLineEdit *edit);
-    // The text in km/h (as read from a file or typed in km/h); the field
-    // shows it in the chosen unit.
+    explicit SpeedField(QLineEdit *edit, Quantity q = Quantity::Speed);
+    // The metric text (as read from a file or typed in the metric unit);
+    // the field shows it in the chosen unit.
     void setKmhText(const QString &kmh);
     QString kmhText() const { return kmh_; }
     QLineEdit *edit() const { return edit_; }
+    Quantity quantity() const { return q_; }
 
 private:
     void show();
     QLineEdit *edit_;
+    Quantity q_;
     QString kmh_;
 };
 
-// The km/h text kept in a SpeedField attached to `edit`, or the field's text
-// when it has none.
+// The metric text kept in a SpeedField attached to `edit`, or the field's
+// text when it has none.
 QString kmhTextOf(const QLineEdit *edit);
+const SpeedField *unitFieldOf(const QLineEdit *edit);
+// A label whose text is made anew at every switch of units.
+void followUnits(QLabel *label, std::function<QString()> text);
 // A typed speed text, in the chosen unit, as km/h text (a text that does
 // not convert stays as typed), and back.
 QString kmhTextFromShown(const QString &shown);
