@@ -6,10 +6,13 @@
 #include "support/files.h"
 #include "ui/comparewindow.h"
 #include "ui/options.h"
+#include "ui/performancediagrams.h"
+#include "ui/performancewindow.h"
 #include "ui/units.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QTableView>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -164,4 +167,49 @@ TEST_F(Units, ComparisonShowsAndTakesMphAndStoresKmh)
     const QStringList lines = profileLines(programDir.file("comparaison.ini"));
     EXPECT_TRUE(lines.contains("Tempo=96,56")) << lines.join('|').toStdString();
     EXPECT_TRUE(lines.contains("Tempo1=160,93")) << lines.join('|').toStdString();
+}
+
+// The Performances window in mph, lb-ft, hp and lb: the same results in the
+// chosen units, the curve and the mass typed in them and kept metric, the
+// diagrams drawn on the chosen unit's axes.
+TEST_F(Units, PerformancesInImperialUnits)
+{
+    w->Button_BerechnenClick();
+    menuAction(*w, "Performances1")->trigger();
+    auto *p = ui::analysisWindow<ui::PerformanceWindow>();
+    ASSERT_NE(p, nullptr);
+    const QString firstTorque = p->curveModel()->index(0, 1).data().toString();
+    for (const char *a : {"UniteMph", "UniteLbft", "UniteHp", "UniteLb"})
+        choose(a);
+
+    const std::pair<TPanel *, const char *> shown[] = {
+        {p->P_0_100, "3,08"}, {p->P_V400, "144"}, {p->P_Vmax, "177"},
+        {p->P_Vmax6e, "174 mph à 10105 tr/min"}, {p->P_VmaxBest, "178"}};
+    for (const auto &[panel, text] : shown)
+        EXPECT_EQ(panel->text(), utf8(text)) << panel->objectName().toStdString();
+    EXPECT_EQ(p->P_Schalt->item(0, 2)->text(), "80") << "128 km/h";
+    EXPECT_EQ(p->P_Schalt->horizontalHeaderItem(2)->text(), "Vitesse (mph)");
+    EXPECT_EQ(p->P_Masse->text(), "595,2") << "270 kg";
+    EXPECT_EQ(p->curveModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Couple (lb-ft)");
+    EXPECT_EQ(p->curveModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), "Puissance (hp)");
+    EXPECT_EQ(p->P_Lauf->chart().y.caption, "mph");
+    ASSERT_TRUE(p->P_Motor->chart().y2.has_value());
+    EXPECT_EQ(p->P_Motor->chart().y2->caption, "hp");
+
+    // Typed in the chosen units, kept metric: 100 lb-ft and 500 lb.
+    p->curveModel()->setData(p->curveModel()->index(0, 1), "100", Qt::EditRole);
+    EXPECT_EQ(p->curveModel()->rows()[0].torque, "135,58");
+    EXPECT_EQ(p->curveModel()->index(0, 1).data().toString(), "100");
+    p->P_Masse->setText("500");
+    p->close();
+    const QStringList lines = profileLines(programDir.file(p->settingsPath().section('/', -1)));
+    EXPECT_TRUE(lines.contains("Masse=226,8")) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains("T1=135,58")) << lines.join('|').toStdString();
+
+    // Back in metric, the untouched values are as they were.
+    for (const char *a : {"UniteKmh", "UniteNm", "UniteKW", "UniteKg"})
+        choose(a);
+    EXPECT_EQ(p->P_Masse->text(), "226,8");
+    EXPECT_EQ(p->curveModel()->index(1, 1).data().toString(), p->curveModel()->rows()[1].torque);
+    EXPECT_NE(firstTorque, "");
 }
