@@ -209,9 +209,10 @@ QString shownText(Quantity q, const QString &stored)
 QString kmhTextFromShown(const QString &shown) { return storedText(Quantity::Speed, shown); }
 QString shownTextFromKmh(const QString &kmh) { return shownText(Quantity::Speed, kmh); }
 
-SpeedField::SpeedField(QLineEdit *edit, Quantity q)
-    : QObject(edit), edit_(edit), q_(q), kmh_(storedText(q, edit->text()))
+SpeedField::SpeedField(QLineEdit *edit, Quantity q) : QObject(edit), edit_(edit), q_(q), kmh_(edit->text())
 {
+    // The field's default is a metric value like any stored one.
+    show();
     setObjectName(QStringLiteral("SpeedField"));
     // Typed, or set by the window: the text is the chosen unit's. The field's
     // own showing of the kept value changes nothing.

@@ -79,6 +79,7 @@ QString storedText(Quantity q, const QString &shown);
 class SpeedField : public QObject {
     Q_OBJECT
 public:
+    // The field's text as it stands is the metric default.
     explicit SpeedField(QLineEdit *edit, Quantity q = Quantity::Speed);
     // The metric text (as read from a file or typed in the metric unit);
     // the field shows it in the chosen unit.
