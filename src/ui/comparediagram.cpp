@@ -3,6 +3,7 @@
 #include "print/gearcolours.h"
 #include "ui/fonts.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -161,6 +162,20 @@ void CompareDiagram::compose(QPainter &p)
     if (plot.sawtooth)
         box.moveBottomRight(area.bottomRight() - QPoint(8, 8));
     p.drawImage(box.topLeft(), legendPicture());
+}
+
+void CompareDiagram::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        backdropKeys_ = {};
+        for (SetLayers &s : sets_)
+            s.keys = {};
+        markers_ = {};
+        legendValid_ = false;
+        pictureValid_ = false;
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 const QImage &CompareDiagram::backdrop(const gearing::Plot &plot)

@@ -48,6 +48,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A new theme: every kept layer is drawn again.
+    void changeEvent(QEvent *event) override;
 
 private:
     // The picture is laid together from layers, each drawn again only when

@@ -6,6 +6,7 @@
 #include "ui/platform.h"
 #include "ui/units.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -42,6 +43,16 @@ void PerformanceDiagram::setChart(print::Chart chart)
     chart_ = std::move(chart);
     valid_ = false;
     update();
+}
+
+void PerformanceDiagram::changeEvent(QEvent *e)
+{
+    // A new theme: the picture is drawn again on the new face.
+    if (e->type() == QEvent::PaletteChange) {
+        valid_ = false;
+        update();
+    }
+    QWidget::changeEvent(e);
 }
 
 void PerformanceDiagram::paintEvent(QPaintEvent *)

@@ -198,11 +198,7 @@ void TForm1::buildWindow()
     Button_Berechnen->setObjectName(QStringLiteral("Button_Berechnen"));
     Button_Berechnen->setGeometry(216, 424, 73, 25);
     Button_Berechnen->setFont(ui::formFont(8, true));
-    {
-        QPalette pal = Button_Berechnen->palette();
-        pal.setColor(QPalette::ButtonText, Qt::red);
-        Button_Berechnen->setPalette(pal);
-    }
+    ui::followTheme(Button_Berechnen, ui::ThemeRole::Warning);
 
     // Marks
     CBMarke = check("CBMarke", utf8("Cocher pour un changement de rapport"), 328, 416, 217, true);

@@ -122,14 +122,14 @@ QLabel *noteLabel(QWidget *parent, const char *name)
     auto *l = named(new QLabel(parent), name);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
-    setTextColour(l, noteColour(l->palette()));
+    followTheme(l, ThemeRole::Note);
     return l;
 }
 
 QLabel *wrappedNote(QWidget *parent, const char *name)
 {
     auto *l = named(new WrappedLabel(QString(), parent), name);
-    setTextColour(l, noteColour(l->palette()));
+    followTheme(l, ThemeRole::Note);
     return l;
 }
 
