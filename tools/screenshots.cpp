@@ -13,7 +13,8 @@
 // circuit "Essai" on the example curve; "SprocketCircuit" the sprocket
 // pairs of the default ranges with that circuit's columns.
 //
-// TROVANTA_DARK=1 takes them under the Fusion style with a dark palette;
+// TROVANTA_DARK=1 takes them under the Fusion style with a dark palette (2:
+// switched to it once the windows stand);
 // TROVANTA_UNITS=imperial in mph, lb-ft, hp and lb.
 //
 // The pictures are the same on every machine and at every run: a German
@@ -182,6 +183,10 @@ int main(int argc, char *argv[])
     QTemporaryDir programDir;
     trovanta::files::setProgramDirectoryForTesting(programDir.path());
     trovanta::ui::startTrovanta();
+    // TROVANTA_DARK=2: switched to the dark theme once the windows stand,
+    // as a desktop switches its theme while the program runs.
+    if (qEnvironmentVariableIntValue("TROVANTA_DARK") == 2)
+        trovanta::test::useDarkTheme(true);
     TForm1 *main = trovanta::ui::forms().Form1;
     main->Button_BerechnenClick();
     main->Timer1Timer();
