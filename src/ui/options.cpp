@@ -140,18 +140,20 @@ QMenu *addOptionsMenu(QMenuBar *bar)
         });
         checks.emplace_back(a, [member, value](const units::Choice &c) { return c.*member == value; });
     };
+    // Torque, power and mass are the Performances window's; the headings
+    // stay short so that the menu is as wide as its entries.
     using units::Choice;
     QActionGroup *speed = group(QMenu::tr("Vitesse"));
     entry(speed, "UniteKmh", QMenu::tr("km/h"), &Choice::speed, units::Speed::Kmh);
     entry(speed, "UniteMph", QMenu::tr("mph"), &Choice::speed, units::Speed::Mph);
-    QActionGroup *torque = group(QMenu::tr("Couple (Performances)"));
+    QActionGroup *torque = group(QMenu::tr("Couple"));
     entry(torque, "UniteNm", QMenu::tr("Nm"), &Choice::torque, units::Torque::Nm);
     entry(torque, "UniteLbft", QMenu::tr("lb-ft"), &Choice::torque, units::Torque::LbFt);
-    QActionGroup *power = group(QMenu::tr("Puissance (Performances)"));
+    QActionGroup *power = group(QMenu::tr("Puissance"));
     entry(power, "UniteKW", QMenu::tr("kW"), &Choice::power, units::Power::KW);
     entry(power, "UniteCh", QMenu::tr("ch"), &Choice::power, units::Power::Ch);
     entry(power, "UniteHp", QMenu::tr("hp"), &Choice::power, units::Power::Hp);
-    QActionGroup *mass = group(QMenu::tr("Masse (Performances)"));
+    QActionGroup *mass = group(QMenu::tr("Masse"));
     entry(mass, "UniteKg", QMenu::tr("kg"), &Choice::mass, units::Mass::Kg);
     entry(mass, "UniteLb", QMenu::tr("lb"), &Choice::mass, units::Mass::Lb);
 
