@@ -14,7 +14,9 @@
 // set; "SprocketCircuit" the sprocket pairs of the default ranges with that
 // circuit's columns, "CompareCircuit" the comparison with that circuit.
 //
-// TROVANTA_DARK=1 takes them under the Fusion style with a dark palette.
+// TROVANTA_DARK=1 takes them under the Fusion style with a dark palette (2:
+// switched to it once the windows stand);
+// TROVANTA_UNITS=imperial in mph, lb-ft, hp and lb.
 //
 // The pictures are the same on every machine and at every run: a German
 // locale (decimal comma, as the gear set's defaults are written), a fixed
@@ -187,6 +189,10 @@ int main(int argc, char *argv[])
     QTemporaryDir programDir;
     trovanta::files::setProgramDirectoryForTesting(programDir.path());
     trovanta::ui::startTrovanta();
+    // TROVANTA_DARK=2: switched to the dark theme once the windows stand,
+    // as a desktop switches its theme while the program runs.
+    if (qEnvironmentVariableIntValue("TROVANTA_DARK") == 2)
+        trovanta::test::useDarkTheme(true);
     TForm1 *main = trovanta::ui::forms().Form1;
     main->Button_BerechnenClick();
     main->Timer1Timer();
@@ -198,6 +204,7 @@ int main(int argc, char *argv[])
     const std::vector<std::pair<QString, QAction *>> menuWindows = {
         {QStringLiteral("CalibrationWindow"), main->findChild<QAction *>(QStringLiteral("Etalonnage1"))},
         {QStringLiteral("SprocketWindow"), main->findChild<QAction *>(QStringLiteral("PignonsChaine1"))},
+        {QStringLiteral("PerformanceWindow"), main->findChild<QAction *>(QStringLiteral("Performances1"))},
     };
     QStringList names;
     for (int i = 2; i < argc; ++i)
@@ -207,6 +214,8 @@ int main(int argc, char *argv[])
     int failures = 0;
     for (const QString &shot : names) {
         if (shot == QLatin1String("GearSheet")) {
+            if (qEnvironmentVariable("TROVANTA_UNITS") == QLatin1String("imperial"))
+                main->findChild<QAction *>(QStringLiteral("UniteMph"))->trigger();
             platform.pdf = QDir(folder).absoluteFilePath(shot + QStringLiteral(".pdf"));
             QFile::remove(platform.pdf);
             main->Drucken2Click();
@@ -283,6 +292,11 @@ int main(int argc, char *argv[])
                 ++failures;
             }
         }
+        // The windows are filled as in km/h, then switched, as a rider
+        // switches with the windows open.
+        if (qEnvironmentVariable("TROVANTA_UNITS") == QLatin1String("imperial"))
+            for (const char *unit : {"UniteMph", "UniteLbft", "UniteHp", "UniteLb"})
+                main->findChild<QAction *>(QString::fromLatin1(unit))->trigger();
         QApplication::processEvents();
         const QString path = folder + QLatin1Char('/') + shot + QStringLiteral(".png");
         if (!w->grab().save(path)) {

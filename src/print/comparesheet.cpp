@@ -61,7 +61,10 @@ template <class At> void shiftBand(Canvas &c, At at)
 }
 
 // The number under a grid line: thousands of rpm, or km/h.
-QString axisNumber(real v, bool rpm) { return QString::number(std::llround(double(rpm ? v / 1000 : v))); }
+QString axisNumber(real v, bool rpm, units::Speed unit)
+{
+    return QString::number(std::llround(rpm ? double(v) / 1000 : units::fromKmh(double(v), unit)));
+}
 
 void drawPlot(Canvas &c, const CompareSheetData &d, const gearing::Plot &p)
 {
@@ -113,9 +116,9 @@ void drawPlot(Canvas &c, const CompareSheetData &d, const gearing::Plot &p)
     }
 
     for (long long i = 0; i <= xLines; ++i)
-        c.textOut(f.x(p.x.step * i) - 8, Bottom + 20, axisNumber(p.x.step * i, rpmOnX));
+        c.textOut(f.x(p.x.step * i) - 8, Bottom + 20, axisNumber(p.x.step * i, rpmOnX, d.speedUnit));
     for (long long i = 0; i <= yLines; ++i)
-        c.textOut(Left - 75, f.y(p.y.step * i) - 20, axisNumber(p.y.step * i, !rpmOnX));
+        c.textOut(Left - 75, f.y(p.y.step * i) - 20, axisNumber(p.y.step * i, !rpmOnX, d.speedUnit));
     c.textOut(Right + 70, Bottom + 20, rpmOnX ? d.rpmCaption : d.kmhCaption);
     c.textOut(Left - 75, Top - 60, rpmOnX ? d.kmhCaption : d.rpmCaption);
 }

@@ -4,6 +4,7 @@
 // gears, the results and the track points. It prints the window's texts as
 // they stand; the diagram comes as the window's plot.
 
+#include "calc/units.h"
 #include "calc/compare.h"
 #include "print/canvas.h"
 #include "print/messages.h"
@@ -25,6 +26,7 @@ struct CompareSheetData {
     QString setA, setB;         // one line each
     std::optional<gearing::Plot> plot; // none: the diagram stays empty
     QString rpmCaption, kmhCaption;    // axis captions
+    units::Speed speedUnit = units::Speed::Kmh; // of the speed axis's numbers
     QString legendA, legendB, legendShift, legendRedZone;
 
     QString gearCaption;             // head of the gear column

@@ -100,23 +100,24 @@ void drawValues(Canvas &canvas, const GearSheetData &d)
     for (int i = 0; i < 6; ++i)
         canvas.textOut(1350, 2650 + 50 * i, QString::number(i + 1) + QStringLiteral(": ") + d.overallRatios[i]);
 
+    const QString unit = QStringLiteral(" ") + QString::fromStdString(units::name(d.speedUnit));
     canvas.textOut(1550, 2600, QStringLiteral("Vmax bei: ") + d.redZone + QStringLiteral(" U/min (roter Bereich)"));
     for (int i = 0; i < 3; ++i)
-        canvas.textOut(1550, 2650 + 50 * i, d.vmax[i] + QStringLiteral(" km/h"));
+        canvas.textOut(1550, 2650 + 50 * i, d.vmax[i] + unit);
     // Only the upper gears carry the slip allowance.
     for (int i = 3; i < 6; ++i)
-        canvas.textOut(1550, 2650 + 50 * i,
-                       d.vmax[i] + QStringLiteral(" km/h bei ") + d.slip + QStringLiteral("% Schlupf"));
+        canvas.textOut(1550, 2650 + 50 * i, d.vmax[i] + unit + QStringLiteral(" bei ") + d.slip + QStringLiteral("% Schlupf"));
 }
 
-void drawAxisLabels(Canvas &canvas)
+void drawAxisLabels(Canvas &canvas, units::Speed unit)
 {
     for (int k = 0; k <= 16; ++k)
         canvas.textOut(292 + 100 * k, 1990, QString::number(k));
     canvas.textOut(1992, 1990, QStringLiteral("Drehzahl x 1000"));
     for (int j = 0; j <= 14; ++j)
-        canvas.textOut(225, 550 + 100 * j, QString::number(350 - 25 * j));
-    canvas.textOut(225, 500, QStringLiteral("km/h"));
+        canvas.textOut(225, 550 + 100 * j,
+                       QString::number(fp::roundToInt(units::fromKmh(350 - 25 * j, unit))));
+    canvas.textOut(225, 500, QString::fromStdString(units::name(unit)));
 }
 
 } // namespace
@@ -127,7 +128,7 @@ void printGearSheet(Canvas &canvas, const GearSheetData &data, const QDateTime &
     drawDiagram(canvas, data);
     drawLetterhead(canvas, data.title, now, locale);
     drawValues(canvas, data);
-    drawAxisLabels(canvas);
+    drawAxisLabels(canvas, data.speedUnit);
     canvas.endJob();
 }
 

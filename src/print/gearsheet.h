@@ -7,6 +7,7 @@
 #include "print/canvas.h"
 #include "print/messages.h"
 #include "print/captionedvalue.h"
+#include "calc/units.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -36,6 +37,9 @@ struct GearSheetData {
     std::array<bool, 6> gearShown{{true, true, true, true, true, true}};
     // km/h at the diagram's full-scale engine speed, from the last calculation run.
     std::array<int, 6> fullScaleSpeed{};
+    // The unit the Vmax values are in; the speed axis keeps its lines and
+    // names them in this unit.
+    units::Speed speedUnit = units::Speed::Kmh;
 };
 
 // Begins the job, draws the sheet, ends the job. A shift mark or red zone

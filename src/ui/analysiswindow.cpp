@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/placement.h"
 #include "ui/platform.h"
+#include "ui/units.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -222,6 +223,27 @@ void markField(QLineEdit *e, bool invalid)
 }
 
 QString ratioText(double value) { return QString::fromStdString(num::formatRatio(value, decimalSeparator())); }
+
+std::optional<double> FieldReader::speed(QLineEdit *e, Need need)
+{
+    const std::optional<double> shown = decimal(e, need);
+    if (!shown)
+        return shown;
+    double stored = 0;
+    if (num::tryParseDecimal(kmhTextOf(e).toStdString(), separator_, stored))
+        return stored;
+    const SpeedField *f = unitFieldOf(e);
+    return storedValue(f ? f->quantity() : Quantity::Speed, *shown);
+}
+
+std::optional<double> FieldReader::optionalSpeed(QLineEdit *e, Need need)
+{
+    if (e->text().isEmpty()) {
+        mark(e, QString());
+        return std::nullopt;
+    }
+    return speed(e, need);
+}
 
 QString wholeText(gearing::real value) { return QString::fromStdString(num::formatInt(fp::roundToInt(value))); }
 

@@ -107,6 +107,10 @@ public:
     // A problem of a value typed where no line edit holds it (a table
     // cell), for the same note; the window marks the cell its own way.
     void refuse(const QString &caption, const QString &problem);
+    // A speed (or a field's other quantity) typed in the chosen unit, in
+    // its metric unit (a SpeedField's kept value when it has one).
+    std::optional<double> speed(QLineEdit *e, Need need = Need::Any);
+    std::optional<double> optionalSpeed(QLineEdit *e, Need need = Need::Any);
 
     bool ok() const { return message_.isEmpty(); }
     // The first problem, "caption : message", with its full stop.

@@ -1,4 +1,5 @@
 #include "ui/calibrationwindow.h"
+#include "ui/units.h"
 #include "ui/theme.h"
 
 #include "calc/error.h"
@@ -224,6 +225,7 @@ QWidget *CalibrationWindow::buildGpsTab()
     rows.add(tr("Rapport"), C_Gang);
     rows.add(tr("Régime"), C_Drehzahl, tr("tr/min"));
     rows.add(tr("Vitesse GPS"), C_GPS, tr("km/h"));
+    new SpeedField(C_GPS);
     rows.gap();
     rows.add(tr("Développement"), P_Umfang_GPS, tr("mm"));
     rows.add(tr("Écart au nominal"), P_Abweichung_GPS);
@@ -346,6 +348,8 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     C_Sensor->addItem(tr("roue arrière"));
     rows.add(tr("Le compteur indique"), C_Tacho, tr("km/h"));
     rows.add(tr("Vitesse réelle (GPS)"), C_Wahr, tr("km/h"));
+    new SpeedField(C_Tacho);
+    new SpeedField(C_Wahr);
     rows.add(tr("Erreur du compteur"), P_Fehler_alt);
     rows.add(tr("Capteur du compteur"), C_Sensor);
 
@@ -503,7 +507,7 @@ void CalibrationWindow::updateGps()
 {
     FieldReader in(decimalSeparator());
     const std::optional<std::int32_t> rpm = in.optionalInteger(C_Drehzahl);
-    const std::optional<double> kmh = in.optionalDecimal(C_GPS);
+    const std::optional<double> kmh = in.optionalSpeed(C_GPS);
     QString problem = in.message();
     QString value = noValueText(), deviation = noValueText();
     gpsMm_.reset();
@@ -612,8 +616,8 @@ std::optional<double> CalibrationWindow::plannedDecimal(FieldReader &in, const F
 void CalibrationWindow::updateSpeedometer()
 {
     FieldReader in(decimalSeparator());
-    const std::optional<double> reading = in.optionalDecimal(C_Tacho);
-    const std::optional<double> truth = in.optionalDecimal(C_Wahr);
+    const std::optional<double> reading = in.optionalSpeed(C_Tacho);
+    const std::optional<double> truth = in.optionalSpeed(C_Wahr);
     std::optional<std::int32_t> mainFront, mainRear;
     std::optional<double> mainCircumference;
     if (run_) {
@@ -820,9 +824,14 @@ void CalibrationWindow::readSettings(const files::SettingsReader &ini)
     if (gear >= 0)
         C_Gang->setCurrentIndex(gear);
     text("GPS", "Drehzahl", C_Drehzahl);
-    text("GPS", "Tempo", C_GPS);
-    text("Tacho", "Anzeige", C_Tacho);
-    text("Tacho", "Wahr", C_Wahr);
+    // Speeds are stored in km/h.
+    auto speed = [&](const char *section, const char *key, QLineEdit *e) {
+        if (auto *f = e->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly))
+            f->setKmhText(ini.readString(QString::fromLatin1(section), QString::fromLatin1(key), f->kmhText()));
+    };
+    speed("GPS", "Tempo", C_GPS);
+    speed("Tacho", "Anzeige", C_Tacho);
+    speed("Tacho", "Wahr", C_Wahr);
     const QString sensor = ini.readString(QStringLiteral("Tacho"), QStringLiteral("Sensor"), QString());
     if (sensor == QLatin1String("0") || sensor == QLatin1String("1"))
         C_Sensor->setCurrentIndex(sensor.toInt());
@@ -848,9 +857,9 @@ void CalibrationWindow::writeSettings(files::SettingsWriter &ini) const
     text("Abroll", "Umdrehungen", C_Umdrehungen->text());
     text("GPS", "Gang", C_Gang->currentText());
     text("GPS", "Drehzahl", C_Drehzahl->text());
-    text("GPS", "Tempo", C_GPS->text());
-    text("Tacho", "Anzeige", C_Tacho->text());
-    text("Tacho", "Wahr", C_Wahr->text());
+    text("GPS", "Tempo", kmhTextOf(C_GPS));
+    text("Tacho", "Anzeige", kmhTextOf(C_Tacho));
+    text("Tacho", "Wahr", kmhTextOf(C_Wahr));
     text("Tacho", "Sensor", QString::number(C_Sensor->currentIndex()));
     // Only what the rider typed; a field that follows the main window is
     // stored empty and follows it again next time.

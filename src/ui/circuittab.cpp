@@ -1,4 +1,5 @@
 #include "ui/circuittab.h"
+#include "ui/units.h"
 
 #include "calc/error.h"
 #include "calc/messages.h"
@@ -56,6 +57,11 @@ bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::Case
 CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CircuitTab"));
+    // The corners show their speeds, the results theirs, in the chosen unit.
+    connect(&unitsHub(), &UnitsHub::changed, this, [this] {
+        fill();
+        recompute();
+    });
     const QFontMetrics fm(font());
 
     P_Circuit = new QComboBox(this);
@@ -72,8 +78,7 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
 
     P_Strecke = new QTableWidget(1, 4, this);
     P_Strecke->setObjectName(QStringLiteral("P_Strecke"));
-    P_Strecke->setHorizontalHeaderLabels(
-        {tr("Virage"), tr("Vitesse mini (km/h)"), tr("Rapport"), tr("Ligne droite après (m)")});
+    followUnits(P_Strecke, {tr("Virage"), tr("Vitesse mini (km/h)"), tr("Rapport"), tr("Ligne droite après (m)")});
     P_Strecke->setSelectionBehavior(QAbstractItemView::SelectRows);
     P_Strecke->setWordWrap(false);
     P_Strecke->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -103,9 +108,8 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
 
     P_CircuitErgebnis = new QTableWidget(0, 7, this);
     P_CircuitErgebnis->setObjectName(QStringLiteral("P_CircuitErgebnis"));
-    P_CircuitErgebnis->setHorizontalHeaderLabels({tr("Ligne droite"), tr("Temps (s)"), tr("Au freinage (km/h)"),
-                                                  tr("Rapport"), tr("Régime (tr/min)"), tr("Marge au limiteur"),
-                                                  tr("Note")});
+    followUnits(P_CircuitErgebnis, {tr("Ligne droite"), tr("Temps (s)"), tr("Au freinage (km/h)"), tr("Rapport"),
+                                     tr("Régime (tr/min)"), tr("Marge au limiteur"), tr("Note")});
     P_CircuitErgebnis->setEditTriggers(QAbstractItemView::NoEditTriggers);
     P_CircuitErgebnis->setSelectionMode(QAbstractItemView::NoSelection);
     P_CircuitErgebnis->setFocusPolicy(Qt::NoFocus);
@@ -371,7 +375,10 @@ void CircuitTab::cornerEdited(int row, int column)
     if (filling_ || current_ < 0)
         return;
     std::vector<RowTexts> &rows = circuits_[static_cast<std::size_t>(current_)].rows;
-    const QString text = P_Strecke->item(row, column) ? P_Strecke->item(row, column)->text() : QString();
+    QString text = P_Strecke->item(row, column) ? P_Strecke->item(row, column)->text() : QString();
+    // Corner speeds are typed in the chosen unit and kept in km/h.
+    if (column == CornerKmh)
+        text = storedText(Quantity::Speed, text);
     if (row >= static_cast<int>(rows.size())) {
         // Typing in the empty last row adds a corner, and a new empty row
         // below while there is room for one.
@@ -427,7 +434,8 @@ void CircuitTab::fill()
     for (int r = 0; r < P_Strecke->rowCount(); ++r)
         for (int c = 0; c < 4; ++c) {
             QTableWidgetItem *i = cellOf(P_Strecke, r, c);
-            i->setText(r < count ? rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] : QString());
+            const QString t = r < count ? rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] : QString();
+            i->setText(c == CornerKmh ? shownText(Quantity::Speed, t) : t);
             i->setTextAlignment(Qt::AlignVCenter | (c == CornerName ? Qt::AlignLeft : Qt::AlignRight));
         }
     P_Freinage->setText(any ? circuits_[static_cast<std::size_t>(current_)].braking : localDecimal("1,0"));
@@ -557,20 +565,20 @@ void CircuitTab::showResults(const circuit::Track &track, const circuit::Lap &la
         switch (s.fault) {
         case circuit::Fault::None:
             time = f2(s.time);
-            atBraking = wholeText(s.endKmh);
+            atBraking = wholeSpeedText(s.endKmh);
             gear = QString::number(s.endGear);
             rpm = wholeText(s.endRpm);
             margin = s.limiterMetres ? tr("limiteur sur %1 m").arg(wholeText(*s.limiterMetres))
                                      : wholeText(s.margin);
             break;
         case circuit::Fault::AboveLimiter:
-            notes << tr("en %1e à %2 km/h, le moteur dépasse %3 tr/min")
+            notes << tr("en %1e à %2, le moteur dépasse %3 tr/min")
                          .arg(s.gear)
-                         .arg(wholeText(s.startKmh), wholeText(nTop));
+                         .arg(speedWithUnit(s.startKmh), wholeText(nTop));
             break;
         case circuit::Fault::TooShort:
-            notes << tr("trop courte pour freiner de %1 à %2 km/h")
-                         .arg(wholeText(s.startKmh), wholeText(next.kmh.value_or(0)));
+            notes << inSpeedUnit(tr("trop courte pour freiner de %1 à %2 km/h"))
+                         .arg(wholeSpeedText(s.startKmh), wholeSpeedText(next.kmh.value_or(0)));
             break;
         case circuit::Fault::Stalled:
             notes << tr("la moto n'avance pas dans ce rapport");
@@ -582,7 +590,7 @@ void CircuitTab::showResults(const circuit::Track &track, const circuit::Lap &la
         if (s.belowCurve)
             notes.prepend(tr("sous la courbe"));
         if (s.fault == circuit::Fault::None && !s.braked)
-            notes << tr("virage suivant plus rapide : %1 km/h au bout").arg(wholeText(s.endKmh));
+            notes << tr("virage suivant plus rapide : %1 au bout").arg(speedWithUnit(s.endKmh));
         const QStringList cells = {straightName(j), time, atBraking, gear, rpm, margin, notes.join(tr(" ; "))};
         const bool marked = s.fault != circuit::Fault::None;
         for (int c = 0; c < cells.size(); ++c) {

@@ -34,7 +34,10 @@ QPen gearPen(const QColor &colour, gearing::Which set)
     return pen;
 }
 
-QString axisNumber(real v, bool rpm) { return QString::number(std::llround(double(rpm ? v / 1000 : v))); }
+QString axisNumber(real v, bool rpm, units::Speed unit)
+{
+    return QString::number(std::llround(rpm ? double(v) / 1000 : units::fromKmh(double(v), unit)));
+}
 
 // Plot values to widget pixels.
 struct Scale {
@@ -49,7 +52,7 @@ struct Scale {
 bool CompareLegend::operator==(const CompareLegend &o) const
 {
     return a == o.a && b == o.b && shift == o.shift && redZone == o.redZone && rpmAxis == o.rpmAxis &&
-           kmhAxis == o.kmhAxis && waiting == o.waiting;
+           kmhAxis == o.kmhAxis && waiting == o.waiting && speedUnit == o.speedUnit;
 }
 
 bool CompareDiagram::BackdropKey::operator==(const BackdropKey &o) const
@@ -100,6 +103,7 @@ void CompareDiagram::changeEvent(QEvent *event)
         backdropKeys_ = {};
         for (SetLayers &l : sets_)
             l.keys = {};
+        markers_ = {};
         legendOf_.reset();
         for (Picture &pic : pictures_)
             pic.valid = false;
@@ -230,14 +234,14 @@ void CompareDiagram::paintBackdrop(QPainter &p, const gearing::Plot &plot)
         const real v = plot.x.step * i;
         const double x = std::round(s.x(v));
         p.fillRect(QRectF(x, area.top(), 1, area.height() + 1), Qt::white);
-        const QStaticText &n = this->text(axisNumber(v, rpmOnX), small_, smallTexts_);
+        const QStaticText &n = this->text(axisNumber(v, rpmOnX, legend_.speedUnit), small_, smallTexts_);
         p.drawStaticText(QPointF(x - n.size().width() / 2.0, area.bottom() + 4), n);
     }
     for (long long i = 0; i <= yLines; ++i) {
         const real v = plot.y.step * i;
         const double y = std::round(s.y(v));
         p.fillRect(QRectF(area.left(), y, area.width() + 1, 1), Qt::white);
-        const QStaticText &n = this->text(axisNumber(v, !rpmOnX), small_, smallTexts_);
+        const QStaticText &n = this->text(axisNumber(v, !rpmOnX, legend_.speedUnit), small_, smallTexts_);
         p.drawStaticText(QPointF(area.left() - 5 - n.size().width(), y + fm.ascent() / 2.0 - 1 - fm.ascent()), n);
     }
     const QFontMetricsF cm(caption_);

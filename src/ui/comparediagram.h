@@ -5,6 +5,7 @@
 // hatched red zone, the track points and a legend. It draws a plot worked
 // out elsewhere and scales it to whatever size the window gives it.
 
+#include "calc/units.h"
 #include "calc/compare.h"
 
 #include <QFont>
@@ -27,6 +28,9 @@ struct CompareLegend {
     QString shift, redZone;
     QString rpmAxis, kmhAxis;
     QString waiting;       // shown instead of a plot
+    // The speed axis keeps its lines at the plot's km/h steps and numbers
+    // them in this unit.
+    units::Speed speedUnit = units::Speed::Kmh;
 
     bool operator==(const CompareLegend &o) const;
 };
@@ -44,6 +48,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A new theme: every kept layer is drawn again.
     void changeEvent(QEvent *event) override;
 
 private:

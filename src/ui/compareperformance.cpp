@@ -1,4 +1,5 @@
 #include "ui/compareperformance.h"
+#include "ui/units.h"
 #include "ui/theme.h"
 
 #include "calc/circuit.h"
@@ -41,8 +42,16 @@ ComparePerformance::ComparePerformance(QWidget *parent) : QGroupBox(tr("Performa
     B_Leistung = new QTableWidget(4, 3, this);
     B_Leistung->setObjectName(QStringLiteral("B_Leistung"));
     B_Leistung->setHorizontalHeaderLabels({tr("A"), tr("B"), tr("Écart")});
-    B_Leistung->setVerticalHeaderLabels(
-        {tr("0–100 km/h (s)"), tr("400 m (s)"), tr("Vitesse maxi (km/h)"), tr("Circuit (s)")});
+    // The time is to 100 km/h in either unit; the head says what that is.
+    auto heads = [this] {
+        B_Leistung->setVerticalHeaderLabels({tr("0–%1 (s)").arg(speedWithUnit(100)), tr("400 m (s)"),
+                                             inSpeedUnit(tr("Vitesse maxi (km/h)")), tr("Circuit (s)")});
+    };
+    heads();
+    connect(&unitsHub(), &UnitsHub::changed, this, [this, heads] {
+        heads();
+        show();
+    });
     B_Leistung->setEditTriggers(QAbstractItemView::NoEditTriggers);
     B_Leistung->setSelectionMode(QAbstractItemView::NoSelection);
     B_Leistung->setFocusPolicy(Qt::NoFocus);
@@ -179,12 +188,13 @@ void ComparePerformance::show()
     auto top = [&](const std::optional<SetPerformance> &v) {
         if (!v)
             return pending;
-        return v->top ? tr("%1 (%2e)").arg(wholeText(v->top->kmh)).arg(v->top->gear) : dash;
+        return v->top ? tr("%1 (%2e)").arg(wholeSpeedText(v->top->kmh)).arg(v->top->gear) : dash;
     };
     QString topGap = pending;
     if (aValues_ && bValues_)
         topGap = aValues_->top && bValues_->top
-                     ? signedWholeText(fp::roundToInt(bValues_->top->kmh) - fp::roundToInt(aValues_->top->kmh))
+                     ? signedWholeText(fp::roundToInt(shownSpeed(bValues_->top->kmh)) -
+                                       fp::roundToInt(shownSpeed(aValues_->top->kmh)))
                      : dash;
     const QString cells[4][3] = {
         {seconds(aValues_, &SetPerformance::to100), seconds(bValues_, &SetPerformance::to100),

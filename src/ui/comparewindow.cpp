@@ -1,4 +1,5 @@
 #include "ui/comparewindow.h"
+#include "ui/units.h"
 #include "ui/theme.h"
 
 #include "ui/placement.h"
@@ -260,9 +261,12 @@ void CompareWindow::buildWindow()
         connect(e, &QLineEdit::textChanged, this, &CompareWindow::changed);
     connect(E_Reise, &QLineEdit::textChanged, this, &CompareWindow::changed);
     connect(T_Punkte, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *i) {
+        if (i->column() == PointKmh)
+            kmhCellTyped(i);
         if (i->column() <= PointGear)
             changed();
     });
+    connect(&unitsHub(), &UnitsHub::changed, this, &CompareWindow::showUnits);
     connect(CB_Saegezahn, &QCheckBox::toggled, this, &CompareWindow::recompute);
     connect(B_VonA, &QPushButton::clicked, this, &CompareWindow::B_VonAClick);
     connect(B_Oeffnen, &QPushButton::clicked, this, &CompareWindow::B_OeffnenClick);
@@ -408,7 +412,10 @@ QWidget *CompareWindow::buildResults()
     E_Reise->setAccessibleName(tr("Régime à … km/h en 6e"));
     E_Reise->setFixedWidth(44);
     cl->addWidget(E_Reise);
-    cl->addWidget(new QLabel(tr("km/h en 6e"), cruise));
+    L_ReiseUnit = new QLabel(inSpeedUnit(tr("km/h en 6e")), cruise);
+    L_ReiseUnit->setObjectName(QStringLiteral("L_ReiseUnit"));
+    cl->addWidget(L_ReiseUnit);
+    new SpeedField(E_Reise);
     cl->addStretch(1);
     grid->addWidget(cruise, 4, 0);
     P_Reise_A = panel("P_Reise_A", 4, 1);
@@ -584,7 +591,7 @@ void CompareWindow::recompute()
     for (std::size_t g = 0; g < 6; ++g)
         b.gears[g] = read.decimal(gears[g]);
     const bool bConverts = read.ok();
-    const std::optional<double> cruise = read.decimal(E_Reise, Need::NotNegative);
+    const std::optional<double> cruise = read.speed(E_Reise, Need::NotNegative);
 
     std::optional<gearing::Marks> marks;
     if (a_)
@@ -655,10 +662,10 @@ CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const g
         s.gears[i] = {ratioOrDash(a.ratio[i]),
                       ratioOrDash(b.ratio[i]),
                       change ? signedF2Text(*change) : noValueText(),
-                      intText(a.vmax[i]),
-                      intText(b.vmax[i]),
-                      intText(a.shiftSpeedShown[i]),
-                      intText(b.shiftSpeedShown[i]),
+                      wholeSpeedOrDash(a.vmax[i]),
+                      wholeSpeedOrDash(b.vmax[i]),
+                      wholeSpeedOrDash(a.shiftSpeedShown[i]),
+                      wholeSpeedOrDash(b.shiftSpeedShown[i]),
                       k < 6 ? intText(a.rpmAfterShiftShown[i]) : QString(),
                       k < 6 ? intText(b.rpmAfterShiftShown[i]) : QString()};
     }
@@ -682,7 +689,10 @@ CompareWindow::Shown CompareWindow::shownOf(const gearing::SetValues &a, const g
             read.refuse(tr("Point %1 (%2)").arg(r + 1).arg(heads[PointKmh]), p.kmhProblem);
             read.refuse(tr("Point %1 (%2)").arg(r + 1).arg(heads[PointGear]), p.gearProblem);
         }
-        const bool kmhOk = p.filled() && p.kmhProblem.isEmpty();
+        // Checked as typed, in the chosen unit; worked out from the cell's km/h.
+        const bool kmhOk =
+            p.filled() && p.kmhProblem.isEmpty() &&
+            num::tryParseDecimal(kmhCellText(T_Punkte->item(r, PointKmh)).toStdString(), decimalSeparator(), v);
         for (const auto &[values, rpm, red] : {std::tuple(&a, &p.rpmA, &p.redA), std::tuple(&b, &p.rpmB, &p.redB)}) {
             std::optional<std::int32_t> n;
             if (kmhOk && g)
@@ -748,7 +758,21 @@ QStringList CompareWindow::gearHeads() const
 
 QStringList CompareWindow::pointHeads() const
 {
-    return {tr("Point"), tr("km/h"), tr("Rapport"), tr("Régime A"), tr("Régime B")};
+    return {tr("Point"), inSpeedUnit(tr("km/h")), tr("Rapport"), tr("Régime A"), tr("Régime B")};
+}
+
+void CompareWindow::showUnits()
+{
+    L_ReiseUnit->setText(inSpeedUnit(tr("km/h en 6e")));
+    T_Punkte->setHorizontalHeaderLabels(pointHeads());
+    {
+        const QSignalBlocker block(T_Punkte);
+        for (int r = 0; r < PointRows; ++r)
+            showKmhCell(cell(T_Punkte, r, PointKmh));
+    }
+    // The cruising speed's field shows itself anew and recomputes; the rest
+    // is recomputed here.
+    recompute();
 }
 
 void CompareWindow::showNote()
@@ -778,7 +802,8 @@ CompareLegend CompareWindow::legend() const
         l.redZone = tr("Zone rouge dès %1 tr/min").arg(a_->set.redZone);
     }
     l.rpmAxis = tr("Régime x 1000");
-    l.kmhAxis = tr("km/h");
+    l.kmhAxis = inSpeedUnit(tr("km/h"));
+    l.speedUnit = currentUnits().speed;
     l.waiting = tr("Le diagramme attend un calcul de la fenêtre principale.");
     return l;
 }
@@ -869,6 +894,7 @@ print::CompareSheetData CompareWindow::sheetData() const
     const CompareLegend l = legend();
     d.rpmCaption = l.rpmAxis;
     d.kmhCaption = l.kmhAxis;
+    d.speedUnit = l.speedUnit;
     d.legendA = l.a;
     d.legendB = l.b;
     d.legendShift = l.shift;
@@ -880,7 +906,7 @@ print::CompareSheetData CompareWindow::sheetData() const
 
     d.results << tr("Secondaire : A %1 · B %2 · écart %3").arg(s.finalA, s.finalB, s.finalChange)
               << tr("Développement (mm) : A %1 · B %2").arg(s.circumferenceA, s.circumferenceB)
-              << tr("Régime à %1 km/h en 6e : A %2 · B %3").arg(s.cruise, s.cruiseA, s.cruiseB);
+              << inSpeedUnit(tr("Régime à %1 km/h en 6e : A %2 · B %3")).arg(s.cruise, s.cruiseA, s.cruiseB);
 
     d.pointHeads = pointHeads();
     for (const Shown::Point &p : s.points)
@@ -908,12 +934,13 @@ void CompareWindow::readSettings(const files::SettingsReader &ini)
     const std::array<QLineEdit *, 14> fields = bFields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i]->setText(ini.readString(variante, QString::fromLatin1(SetRows[i].key), fields[i]->text()));
-    E_Reise->setText(ini.readString(QStringLiteral("Reise"), QStringLiteral("Tempo"), E_Reise->text()));
+    if (auto *f = E_Reise->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly))
+        f->setKmhText(ini.readString(QStringLiteral("Reise"), QStringLiteral("Tempo"), f->kmhText()));
     const QString punkte = QStringLiteral("Punkte");
     for (int r = 0; r < PointRows; ++r) {
         const QString n = QString::number(r + 1);
         cell(T_Punkte, r, PointName)->setText(ini.readString(punkte, QStringLiteral("Name") + n, QString()));
-        cell(T_Punkte, r, PointKmh)->setText(ini.readString(punkte, QStringLiteral("Tempo") + n, QString()));
+        setKmhCell(cell(T_Punkte, r, PointKmh), ini.readString(punkte, QStringLiteral("Tempo") + n, QString()));
         cell(T_Punkte, r, PointGear)->setText(ini.readString(punkte, QStringLiteral("Gang") + n, QString()));
     }
 }
@@ -924,12 +951,12 @@ void CompareWindow::writeSettings(files::SettingsWriter &ini) const
     const std::array<QLineEdit *, 14> fields = bFields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         ini.writeString(variante, QString::fromLatin1(SetRows[i].key), fields[i]->text());
-    ini.writeString(QStringLiteral("Reise"), QStringLiteral("Tempo"), E_Reise->text());
+    ini.writeString(QStringLiteral("Reise"), QStringLiteral("Tempo"), kmhTextOf(E_Reise));
     const QString punkte = QStringLiteral("Punkte");
     for (int r = 0; r < PointRows; ++r) {
         const QString n = QString::number(r + 1);
         ini.writeString(punkte, QStringLiteral("Name") + n, T_Punkte->item(r, PointName)->text());
-        ini.writeString(punkte, QStringLiteral("Tempo") + n, T_Punkte->item(r, PointKmh)->text());
+        ini.writeString(punkte, QStringLiteral("Tempo") + n, kmhCellText(T_Punkte->item(r, PointKmh)));
         ini.writeString(punkte, QStringLiteral("Gang") + n, T_Punkte->item(r, PointGear)->text());
     }
 }

@@ -74,7 +74,8 @@ public:
     // Results
     TPanel *P_Secondaire_A, *P_Secondaire_B, *P_Ecart_Secondaire;
     TPanel *P_Umfang_A, *P_Umfang_B;
-    QLineEdit *E_Reise; // cruising speed km/h
+    QLineEdit *E_Reise; // cruising speed, in the chosen unit
+    QLabel *L_ReiseUnit;
     TPanel *P_Reise_A, *P_Reise_B;
     QTableWidget *T_Vergleich; // six gears
     QTableWidget *T_Punkte;    // twelve track points
@@ -152,6 +153,7 @@ private:
     QStringList gearHeads() const;
     QStringList pointHeads() const;
     void showNote();
+    void showUnits();
     CompareLegend legend() const;
     // A's gear set texts, title and marks (for a saved file): its run's, or
     // the main window's fields before its first good run.

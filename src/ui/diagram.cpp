@@ -2,6 +2,7 @@
 
 #include "calc/fparith.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -127,6 +128,16 @@ void TPaintBox::clear()
 {
     diagram_.reset();
     update();
+}
+
+void TPaintBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        face_ = QImage();
+        marks_ = QImage();
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 QImage TPaintBox::picture(QSize size, bool opaque) const

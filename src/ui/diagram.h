@@ -56,6 +56,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A new theme: the kept layers are drawn again on the new face.
+    void changeEvent(QEvent *event) override;
 
 private:
     QImage picture(QSize size, bool opaque) const;

@@ -1,6 +1,7 @@
 #include "ui/labels.h"
 
 #include "ui/fonts.h"
+#include "ui/theme.h"
 
 #include <QMouseEvent>
 
@@ -28,9 +29,7 @@ TLinkLabel::TLinkLabel(const QString &text, QWidget *parent) : QLabel(text, pare
     QFont f = formFont(8, true);
     f.setUnderline(true);
     setFont(f);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(pal);
+    followTheme(this, ThemeRole::Link);
     setCursor(Qt::PointingHandCursor);
 }
 

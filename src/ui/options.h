@@ -4,8 +4,12 @@
 // struct, read at start and written at the end in one place, so that a new
 // option is one member, one line in read and write, one menu entry.
 
+#include "calc/units.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QMenu;
 class QMenuBar;
@@ -18,8 +22,11 @@ inline constexpr int MaxRecentFiles = 8;
 struct Options {
     // Gear data files last opened or saved, newest first, absolute paths.
     QStringList recentFiles;
+    // The units chosen in "&Unités"; none until the rider chooses, so that
+    // the system's measurement system decides.
+    std::optional<units::Choice> units;
 
-    bool operator==(const Options &o) const { return recentFiles == o.recentFiles; }
+    bool operator==(const Options &o) const { return recentFiles == o.recentFiles && units == o.units; }
     bool operator!=(const Options &o) const { return !(*this == o); }
 };
 
@@ -34,7 +41,8 @@ void writeOptions(const Options &o);
 QStringList withRecent(QStringList list, const QString &path);
 
 // The "&Options" menu, added to `bar`; its entries come with the options
-// they change.
+// they change. "&Unités" (Unites1) sets the program's current units
+// (ui/units.h) and shows them checked, whichever way they change.
 QMenu *addOptionsMenu(QMenuBar *bar);
 
 } // namespace trovanta::ui

@@ -4,7 +4,9 @@
 #include "print/gearcolours.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
+#include "ui/units.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -26,10 +28,6 @@ QColor gearColour(int gear) { return print::GearColours[std::size_t(std::clamp(g
 
 using print::roundAxis;
 
-QString whole(double v)
-{
-    return std::isfinite(v) && std::abs(v) < 1e15 ? QString::fromStdString(num::formatInt(std::llround(v))) : QString();
-}
 
 } // namespace
 
@@ -45,6 +43,16 @@ void PerformanceDiagram::setChart(print::Chart chart)
     chart_ = std::move(chart);
     valid_ = false;
     update();
+}
+
+void PerformanceDiagram::changeEvent(QEvent *e)
+{
+    // A new theme: the picture is drawn again on the new face.
+    if (e->type() == QEvent::PaletteChange) {
+        valid_ = false;
+        update();
+    }
+    QWidget::changeEvent(e);
 }
 
 void PerformanceDiagram::paintEvent(QPaintEvent *)
@@ -255,6 +263,8 @@ print::Chart PerformanceCharts::force(const perf::Model &m, const perf::Results 
     print::Chart c;
     c.waiting = waiting();
     const auto air = m.resistance(0);
+    // Drawn in the chosen unit: the axis steps are the unit's own.
+    const double kS = shownSpeed(1);
     double vMax = 0, fMax = 0;
     for (int k = 1; k <= 6; ++k) {
         std::vector<perf::ForcePoint> pts = m.forceCurve(k);
@@ -263,22 +273,22 @@ print::Chart PerformanceCharts::force(const perf::Model &m, const perf::Results 
         print::ChartLine line;
         line.colour = gearColour(k);
         for (const perf::ForcePoint &p : pts) {
-            line.points.emplace_back(p.kmh, p.newton);
-            vMax = std::max(vMax, p.kmh);
+            line.points.emplace_back(p.kmh * kS, p.newton);
+            vMax = std::max(vMax, p.kmh * kS);
             fMax = std::max(fMax, p.newton);
         }
         c.lines.push_back(std::move(line));
     }
     if (c.lines.empty())
         return c;
-    c.x = roundAxis(vMax, tr("km/h"));
+    c.x = roundAxis(vMax, speedUnitText());
     c.y = roundAxis(fMax * 1.05, tr("N"));
     if (air) {
         print::ChartLine line;
         line.colour = Resistance;
         for (int i = 0; i <= 100; ++i) {
             const double v = c.x.max * i / 100;
-            line.points.emplace_back(v, *m.resistance(v));
+            line.points.emplace_back(v, *m.resistance(v / kS));
         }
         c.lines.push_back(std::move(line));
     }
@@ -292,7 +302,7 @@ print::Chart PerformanceCharts::force(const perf::Model &m, const perf::Results 
     for (int k = 1; k <= 5; ++k)
         if (const auto &u = r.upshifts[std::size_t(k - 1)])
             if (const auto f = m.force(k, u->kmh))
-                c.dots.push_back({QPointF(u->kmh, *f), gearColour(k), false, QString()});
+                c.dots.push_back({QPointF(u->kmh * kS, *f), gearColour(k), false, QString()});
     c.legend.push_back({QString(), Qt::black, print::ChartKey::Style::Gears});
     if (air)
         c.legend.push_back({tr("Résistance (air et roulement)"), Resistance, print::ChartKey::Style::Line});
@@ -311,13 +321,15 @@ print::Chart PerformanceCharts::engine(const perf::Model &m, std::optional<std::
         return c;
     const double nMax = std::max(pts.back().rpm, redZone ? double(*redZone) : 0.0);
     double tMax = 0, pMax = 0;
+    const units::Choice &u = currentUnits();
+    const double kT = units::fromNm(1, u.torque), kP = units::fromKw(1, u.power);
     print::ChartLine torque, power;
     torque.colour = Torque;
     power.colour = Power;
     power.right = true;
     for (const perf::Point &p : pts) {
-        torque.points.emplace_back(p.rpm, p.torque);
-        tMax = std::max(tMax, p.torque);
+        torque.points.emplace_back(p.rpm, p.torque * kT);
+        tMax = std::max(tMax, p.torque * kT);
     }
     // The power is a parabola between two points: drawn in short pieces.
     for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
@@ -326,21 +338,21 @@ print::Chart PerformanceCharts::engine(const perf::Model &m, std::optional<std::
             const double t = double(j) / Pieces;
             const double n = pts[i].rpm + (pts[i + 1].rpm - pts[i].rpm) * t;
             const double kw = perf::enginePowerKw(n, pts[i].torque + (pts[i + 1].torque - pts[i].torque) * t);
-            power.points.emplace_back(n, kw);
-            pMax = std::max(pMax, kw);
+            power.points.emplace_back(n, kw * kP);
+            pMax = std::max(pMax, kw * kP);
         }
     }
     c.x = roundAxis(nMax * 1.02, tr("tr/min"), 10);
-    c.y = roundAxis(tMax * 1.1, tr("Nm"));
-    c.y2 = roundAxis(pMax * 1.1, tr("kW"));
+    c.y = roundAxis(tMax * 1.1, QString::fromStdString(units::name(u.torque)));
+    c.y2 = roundAxis(pMax * 1.1, QString::fromStdString(units::name(u.power)));
     if (redZone)
         c.hatchFrom = double(*redZone);
     c.lines = {std::move(torque), std::move(power)};
     for (const perf::Point &p : pts)
-        c.dots.push_back({QPointF(p.rpm, p.torque), Torque, false, QString()});
+        c.dots.push_back({QPointF(p.rpm, p.torque * kT), Torque, false, QString()});
     c.legendAt = print::Chart::Corner::TopLeft;
-    c.legend = {{tr("Couple (Nm)"), Torque, print::ChartKey::Style::Line},
-                {tr("Puissance (kW)"), Power, print::ChartKey::Style::Line}};
+    c.legend = {{inUnits(tr("Couple (Nm)")), Torque, print::ChartKey::Style::Line},
+                {inUnits(tr("Puissance (kW)")), Power, print::ChartKey::Style::Line}};
     if (redZone)
         c.legend.push_back({tr("Zone rouge"), QColor(255, 0, 0), print::ChartKey::Style::Hatch});
     return c;
@@ -361,7 +373,8 @@ print::Chart PerformanceCharts::start(const perf::Results &r)
             break;
         }
     c.x = roundAxis(std::max(10.0, tEnd), tr("s"), 10);
-    c.y = roundAxis(s.kmhAt60 * 1.08, tr("km/h"));
+    const double kS = shownSpeed(1);
+    c.y = roundAxis(s.kmhAt60 * kS * 1.08, speedUnitText());
     print::ChartLine line;
     line.colour = gearColour(1);
     int gear = 1;
@@ -377,30 +390,30 @@ print::Chart PerformanceCharts::start(const perf::Results &r)
         next = p.t + every;
         if (p.gear != gear) {
             // Each gear its colour: a new line from the shift on.
-            line.points.emplace_back(p.t, p.kmh);
+            line.points.emplace_back(p.t, p.kmh * kS);
             c.lines.push_back(std::move(line));
             line = {};
             line.colour = gearColour(p.gear);
             gear = p.gear;
         }
-        line.points.emplace_back(p.t, p.kmh);
+        line.points.emplace_back(p.t, p.kmh * kS);
     }
     c.lines.push_back(std::move(line));
     for (int k = 2; k <= 6; ++k)
         if (const auto &e = s.engaged[std::size_t(k - 1)])
-            c.dots.push_back({QPointF(double(e->step) * perf::StepSeconds, e->kmh), gearColour(k), false, QString()});
+            c.dots.push_back({QPointF(double(e->step) * perf::StepSeconds, e->kmh * kS), gearColour(k), false, QString()});
     const char sep = decimalSeparator();
     auto mark = [&](const std::optional<double> &t, double kmh) {
         if (t)
-            c.dots.push_back({QPointF(*t, kmh), Qt::white, false,
-                              tr("%1 km/h : %2 s").arg(whole(kmh), QString::fromStdString(num::formatF2(*t, sep)))});
+            c.dots.push_back({QPointF(*t, kmh * kS), Qt::white, false,
+                              tr("%1 : %2 s").arg(speedWithUnit(kmh), QString::fromStdString(num::formatF2(*t, sep)))});
     };
     mark(s.to100, 100);
     mark(s.to200, 200);
     if (s.at400 && s.kmhAt400)
-        c.dots.push_back({QPointF(*s.at400, *s.kmhAt400), Qt::white, false,
-                          tr("400 m : %1 s à %2 km/h")
-                              .arg(QString::fromStdString(num::formatF2(*s.at400, sep)), whole(*s.kmhAt400))});
+        c.dots.push_back({QPointF(*s.at400, *s.kmhAt400 * kS), Qt::white, false,
+                          tr("400 m : %1 s à %2")
+                              .arg(QString::fromStdString(num::formatF2(*s.at400, sep)), speedWithUnit(*s.kmhAt400))});
     c.legendAt = print::Chart::Corner::BottomRight;
     c.legend = {{QString(), Qt::black, print::ChartKey::Style::Gears},
                 {tr("Passage d'un rapport"), gearColour(2), print::ChartKey::Style::Dot}};

@@ -26,6 +26,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void compose(QPainter &p) const;

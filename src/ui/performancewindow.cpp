@@ -1,4 +1,5 @@
 #include "ui/performancewindow.h"
+#include "ui/units.h"
 
 #include "calc/error.h"
 #include "calc/messages.h"
@@ -66,6 +67,12 @@ QString whole(double v)
     return orDash([v] { return wholeText(v); });
 }
 
+// "0 à 100 km/h", or in mph "0 à 62 mph": the same mark in the chosen unit.
+QString standingStartCaption(int kmh)
+{
+    return QCoreApplication::translate("trovanta::ui::PerformanceWindow", "0 à %1").arg(speedWithUnit(kmh));
+}
+
 std::optional<double> rpmOf(const QString &text)
 {
     std::int32_t v = 0;
@@ -127,7 +134,15 @@ public:
 
 // ---- The curve table -----------------------------------------------------------
 
-CurveModel::CurveModel(QObject *parent) : QAbstractTableModel(parent) {}
+CurveModel::CurveModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    // The torque is kept in Nm and shown, with the power, in the chosen units.
+    connect(&unitsHub(), &UnitsHub::changed, this, [this] {
+        if (!rows_.empty())
+            emit dataChanged(index(0, 1), index(int(rows_.size()) - 1, 2));
+        emit headerDataChanged(Qt::Horizontal, 1, 2);
+    });
+}
 
 int CurveModel::rowCount(const QModelIndex &parent) const
 {
@@ -152,12 +167,13 @@ QVariant CurveModel::data(const QModelIndex &index, int role) const
         if (index.column() == 0)
             return row.rpm;
         if (index.column() == 1)
-            return row.torque;
+            return shownText(Quantity::Torque, row.torque);
         const auto n = rpmOf(row.rpm), t = decimalOf(row.torque);
         if (!n || !t)
             return QString();
         return orDash([&] {
-            return QString::fromStdString(num::formatFixed(perf::enginePowerKw(*n, *t), 1, decimalSeparator()));
+            return QString::fromStdString(num::formatFixed(shownValue(Quantity::Power, perf::enginePowerKw(*n, *t)), 1,
+                                                           decimalSeparator()));
         });
     }
     case Qt::TextAlignmentRole:
@@ -184,9 +200,9 @@ QVariant CurveModel::headerData(int section, Qt::Orientation orientation, int ro
     case 0:
         return tr("tr/min");
     case 1:
-        return tr("Couple (Nm)");
+        return inUnits(tr("Couple (Nm)"));
     default:
-        return tr("Puissance (kW)");
+        return inUnits(tr("Puissance (kW)"));
     }
 }
 
@@ -203,7 +219,9 @@ bool CurveModel::setData(const QModelIndex &index, const QVariant &value, int ro
 {
     if (role != Qt::EditRole || !index.isValid() || index.column() > 1)
         return false;
-    const QString text = value.toString().trimmed();
+    QString text = value.toString().trimmed();
+    if (index.column() == 1)
+        text = storedText(Quantity::Torque, text);
     const int r = index.row();
     const int n = int(rows_.size());
     if (r == n) {
@@ -348,6 +366,8 @@ PerformanceWindow::PerformanceWindow(QWidget *parent) : AnalysisWindow(parent, "
     restoreSettings();
     quiet_ = false;
     recompute();
+    // Results, tables and diagrams are made anew in the chosen units.
+    connect(&unitsHub(), &UnitsHub::changed, this, &PerformanceWindow::recompute);
 }
 
 PerformanceWindow::~PerformanceWindow()
@@ -448,7 +468,7 @@ QWidget *PerformanceWindow::buildBike()
     auto *v = new QVBoxLayout(box);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    FieldRows rows(grid);
+    FieldRows rows(grid, true);
     const QString captions[] = {
         tr("Masse avec pilote (kg)"),        tr("Traînée S·Cx (m²)"),         tr("Résistance au roulement"),
         tr("Rendement de la transmission (%)"), tr("Masses en rotation (%)"),     tr("Accélération maxi (g)"),
@@ -476,6 +496,8 @@ QWidget *PerformanceWindow::buildBike()
         e->setToolTip(tips[i]);
         this->*f.edit = e;
         rows.add(captions[i], e);
+        if (f.field == perf::Field::Mass)
+            new SpeedField(e, Quantity::Mass);
     }
     v->addLayout(grid);
     v->addStretch(1);
@@ -495,8 +517,8 @@ QWidget *PerformanceWindow::buildResults()
     sv->addWidget(P_Repere);
     P_Schalt = new ShiftTable;
     P_Schalt->setObjectName(QStringLiteral("P_Schalt"));
-    P_Schalt->setHorizontalHeaderLabels({tr("Rapport"), tr("Passage (tr/min)"), tr("Vitesse (km/h)"),
-                                         tr("Régime après (tr/min)"), tr("Engagé à (s)"), tr("Engagé à (km/h)")});
+    followUnits(P_Schalt, {tr("Rapport"), tr("Passage (tr/min)"), tr("Vitesse (km/h)"), tr("Régime après (tr/min)"),
+                           tr("Engagé à (s)"), tr("Engagé à (km/h)")});
     P_Schalt->verticalHeader()->hide();
     P_Schalt->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     P_Schalt->verticalHeader()->setDefaultSectionSize(20);
@@ -531,12 +553,17 @@ QWidget *PerformanceWindow::buildResults()
     P_400m = display(nullptr, "P_400m", 50);
     P_V400 = display(nullptr, "P_V400", 50);
     auto row = [](QGridLayout *g, int r, int c, const QString &caption, QWidget *d, const QString &unit) {
-        g->addWidget(new QLabel(caption), r, c);
+        g->addWidget(unitLabel(caption), r, c);
         g->addWidget(d, r, c + 1);
-        g->addWidget(new QLabel(unit), r, c + 2);
+        g->addWidget(unitLabel(unit), r, c + 2);
     };
-    row(sg, 0, 0, tr("0 à 100 km/h"), P_0_100, tr("s"));
-    row(sg, 1, 0, tr("0 à 200 km/h"), P_0_200, tr("s"));
+    // The times are to 100 and 200 km/h in either unit: the caption says
+    // what that is in the chosen one.
+    row(sg, 0, 0, QString(), P_0_100, tr("s"));
+    row(sg, 1, 0, QString(), P_0_200, tr("s"));
+    for (const auto &[r, kmh] : {std::pair(0, 100), std::pair(1, 200)})
+        followUnits(static_cast<QLabel *>(sg->itemAtPosition(r, 0)->widget()),
+                    [kmh = kmh] { return standingStartCaption(kmh); });
     row(sg, 2, 0, tr("400 m départ arrêté"), P_400m, tr("s"));
     row(sg, 3, 0, tr("Vitesse aux 400 m"), P_V400, tr("km/h"));
     sg->setColumnStretch(3, 1);
@@ -560,7 +587,7 @@ QWidget *PerformanceWindow::buildResults()
     P_SekVmax->setToolTip(tr("Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e"));
     auto *line1 = new QHBoxLayout;
     line1->addWidget(P_Vmax);
-    line1->addWidget(new QLabel(tr("km/h en")));
+    line1->addWidget(unitLabel(tr("km/h en")));
     line1->addWidget(P_VmaxGang);
     line1->addWidget(new QLabel(tr("à")));
     line1->addWidget(P_VmaxRegime);
@@ -575,7 +602,7 @@ QWidget *PerformanceWindow::buildResults()
     line3->addWidget(P_SekVmax);
     line3->addWidget(P_SekEcart);
     line3->addWidget(P_VmaxBest);
-    line3->addWidget(new QLabel(tr("km/h")));
+    line3->addWidget(unitLabel(tr("km/h")));
     line3->addStretch(1);
     tg->addWidget(new QLabel(tr("Secondaire idéal")), 3, 0);
     tg->addLayout(line3, 3, 1);
@@ -618,7 +645,7 @@ perf::Input PerformanceWindow::modelInput() const
     in.atWheel = P_AmRad->isChecked();
     for (const BikeField &f : BikeFields) {
         // What the reader refuses as too large is no value to the model either.
-        std::optional<double> v = decimalOf((this->*f.edit)->text());
+        std::optional<double> v = decimalOf(kmhTextOf(this->*f.edit));
         if (v && std::fabs(*v) > LargestValue)
             v.reset();
         in.bike.*f.member = v;
@@ -749,7 +776,7 @@ void PerformanceWindow::showResults(const perf::Model &m)
         if (p->text() != text)
             p->setText(text);
     };
-    auto wholeOr = [&](const std::optional<double> &v) { return v ? whole(*v) : dash; };
+    auto wholeOr = [&](const std::optional<double> &v) { return v ? wholeSpeedText(*v) : dash; };
     auto seconds = [&](const std::optional<double> &v) { return v ? f2Text(*v) : dash; };
 
     // The shifts and the gears engaged.
@@ -760,16 +787,16 @@ void PerformanceWindow::showResults(const perf::Model &m)
         QString cells[5] = {dash, dash, dash, dash, dash};
         if (k <= 5 && r.upshifts[i]) {
             cells[0] = whole(r.upshifts[i]->rpmBefore);
-            cells[1] = whole(r.upshifts[i]->kmh);
+            cells[1] = wholeSpeedText(r.upshifts[i]->kmh);
             cells[2] = whole(r.upshifts[i]->rpmAfter);
         }
         if (s && s->engaged[i]) {
             cells[3] = hundredthsText(s->engaged[i]->hundredths());
-            cells[4] = whole(s->engaged[i]->kmh);
+            cells[4] = wholeSpeedText(s->engaged[i]->kmh);
         }
         const bool why = s && r.lastGear && k == last + 1 && r.noPullAt;
         if (why)
-            cells[3] = tr("ne tire pas à %1 km/h").arg(whole(*r.noPullAt));
+            cells[3] = tr("ne tire pas à %1").arg(speedWithUnit(*r.noPullAt));
         if (P_Schalt->columnSpan(k - 1, 4) != (why ? 2 : 1))
             P_Schalt->setSpan(k - 1, 4, 1, why ? 2 : 1);
         for (int c = 0; c < 5; ++c) {
@@ -791,7 +818,7 @@ void PerformanceWindow::showResults(const perf::Model &m)
     set(P_V400, s ? wholeOr(s->kmhAt400) : dash);
 
     if (r.top) {
-        set(P_Vmax, whole(r.top->kmh));
+        set(P_Vmax, wholeSpeedText(r.top->kmh));
         set(P_VmaxGang, QString::number(r.top->gear));
         set(P_VmaxRegime, whole(r.top->rpm));
         set(P_VmaxGrenze, r.top->limit == perf::Limit::Air ? tr("limitée par la résistance de l'air")
@@ -800,11 +827,11 @@ void PerformanceWindow::showResults(const perf::Model &m)
         for (TPanel *p : {P_Vmax, P_VmaxGang, P_VmaxRegime, P_VmaxGrenze})
             set(p, dash);
     }
-    set(P_Vmax6e, r.sixth ? tr("%1 km/h à %2 tr/min").arg(whole(r.sixth->kmh), whole(r.sixth->rpm)) : dash);
+    set(P_Vmax6e, r.sixth ? tr("%1 à %2 tr/min").arg(speedWithUnit(r.sixth->kmh), whole(r.sixth->rpm)) : dash);
     if (r.best) {
         set(P_SekVmax, orDash([&] { return ratioText(r.best->shown); }));
         set(P_SekEcart, orDash([&] { return signedPercentText(r.best->change); }));
-        set(P_VmaxBest, whole(r.best->kmh));
+        set(P_VmaxBest, wholeSpeedText(r.best->kmh));
     } else {
         for (TPanel *p : {P_SekVmax, P_SekEcart, P_VmaxBest})
             set(p, dash);
@@ -964,7 +991,7 @@ print::PerformanceSheetData PerformanceWindow::sheetData() const
     }
     d.force = P_Kraft->chart();
     d.curveCaption = tr("Courbe du moteur") + (P_AmRad->isChecked() ? tr(" (mesurée à la roue)") : QString());
-    d.curveHeads = {tr("tr/min"), tr("Nm"), tr("kW")};
+    d.curveHeads = {tr("tr/min"), inUnits(tr("Nm")), inUnits(tr("kW"))};
     for (int r = 0; r < int(curve_->rows().size()); ++r)
         d.curveRows.push_back({curve_->index(r, 0).data().toString(), curve_->index(r, 1).data().toString(),
                                curve_->index(r, 2).data().toString()});
@@ -987,12 +1014,13 @@ print::PerformanceSheetData PerformanceWindow::sheetData() const
         for (int c = 0; c < 6; ++c)
             if (c < 5 || P_Schalt->columnSpan(k, 4) == 1)
                 d.shiftRows[std::size_t(k)] << P_Schalt->item(k, c)->text();
-    d.results << tr("Départ arrêté : 0 à 100 km/h %1 s, 0 à 200 km/h %2 s, 400 m en %3 s à %4 km/h")
-                     .arg(P_0_100->text(), P_0_200->text(), P_400m->text(), P_V400->text());
-    d.results << tr("Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4")
+    d.results << tr("Départ arrêté : %1 %2 s, %3 %4 s, 400 m en %5 s à %6 %7")
+                     .arg(standingStartCaption(100), P_0_100->text(), standingStartCaption(200), P_0_200->text(),
+                          P_400m->text(), P_V400->text(), speedUnitText());
+    d.results << inSpeedUnit(tr("Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4"))
                      .arg(P_Vmax->text(), P_VmaxGang->text(), P_VmaxRegime->text(), P_VmaxGrenze->text());
     d.results << tr("En 6e : %1").arg(P_Vmax6e->text());
-    d.results << tr("Secondaire pour la vitesse maxi : %1 (%2), %3 km/h")
+    d.results << inSpeedUnit(tr("Secondaire pour la vitesse maxi : %1 (%2), %3 km/h"))
                      .arg(P_SekVmax->text(), P_SekEcart->text(), P_VmaxBest->text());
     if (!P_Hinweis->text().isEmpty())
         d.results << P_Hinweis->text().split(QLatin1Char('\n'));
@@ -1019,7 +1047,11 @@ void PerformanceWindow::readSettings(const files::SettingsReader &ini)
     const QString curve = QStringLiteral("Kurve"), bike = QStringLiteral("Fahrzeug");
     for (const BikeField &f : BikeFields) {
         QLineEdit *e = this->*f.edit;
-        e->setText(ini.readString(bike, QString::fromLatin1(f.key), e->text()));
+        const QString stored = ini.readString(bike, QString::fromLatin1(f.key), kmhTextOf(e));
+        if (auto *u = e->findChild<SpeedField *>(QString(), Qt::FindDirectChildrenOnly))
+            u->setKmhText(stored);
+        else
+            e->setText(stored);
     }
     P_AmRad->setChecked(ini.readBool(curve, QStringLiteral("AmRad"), P_AmRad->isChecked()));
     std::int32_t count = 0;
@@ -1047,7 +1079,7 @@ void PerformanceWindow::writeSettings(files::SettingsWriter &ini) const
     ini.writeBool(curve, QStringLiteral("AmRad"), P_AmRad->isChecked());
     ini.writeBool(curve, QStringLiteral("Beispiel"), exampleShown_);
     for (const BikeField &f : BikeFields)
-        ini.writeString(bike, QString::fromLatin1(f.key), (this->*f.edit)->text());
+        ini.writeString(bike, QString::fromLatin1(f.key), kmhTextOf(this->*f.edit));
     ini.writeString(QStringLiteral("Circuit"), QStringLiteral("Name"), P_CircuitTab->presentCircuitName());
 }
 

@@ -6,6 +6,7 @@
 #include "ui/performancewindow.h"
 #include "ui/sprocketwindow.h"
 #include "ui/converters.h"
+#include "ui/placement.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
@@ -52,10 +53,38 @@ MainFields mainFields()
     return main ? main->currentFields() : MainFields{};
 }
 
-template <class Form> void showModal(Form *f)
+// Where a window of the main menu comes up. Each lies wholly on the screen
+// that holds most of the main window, whatever the main window's place.
+enum class Place {
+    OnMain,     // centred on the main window
+    OnScreen,   // centred on that screen (the design's "desktop")
+    AsDesigned, // where it was, moved onto that screen
+};
+
+template <class Form> void showModal(Form *f, Place how)
 {
-    if (f)
-        f->exec();
+    if (!f)
+        return;
+    if (const TForm1 *main = forms().Form1) {
+        const QRect mainFrame = main->frameGeometry();
+        if (!f->testAttribute(Qt::WA_Resized))
+            f->adjustSize();
+        // The window made, so that its frame has the window system's edges.
+        f->winId();
+        QRect frame(f->frameGeometry().topLeft(), f->frameGeometry().size());
+        switch (how) {
+        case Place::OnMain:
+            frame.moveCenter(mainFrame.center());
+            break;
+        case Place::OnScreen:
+            frame.moveCenter(screenHolding(mainFrame, availableScreens()).center());
+            break;
+        case Place::AsDesigned:
+            break;
+        }
+        placeOnScreenOf(f, frame, mainFrame);
+    }
+    f->exec();
 }
 
 // An analysis window comes up beside the main window the first time and
@@ -300,27 +329,28 @@ void openWindow(Window which)
     case Window::Info:
         if (f.Form2)
             f.Form2->offerCloseButton();
-        showModal(f.Form2);
+        showModal(f.Form2, Place::OnScreen);
         break;
     case Window::PsKw:
-        showModal(f.Form3);
+        showModal(f.Form3, Place::OnMain);
         break;
     case Window::KmhMph:
-        showModal(f.Form4);
+        showModal(f.Form4, Place::OnMain);
         break;
     case Window::MetricInch:
-        showModal(f.Form10);
+        showModal(f.Form10, Place::OnMain);
         break;
     case Window::Faq:
         if (f.Form5)
             f.Form5->showFirstTopic();
-        showModal(f.Form5);
+        showModal(f.Form5, Place::AsDesigned);
         break;
     case Window::Chain:
-        showModal(f.Form6);
+        showModal(f.Form6, Place::OnMain);
         break;
     case Window::RaceLog:
-        showModal(f.Form7);
+        // It centres itself on the main window as it opens.
+        showModal(f.Form7, Place::AsDesigned);
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "ui/sprocketmodel.h"
 
 #include "calc/numtext.h"
+#include "ui/units.h"
 
 #include <QBrush>
 #include <QColor>
@@ -27,7 +28,15 @@ std::uint64_t SprocketModel::pairKey(std::int32_t front, std::int32_t rear)
     return (std::uint64_t(std::uint32_t(front)) << 32) | std::uint32_t(rear);
 }
 
-SprocketModel::SprocketModel(QObject *parent) : QAbstractTableModel(parent) {}
+SprocketModel::SprocketModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    // Vmax is kept in km/h and shown in the chosen unit.
+    connect(&unitsHub(), &UnitsHub::changed, this, [this] {
+        if (!rows_.empty())
+            emit dataChanged(index(0, sprockets::Vmax6), index(rowCount() - 1, sprockets::Vmax6));
+        emit headerDataChanged(Qt::Horizontal, sprockets::Vmax6, sprockets::Vmax6);
+    });
+}
 
 namespace {
 
@@ -116,6 +125,8 @@ QVariant SprocketModel::data(const QModelIndex &index, int role) const
         // "oui" and "non" are words, the other cells numbers.
         if (column == sprockets::Fits)
             return row.fits ? tr("oui") : tr("non");
+        if (column == sprockets::Vmax6)
+            return shownTextOfWholeKmh(QString::fromStdString(row.cells[sprockets::Vmax6].text));
         return QString::fromStdString(row.cells[static_cast<std::size_t>(column)].text);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
@@ -178,7 +189,7 @@ QVariant SprocketModel::headerData(int section, Qt::Orientation orientation, int
     case sprockets::Change:
         return tr("Écart du secondaire par rapport à la transmission actuelle, en %");
     case sprockets::Vmax6:
-        return tr("Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale");
+        return inSpeedUnit(tr("Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale"));
     case sprockets::PresentMove:
         return tr("Déplacement de l'axe arrière avec la chaîne actuelle, mm (+ vers l'arrière, - vers l'avant)");
     case sprockets::Fits:

@@ -10,6 +10,7 @@
 #include "ui/gearsetbinder.h"
 #include "ui/platform.h"
 #include "ui/typedlimit.h"
+#include "ui/units.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -59,6 +60,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Timer1->start();
 
     FormCreate();
+    // A choice in "&Unités" is the rider's from then on (the start's own
+    // setting, from the file or the system, is not); a switch shows at once.
+    connect(&ui::unitsHub(), &ui::UnitsHub::changed, this, [this] {
+        options_.units = ui::currentUnits();
+        showUnits();
+    });
+    showUnits();
     Button_Berechnen->setFocus();
 }
 
@@ -190,11 +198,7 @@ void TForm1::buildWindow()
     Button_Berechnen->setObjectName(QStringLiteral("Button_Berechnen"));
     Button_Berechnen->setGeometry(216, 424, 73, 25);
     Button_Berechnen->setFont(ui::formFont(8, true));
-    {
-        QPalette pal = Button_Berechnen->palette();
-        pal.setColor(QPalette::ButtonText, Qt::red);
-        Button_Berechnen->setPalette(pal);
-    }
+    ui::followTheme(Button_Berechnen, ui::ThemeRole::Warning);
 
     // Marks
     CBMarke = check("CBMarke", utf8("Cocher pour un changement de rapport"), 328, 416, 217, true);
@@ -326,8 +330,6 @@ void TForm1::buildMenu()
     analysis("Performances1", tr("P&erformances…"));
 
     Options1 = ui::addOptionsMenu(bar);
-    // Greyed while no option has its entry yet.
-    Options1->menuAction()->setEnabled(!Options1->isEmpty());
 
     Info1 = menu("Info1", utf8("&Info + FAQ"));
     HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
@@ -358,6 +360,7 @@ void TForm1::FormCreate()
         }
         LoadIni();
         options_ = storedOptions_ = ui::readOptions();
+        ui::setCurrentUnits(options_.units.value_or(ui::defaultUnits(ui::platform().locale())));
         fillRecentMenu();
     } catch (const Error &e) {
         if (!heldError_)
@@ -385,6 +388,27 @@ void TForm1::reportError(const QString &message)
         break;
     case RunErrors::Drop:
         break;
+    }
+}
+
+void TForm1::showUnits()
+{
+    TPanel *const panels[7] = {Panel9, P_Vmax1, P_Vmax2, P_Vmax3, P_Vmax4, P_Vmax5, P_Vmax6};
+    for (std::size_t i = 0; i < 7; ++i)
+        if (!speedsKmh_[i].isEmpty())
+            panels[i]->setText(ui::shownTextOfWholeKmh(speedsKmh_[i]));
+    Label_Panel9Unit->setText(ui::speedUnitText());
+    Label_Panel9Unit->adjustSize();
+    // The grid stays at every 50 km/h; its captions say what that is now.
+    Label_kmh->setText(ui::speedUnitText());
+    Label_kmh->adjustSize();
+    for (std::size_t i = 0; i < Label_Speed.size(); ++i) {
+        QLabel *l = Label_Speed[i];
+        const int right = l->geometry().right();
+        l->setText(ui::wholeSpeedText(i < 7 ? 350 - 50 * int(i) : 0));
+        l->adjustSize();
+        // Right-aligned on the grid, as the design's three digits are.
+        l->move(right - l->width() + 1, l->y());
     }
 }
 
@@ -421,9 +445,16 @@ bool TForm1::calculate()
     TPanel *const vmax[6] = {P_Vmax1, P_Vmax2, P_Vmax3, P_Vmax4, P_Vmax5, P_Vmax6};
     for (int g = 0; g < 6; ++g)
         put(overall[g], r.overall[g]);
-    put(Panel9, r.operatingSpeed);
+    // Speeds are kept as computed and shown in the chosen unit.
+    auto speed = [&](std::size_t i, TPanel *p, const std::optional<std::string> &t) {
+        if (!t)
+            return;
+        speedsKmh_[i] = QString::fromStdString(*t);
+        put(p, ui::shownTextOfWholeKmh(speedsKmh_[i]).toStdString());
+    };
+    speed(0, Panel9, r.operatingSpeed);
     for (int g = 0; g < 6; ++g)
-        put(vmax[g], r.vmax[g]);
+        speed(std::size_t(g) + 1, vmax[g], r.vmax[g]);
 
     std::optional<std::int32_t> shiftMark;
     if (!r.ok)

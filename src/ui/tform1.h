@@ -195,6 +195,8 @@ private:
     void saveDiagramBitmap();
     void exportDiagram(const QString &path);
     void rememberRecent(const QString &path);
+    // The speed panels and the diagram's speed captions in the chosen unit.
+    void showUnits();
     void fillRecentMenu();
 
     // How a failing run's message reaches the rider.
@@ -205,6 +207,8 @@ private:
     };
     RunErrors runErrors_ = RunErrors::Show;
     std::optional<QString> heldError_;
+    // Panel9, then P_Vmax1 .. P_Vmax6, as the last run wrote them in km/h.
+    std::array<QString, 7> speedsKmh_;
     int runsHeld_ = 0;
     bool endingAnnounced_ = false;
     bool quietEnd_ = false;

@@ -1,6 +1,7 @@
 // The main window's output: the printed gear sheet and the diagram bitmap.
 
 #include "ui/tform1.h"
+#include "ui/units.h"
 
 #include "calc/error.h"
 #include "files/fileerror.h"
@@ -57,6 +58,7 @@ print::GearSheetData TForm1::gearSheetData() const
     d.redZone = EditRotBereich->text();
     d.shiftMarkOn = CBMarke->isChecked();
     d.redZoneOn = CBRotBereich->isChecked();
+    d.speedUnit = ui::currentUnits().speed;
     return d;
 }
 

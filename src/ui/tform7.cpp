@@ -1,4 +1,5 @@
 #include "ui/tform7.h"
+#include "ui/theme.h"
 
 #include "ui/placement.h"
 
@@ -96,7 +97,8 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QPixmap &pic
     return b;
 }
 
-void red(QWidget *w) { ui::setTextColour(w, Qt::red); }
+// Red that reads on the theme of the day.
+void red(QWidget *w) { ui::followTheme(w, ui::ThemeRole::Warning); }
 
 // Column heads over a front and a rear row of fields.
 struct Grid {

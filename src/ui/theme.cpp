@@ -1,5 +1,6 @@
 #include "ui/theme.h"
 #include <QApplication>
+#include <QEvent>
 
 #include <QWidget>
 
@@ -20,20 +21,80 @@ QPalette lightPalette()
     return p;
 }
 
-void keepLight(QWidget *w)
+namespace {
+
+constexpr const char *RoleProperty = "trovantaThemeRole";
+constexpr const char *TextProperty = "trovantaOwnText";
+constexpr const char *FillProperty = "trovantaOwnFill";
+
+// The widget's palette for its role under the application's palette now.
+void apply(QWidget *w, ThemeRole role)
 {
-    const QPalette current = w->palette();
-    if (!isDark(current))
+    QPalette app = QApplication::palette(w);
+    switch (role) {
+    case ThemeRole::KeepLight: {
+        const QVariant own = w->property(TextProperty);
+        QPalette p = isDark(app) ? lightPalette() : app;
+        if (own.isValid())
+            p.setColor(QPalette::WindowText, own.value<QColor>());
+        w->setPalette(p);
+        w->setAutoFillBackground(isDark(app) || w->property(FillProperty).toBool());
         return;
-    QPalette light = lightPalette();
-    // A text colour set for the widget (a gear's colour) stays.
-    const QColor text = current.color(QPalette::WindowText);
-    if (text != QApplication::palette(w).color(QPalette::WindowText))
-        light.setColor(QPalette::WindowText, text);
-    w->setPalette(light);
-    w->setAutoFillBackground(true);
+    }
+    case ThemeRole::Note:
+        app.setColor(QPalette::WindowText, noteColour(app));
+        break;
+    case ThemeRole::Link:
+        app.setColor(QPalette::WindowText, linkColour(app));
+        break;
+    case ThemeRole::Warning:
+        app.setColor(QPalette::ButtonText, warningColour(app));
+        app.setColor(QPalette::WindowText, warningColour(app));
+        break;
+    }
+    w->setPalette(app);
 }
 
+// Hears the application's palette and the desktop's theme change and gives
+// every following widget its colours again.
+class ThemeWatcher : public QObject {
+public:
+    ThemeWatcher() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o == qApp && (e->type() == QEvent::ApplicationPaletteChange || e->type() == QEvent::ThemeChange))
+            for (QWidget *w : QApplication::allWidgets()) {
+                const QVariant role = w->property(RoleProperty);
+                if (role.isValid())
+                    apply(w, static_cast<ThemeRole>(role.toInt()));
+            }
+        return false;
+    }
+};
+
+} // namespace
+
+void followTheme(QWidget *w, ThemeRole role)
+{
+    static ThemeWatcher *watcher = qApp ? new ThemeWatcher : nullptr;
+    (void)watcher;
+    if (role == ThemeRole::KeepLight && !w->property(RoleProperty).isValid()) {
+        // A text colour set for the widget (a gear's colour) stays.
+        const QColor text = w->palette().color(QPalette::WindowText);
+        if (text != QApplication::palette(w).color(QPalette::WindowText))
+            w->setProperty(TextProperty, text);
+        w->setProperty(FillProperty, w->autoFillBackground());
+    }
+    w->setProperty(RoleProperty, static_cast<int>(role));
+    apply(w, role);
+}
+
+void keepLight(QWidget *w) { followTheme(w, ThemeRole::KeepLight); }
+
 QColor noteColour(const QPalette &p) { return isDark(p) ? QColor(255, 120, 110) : QColor(176, 0, 0); }
+QColor linkColour(const QPalette &p) { return isDark(p) ? QColor(120, 175, 255) : QColor(Qt::blue); }
+QColor warningColour(const QPalette &p) { return isDark(p) ? QColor(255, 110, 100) : QColor(Qt::red); }
 
 } // namespace trovanta::ui

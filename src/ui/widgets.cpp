@@ -4,6 +4,7 @@
 #include "calc/numtext.h"
 #include "ui/fonts.h"
 #include "ui/updown.h"
+#include "ui/units.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -171,14 +172,14 @@ void NoteLabel::paintEvent(QPaintEvent *)
 QLabel *noteLabel(QWidget *parent, const char *name)
 {
     auto *l = named(new NoteLabel(parent), name);
-    setTextColour(l, noteColour(l->palette()));
+    followTheme(l, ThemeRole::Note);
     return l;
 }
 
 QLabel *wrappedNote(QWidget *parent, const char *name)
 {
     auto *l = named(new WrappedLabel(QString(), parent), name);
-    setTextColour(l, noteColour(l->palette()));
+    followTheme(l, ThemeRole::Note);
     return l;
 }
 
@@ -188,14 +189,17 @@ WrappedLabel::WrappedLabel(const QString &text, QWidget *parent) : QLabel(text, 
     setWordWrap(true);
 }
 
-FieldRows::FieldRows(QGridLayout *grid) : grid_(grid) { grid_->setColumnStretch(3, 1); }
+FieldRows::FieldRows(QGridLayout *grid, bool allUnits) : grid_(grid), allUnits_(allUnits)
+{
+    grid_->setColumnStretch(3, 1);
+}
 
 void FieldRows::add(const QString &caption, QWidget *w, const QString &unit)
 {
     addCaption(caption, w);
     grid_->addWidget(w, row_, 1, Qt::AlignLeft);
     if (!unit.isEmpty())
-        grid_->addWidget(new QLabel(unit), row_, 2);
+        grid_->addWidget(unitLabel(unit, allUnits_), row_, 2);
     ++row_;
 }
 
@@ -216,7 +220,7 @@ void FieldRows::heading(const QString &text)
 
 void FieldRows::addCaption(const QString &caption, QWidget *w)
 {
-    auto *c = new QLabel(caption);
+    QLabel *c = unitLabel(caption, allUnits_);
     c->setBuddy(w);
     // The field's notes name it by its caption.
     if (w->accessibleName().isEmpty())

@@ -93,7 +93,9 @@ protected:
 // left.
 class FieldRows {
 public:
-    explicit FieldRows(QGridLayout *grid);
+    // Captions and units are written with the metric units and show the
+    // chosen ones: the speed, and with `allUnits` torque, power and mass.
+    explicit FieldRows(QGridLayout *grid, bool allUnits = false);
 
     void add(const QString &caption, QWidget *w, const QString &unit = QString());
     // A field wider than the others, over the unit column.
@@ -105,6 +107,7 @@ private:
     void addCaption(const QString &caption, QWidget *w);
 
     QGridLayout *grid_;
+    bool allUnits_;
     int row_ = 0;
 };
 

@@ -294,6 +294,29 @@ TEST(GearSheet, ValuesPrintAsTheFieldsShowThem)
     EXPECT_TRUE(has({1350, 2650, "1: 10,982"}));
 }
 
+// In mph the grid and the gear lines stay where km/h puts them; the axis
+// numbers name the same lines in mph and the Vmax lines carry "mph".
+TEST(GearSheet, InMphTheLinesStayAndTheNumbersChange)
+{
+    GearSheetData d = defaultGearSheet();
+    const RecordingCanvas kmh = printed(d);
+    d.speedUnit = units::Speed::Mph;
+    d.vmax = {"80", "110", "142", "168", "189", "206"};
+    const RecordingCanvas mph = printed(d);
+    EXPECT_EQ(callsOfKind(mph, CanvasCall::Line), callsOfKind(kmh, CanvasCall::Line));
+
+    const auto texts = textsOf(mph);
+    const auto has = [&](const PlacedText &t) { return std::find(texts.begin(), texts.end(), t) != texts.end(); };
+    EXPECT_TRUE(has({225, 500, "mph"}));
+    EXPECT_TRUE(has({225, 550, "217"}));  // 350 km/h
+    EXPECT_TRUE(has({225, 1150, "124"})); // 200 km/h
+    EXPECT_TRUE(has({225, 1950, "0"}));
+    EXPECT_TRUE(has({1550, 2650, "80 mph"}));
+    EXPECT_TRUE(has({1550, 2900, "206 mph bei 3% Schlupf"}));
+    for (const PlacedText &t : texts)
+        EXPECT_FALSE(t.text.contains("km/h")) << t.text.toStdString();
+}
+
 // Every gear line stays within the diagram's frame (300..1900, 570..1970):
 // above 350 km/h it ends on the top edge, below zero it is not drawn.
 TEST(GearSheet, GearLinesAreClippedToTheFrame)

@@ -6,6 +6,8 @@
 
 #include "support/dark_palette.h"
 #include "ui/comparewindow.h"
+#include "ui/labels.h"
+#include "ui/theme.h"
 
 #include <QTableWidget>
 
@@ -62,6 +64,49 @@ TEST_F(DarkTheme, TheDesignsColoursKeepTheirLightFace)
     // A note stands on the window's dark face.
     const QColor note = compare->L_Hinweis->palette().color(QPalette::WindowText);
     EXPECT_GT(note.lightness() - compare->palette().color(QPalette::Window).lightness(), 60);
+    compare->close();
+}
+
+// The theme changes while the windows are open: the diagrams, the colour
+// fields, the notes, the links and the red button texts follow at once, and
+// follow back.
+class LiveTheme : public RegisteredMainWindowTest {
+protected:
+    ~LiveTheme() override { useDarkTheme(false); }
+};
+
+TEST_F(LiveTheme, OpenWindowsFollowASwitchBothWays)
+{
+    mouseClick(w->CBRotBereich);
+    auto *compare = qobject_cast<ui::CompareWindow *>(ui::openAnalysis("CompareWindow"));
+    ASSERT_NE(compare, nullptr);
+    ui::TLinkLabel link(QStringLiteral("https://trovanta.example.org/"));
+    QApplication::processEvents();
+    const QImage lightDiagram = diagram();
+
+    useDarkTheme(true);
+    QApplication::processEvents();
+    const int face = w->palette().color(QPalette::Window).lightness();
+    ASSERT_LT(face, 100);
+    EXPECT_GT(lightShare(diagram()), 90) << "the main diagram";
+    const QImage vmax = w->P_Vmax1->grab().toImage();
+    EXPECT_TRUE(light(vmax.pixelColor(vmax.width() / 2, 3)));
+    EXPECT_EQ(w->P_Vmax1->palette().color(QPalette::WindowText), ui::GearColours[0]);
+    EXPECT_GT(lightShare(compare->Diagramm->grab().toImage()), 60) << "the comparison's diagram";
+    EXPECT_GT(compare->L_Hinweis->palette().color(QPalette::WindowText).lightness() - face, 60) << "a note";
+    EXPECT_GT(link.palette().color(QPalette::WindowText).lightness() - face, 60) << "a link";
+    EXPECT_GT(w->Button_Berechnen->palette().color(QPalette::ButtonText).lightness() -
+                  w->Button_Berechnen->palette().color(QPalette::Button).lightness(),
+              60)
+        << "Calculer";
+
+    useDarkTheme(false);
+    QApplication::processEvents();
+    EXPECT_EQ(compare->L_Hinweis->palette().color(QPalette::WindowText), QColor(176, 0, 0));
+    EXPECT_EQ(link.palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(w->Button_Berechnen->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_EQ(w->P_Vmax1->palette().color(QPalette::WindowText), ui::GearColours[0]);
+    EXPECT_EQ(diagram(), lightDiagram);
     compare->close();
 }
 

@@ -449,7 +449,7 @@ TEST_F(MainWindow, MenuHoldsItsItems)
         {w->Tools1,
          {"Convertir Cv - kW", "Convertir km/h - Mph", QString::fromUtf8("Convertir Métrique - Pouce"), "-",
           "&Catenolix", "&Pistorel"}},
-        {w->Options1, {}},
+        {w->Options1, {QString::fromUtf8("&Unités")}},
         {w->Info1, {"&FAQ", "-", "&Info"}}};
     QStringList titles;
     for (const auto &[m, items] : menus) {
@@ -516,7 +516,9 @@ TEST_F(DotLocale, DefaultsUseTheLocalesSeparatorAndRunCleanly)
     EXPECT_TRUE(platform.errors.isEmpty()) << platform.errors.join('|').toStdString();
     EXPECT_EQ(w->Panel2->text(), "2.235");
     EXPECT_EQ(overall(*w).first(), "10.982");
-    EXPECT_EQ(w->Panel9->text(), "101");
+    // An American system measures in imperial units: 101 km/h shows in mph.
+    EXPECT_EQ(w->Panel9->text(), "63");
+    EXPECT_EQ(w->Label_Panel9Unit->text(), "mph");
     // A comma text, as stored by a comma locale, is not this locale's number.
     w->Edit6->setText("1,84");
     mouseClick(w->Button_Berechnen);

@@ -165,7 +165,9 @@ TEST_F(OpeningFiles, AMissingRecentFileShowsTheOpenMessageAndLeavesTheList)
 TEST_F(OpeningFiles, PathsOutsideTheSettingsCodePageComeBackWhole)
 {
     const QStringList list = {"/tmp/Łódź/tor.tva", utf8("/tmp/Übersetzung & Co/a.tva"), "file:odd.tva"};
-    ui::writeOptions({list});
+    ui::Options o;
+    o.recentFiles = list;
+    ui::writeOptions(o);
     EXPECT_EQ(ui::readOptions().recentFiles, list);
 }
 

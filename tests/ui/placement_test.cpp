@@ -4,13 +4,19 @@
 
 #include "window_driver.h"
 
+#include "ui/converters.h"
 #include "ui/placement.h"
+#include "ui/registry.h"
+#include "ui/tform2.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
 
 #include <QHeaderView>
 #include <QIcon>
 #include <QStyle>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +68,62 @@ TEST_F(OnScreen, AnalysisWindowsOfAMainWindowAtTheScreensEdgeOpenOnTheScreen)
         EXPECT_LE(f.bottom(), std::max(avail.bottom(), avail.top() + f.height() - 1));
         EXPECT_GE(f.top(), avail.top());
         a->close();
+    }
+}
+
+// The windows of the main menu, opened from a main window that hangs off
+// the screen's bottom right corner, lie wholly on the screen: the
+// converters and the chain calculator centred on the main window as near
+// as the screen allows, the info window in the screen's middle.
+TEST_F(OnScreen, MenuWindowsOfAMainWindowAtTheScreensEdgeOpenOnTheScreen)
+{
+    TForm2 info;
+    TForm3 power;
+    TForm4 speed;
+    TForm10 length;
+    TForm5 faq;
+    TForm6 chain;
+    ui::enrol(&info);
+    ui::enrol(&power);
+    ui::enrol(&speed);
+    ui::enrol(&length);
+    ui::enrol(&faq);
+    ui::enrol(&chain);
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        ui::Window which;
+        QDialog *d;
+        bool centredOnMain;
+    } cases[] = {{ui::Window::PsKw, &power, true},  {ui::Window::KmhMph, &speed, true},
+                 {ui::Window::MetricInch, &length, true}, {ui::Window::Chain, &chain, true},
+                 {ui::Window::Faq, &faq, false},   {ui::Window::Info, &info, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.d->metaObject()->className());
+        w->move(avail.right() - w->frameGeometry().width() / 3, avail.bottom() - w->frameGeometry().height() / 3);
+        c.d->move(avail.right() - 20, avail.bottom() - 20);
+        QRect f;
+        QTimer::singleShot(0, [&] {
+            f = c.d->frameGeometry();
+            c.d->reject();
+        });
+        ui::openWindow(c.which);
+        ASSERT_TRUE(f.isValid());
+        const bool fits = f.width() <= avail.width() && f.height() <= avail.height();
+        if (fits) {
+            EXPECT_TRUE(avail.contains(f)) << f.x() << ',' << f.y() << ' ' << f.width() << 'x' << f.height();
+        } else {
+            EXPECT_TRUE(avail.contains(f.topLeft())) << "too large: its top left corner on the screen";
+        }
+        if (c.centredOnMain && fits) {
+            // Pressed against the screen's right and bottom edges, towards
+            // the main window's centre.
+            EXPECT_EQ(f.right(), avail.right());
+            EXPECT_EQ(f.bottom(), avail.bottom());
+        }
+    }
+    const QRect infoFrame = info.frameGeometry();
+    if (infoFrame.width() <= avail.width()) {
+        EXPECT_LE(std::abs(infoFrame.center().x() - avail.center().x()), 1);
     }
 }
 
