@@ -17,6 +17,7 @@
 #include "ui/tform1.h"
 
 #include "ride_file.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,6 +36,8 @@
 #include <vector>
 
 namespace {
+
+using trovanta::bench::median;
 
 TForm1 *window()
 {
@@ -276,12 +279,6 @@ double startOnce(const char *mode)
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     p.waitForFinished(10000);
     return ms;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 void startUp()

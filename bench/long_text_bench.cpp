@@ -7,6 +7,8 @@
 #include "ui/comparewindow.h"
 #include "ui/tform1.h"
 
+#include "timing.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,21 +22,23 @@
 
 namespace {
 
-double ms(const std::function<void()> &f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using trovanta::bench::median;
+using trovanta::bench::ms;
 
 using trovanta::ui::CompareWindow;
+
+// The comparison window made, shown and painted, median of 5.
+double opening(TForm1 &main)
+{
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i)
+        times.push_back(ms([&] {
+            CompareWindow c(&main, main.lastGoodRun(), {});
+            c.QWidget::show();
+            QApplication::processEvents();
+        }));
+    return median(times);
+}
 
 // One keystroke at the end of a field holding `digits` digits, until the
 // window has painted again.
@@ -106,23 +110,9 @@ int main(int argc, char **argv)
         f.write("[Program]\r\nInifile=comparaison\r\n[Variante]\r\n" + QByteArray(key) + "=" + QByteArray(3000, '1') +
                 "\r\n");
         f.close();
-        std::vector<double> times;
-        for (int i = 0; i < 5; ++i)
-            times.push_back(ms([&] {
-                CompareWindow c(&main, main.lastGoodRun(), {});
-                c.QWidget::show();
-                QApplication::processEvents();
-            }));
-        std::printf("  %-8s %8.1f ms\n", key, median(times));
+        std::printf("  %-8s %8.1f ms\n", key, opening(main));
     }
     QFile::remove(dir.filePath(QStringLiteral("comparaison.ini")));
-    std::vector<double> times;
-    for (int i = 0; i < 5; ++i)
-        times.push_back(ms([&] {
-            CompareWindow c(&main, main.lastGoodRun(), {});
-            c.QWidget::show();
-            QApplication::processEvents();
-        }));
-    std::printf("  without the file %8.1f ms\n", median(times));
+    std::printf("  without the file %8.1f ms\n", opening(main));
     return 0;
 }

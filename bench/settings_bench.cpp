@@ -10,6 +10,8 @@
 #include "ui/tform6.h"
 #include "ui/tform7.h"
 
+#include "timing.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,25 +24,14 @@
 
 namespace {
 
+using trovanta::bench::median;
+using trovanta::bench::ms;
+
 void write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
-double ms(const std::function<void()> &f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // A 1 MiB file: the notes one word of a million characters, or the track
