@@ -1,7 +1,8 @@
 #include "ui/theme.h"
+
 #include <QApplication>
 #include <QEvent>
-
+#include <QPointer>
 #include <QWidget>
 
 namespace trovanta::ui {
@@ -59,7 +60,7 @@ void apply(QWidget *w, ThemeRole role)
 // every following widget its colours again.
 class ThemeWatcher : public QObject {
 public:
-    ThemeWatcher() { qApp->installEventFilter(this); }
+    explicit ThemeWatcher(QObject *app) : QObject(app) { app->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
@@ -78,8 +79,10 @@ protected:
 
 void followTheme(QWidget *w, ThemeRole role)
 {
-    static ThemeWatcher *watcher = qApp ? new ThemeWatcher : nullptr;
-    (void)watcher;
+    // One watcher, owned by the application so that it goes with it.
+    static QPointer<ThemeWatcher> watcher;
+    if (!watcher && qApp)
+        watcher = new ThemeWatcher(qApp);
     if (role == ThemeRole::KeepLight && !w->property(RoleProperty).isValid()) {
         // A text colour set for the widget (a gear's colour) stays.
         const QColor text = w->palette().color(QPalette::WindowText);
