@@ -5,14 +5,9 @@
 // through a queued call.
 
 #include "files/dynofile.h"
+#include "ui/backgroundjob.h"
 
-#include <QObject>
 #include <QString>
-
-#include <atomic>
-#include <functional>
-#include <optional>
-#include <thread>
 
 namespace trovanta::ui {
 
@@ -24,32 +19,21 @@ struct DynoOutcome {
     files::DynoData data; // Read
 };
 
-class DynoReading : public QObject {
+class DynoReading : public BackgroundJob {
     Q_OBJECT
 public:
-    explicit DynoReading(QObject *parent = nullptr);
-    // Cancels a reading still running and waits for its thread.
-    ~DynoReading() override;
+    explicit DynoReading(QObject *parent = nullptr) : BackgroundJob(parent) {}
+    ~DynoReading() override { stop(); }
 
     // Reads `path` on a worker thread; false while a reading runs or when
     // no thread is to be had.
     bool start(const QString &path);
-    bool running() const { return running_; }
-    void cancel() { cancel_ = true; }
-    // Blocks until the worker is done and delivers its outcome first.
-    void wait();
 
 signals:
     void finished(const trovanta::ui::DynoOutcome &outcome);
 
 private:
     void work(const QString &path);
-    void deliver(const DynoOutcome &outcome);
-    void join();
-
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    bool running_ = false;
 };
 
 } // namespace trovanta::ui

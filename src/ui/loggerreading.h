@@ -7,15 +7,13 @@
 #include "calc/calibration.h"
 #include "calc/gearset.h"
 #include "files/loggerfile.h"
+#include "ui/backgroundjob.h"
 
-#include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace trovanta::ui {
@@ -25,9 +23,9 @@ struct LoggerOutcome {
     enum class Kind { Fitted, Cancelled, Failed };
     Kind kind = Kind::Failed;
     QString path;
-    QString message;             // Failed: as the note shows it, with its full stop
-    calibration::FitResult fit;  // Fitted
-    files::LoggerData data;      // Fitted: the counts and the header found; no samples
+    QString message;            // Failed: as the note shows it, with its full stop
+    calibration::FitResult fit; // Fitted
+    files::LoggerData data;     // Fitted: the counts and the header found; no samples
     // The samples read, kept for fitting them again to a changed gear set,
     // and the gear set this fit used; a fit again that failed or was
     // cancelled brings them back too.
@@ -39,26 +37,21 @@ struct LoggerOutcome {
 using LoggerReader =
     std::function<std::optional<files::LoggerData>(const QString &path, const files::LoggerProgress &progress)>;
 
-class LoggerReading : public QObject {
+class LoggerReading : public BackgroundJob {
     Q_OBJECT
 public:
     explicit LoggerReading(QObject *parent = nullptr);
     // Cancels a reading still running and waits for its thread.
-    ~LoggerReading() override;
+    ~LoggerReading() override { stop(); }
 
     // Reads `path` and fits it to `gears` on a worker thread; does nothing
     // and returns false while a reading runs.
     bool start(const QString &path, const gearing::Derived &gears);
-    // Fits the samples of an earlier outcome (fitted or not) to `gears` on the worker
-    // thread, without reading the file again; false while a reading runs.
+    // Fits the samples of an earlier outcome (fitted or not) to `gears` on the
+    // worker thread, without reading the file again; false while a reading runs.
     bool refit(const LoggerOutcome &fitted, const gearing::Derived &gears);
-    bool running() const { return running_; }
-    // The worker stops at its next chunk of the file or of the fit (64 k
-    // samples) and reports Cancelled.
-    void cancel() { cancel_ = true; }
-    // Blocks until the worker is done and delivers its outcome before
-    // returning (nothing when no reading runs).
-    void wait();
+    // cancel(): the worker stops at its next chunk of the file or of the
+    // fit (64 k samples) and reports Cancelled.
 
     void setReader(LoggerReader reader) { reader_ = std::move(reader); }
 
@@ -68,16 +61,11 @@ signals:
     void finished(const trovanta::ui::LoggerOutcome &outcome);
 
 private:
-    bool launch(std::function<void()> job);
     void work(const LoggerReader &reader, const QString &path, const gearing::Derived &gears);
     void fitAgain(LoggerOutcome out, const gearing::Derived &gears);
-    void deliver(const LoggerOutcome &outcome);
-    void join();
+    void deliver(LoggerOutcome outcome);
 
     LoggerReader reader_;
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    bool running_ = false;
 };
 
 } // namespace trovanta::ui
