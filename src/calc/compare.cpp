@@ -1,5 +1,6 @@
 #include "calc/compare.h"
 
+#include "calc/clip.h"
 #include "calc/error.h"
 #include "calc/fparith.h"
 
@@ -239,35 +240,9 @@ std::vector<PlotLine> sawtoothLines(const SetValues &v, Which set)
 
 namespace {
 
-// Cuts a line to the box [0, xmax] x [0, ymax] (Liang-Barsky); false when
-// nothing of it lies inside. Keeps far-off values away from the painters.
-bool clip(PlotLine &l, real xmax, real ymax)
-{
-    const real dx = l.x2 - l.x1, dy = l.y2 - l.y1;
-    real t0 = 0, t1 = 1;
-    const real p[4] = {-dx, dx, -dy, dy};
-    const real q[4] = {l.x1, xmax - l.x1, l.y1, ymax - l.y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const real t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const real x1 = l.x1, y1 = l.y1;
-    l.x1 = x1 + t0 * dx;
-    l.y1 = y1 + t0 * dy;
-    l.x2 = x1 + t1 * dx;
-    l.y2 = y1 + t1 * dy;
-    return true;
-}
+// Cuts a line to the box [0, xmax] x [0, ymax]; false when nothing of it
+// lies inside.
+bool clip(PlotLine &l, real xmax, real ymax) { return geom::clipLine<real>(l.x1, l.y1, l.x2, l.y2, 0, 0, xmax, ymax); }
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "print/chart.h"
 
+#include "calc/clip.h"
 #include "calc/numtext.h"
 #include "print/gearcolours.h"
 
@@ -16,32 +17,15 @@ constexpr int Row = 45;
 
 } // namespace
 
-// Liang-Barsky.
 bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
 {
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
         return false;
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
+    double x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();
+    if (!geom::clipLine(x1, y1, x2, y2, r.left(), r.top(), r.right(), r.bottom()))
         return false;
-    const QPointF a0 = a;
-    a = a0 + QPointF(dx * t0, dy * t0);
-    b = a0 + QPointF(dx * t1, dy * t1);
+    a = QPointF(x1, y1);
+    b = QPointF(x2, y2);
     return true;
 }
 
