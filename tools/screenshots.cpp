@@ -60,8 +60,8 @@ public:
     QString pdf;  // where the print dialog sends the sheet
     QString open; // what the open dialog answers
 
-    void showMessage(QWidget *, const QString &text) override { report(text); }
-    void showError(QWidget *, const QString &message) override { report(message); }
+    void messageBox(QWidget *, const QString &text) override { report(text); }
+    void errorBox(QWidget *, const QString &text) override { report(text); }
     bool execPrintDialog(QWidget *, QPrinter &printer) override
     {
         if (pdf.isEmpty())

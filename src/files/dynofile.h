@@ -45,9 +45,9 @@
 namespace trovanta::files {
 
 namespace msg {
-inline constexpr const char *NoDynoColumns = "Aucune colonne de régime et de couple ou de puissance dans ce fichier.";
-inline constexpr const char *UnknownDynoUnit = "Unité inconnue dans ce fichier : « %s ».";
-inline constexpr const char *NoTorqueCurve = "Aucune courbe de couple dans ce fichier.";
+inline constexpr const char *NoDynoColumns = TROVANTA_MESSAGE("Messages", "Aucune colonne de régime et de couple ou de puissance dans ce fichier.");
+inline constexpr const char *UnknownDynoUnit = TROVANTA_MESSAGE("Messages", "Unité inconnue dans ce fichier : « %s ».");
+inline constexpr const char *NoTorqueCurve = TROVANTA_MESSAGE("Messages", "Aucune courbe de couple dans ce fichier.");
 } // namespace msg
 
 enum class DynoQuantity { Torque, Power };

@@ -10,19 +10,18 @@
 namespace trovanta::files {
 
 namespace msg {
-inline constexpr const char *FileNotFound = "Datei nicht gefunden";
-inline constexpr const char *AccessDenied = "Dateizugriff verweigert";
-inline constexpr const char *InvalidFileName = "Ungültiger Dateiname";
-inline constexpr const char *TooManyOpenFiles = "Zu viele geöffnete Dateien";
-inline constexpr const char *IoError = "E/A-Fehler %d";
-inline constexpr const char *CannotWriteTo = "nach %s kann nicht geschrieben werden";
-inline constexpr const char *CannotCreate = "Datei %s kann nicht erstellt werden";
-inline constexpr const char *NotGearFile = "Datei %s ist keine Trovanta-Datei";
+inline constexpr const char *FileNotFound = TROVANTA_MESSAGE("Messages", "Datei nicht gefunden");
+inline constexpr const char *AccessDenied = TROVANTA_MESSAGE("Messages", "Dateizugriff verweigert");
+inline constexpr const char *InvalidFileName = TROVANTA_MESSAGE("Messages", "Ungültiger Dateiname");
+inline constexpr const char *TooManyOpenFiles = TROVANTA_MESSAGE("Messages", "Zu viele geöffnete Dateien");
+inline constexpr const char *IoError = TROVANTA_MESSAGE("Messages", "E/A-Fehler %d");
+inline constexpr const char *CannotWriteTo = TROVANTA_MESSAGE("Messages", "nach %s kann nicht geschrieben werden");
+inline constexpr const char *CannotCreate = TROVANTA_MESSAGE("Messages", "Datei %s kann nicht erstellt werden");
+inline constexpr const char *NotGearFile = TROVANTA_MESSAGE("Messages", "Datei %s ist keine Trovanta-Datei");
 // A short (older) gear data file: shown in a plain box, not an error.
-inline constexpr const char *MissingMarks =
-    "In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.";
+inline constexpr const char *MissingMarks = TROVANTA_MESSAGE("Messages", "In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.");
 // A FIFO, a device or a socket chosen as a file to read.
-inline constexpr const char *NotOrdinaryFile = "Ce n'est pas un fichier ordinaire.";
+inline constexpr const char *NotOrdinaryFile = TROVANTA_MESSAGE("Messages", "Ce n'est pas un fichier ordinaire.");
 } // namespace msg
 
 // The message for a failed file operation with the system's error number.

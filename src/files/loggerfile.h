@@ -27,6 +27,7 @@
 // in chunks; only the two numbers of each readable line are kept.
 
 #include "files/csvtext.h"
+#include "calc/messages.h"
 
 #include "calc/calibration.h"
 
@@ -42,7 +43,7 @@
 namespace trovanta::files {
 
 namespace msg {
-inline constexpr const char *NoLoggerColumns = "Aucune colonne de régime et de vitesse dans ce fichier.";
+inline constexpr const char *NoLoggerColumns = TROVANTA_MESSAGE("Messages", "Aucune colonne de régime et de vitesse dans ce fichier.");
 }
 
 enum class SpeedUnit { Kmh, Mph, MetresPerSecond };

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -47,10 +48,15 @@ const char *const TorqueWords[] = {"Nm", "lbft"};
 const char *const PowerWords[] = {"kW", "ch", "hp"};
 const char *const MassWords[] = {"kg", "lb"};
 
+const QString LanguageSection = QStringLiteral("Langue");
+// The words options.ini keeps for each choice, in the order of the enum.
+const char *const LanguageWords[] = {"Systeme", "Original", "Francais", "Deutsch", "English"};
+
 template <class E, std::size_t N>
 E unitOf(const files::SettingsReader &ini, const char *key, const char *const (&words)[N], E fallback)
 {
-    const QString w = ini.readString(UnitsSection, QString::fromLatin1(key), QString());
+    const QString section = std::is_same_v<E, Language> ? LanguageSection : UnitsSection;
+    const QString w = ini.readString(section, QString::fromLatin1(key), QString());
     for (std::size_t i = 0; i < N; ++i)
         if (w.compare(QLatin1String(words[i]), Qt::CaseInsensitive) == 0)
             return static_cast<E>(i);
@@ -83,6 +89,7 @@ Options readOptions()
         c.mass = unitOf(ini, "Masse", MassWords, c.mass);
         o.units = c;
     }
+    o.language = unitOf(ini, "Choix", LanguageWords, Language::System);
     return o;
 }
 
@@ -99,6 +106,7 @@ void writeOptions(const Options &o)
         ini.writeString(UnitsSection, QStringLiteral("Puissance"), wordOf(o.units->power, PowerWords));
         ini.writeString(UnitsSection, QStringLiteral("Masse"), wordOf(o.units->mass, MassWords));
     }
+    ini.writeString(LanguageSection, QStringLiteral("Choix"), wordOf(o.language, LanguageWords));
     ini.commit();
 }
 
@@ -112,24 +120,28 @@ QStringList withRecent(QStringList list, const QString &path)
     return list;
 }
 
-QMenu *addOptionsMenu(QMenuBar *bar)
+QMenu *addOptionsMenu(QMenuBar *bar, std::function<void(Language)> languageChosen)
 {
-    QMenu *m = bar->addMenu(QMenu::tr("&Options"));
+    QMenu *m = bar->addMenu(QString());
     m->setObjectName(QStringLiteral("Options1"));
+    keepTitle(m, tx("Options", "&Options"));
 
-    QMenu *u = m->addMenu(QMenu::tr("&Unités"));
+    QMenu *u = m->addMenu(QString());
     u->setObjectName(QStringLiteral("Unites1"));
+    keepTitle(u, tx("Options", "&Unités"));
     // One exclusive group per quantity; each entry sets its member of the
     // current choice.
     std::vector<std::pair<QAction *, std::function<bool(const units::Choice &)>>> checks;
-    auto group = [&](const QString &heading) {
-        u->addSection(heading);
+    auto group = [&](const Source &heading) {
+        QAction *section = u->addSection(QString());
+        keepText(section, heading);
         auto *g = new QActionGroup(u);
         g->setExclusive(true);
         return g;
     };
-    auto entry = [&](QActionGroup *g, const char *name, const QString &text, auto member, auto value) {
-        QAction *a = u->addAction(text);
+    auto entry = [&](QActionGroup *g, const char *name, const Source &text, auto member, auto value) {
+        QAction *a = u->addAction(QString());
+        keepText(a, text);
         a->setObjectName(QString::fromLatin1(name));
         a->setCheckable(true);
         g->addAction(a);
@@ -143,19 +155,19 @@ QMenu *addOptionsMenu(QMenuBar *bar)
     // Torque, power and mass are the Performances window's; the headings
     // stay short so that the menu is as wide as its entries.
     using units::Choice;
-    QActionGroup *speed = group(QMenu::tr("Vitesse"));
-    entry(speed, "UniteKmh", QMenu::tr("km/h"), &Choice::speed, units::Speed::Kmh);
-    entry(speed, "UniteMph", QMenu::tr("mph"), &Choice::speed, units::Speed::Mph);
-    QActionGroup *torque = group(QMenu::tr("Couple"));
-    entry(torque, "UniteNm", QMenu::tr("Nm"), &Choice::torque, units::Torque::Nm);
-    entry(torque, "UniteLbft", QMenu::tr("lb-ft"), &Choice::torque, units::Torque::LbFt);
-    QActionGroup *power = group(QMenu::tr("Puissance"));
-    entry(power, "UniteKW", QMenu::tr("kW"), &Choice::power, units::Power::KW);
-    entry(power, "UniteCh", QMenu::tr("ch"), &Choice::power, units::Power::Ch);
-    entry(power, "UniteHp", QMenu::tr("hp"), &Choice::power, units::Power::Hp);
-    QActionGroup *mass = group(QMenu::tr("Masse"));
-    entry(mass, "UniteKg", QMenu::tr("kg"), &Choice::mass, units::Mass::Kg);
-    entry(mass, "UniteLb", QMenu::tr("lb"), &Choice::mass, units::Mass::Lb);
+    QActionGroup *speed = group(tx("Options", "Vitesse"));
+    entry(speed, "UniteKmh", tx("Options", "km/h"), &Choice::speed, units::Speed::Kmh);
+    entry(speed, "UniteMph", tx("Options", "mph"), &Choice::speed, units::Speed::Mph);
+    QActionGroup *torque = group(tx("Options", "Couple"));
+    entry(torque, "UniteNm", tx("Options", "Nm"), &Choice::torque, units::Torque::Nm);
+    entry(torque, "UniteLbft", tx("Options", "lb-ft"), &Choice::torque, units::Torque::LbFt);
+    QActionGroup *power = group(tx("Options", "Puissance"));
+    entry(power, "UniteKW", tx("Options", "kW"), &Choice::power, units::Power::KW);
+    entry(power, "UniteCh", tx("Options", "ch"), &Choice::power, units::Power::Ch);
+    entry(power, "UniteHp", tx("Options", "hp"), &Choice::power, units::Power::Hp);
+    QActionGroup *mass = group(tx("Options", "Masse"));
+    entry(mass, "UniteKg", tx("Options", "kg"), &Choice::mass, units::Mass::Kg);
+    entry(mass, "UniteLb", tx("Options", "lb"), &Choice::mass, units::Mass::Lb);
 
     auto showChecks = [checks] {
         for (const auto &[a, isOn] : checks)
@@ -163,6 +175,33 @@ QMenu *addOptionsMenu(QMenuBar *bar)
     };
     showChecks();
     QObject::connect(&unitsHub(), &UnitsHub::changed, u, showChecks);
+
+    // Each choice is named in its own language, whatever the one shown.
+    QMenu *l = m->addMenu(QStringLiteral("&Langue / Language"));
+    l->setObjectName(QStringLiteral("Langue1"));
+    auto *languages = new QActionGroup(l);
+    languages->setExclusive(true);
+    const std::pair<const char *, Language> choices[] = {
+        {"LangueSysteme", Language::System},   {"LangueOriginal", Language::Original},
+        {"LangueFrancais", Language::French},  {"LangueDeutsch", Language::German},
+        {"LangueEnglish", Language::English},
+    };
+    const char *const names[] = {"Système / System", "Original", "Français", "Deutsch", "English"};
+    for (std::size_t i = 0; i < std::size(choices); ++i) {
+        const auto [name, language] = choices[i];
+        QAction *a = l->addAction(QString::fromUtf8(names[i]));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        a->setChecked(language == currentLanguage());
+        languages->addAction(a);
+        QObject::connect(a, &QAction::triggered, a, [language = language, languageChosen] {
+            setLanguage(language);
+            if (languageChosen)
+                languageChosen(language);
+        });
+        QObject::connect(&languageHub(), &LanguageHub::changed, a,
+                         [a, language = language] { a->setChecked(language == currentLanguage()); });
+    }
     return m;
 }
 

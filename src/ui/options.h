@@ -5,10 +5,12 @@
 // option is one member, one line in read and write, one menu entry.
 
 #include "calc/units.h"
+#include "ui/language.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QMenu;
@@ -25,8 +27,13 @@ struct Options {
     // The units chosen in "&Unités"; none until the rider chooses, so that
     // the system's measurement system decides.
     std::optional<units::Choice> units;
+    // "&Langue / Language"; System until the rider chooses.
+    Language language = Language::System;
 
-    bool operator==(const Options &o) const { return recentFiles == o.recentFiles && units == o.units; }
+    bool operator==(const Options &o) const
+    {
+        return recentFiles == o.recentFiles && units == o.units && language == o.language;
+    }
     bool operator!=(const Options &o) const { return !(*this == o); }
 };
 
@@ -42,7 +49,9 @@ QStringList withRecent(QStringList list, const QString &path);
 
 // The "&Options" menu, added to `bar`; its entries come with the options
 // they change. "&Unités" (Unites1) sets the program's current units
-// (ui/units.h) and shows them checked, whichever way they change.
-QMenu *addOptionsMenu(QMenuBar *bar);
+// (ui/units.h) and shows them checked, whichever way they change;
+// "&Langue / Language" (Langue1) sets the language (ui/language.h) and calls
+// `languageChosen` with it.
+QMenu *addOptionsMenu(QMenuBar *bar, std::function<void(Language)> languageChosen = {});
 
 } // namespace trovanta::ui

@@ -2,6 +2,7 @@
 
 #include "calc/error.h"
 #include "calc/product.h"
+#include "ui/language.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -24,15 +25,21 @@ void reportSaveFailure(QWidget *parent, const QString &message, bool terminating
         platform().showMessage(parent, message);
 }
 
-void Platform::showMessage(QWidget *parent, const QString &text)
+void Platform::showMessage(QWidget *parent, const QString &text) { messageBox(parent, shownMessage(text)); }
+
+void Platform::showError(QWidget *parent, const QString &message)
+{
+    errorBox(parent, QString::fromStdString(withFullStop(shownMessage(message).toStdString())));
+}
+
+void Platform::messageBox(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(product::ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-void Platform::showError(QWidget *parent, const QString &message)
+void Platform::errorBox(QWidget *parent, const QString &text)
 {
-    const QString text = QString::fromStdString(withFullStop(message.toStdString()));
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(product::ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }

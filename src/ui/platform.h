@@ -3,6 +3,8 @@
 // boxes, file dialogs, the print dialog, the shell and the clock/locale.
 // The program uses the real ones; tests install their own to answer them.
 
+#include "calc/messages.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -17,11 +19,13 @@ class Platform {
 public:
     virtual ~Platform();
 
-    // Plain message box with an OK button, captioned with the application title.
-    virtual void showMessage(QWidget *parent, const QString &text);
+    // Plain message box with an OK button, captioned with the application
+    // title. A message of calc/, files/ or print/ shows in the present
+    // language.
+    void showMessage(QWidget *parent, const QString &text);
     // Application error box: application title, error icon, the message with
     // a full stop appended when it has none, OK.
-    virtual void showError(QWidget *parent, const QString &message);
+    void showError(QWidget *parent, const QString &message);
     // A question with "Oui" and "Non", captioned with the application
     // title; true for "Oui". "Non" is the default.
     virtual bool ask(QWidget *parent, const QString &question);
@@ -48,6 +52,11 @@ public:
 
     virtual QLocale locale() const;
     virtual QDateTime now() const;
+
+protected:
+    // The boxes themselves, with the text as shown.
+    virtual void messageBox(QWidget *parent, const QString &text);
+    virtual void errorBox(QWidget *parent, const QString &text);
 };
 
 Platform &platform();
@@ -58,7 +67,7 @@ void setPlatform(Platform *p);
 // error when the program was asked to end (a signal, the session ending)
 // and no one may be there to answer a box.
 void reportSaveFailure(QWidget *parent, const QString &message, bool terminating);
-inline constexpr const char *IniFailure = "Fehler bei Ini-Erstellung.";
+inline constexpr const char *IniFailure = TROVANTA_MESSAGE("Messages", "Fehler bei Ini-Erstellung.");
 
 // The decimal separator of the user's locale as the number text uses it.
 char decimalSeparator();

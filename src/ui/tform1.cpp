@@ -329,7 +329,7 @@ void TForm1::buildMenu()
     analysis("Etalonnage1", tr("É&talonnage…"));
     analysis("Performances1", tr("P&erformances…"));
 
-    Options1 = ui::addOptionsMenu(bar);
+    Options1 = ui::addOptionsMenu(bar, [this](ui::Language l) { options_.language = l; });
 
     Info1 = menu("Info1", utf8("&Info + FAQ"));
     HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
@@ -361,6 +361,7 @@ void TForm1::FormCreate()
         LoadIni();
         options_ = storedOptions_ = ui::readOptions();
         ui::setCurrentUnits(options_.units.value_or(ui::defaultUnits(ui::platform().locale())));
+        ui::setLanguage(options_.language);
         fillRecentMenu();
     } catch (const Error &e) {
         if (!heldError_)

@@ -101,9 +101,7 @@ QLabel *unitLabel(const QString &metricText, bool all)
 
 void followUnits(QLabel *label, const QString &metricText, bool all)
 {
-    label->setText(converted(metricText, all));
-    QObject::connect(&unitsHub(), &UnitsHub::changed, label,
-                     [label, metricText, all] { label->setText(converted(metricText, all)); });
+    followUnits(label, [metricText, all] { return converted(metricText, all); });
 }
 
 void followUnits(QTableWidget *table, const QStringList &metricHeads, bool all)
@@ -116,6 +114,31 @@ void followUnits(QTableWidget *table, const QStringList &metricHeads, bool all)
     };
     show();
     QObject::connect(&unitsHub(), &UnitsHub::changed, table, show);
+}
+
+QLabel *unitLabel(const Source &metricText, bool all)
+{
+    auto *l = new QLabel;
+    followUnits(l, metricText, all);
+    return l;
+}
+
+void followUnits(QLabel *label, const Source &metricText, bool all)
+{
+    followUnits(label, [metricText, all] { return converted(translated(metricText), all); });
+}
+
+void followUnits(QTableWidget *table, const std::vector<Source> &metricHeads, bool all)
+{
+    auto show = [table, metricHeads, all] {
+        QStringList heads;
+        for (const Source &h : metricHeads)
+            heads << converted(translated(h), all);
+        table->setHorizontalHeaderLabels(heads);
+    };
+    show();
+    QObject::connect(&unitsHub(), &UnitsHub::changed, table, show);
+    QObject::connect(&languageHub(), &LanguageHub::changed, table, show);
 }
 
 double shownSpeed(double kmh) { return units::fromKmh(kmh, current().speed); }
@@ -252,6 +275,7 @@ void followUnits(QLabel *label, std::function<QString()> text)
 {
     label->setText(text());
     QObject::connect(&unitsHub(), &UnitsHub::changed, label, [label, text] { label->setText(text()); });
+    QObject::connect(&languageHub(), &LanguageHub::changed, label, [label, text] { label->setText(text()); });
 }
 
 namespace {

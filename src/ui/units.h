@@ -7,12 +7,14 @@
 // stored stays km/h, Nm, kW and kg.
 
 #include "calc/units.h"
+#include "ui/language.h"
 
 #include <QLocale>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include <cstdint>
 #include <optional>
@@ -54,8 +56,12 @@ QString speedWithUnit(double kmh);
 // Performances window), else the speed only.
 QLabel *unitLabel(const QString &metricText, bool all = false);
 void followUnits(QLabel *label, const QString &metricText, bool all = false);
-// A table's column heads the same way.
 void followUnits(QTableWidget *table, const QStringList &metricHeads, bool all = false);
+// The same with texts of the program, which follow the language too.
+QLabel *unitLabel(const Source &metricText, bool all = false);
+void followUnits(QLabel *label, const Source &metricText, bool all = false);
+// A table's column heads the same way.
+void followUnits(QTableWidget *table, const std::vector<Source> &metricHeads, bool all = false);
 // A stored speed as the rider reads it now, and a typed one as stored.
 double shownSpeed(double kmh);
 double storedSpeed(double shown);

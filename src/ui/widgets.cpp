@@ -44,6 +44,42 @@ QLabel *plainLabel(QWidget *parent, const char *name, const QString &text, int x
     return l;
 }
 
+QLabel *plainLabel(QWidget *parent, const char *name, const Source &text, int x, int y,
+                   const std::optional<QFont> &font)
+{
+    QLabel *l = plainLabel(parent, name, QString(), x, y, font);
+    keepText(l, text, true);
+    return l;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const Source &text, int x, int y, int width, bool captionLeft)
+{
+    QCheckBox *c = checkBox(parent, name, QString(), x, y, width, captionLeft);
+    keepText(c, text);
+    return c;
+}
+
+QGroupBox *groupBox(QWidget *parent, const char *name, const Source &title, const QRect &geometry)
+{
+    QGroupBox *g = groupBox(parent, name, QString(), geometry);
+    keepTitle(g, title);
+    return g;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const Source &text)
+{
+    QPushButton *b = button(parent, name, QString());
+    keepText(b, text);
+    return b;
+}
+
+QLabel *boldLabel(QWidget *parent, const Source &text)
+{
+    QLabel *l = boldLabel(parent, QString());
+    keepText(l, text);
+    return l;
+}
+
 QLineEdit *lineEdit(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *e = named(new QLineEdit(text, parent), name);
@@ -194,9 +230,26 @@ FieldRows::FieldRows(QGridLayout *grid, bool allUnits) : grid_(grid), allUnits_(
     grid_->setColumnStretch(3, 1);
 }
 
-void FieldRows::add(const QString &caption, QWidget *w, const QString &unit)
+void FieldRows::add(const Source &caption, QWidget *w, const Source &unit)
 {
     addCaption(caption, w);
+    grid_->addWidget(w, row_, 1, Qt::AlignLeft);
+    if (!unit.isNull())
+        grid_->addWidget(unitLabel(unit, allUnits_), row_, 2);
+    ++row_;
+}
+
+void FieldRows::addWide(const Source &caption, QWidget *w)
+{
+    addCaption(caption, w);
+    grid_->addWidget(w, row_, 1, 1, 3, Qt::AlignLeft);
+    ++row_;
+}
+
+void FieldRows::add(const QString &caption, QWidget *w, const QString &unit)
+{
+    addCaption(unitLabel(caption, allUnits_), w);
+    w->setAccessibleName(w->accessibleName().isEmpty() ? caption : w->accessibleName());
     grid_->addWidget(w, row_, 1, Qt::AlignLeft);
     if (!unit.isEmpty())
         grid_->addWidget(unitLabel(unit, allUnits_), row_, 2);
@@ -205,12 +258,11 @@ void FieldRows::add(const QString &caption, QWidget *w, const QString &unit)
 
 void FieldRows::addWide(const QString &caption, QWidget *w)
 {
-    addCaption(caption, w);
+    addCaption(unitLabel(caption, allUnits_), w);
+    w->setAccessibleName(w->accessibleName().isEmpty() ? caption : w->accessibleName());
     grid_->addWidget(w, row_, 1, 1, 3, Qt::AlignLeft);
     ++row_;
 }
-
-void FieldRows::gap() { grid_->setRowMinimumHeight(row_++, 6); }
 
 void FieldRows::heading(const QString &text)
 {
@@ -218,14 +270,26 @@ void FieldRows::heading(const QString &text)
     grid_->addWidget(boldLabel(nullptr, text), row_++, 0, 1, 4);
 }
 
-void FieldRows::addCaption(const QString &caption, QWidget *w)
+void FieldRows::gap() { grid_->setRowMinimumHeight(row_++, 6); }
+
+void FieldRows::heading(const Source &text)
 {
-    QLabel *c = unitLabel(caption, allUnits_);
-    c->setBuddy(w);
+    gap();
+    grid_->addWidget(boldLabel(nullptr, text), row_++, 0, 1, 4);
+}
+
+void FieldRows::addCaption(const Source &caption, QWidget *w)
+{
     // The field's notes name it by its caption.
     if (w->accessibleName().isEmpty())
-        w->setAccessibleName(caption);
-    grid_->addWidget(c, row_, 0);
+        keepTranslated(w, caption, [w](const QString &t) { w->setAccessibleName(t); });
+    addCaption(unitLabel(caption, allUnits_), w);
+}
+
+void FieldRows::addCaption(QLabel *caption, QWidget *w)
+{
+    caption->setBuddy(w);
+    grid_->addWidget(caption, row_, 0);
 }
 
 CachedTextDelegate::CachedTextDelegate(QTableView *view) : QStyledItemDelegate(view)

@@ -5,6 +5,7 @@
 // widget (objectName) when given a name; parent may be null for a widget
 // that a layout adopts.
 
+#include "ui/language.h"
 #include "ui/tpanel.h"
 
 #include <QColor>
@@ -38,6 +39,10 @@ inline QString utf8(const char *s) { return QString::fromUtf8(s); }
 // A label of plain text, its top left at (x, y), as wide as its text.
 QLabel *plainLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
                    const std::optional<QFont> &font = std::nullopt);
+// The same with a text of the program, which follows the language: the
+// label stays as wide as its text.
+QLabel *plainLabel(QWidget *parent, const char *name, const Source &text, int x, int y,
+                   const std::optional<QFont> &font = std::nullopt);
 QLineEdit *lineEdit(QWidget *parent, const char *name, const QString &text, const QRect &geometry);
 TPanel *panel(QWidget *parent, const char *name, const QRect &geometry);
 // A raised bevel frame.
@@ -45,10 +50,13 @@ QFrame *raisedFrame(QWidget *parent, const char *name, const QRect &geometry);
 // A check box 17 pixels high; `captionLeft` puts its caption before the box.
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y, int width,
                     bool captionLeft);
+QCheckBox *checkBox(QWidget *parent, const char *name, const Source &text, int x, int y, int width,
+                    bool captionLeft);
 // Spin arrows at the right end of `edit`.
 TUpDown *upDown(QWidget *parent, const char *name, QLineEdit *edit, int min, int max, int step, int position);
 // A group box; an empty geometry leaves it to a layout.
 QGroupBox *groupBox(QWidget *parent, const char *name, const QString &title, const QRect &geometry = QRect());
+QGroupBox *groupBox(QWidget *parent, const char *name, const Source &title, const QRect &geometry = QRect());
 
 // ---- In layouts ------------------------------------------------------------
 
@@ -58,8 +66,10 @@ QLineEdit *field(QWidget *parent, const char *name, int width, const QString &te
 TPanel *display(QWidget *parent, const char *name, int width);
 // A push button; Enter in a field of the window presses none.
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
+QPushButton *button(QWidget *parent, const char *name, const Source &text);
 // A caption in the bold form font.
 QLabel *boldLabel(QWidget *parent, const QString &text);
+QLabel *boldLabel(QWidget *parent, const Source &text);
 // A dark red note of plain text that wraps: what the rider should know.
 // A word wider than the note breaks anywhere, and a text taller than the
 // note ends in "…" on its last line; the whole text is in its tip.
@@ -97,14 +107,19 @@ public:
     // chosen ones: the speed, and with `allUnits` torque, power and mass.
     explicit FieldRows(QGridLayout *grid, bool allUnits = false);
 
-    void add(const QString &caption, QWidget *w, const QString &unit = QString());
+    // Captions, units and headings follow the language.
+    void add(const Source &caption, QWidget *w, const Source &unit = Source());
     // A field wider than the others, over the unit column.
+    void addWide(const Source &caption, QWidget *w);
     void addWide(const QString &caption, QWidget *w);
     void gap();
+    void heading(const Source &text);
+    void add(const QString &caption, QWidget *w, const QString &unit = QString());
     void heading(const QString &text);
 
 private:
-    void addCaption(const QString &caption, QWidget *w);
+    void addCaption(const Source &caption, QWidget *w);
+    void addCaption(QLabel *caption, QWidget *w);
 
     QGridLayout *grid_;
     bool allUnits_;

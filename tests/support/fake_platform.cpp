@@ -21,16 +21,15 @@ FakePlatform::~FakePlatform()
     ui::setPlatform(previous_);
 }
 
-void FakePlatform::showMessage(QWidget *, const QString &text)
+void FakePlatform::messageBox(QWidget *, const QString &text)
 {
     messages << text;
     if (onBox)
         onBox(text);
 }
 
-void FakePlatform::showError(QWidget *, const QString &message)
+void FakePlatform::errorBox(QWidget *, const QString &shown)
 {
-    const QString shown = QString::fromStdString(withFullStop(message.toStdString()));
     errors << shown;
     if (onBox)
         onBox(shown);

@@ -20,9 +20,9 @@ public:
     // Installs itself for its lifetime.
     explicit FakePlatform(QLocale locale = QLocale(QLocale::German, QLocale::Germany));
     ~FakePlatform() override;
+    void messageBox(QWidget *parent, const QString &text) override;
+    void errorBox(QWidget *parent, const QString &text) override;
 
-    void showMessage(QWidget *parent, const QString &text) override;
-    void showError(QWidget *parent, const QString &message) override;
     bool ask(QWidget *parent, const QString &question) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,

@@ -449,7 +449,7 @@ TEST_F(MainWindow, MenuHoldsItsItems)
         {w->Tools1,
          {"Convertir Cv - kW", "Convertir km/h - Mph", QString::fromUtf8("Convertir Métrique - Pouce"), "-",
           "&Catenolix", "&Pistorel"}},
-        {w->Options1, {QString::fromUtf8("&Unités")}},
+        {w->Options1, {QString::fromUtf8("&Unités"), QStringLiteral("&Langue / Language")}},
         {w->Info1, {"&FAQ", "-", "&Info"}}};
     QStringList titles;
     for (const auto &[m, items] : menus) {
