@@ -5,7 +5,8 @@ JOBS       ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
 # Debian packages the build and the tests need.
-PACKAGES := cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev \
+PACKAGES := cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+            libgtest-dev libbenchmark-dev \
             fonts-liberation poppler-utils \
             desktop-file-utils xdg-utils appstream shared-mime-info libfile-mimeinfo-perl libglib2.0-bin
 

@@ -24,31 +24,31 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommadivision durch Null</translation>
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Gleitkommaoperation</translation>
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommaüberlauf</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Integerwert</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%s&apos; ist kein gültiger Integerwert</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Gleitkommawert</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%s&apos; ist kein gültiger Gleitkommawert</translation>
     </message>
     <message>
         <source>Division durch 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch 0.</translation>
     </message>
     <message>
         <source>Der Achsabstand dieser Kette lässt sich nicht bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Achsabstand dieser Kette lässt sich nicht bestimmen</translation>
     </message>
     <message>
         <source>Verkürzung</source>
@@ -92,75 +92,75 @@
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenige Punkte mit eingelegtem Gang: mindestens 10 in einem Gang.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spalte für Drehzahl und Drehmoment oder Leistung in dieser Datei.</translation>
     </message>
     <message>
         <source>Unité inconnue dans ce fichier : « %s ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Einheit in dieser Datei: „%s“.</translation>
     </message>
     <message>
         <source>Aucune courbe de couple dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Drehmomentkurve in dieser Datei.</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>Dateizugriff verweigert</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateizugriff verweigert</translation>
     </message>
     <message>
         <source>Ungültiger Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>Zu viele geöffnete Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele geöffnete Dateien</translation>
     </message>
     <message>
         <source>E/A-Fehler %d</source>
-        <translation type="unfinished"></translation>
+        <translation>E/A-Fehler %d</translation>
     </message>
     <message>
         <source>nach %s kann nicht geschrieben werden</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %s kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Datei %s kann nicht erstellt werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %s kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>Datei %s ist keine Trovanta-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %s ist keine Trovanta-Datei</translation>
     </message>
     <message>
         <source>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un fichier ordinaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de vitesse dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spalte für Drehzahl und Geschwindigkeit in dieser Datei.</translation>
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überprüfen Sie die Druckerinstallation.</translation>
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerinstallation kontrollieren.</translation>
     </message>
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei Ini-Erstellung.</translation>
     </message>
 </context>
 <context>

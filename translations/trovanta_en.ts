@@ -24,31 +24,31 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Floating-point division by zero</translation>
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid floating-point operation</translation>
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Floating-point overflow</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Integerwert</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%s&apos; is not a valid whole number</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Gleitkommawert</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%s&apos; is not a valid decimal number</translation>
     </message>
     <message>
         <source>Division durch 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by 0.</translation>
     </message>
     <message>
         <source>Der Achsabstand dieser Kette lässt sich nicht bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>The axle distance of this chain cannot be worked out</translation>
     </message>
     <message>
         <source>Verkürzung</source>
@@ -92,75 +92,75 @@
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough points in gear: at least 10 in one gear.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>No engine speed and torque or power column in this file.</translation>
     </message>
     <message>
         <source>Unité inconnue dans ce fichier : « %s ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown unit in this file: “%s”.</translation>
     </message>
     <message>
         <source>Aucune courbe de couple dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>No torque curve in this file.</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>File not found</translation>
     </message>
     <message>
         <source>Dateizugriff verweigert</source>
-        <translation type="unfinished"></translation>
+        <translation>Access to the file denied</translation>
     </message>
     <message>
         <source>Ungültiger Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid file name</translation>
     </message>
     <message>
         <source>Zu viele geöffnete Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many open files</translation>
     </message>
     <message>
         <source>E/A-Fehler %d</source>
-        <translation type="unfinished"></translation>
+        <translation>I/O error %d</translation>
     </message>
     <message>
         <source>nach %s kann nicht geschrieben werden</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write to %s</translation>
     </message>
     <message>
         <source>Datei %s kann nicht erstellt werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create the file %s</translation>
     </message>
     <message>
         <source>Datei %s ist keine Trovanta-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %s is not a Trovanta file</translation>
     </message>
     <message>
         <source>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>This file holds no values for the shift mark and the red zone.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un fichier ordinaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not an ordinary file.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de vitesse dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>No engine speed and road speed column in this file.</translation>
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the printer installation.</translation>
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the printer installation.</translation>
     </message>
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error writing the settings file.</translation>
     </message>
 </context>
 <context>

@@ -24,31 +24,31 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro en virgule flottante</translation>
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération en virgule flottante non valide</translation>
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité en virgule flottante</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Integerwert</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%s&apos; n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Gleitkommawert</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%s&apos; n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>Division durch 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par 0.</translation>
     </message>
     <message>
         <source>Der Achsabstand dieser Kette lässt sich nicht bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entraxe de cette chaîne ne peut pas être déterminé</translation>
     </message>
     <message>
         <source>Verkürzung</source>
@@ -92,75 +92,75 @@
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez de points en prise : 10 au moins dans un rapport.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</translation>
     </message>
     <message>
         <source>Unité inconnue dans ce fichier : « %s ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité inconnue dans ce fichier : « %s ».</translation>
     </message>
     <message>
         <source>Aucune courbe de couple dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune courbe de couple dans ce fichier.</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Dateizugriff verweigert</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au fichier refusé</translation>
     </message>
     <message>
         <source>Ungültiger Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier non valide</translation>
     </message>
     <message>
         <source>Zu viele geöffnete Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de fichiers ouverts</translation>
     </message>
     <message>
         <source>E/A-Fehler %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;E/S %d</translation>
     </message>
     <message>
         <source>nach %s kann nicht geschrieben werden</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire dans %s</translation>
     </message>
     <message>
         <source>Datei %s kann nicht erstellt werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %s</translation>
     </message>
     <message>
         <source>Datei %s ist keine Trovanta-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %s n&apos;est pas un fichier Trovanta</translation>
     </message>
     <message>
         <source>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne contient pas de valeurs pour le repère de passage et la zone rouge.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un fichier ordinaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de vitesse dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne de régime et de vitesse dans ce fichier.</translation>
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez l&apos;installation de l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôler l&apos;installation de l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;écriture du fichier ini.</translation>
     </message>
 </context>
 <context>
