@@ -72,6 +72,9 @@ signals:
     // After every change of the chosen circuit or of its rows.
     void presentCircuitChanged(const std::optional<trovanta::ui::PresentCircuit> &circuit);
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
     using RowTexts = std::array<QString, 4>;
     struct Stored {
@@ -80,6 +83,7 @@ private:
         QString braking;
     };
 
+    void sizeColumns();
     void loadCircuits();
     void nameEntered();
     void choose(int index);
