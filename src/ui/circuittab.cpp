@@ -75,7 +75,6 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
     P_Circuit->setObjectName(QStringLiteral("P_Circuit"));
     P_Circuit->setEditable(true);
     P_Circuit->setInsertPolicy(QComboBox::NoInsert);
-    P_Circuit->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Circuit Paul Ricard 00")) + 40);
     keepTranslated(P_Circuit, tx("trovanta::ui::CircuitTab", "nom d'un nouveau circuit, puis Entrée"),
                    [this](const QString &t) { P_Circuit->lineEdit()->setPlaceholderText(t); });
     keepToolTip(P_Circuit, tx("trovanta::ui::CircuitTab", "Vos circuits. Un nom nouveau suivi d'Entrée en ajoute un."));
@@ -197,11 +196,22 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
 void CircuitTab::sizeColumns()
 {
     const QFontMetrics fm(font());
+    // A head wraps at its blanks onto the two lines the header has: the
+    // narrowest width that leaves it two lines at most.
+    auto twoLines = [](const QTableWidget *t, int column) {
+        const QTableWidgetItem *head = t->horizontalHeaderItem(column);
+        const QString text = head ? head->text() : QString();
+        const QFontMetrics hm(t->horizontalHeader()->font());
+        int w = hm.horizontalAdvance(text);
+        for (int at = text.indexOf(QLatin1Char(' ')); at >= 0; at = text.indexOf(QLatin1Char(' '), at + 1))
+            w = std::min(w, std::max(hm.horizontalAdvance(text.left(at)), hm.horizontalAdvance(text.mid(at + 1))));
+        return w;
+    };
     const int numberWidth = fm.horizontalAdvance(tr("Ligne droite")) + 20;
     P_Strecke->setColumnWidth(CornerName, fm.horizontalAdvance(QStringLiteral("Courbe rapide 00")) + 12);
-    P_Strecke->setColumnWidth(CornerKmh, numberWidth);
+    P_Strecke->setColumnWidth(CornerKmh, std::max(numberWidth, twoLines(P_Strecke, CornerKmh) + 12));
     P_Strecke->setColumnWidth(CornerGear, fm.horizontalAdvance(tr("Rapport")) + 16);
-    P_Strecke->setColumnWidth(CornerMetres, numberWidth);
+    P_Strecke->setColumnWidth(CornerMetres, std::max(numberWidth, twoLines(P_Strecke, CornerMetres) + 12));
     int stretchWidth = P_Strecke->verticalHeader()->sizeHint().width() + 2 * P_Strecke->frameWidth() + 20;
     for (int c = 0; c < 4; ++c)
         stretchWidth += P_Strecke->columnWidth(c);
@@ -215,6 +225,13 @@ void CircuitTab::sizeColumns()
     P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(tr("Régime (tr/min)")) + 16);
     P_CircuitErgebnis->setColumnWidth(Margin, fm.horizontalAdvance(tr("limiteur sur 0000 m")) + 14);
     P_CircuitErgebnis->setColumnWidth(Note, fm.horizontalAdvance(tr("sous la courbe")) + 24);
+    for (int c = BrakingKmh; c <= Margin; ++c)
+        P_CircuitErgebnis->setColumnWidth(c, std::max(P_CircuitErgebnis->columnWidth(c),
+                                                      twoLines(P_CircuitErgebnis, c) + 12));
+    // The hint for a new name in full.
+    P_Circuit->setMinimumWidth(std::max(fm.horizontalAdvance(QStringLiteral("Circuit Paul Ricard 00")),
+                                        fm.horizontalAdvance(P_Circuit->lineEdit()->placeholderText())) +
+                               40);
 }
 
 void CircuitTab::changeEvent(QEvent *e)
