@@ -459,7 +459,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Régime</source>
@@ -467,7 +467,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">U/min</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
@@ -475,7 +475,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
@@ -483,7 +483,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Öffnen…</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -575,7 +575,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Berechnen“.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
@@ -603,7 +603,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">%1 (Vorgabe)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
@@ -920,7 +920,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Drucken</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -956,7 +956,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Öffnen…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
@@ -988,11 +988,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">B</translation>
     </message>
     <message>
         <source>Secondaire</source>
@@ -1028,7 +1028,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
@@ -1080,7 +1080,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
@@ -1580,6 +1580,10 @@ Voulez-vous le remplacer ?</source>
         <source>Secondaire pour la vitesse maxi : %1 (%2), %3 km/h</source>
         <translation>Sekundärübersetzung für die Höchstgeschwindigkeit: %1 (%2), %3 km/h</translation>
     </message>
+    <message>
+        <source>Performances : %1</source>
+        <translation>Fahrleistungen: %1</translation>
+    </message>
 </context>
 <context>
     <name>trovanta::ui::SprocketModel</name>
@@ -1593,7 +1597,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Strecke (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
@@ -1760,7 +1764,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">bei</translation>
     </message>
     <message>
         <source>Objectif</source>

@@ -1068,7 +1068,7 @@ print::PerformanceSheetData PerformanceWindow::sheetData() const
 {
     print::PerformanceSheetData d;
     d.separator = decimalSeparator();
-    d.subtitle = tr("Performances") + (run_ && !run_->title.isEmpty() ? QStringLiteral(" : ") + run_->title : QString());
+    d.subtitle = run_ && !run_->title.isEmpty() ? tr("Performances : %1").arg(run_->title) : tr("Performances");
     if (run_) {
         const gearing::GearSet &g = run_->set;
         const char sep = decimalSeparator();

@@ -4,6 +4,7 @@
 #include "window_driver.h"
 
 #include "support/files.h"
+#include "ui/compareperformance.h"
 #include "ui/comparewindow.h"
 #include "ui/language.h"
 #include "ui/options.h"
@@ -222,7 +223,7 @@ namespace {
 
 struct UnitWords {
     ui::Language language;
-    const char *options, *units, *speedHead, *powerHead, *chEntry, *power, *start;
+    const char *options, *units, *speedHead, *powerHead, *chEntry, *power, *start, *compareTop;
 };
 
 void PrintTo(const UnitWords &u, std::ostream *os) { *os << u.speedHead; }
@@ -238,11 +239,11 @@ protected:
 
 const UnitWords Words[] = {
     {ui::Language::French, "&Options", "&Unités", "Vitesse (mph)", "Puissance (ch)", "ch", "ch",
-     "Départ arrêté : 0 à 62 mph "},
+     "Départ arrêté : 0 à 62 mph ", "Vitesse maxi (mph)"},
     {ui::Language::German, "&Optionen", "&Einheiten", "Tempo (mph)", "Leistung (PS)", "PS", "PS",
-     "Stehender Start: 0–62 mph "},
+     "Stehender Start: 0–62 mph ", "Höchstgeschw. (mph)"},
     {ui::Language::English, "&Options", "&Units", "Speed (mph)", "Power (PS)", "PS", "PS",
-     "Standing start: 0 to 62 mph "},
+     "Standing start: 0 to 62 mph ", "Top speed (mph)"},
 };
 
 } // namespace
@@ -259,6 +260,8 @@ TEST_P(UnitsLanguage, CaptionsSayTheChosenUnitInTheChosenLanguage)
     auto *p = ui::analysisWindow<ui::PerformanceWindow>();
     ASSERT_NE(p, nullptr);
     choose("UniteMph");
+    const ui::CompareWindow *c = compare();
+    ASSERT_NE(c, nullptr);
     ui::setLanguage(u.language);
     QCoreApplication::sendPostedEvents();
     choose("UniteCh");
@@ -268,6 +271,11 @@ TEST_P(UnitsLanguage, CaptionsSayTheChosenUnitInTheChosenLanguage)
     ASSERT_TRUE(p->P_Motor->chart().y2.has_value());
     EXPECT_EQ(p->P_Motor->chart().y2->caption, utf8(u.power));
     EXPECT_TRUE(p->sheetData().results.at(0).startsWith(utf8(u.start))) << p->sheetData().results.at(0).toStdString();
+
+    const auto *performances = c->findChild<QTableWidget *>("B_Leistung");
+    ASSERT_NE(performances, nullptr);
+    EXPECT_EQ(performances->verticalHeaderItem(ui::ComparePerformance::TopSpeed)->text(), utf8(u.compareTop));
+    EXPECT_EQ(performances->verticalHeaderItem(ui::ComparePerformance::To100)->text(), utf8("0–62 mph (s)"));
 
     EXPECT_EQ(w->Options1->title(), utf8(u.options));
     const auto *units = w->findChild<QMenu *>("Unites1");
