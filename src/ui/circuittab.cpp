@@ -238,7 +238,14 @@ void CircuitTab::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::LanguageChange) {
         sizeColumns();
+        // A name just refused is said again in the new language.
+        const std::optional<QString> refused = refused_;
         recompute();
+        if (refused)
+            if (const auto why = refusedName(*refused)) {
+                P_CircuitHinweis->setText(*why);
+                refused_ = refused;
+            }
     }
     QWidget::changeEvent(e);
 }
@@ -385,6 +392,7 @@ void CircuitTab::nameEntered()
             return choose(static_cast<int>(i));
     if (const auto why = refusedName(name)) {
         P_CircuitHinweis->setText(*why);
+        refused_ = name;
         return;
     }
     circuits_.push_back({name, {}, localDecimal("1,0")});
@@ -583,6 +591,7 @@ void CircuitTab::markProblems(const std::vector<circuit::Problem> &problems)
 
 void CircuitTab::recompute()
 {
+    refused_.reset();
     P_CircuitErgebnis->setRowCount(0);
     P_CircuitZeit->setText(noValueText());
     if (current_ < 0) {

@@ -107,6 +107,7 @@ private:
     std::vector<QString> removed_; // their sections are emptied at the next save
     std::shared_ptr<const perf::Model> model_;
     int filling_ = 0;
+    std::optional<QString> refused_; // the name the note says was refused
     mutable bool edited_ = false;
 };
 

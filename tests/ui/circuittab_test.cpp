@@ -210,7 +210,7 @@ namespace {
 
 struct CircuitWords {
     ui::Language language;
-    const char *none, *placeholder, *rpmHead, *margin, *straight;
+    const char *reserved, *placeholder, *rpmHead, *margin, *straight;
 };
 
 void PrintTo(const CircuitWords &c, std::ostream *os) { *os << c.rpmHead; }
@@ -226,11 +226,11 @@ protected:
 };
 
 const CircuitWords Circuits[] = {
-    {ui::Language::French, "Tapez le nom d'un circuit puis Entrée pour l'ajouter.",
+    {ui::Language::French, "« Program » est réservé : choisissez un autre nom.",
      "nom d'un nouveau circuit, puis Entrée", "Régime (tr/min)", "limiteur sur 195 m", "Virage 1 → Virage 2"},
-    {ui::Language::German, "Namen einer Strecke eingeben, dann Enter, um sie hinzuzufügen.",
+    {ui::Language::German, "„Program“ ist reserviert: wählen Sie einen anderen Namen.",
      "Name einer neuen Strecke, dann Enter", "Drehzahl (U/min)", "195 m im Begrenzer", "Kurve 1 → Kurve 2"},
-    {ui::Language::English, "Type a track's name, then Enter to add it.", "name of a new track, then Enter",
+    {ui::Language::English, "“Program” is reserved: choose another name.", "name of a new track, then Enter",
      "Revs (rpm)", "on limiter for 195 m", "Corner 1 → Corner 2"},
 };
 
@@ -243,8 +243,9 @@ TEST_P(CircuitLanguage, SwitchesAtRunTime)
 {
     const CircuitWords &l = GetParam();
     CircuitTab t;
+    addCircuit(t, "Program");
     speak(l.language);
-    EXPECT_EQ(t.P_CircuitHinweis->text(), utf8(l.none));
+    EXPECT_EQ(t.P_CircuitHinweis->text(), utf8(l.reserved));
     EXPECT_EQ(t.P_Circuit->lineEdit()->placeholderText(), utf8(l.placeholder));
     EXPECT_EQ(t.P_CircuitErgebnis->horizontalHeaderItem(CircuitTab::Rpm)->text(), utf8(l.rpmHead));
 
