@@ -427,8 +427,8 @@ void PerformanceWindow::buildWindow()
     top->addWidget(P_Hinweis);
     auto *foot = new QHBoxLayout;
     P_Pignons = button(this, "P_Pignons", tx("trovanta::ui::PerformanceWindow", "Chercher les pignons"));
-    keepToolTip(P_Pignons, tx("trovanta::ui::PerformanceWindow",
-                              "Ouvre « Pignons et chaîne » avec l'écart du secondaire pour la vitesse maxi comme cible"));
+    keepToolTip(P_Pignons, tx("trovanta::ui::PerformanceWindow", "Ouvre « Pignons et chaîne » avec l'écart du "
+                                                                  "secondaire pour la vitesse maxi comme cible"));
     P_Drucken = button(this, "P_Drucken", tx("trovanta::ui::PerformanceWindow", "Imprimer"));
     foot->addWidget(P_Pignons);
     foot->addStretch(1);
@@ -775,10 +775,12 @@ QString PerformanceWindow::problemText(const perf::Model &, const perf::Problem 
         switch (p.reason) {
         case R::NotANumber:
             if (!rpmOf(row.rpm))
-                return point + (row.rpm.isEmpty() ? tr("le régime manque.")
-                                                  : shownFailure(formatMessage(msg::NotInteger, row.rpm.toStdString())));
-            return point + (row.torque.isEmpty() ? tr("le couple manque.")
-                                                 : shownFailure(formatMessage(msg::NotFloat, row.torque.toStdString())));
+                return point + (row.rpm.isEmpty()
+                                    ? tr("le régime manque.")
+                                    : shownFailure(formatMessage(msg::NotInteger, row.rpm.toStdString())));
+            return point + (row.torque.isEmpty()
+                                ? tr("le couple manque.")
+                                : shownFailure(formatMessage(msg::NotFloat, row.torque.toStdString())));
         case R::EngineSpeedNotPositive:
             return point + tr("le régime doit être supérieur à 0.");
         case R::NegativeTorque:
