@@ -167,118 +167,118 @@
     <name>Options</name>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Unités</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheiten</translation>
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>mph</source>
-        <translation type="unfinished"></translation>
+        <translation>mph</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>lb-ft</source>
-        <translation type="unfinished"></translation>
+        <translation>lb-ft</translation>
     </message>
     <message>
         <source>Puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>PS</translation>
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>Masse</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
     <name>PerformanceCharts</name>
     <message>
         <source>Rien à tracer : voir la note sous les résultats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu zeichnen: siehe den Hinweis unter den Ergebnissen.</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Résistance (air et roulement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand (Luft und Rollen)</translation>
     </message>
     <message>
         <source>Limite du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifengrenze</translation>
     </message>
     <message>
         <source>Passage optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimaler Schaltpunkt</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment (Nm)</translation>
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung (kW)</translation>
     </message>
     <message>
         <source>Zone rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Bereich</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>%1 : %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 s</translation>
     </message>
     <message>
         <source>400 m : %1 s à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m: %1 s bei %2</translation>
     </message>
     <message>
         <source>Passage d&apos;un rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Gangwechsel</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,45 @@
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>lb-ft</source>
+        <translation>lb-ft</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>ch</source>
+        <translation>PS</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
@@ -420,7 +459,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Régime</source>
@@ -428,7 +467,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">U/min</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
@@ -436,7 +475,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
@@ -444,7 +483,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Öffnen…</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -536,7 +575,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Berechnen“.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
@@ -564,7 +603,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 (Vorgabe)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
@@ -579,226 +618,226 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CircuitTab</name>
     <message>
         <source>nom d&apos;un nouveau circuit, puis Entrée</source>
-        <translation type="unfinished"></translation>
+        <translation>Name einer neuen Strecke, dann Enter</translation>
     </message>
     <message>
         <source>Vos circuits. Un nom nouveau suivi d&apos;Entrée en ajoute un.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Strecken. Ein neuer Name mit Enter fügt eine hinzu.</translation>
     </message>
     <message>
         <source>Supprimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Supprime le circuit choisi</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht die gewählte Strecke</translation>
     </message>
     <message>
         <source>La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die stärkste Verzögerung beim Bremsen, in g (1,0: starkes Bremsen auf trockener Fahrbahn)</translation>
     </message>
     <message>
         <source>Virage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve</translation>
     </message>
     <message>
         <source>Vitesse mini (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurventempo (km/h)</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang</translation>
     </message>
     <message>
         <source>Ligne droite après (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade danach (m)</translation>
     </message>
     <message>
         <source>Un virage par ligne, dans l&apos;ordre du tour ; la dernière ligne droite mène au premier virage. Rapport vide : celui des passages optimaux à cette vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kurve pro Zeile, in der Reihenfolge der Runde; die letzte Gerade führt zur ersten Kurve. Gang leer: der Gang der optimalen Schaltpunkte bei diesem Tempo.</translation>
     </message>
     <message>
         <source>Ligne droite</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade</translation>
     </message>
     <message>
         <source>Supprimer le virage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve löschen</translation>
     </message>
     <message>
         <source>Supprime les virages choisis</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht die gewählten Kurven</translation>
     </message>
     <message>
         <source>Temps (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (s)</translation>
     </message>
     <message>
         <source>Au freinage (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Bremsen (km/h)</translation>
     </message>
     <message>
         <source>Régime (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl (U/min)</translation>
     </message>
     <message>
         <source>Marge au limiteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zum Begrenzer</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Au freinage</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Bremsen</translation>
     </message>
     <message>
         <source>limiteur sur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>0000 m im Begrenzer</translation>
     </message>
     <message>
         <source>sous la courbe</source>
-        <translation type="unfinished"></translation>
+        <translation>unter der Kennlinie</translation>
     </message>
     <message>
         <source>Temps des lignes droites (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit der Geraden (s)</translation>
     </message>
     <message>
         <source>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n&apos;est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summe der Geraden, jede von der Kurve zum Bremspunkt und dann zur nächsten Kurve. Das ist keine Rundenzeit: in diesem Modell kosten die Kurven selbst keine Zeit.</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke</translation>
     </message>
     <message>
         <source>Freinage maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Verzögerung (g)</translation>
     </message>
     <message>
         <source>« %1 » est réservé : choisissez un autre nom.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist reserviert: wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Ce nom ne peut pas être enregistré : sans crochets ni caractères spéciaux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name lässt sich nicht speichern: bitte ohne eckige Klammern und Sonderzeichen.</translation>
     </message>
     <message>
         <source>Supprimer le circuit « %1 » et ses virages ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Strecke „%1“ mit ihren Kurven löschen?</translation>
     </message>
     <message>
         <source>Virage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve %1</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>Le freinage maxi doit être supérieur à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Verzögerung muss größer als null sein.</translation>
     </message>
     <message>
         <source>Virage %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve %1: </translation>
     </message>
     <message>
         <source>la vitesse doit être supérieure à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Tempo muss größer als null sein.</translation>
     </message>
     <message>
         <source>un rapport de 1 à 6, ou vide pour celui des passages optimaux.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gang von 1 bis 6, oder leer für den der optimalen Schaltpunkte.</translation>
     </message>
     <message>
         <source>la ligne droite doit être plus longue que zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Gerade muss länger als null sein.</translation>
     </message>
     <message>
         <source>Tapez le nom d&apos;un circuit puis Entrée pour l&apos;ajouter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen einer Strecke eingeben, dann Enter, um sie hinzuzufügen.</translation>
     </message>
     <message>
         <source>Tapez les virages du circuit dans l&apos;ordre du tour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Kurven der Strecke in der Reihenfolge der Runde ein.</translation>
     </message>
     <message>
         <source>Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des valeurs de la moto complètes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geraden warten auf eine Berechnung im Hauptfenster, eine Motorkennlinie und vollständige Werte des Motorrads.</translation>
     </message>
     <message>
         <source>limiteur sur %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 m im Begrenzer</translation>
     </message>
     <message>
         <source>en %1e à %2, le moteur dépasse %3 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>im %1. Gang bei %2 dreht der Motor über %3 U/min</translation>
     </message>
     <message>
         <source>trop courte pour freiner de %1 à %2 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>zu kurz, um von %1 auf %2 km/h zu bremsen</translation>
     </message>
     <message>
         <source>la moto n&apos;avance pas dans ce rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>das Motorrad kommt in diesem Gang nicht voran</translation>
     </message>
     <message>
         <source>plus de dix minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als zehn Minuten</translation>
     </message>
     <message>
         <source>virage suivant plus rapide : %1 au bout</source>
-        <translation type="unfinished"></translation>
+        <translation>nächste Kurve schneller: %1 am Ende</translation>
     </message>
     <message>
         <source> ; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::ComparePerformance</name>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrleistungen</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Écart</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>0–%1 (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>0–%1 (s)</translation>
     </message>
     <message>
         <source>400 m (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m (s)</translation>
     </message>
     <message>
         <source>Vitesse maxi (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstgeschw. (km/h)</translation>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke (s)</translation>
     </message>
     <message>
         <source>A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps des lignes droites du circuit actuel, pas un temps au tour.</source>
-        <translation type="unfinished"></translation>
+        <translation>A und B mit der Kennlinie und dem Motorrad des Fensters Fahrleistungen. Strecke: die Zeit der Geraden der aktuellen Strecke, keine Rundenzeit.</translation>
     </message>
     <message>
         <source>%1 (%2e)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2. Gang)</translation>
     </message>
 </context>
 <context>
@@ -881,7 +920,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Drucken</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -917,7 +956,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Öffnen…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
@@ -949,11 +988,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">B</translation>
     </message>
     <message>
         <source>Secondaire</source>
@@ -989,7 +1028,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
@@ -1041,7 +1080,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
@@ -1104,446 +1143,446 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CurveModel</name>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment (Nm)</translation>
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung (kW)</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::PerformanceWindow</name>
     <message>
         <source>0 à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>0–%1</translation>
     </message>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrleistungen</translation>
     </message>
     <message>
         <source>Force à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugkraft am Rad</translation>
     </message>
     <message>
         <source>Couple et puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment und Leistung</translation>
     </message>
     <message>
         <source>Départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehender Start</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke</translation>
     </message>
     <message>
         <source>Chercher les pignons</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzung suchen</translation>
     </message>
     <message>
         <source>Ouvre « Pignons et chaîne » avec l&apos;écart du secondaire pour la vitesse maxi comme cible</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet „Ritzel und Kette“ mit der Änderung der Sekundärübersetzung für die Höchstgeschwindigkeit als Ziel</translation>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Courbe du moteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorkennlinie</translation>
     </message>
     <message>
         <source>Tapez un point dans la dernière ligne ; les points se rangent par régime. Au-dessus du dernier point et de la zone rouge, le limiteur coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Punkt in der letzten Zeile ein; die Punkte ordnen sich nach Drehzahl. Über dem letzten Punkt und dem roten Bereich regelt der Begrenzer ab.</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Lit l&apos;export CSV d&apos;un banc de puissance (régime et couple, ou puissance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest den CSV-Export eines Leistungsprüfstands (Drehzahl und Drehmoment oder Leistung)</translation>
     </message>
     <message>
         <source>Exemple</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <source>La courbe d&apos;un 1000 cm³ de 169 ch à 11 000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennlinie eines 1000-cm³-Motors mit 169 PS bei 11 000 U/min</translation>
     </message>
     <message>
         <source>Supprimer le point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt löschen</translation>
     </message>
     <message>
         <source>Courbe mesurée à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennlinie am Rad gemessen</translation>
     </message>
     <message>
         <source>Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe (rendement 100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rollenprüfstand: die Verluste des Antriebs sind schon in der Kennlinie (Wirkungsgrad 100 %)</translation>
     </message>
     <message>
         <source>La moto</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Motorrad</translation>
     </message>
     <message>
         <source>Masse avec pilote (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht mit Fahrer (kg)</translation>
     </message>
     <message>
         <source>Traînée S·Cx (m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftwiderstand cw·A (m²)</translation>
     </message>
     <message>
         <source>Résistance au roulement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollwiderstandsbeiwert</translation>
     </message>
     <message>
         <source>Rendement de la transmission (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgrad des Antriebs (%)</translation>
     </message>
     <message>
         <source>Masses en rotation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotierende Massen (%)</translation>
     </message>
     <message>
         <source>Accélération maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Beschleunigung (g)</translation>
     </message>
     <message>
         <source>Durée d&apos;un passage (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer eines Gangwechsels (s)</translation>
     </message>
     <message>
         <source>Régime au départ (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdrehzahl (U/min)</translation>
     </message>
     <message>
         <source>Température de l&apos;air (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lufttemperatur (°C)</translation>
     </message>
     <message>
         <source>Pression de l&apos;air (hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftdruck (hPa)</translation>
     </message>
     <message>
         <source>La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das fahrfertige Motorrad mit Fahrer in voller Ausrüstung. Typisch: 200 bis 330 kg.</translation>
     </message>
     <message>
         <source>Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; routière, pilote droit : 0,5 à 0,7 m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Stirnfläche × Luftwiderstandsbeiwert. Sportler, Fahrer liegend: 0,30 bis 0,40 m²; Tourer, Fahrer aufrecht: 0,5 bis 0,7 m².</translation>
     </message>
     <message>
         <source>Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollwiderstandsbeiwert der Reifen auf Asphalt. Typisch: 0,010 bis 0,020.</translation>
     </message>
     <message>
         <source>La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). Typique : 85 à 92 %. Sans objet pour une courbe mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil der Motorleistung, der am Rad ankommt (Primärübersetzung, Getriebe, Kette). Typisch: 85 bis 92 %. Entfällt bei einer am Rad gemessenen Kennlinie.</translation>
     </message>
     <message>
         <source>Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour tous les rapports. Typique : 3 à 10 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Räder, Antrieb und Kurbelwelle, die mitbeschleunigt werden, als Anteil der Masse, in allen Gängen gleich. Typisch: 3 bis 10 %.</translation>
     </message>
     <message>
         <source>L&apos;accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschleunigung, die Reifen und Wheelie-Neigung zulassen. Typisch: 0,8 bis 1,2 g.</translation>
     </message>
     <message>
         <source>Le temps sans traction d&apos;un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ohne Zugkraft bei einem Gangwechsel. Typisch: 0,05 s (Schaltautomat) bis 0,30 s.</translation>
     </message>
     <message>
         <source>Le régime auquel l&apos;embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Drehzahl, bei der die Kupplung beim Start schleift. Typisch: 6000 bis 9000 U/min bei einem Sportler.</translation>
     </message>
     <message>
         <source>Pour la densité de l&apos;air. Typique : 0 à 40 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Luftdichte. Typisch: 0 bis 40 °C.</translation>
     </message>
     <message>
         <source>La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous les 100 m. Typique : 850 à 1040 hPa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Luftdruck am Ort: 1013 hPa auf Meereshöhe, etwa 12 hPa weniger alle 100 m. Typisch: 850 bis 1040 hPa.</translation>
     </message>
     <message>
         <source>Passages optimaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimale Schaltpunkte</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang</translation>
     </message>
     <message>
         <source>Passage (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten (U/min)</translation>
     </message>
     <message>
         <source>Vitesse (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (km/h)</translation>
     </message>
     <message>
         <source>Régime après (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl danach (U/min)</translation>
     </message>
     <message>
         <source>Engagé à (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingelegt bei (s)</translation>
     </message>
     <message>
         <source>Engagé à (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingelegt bei (km/h)</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>400 m départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m stehender Start</translation>
     </message>
     <message>
         <source>Vitesse aux 400 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo bei 400 m</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Vitesse maxi</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstgeschwindigkeit</translation>
     </message>
     <message>
         <source>La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les rapports comme au départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tempo, bei dem die Zugkraft am Rad den Widerstand nicht mehr übersteigt, durch die Gänge wie beim stehenden Start</translation>
     </message>
     <message>
         <source>La vitesse la plus haute où le 6e rapport tire encore autant que la résistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Das höchste Tempo, bei dem der 6. Gang noch so stark zieht wie der Widerstand</translation>
     </message>
     <message>
         <source>Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sekundärübersetzung, die die Drehzahl der Höchstleistung auf die Höchstgeschwindigkeit im 6. Gang legt</translation>
     </message>
     <message>
         <source>km/h en</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h im Gang</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation>bei</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>En 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Im 6. Gang</translation>
     </message>
     <message>
         <source>Secondaire idéal</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Sekundärübersetzung</translation>
     </message>
     <message>
         <source>Repère de la fenêtre principale : %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltmarke des Hauptfensters: %1 U/min</translation>
     </message>
     <message>
         <source>La courbe doit avoir au moins 2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennlinie braucht mindestens 2 Punkte.</translation>
     </message>
     <message>
         <source>Courbe, point %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Kennlinie, Punkt %1: </translation>
     </message>
     <message>
         <source>le régime manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Drehzahl fehlt.</translation>
     </message>
     <message>
         <source>le couple manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Drehmoment fehlt.</translation>
     </message>
     <message>
         <source>le régime doit être supérieur à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Drehzahl muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>le couple ne peut pas être négatif.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Drehmoment kann nicht negativ sein.</translation>
     </message>
     <message>
         <source>ce régime est déjà dans la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Drehzahl ist schon in der Kennlinie.</translation>
     </message>
     <message>
         <source>ce point ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Punkt passt nicht.</translation>
     </message>
     <message>
         <source>Le jeu de rapports de la fenêtre principale ne permet pas de calculer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Übersetzung des Hauptfensters lässt sich nicht rechnen.</translation>
     </message>
     <message>
         <source>La zone rouge de la fenêtre principale est sous le premier point de la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der rote Bereich des Hauptfensters liegt unter dem ersten Punkt der Kennlinie.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: der Wert muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: der Wert kann nicht negativ sein.</translation>
     </message>
     <message>
         <source>Le rendement doit être supérieur à 0 et au plus 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wirkungsgrad muss größer als 0 und höchstens 100 % sein.</translation>
     </message>
     <message>
         <source>La température est sous le zéro absolu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur liegt unter dem absoluten Nullpunkt.</translation>
     </message>
     <message>
         <source>« %1 » : cette valeur ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: dieser Wert passt nicht.</translation>
     </message>
     <message>
         <source>ne tire pas à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zieht nicht bei %1</translation>
     </message>
     <message>
         <source>limitée par la résistance de l&apos;air</source>
-        <translation type="unfinished"></translation>
+        <translation>begrenzt durch den Luftwiderstand</translation>
     </message>
     <message>
         <source>limitée par le régime</source>
-        <translation type="unfinished"></translation>
+        <translation>begrenzt durch die Drehzahl</translation>
     </message>
     <message>
         <source>%1 à %2 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2 U/min</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster rechnet nicht: %1 Die letzten Ergebnisse bleiben.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Berechnen“.</translation>
     </message>
     <message>
         <source>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispielkennlinie (1000 cm³, 169 PS bei 11 000 U/min): ersetzen Sie sie durch die Ihres Motors.</translation>
     </message>
     <message>
         <source>Ouvrir un export de banc</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfstandsexport öffnen</translation>
     </message>
     <message>
         <source>Exports de banc (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfstandsexporte (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Lecture de « %1 »…</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird gelesen…</translation>
     </message>
     <message>
         <source>« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält %2 Punkte, die Kennlinie fasst höchstens %3: sie bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>lb·ft</source>
-        <translation type="unfinished"></translation>
+        <translation>lb·ft</translation>
     </message>
     <message>
         <source>kgm</source>
-        <translation type="unfinished"></translation>
+        <translation>mkp</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>PS</translation>
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Vorgabe)</translation>
     </message>
     <message>
         <source>couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment</translation>
     </message>
     <message>
         <source>puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: Drehzahl „%2“, %3 „%4“ in %5; %6 Punkte, %7 Zeilen übersprungen.</translation>
     </message>
     <message>
         <source>Mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Rad gemessen.</translation>
     </message>
     <message>
         <source>« %1 » : %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2</translation>
     </message>
     <message>
         <source>Pignons %1/%2, primaire %3, rapports %4, zone rouge %5 tr/min, développement %6 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzung %1/%2, Primär %3, Gänge %4, roter Bereich %5 U/min, Abrollumfang %6 mm</translation>
     </message>
     <message>
         <source> (mesurée à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation> (am Rad gemessen)</translation>
     </message>
     <message>
         <source>… et %1 points de plus</source>
-        <translation type="unfinished"></translation>
+        <translation>… und %1 weitere Punkte</translation>
     </message>
     <message>
         <source>(à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation>(am Rad)</translation>
     </message>
     <message>
         <source>Départ arrêté : %1 %2 s, %3 %4 s, 400 m en %5 s à %6 %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehender Start: %1 %2 s, %3 %4 s, 400 m in %5 s mit %6 %7</translation>
     </message>
     <message>
         <source>Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstgeschwindigkeit: %1 km/h im %2. Gang bei %3 U/min, %4</translation>
     </message>
     <message>
         <source>En 6e : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Im 6. Gang: %1</translation>
     </message>
     <message>
         <source>Secondaire pour la vitesse maxi : %1 (%2), %3 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärübersetzung für die Höchstgeschwindigkeit: %1 (%2), %3 km/h</translation>
+    </message>
+    <message>
+        <source>Performances : %1</source>
+        <translation>Fahrleistungen: %1</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Strecke (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
@@ -1725,7 +1764,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">bei</translation>
     </message>
     <message>
         <source>Objectif</source>

@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</source>
-        <translation>No engine speed and torque or power column in this file.</translation>
+        <translation>No column of engine speed and torque or power in this file.</translation>
     </message>
     <message>
         <source>Unité inconnue dans ce fichier : « %s ».</source>
@@ -167,118 +167,118 @@
     <name>Options</name>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Unités</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Units</translation>
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>mph</source>
-        <translation type="unfinished"></translation>
+        <translation>mph</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>lb-ft</source>
-        <translation type="unfinished"></translation>
+        <translation>lb-ft</translation>
     </message>
     <message>
         <source>Puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Power</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>PS</translation>
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>Masse</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
     <name>PerformanceCharts</name>
     <message>
         <source>Rien à tracer : voir la note sous les résultats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to plot: see the note below the results.</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Résistance (air et roulement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance (air and rolling)</translation>
     </message>
     <message>
         <source>Limite du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyre limit</translation>
     </message>
     <message>
         <source>Passage optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Best upshift</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque (Nm)</translation>
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Power (kW)</translation>
     </message>
     <message>
         <source>Zone rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Red zone</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>%1 : %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 s</translation>
     </message>
     <message>
         <source>400 m : %1 s à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m: %1 s at %2</translation>
     </message>
     <message>
         <source>Passage d&apos;un rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear change</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,45 @@
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>lb-ft</source>
+        <translation>lb-ft</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>ch</source>
+        <translation>PS</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
@@ -420,7 +459,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gear</translation>
     </message>
     <message>
         <source>Régime</source>
@@ -428,7 +467,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">rpm</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
@@ -436,7 +475,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
@@ -444,7 +483,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Open…</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -536,7 +575,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">The main window has not calculated yet: click “Calculate”.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
@@ -564,7 +603,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 (default)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
@@ -579,226 +618,226 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CircuitTab</name>
     <message>
         <source>nom d&apos;un nouveau circuit, puis Entrée</source>
-        <translation type="unfinished"></translation>
+        <translation>name of a new track, then Enter</translation>
     </message>
     <message>
         <source>Vos circuits. Un nom nouveau suivi d&apos;Entrée en ajoute un.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your tracks. A new name followed by Enter adds one.</translation>
     </message>
     <message>
         <source>Supprimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Supprime le circuit choisi</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the chosen track</translation>
     </message>
     <message>
         <source>La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>The hardest deceleration under braking, in g (1.0: hard braking in the dry)</translation>
     </message>
     <message>
         <source>Virage</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner</translation>
     </message>
     <message>
         <source>Vitesse mini (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. speed (km/h)</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear</translation>
     </message>
     <message>
         <source>Ligne droite après (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight after (m)</translation>
     </message>
     <message>
         <source>Un virage par ligne, dans l&apos;ordre du tour ; la dernière ligne droite mène au premier virage. Rapport vide : celui des passages optimaux à cette vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>One corner per row, in lap order; the last straight leads to the first corner. Gear left empty: the gear of the best upshifts at that speed.</translation>
     </message>
     <message>
         <source>Ligne droite</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight</translation>
     </message>
     <message>
         <source>Supprimer le virage</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete corner</translation>
     </message>
     <message>
         <source>Supprime les virages choisis</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the chosen corners</translation>
     </message>
     <message>
         <source>Temps (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Time (s)</translation>
     </message>
     <message>
         <source>Au freinage (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>At braking (km/h)</translation>
     </message>
     <message>
         <source>Régime (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revs (rpm)</translation>
     </message>
     <message>
         <source>Marge au limiteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Margin to limiter</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Au freinage</source>
-        <translation type="unfinished"></translation>
+        <translation>At braking</translation>
     </message>
     <message>
         <source>limiteur sur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>on limiter for 0000 m</translation>
     </message>
     <message>
         <source>sous la courbe</source>
-        <translation type="unfinished"></translation>
+        <translation>below the curve</translation>
     </message>
     <message>
         <source>Temps des lignes droites (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Time on the straights (s)</translation>
     </message>
     <message>
         <source>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n&apos;est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sum of the straights, each from the corner to the braking point and on to the next corner. This is not a lap time: in this model the corners themselves take no time.</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Track</translation>
     </message>
     <message>
         <source>Freinage maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. braking (g)</translation>
     </message>
     <message>
         <source>« %1 » est réservé : choisissez un autre nom.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is reserved: choose another name.</translation>
     </message>
     <message>
         <source>Ce nom ne peut pas être enregistré : sans crochets ni caractères spéciaux.</source>
-        <translation type="unfinished"></translation>
+        <translation>This name cannot be saved: no square brackets or special characters.</translation>
     </message>
     <message>
         <source>Supprimer le circuit « %1 » et ses virages ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the track “%1” and its corners?</translation>
     </message>
     <message>
         <source>Virage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner %1</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>Le freinage maxi doit être supérieur à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>The maximum braking must be greater than zero.</translation>
     </message>
     <message>
         <source>Virage %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Corner %1: </translation>
     </message>
     <message>
         <source>la vitesse doit être supérieure à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>the speed must be greater than zero.</translation>
     </message>
     <message>
         <source>un rapport de 1 à 6, ou vide pour celui des passages optimaux.</source>
-        <translation type="unfinished"></translation>
+        <translation>a gear from 1 to 6, or empty for the one of the best upshifts.</translation>
     </message>
     <message>
         <source>la ligne droite doit être plus longue que zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>the straight must be longer than zero.</translation>
     </message>
     <message>
         <source>Tapez le nom d&apos;un circuit puis Entrée pour l&apos;ajouter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type a track&apos;s name, then Enter to add it.</translation>
     </message>
     <message>
         <source>Tapez les virages du circuit dans l&apos;ordre du tour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the track&apos;s corners in lap order.</translation>
     </message>
     <message>
         <source>Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des valeurs de la moto complètes.</source>
-        <translation type="unfinished"></translation>
+        <translation>The straights wait for a calculation in the main window, a curve and complete values of the bike.</translation>
     </message>
     <message>
         <source>limiteur sur %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>on limiter for %1 m</translation>
     </message>
     <message>
         <source>en %1e à %2, le moteur dépasse %3 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>in gear %1 at %2 the engine exceeds %3 rpm</translation>
     </message>
     <message>
         <source>trop courte pour freiner de %1 à %2 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>too short to brake from %1 to %2 km/h</translation>
     </message>
     <message>
         <source>la moto n&apos;avance pas dans ce rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>the bike does not pull in this gear</translation>
     </message>
     <message>
         <source>plus de dix minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>more than ten minutes</translation>
     </message>
     <message>
         <source>virage suivant plus rapide : %1 au bout</source>
-        <translation type="unfinished"></translation>
+        <translation>next corner faster: %1 at the end</translation>
     </message>
     <message>
         <source> ; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::ComparePerformance</name>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
+        <translation>Performance</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Écart</source>
-        <translation type="unfinished"></translation>
+        <translation>Difference</translation>
     </message>
     <message>
         <source>0–%1 (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>0–%1 (s)</translation>
     </message>
     <message>
         <source>400 m (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m (s)</translation>
     </message>
     <message>
         <source>Vitesse maxi (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Top speed (km/h)</translation>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Track (s)</translation>
     </message>
     <message>
         <source>A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps des lignes droites du circuit actuel, pas un temps au tour.</source>
-        <translation type="unfinished"></translation>
+        <translation>A and B with the curve and the bike of the Performance window. Track: the time on the straights of the present track, not a lap time.</translation>
     </message>
     <message>
         <source>%1 (%2e)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gear %2)</translation>
     </message>
 </context>
 <context>
@@ -881,7 +920,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Print</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -917,7 +956,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Open…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
@@ -949,11 +988,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">B</translation>
     </message>
     <message>
         <source>Secondaire</source>
@@ -989,7 +1028,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gear</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
@@ -1041,7 +1080,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
@@ -1104,446 +1143,446 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CurveModel</name>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque (Nm)</translation>
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Power (kW)</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::PerformanceWindow</name>
     <message>
         <source>0 à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 to %1</translation>
     </message>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation>Performance</translation>
     </message>
     <message>
         <source>Force à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Force at the wheel</translation>
     </message>
     <message>
         <source>Couple et puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque and power</translation>
     </message>
     <message>
         <source>Départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>Standing start</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Track</translation>
     </message>
     <message>
         <source>Chercher les pignons</source>
-        <translation type="unfinished"></translation>
+        <translation>Find sprockets</translation>
     </message>
     <message>
         <source>Ouvre « Pignons et chaîne » avec l&apos;écart du secondaire pour la vitesse maxi comme cible</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens “Sprockets and chain” with the change of final drive for the top speed as its target</translation>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Courbe du moteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine curve</translation>
     </message>
     <message>
         <source>Tapez un point dans la dernière ligne ; les points se rangent par régime. Au-dessus du dernier point et de la zone rouge, le limiteur coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type a point into the last row; the points sort themselves by engine speed. Above the last point and the red zone, the limiter cuts in.</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Open…</translation>
     </message>
     <message>
         <source>Lit l&apos;export CSV d&apos;un banc de puissance (régime et couple, ou puissance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads a dyno&apos;s CSV export (engine speed and torque, or power)</translation>
     </message>
     <message>
         <source>Exemple</source>
-        <translation type="unfinished"></translation>
+        <translation>Example</translation>
     </message>
     <message>
         <source>La courbe d&apos;un 1000 cm³ de 169 ch à 11 000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>The curve of a 1000 cc engine with 169 PS at 11,000 rpm</translation>
     </message>
     <message>
         <source>Supprimer le point</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete point</translation>
     </message>
     <message>
         <source>Courbe mesurée à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Curve measured at the wheel</translation>
     </message>
     <message>
         <source>Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe (rendement 100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>A roller dyno: the drivetrain losses are already in the curve (efficiency 100%)</translation>
     </message>
     <message>
         <source>La moto</source>
-        <translation type="unfinished"></translation>
+        <translation>The bike</translation>
     </message>
     <message>
         <source>Masse avec pilote (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight with rider (kg)</translation>
     </message>
     <message>
         <source>Traînée S·Cx (m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drag area CdA (m²)</translation>
     </message>
     <message>
         <source>Résistance au roulement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolling resistance</translation>
     </message>
     <message>
         <source>Rendement de la transmission (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drivetrain efficiency (%)</translation>
     </message>
     <message>
         <source>Masses en rotation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotating masses (%)</translation>
     </message>
     <message>
         <source>Accélération maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. acceleration (g)</translation>
     </message>
     <message>
         <source>Durée d&apos;un passage (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift time (s)</translation>
     </message>
     <message>
         <source>Régime au départ (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Launch revs (rpm)</translation>
     </message>
     <message>
         <source>Température de l&apos;air (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Air temperature (°C)</translation>
     </message>
     <message>
         <source>Pression de l&apos;air (hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Air pressure (hPa)</translation>
     </message>
     <message>
         <source>La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bike ready to ride with the rider in full gear. Typical: 200 to 330 kg.</translation>
     </message>
     <message>
         <source>Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; routière, pilote droit : 0,5 à 0,7 m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontal area × drag coefficient. Sports bike, rider tucked in: 0.30 to 0.40 m²; tourer, rider upright: 0.5 to 0.7 m².</translation>
     </message>
     <message>
         <source>Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolling resistance coefficient of the tyres on tarmac. Typical: 0.010 to 0.020.</translation>
     </message>
     <message>
         <source>La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). Typique : 85 à 92 %. Sans objet pour une courbe mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation>The share of the engine&apos;s power that reaches the wheel (primary drive, gearbox, chain). Typical: 85 to 92%. Not used for a curve measured at the wheel.</translation>
     </message>
     <message>
         <source>Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour tous les rapports. Typique : 3 à 10 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheels, drivetrain and crankshaft to be spun up, as a share of the mass, the same in every gear. Typical: 3 to 10%.</translation>
     </message>
     <message>
         <source>L&apos;accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration that the tyre and the wheelie limit allow. Typical: 0.8 to 1.2 g.</translation>
     </message>
     <message>
         <source>Le temps sans traction d&apos;un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>The time without drive during a gear change. Typical: 0.05 s (quickshifter) to 0.30 s.</translation>
     </message>
     <message>
         <source>Le régime auquel l&apos;embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive.</source>
-        <translation type="unfinished"></translation>
+        <translation>The engine speed at which the clutch slips at the start. Typical: 6000 to 9000 rpm for a sports bike.</translation>
     </message>
     <message>
         <source>Pour la densité de l&apos;air. Typique : 0 à 40 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>For the air density. Typical: 0 to 40 °C.</translation>
     </message>
     <message>
         <source>La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous les 100 m. Typique : 850 à 1040 hPa.</source>
-        <translation type="unfinished"></translation>
+        <translation>The local air pressure: 1013 hPa at sea level, about 12 hPa less every 100 m. Typical: 850 to 1040 hPa.</translation>
     </message>
     <message>
         <source>Passages optimaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Best upshifts</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear</translation>
     </message>
     <message>
         <source>Passage (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift (rpm)</translation>
     </message>
     <message>
         <source>Vitesse (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed (km/h)</translation>
     </message>
     <message>
         <source>Régime après (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revs after (rpm)</translation>
     </message>
     <message>
         <source>Engagé à (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Engaged at (s)</translation>
     </message>
     <message>
         <source>Engagé à (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Engaged at (km/h)</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>400 m départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m standing start</translation>
     </message>
     <message>
         <source>Vitesse aux 400 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed at 400 m</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Vitesse maxi</source>
-        <translation type="unfinished"></translation>
+        <translation>Top speed</translation>
     </message>
     <message>
         <source>La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les rapports comme au départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>The speed at which the force at the wheel no longer exceeds the resistance, going up the gears as in the standing start</translation>
     </message>
     <message>
         <source>La vitesse la plus haute où le 6e rapport tire encore autant que la résistance</source>
-        <translation type="unfinished"></translation>
+        <translation>The highest speed at which 6th gear still pulls as hard as the resistance</translation>
     </message>
     <message>
         <source>Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>The final drive that puts the peak-power engine speed at the top speed in 6th</translation>
     </message>
     <message>
         <source>km/h en</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h in gear</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation>at</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>En 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>In 6th</translation>
     </message>
     <message>
         <source>Secondaire idéal</source>
-        <translation type="unfinished"></translation>
+        <translation>Best final drive</translation>
     </message>
     <message>
         <source>Repère de la fenêtre principale : %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift mark of the main window: %1 rpm</translation>
     </message>
     <message>
         <source>La courbe doit avoir au moins 2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>The curve needs at least 2 points.</translation>
     </message>
     <message>
         <source>Courbe, point %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Curve, point %1: </translation>
     </message>
     <message>
         <source>le régime manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>the engine speed is missing.</translation>
     </message>
     <message>
         <source>le couple manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>the torque is missing.</translation>
     </message>
     <message>
         <source>le régime doit être supérieur à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>the engine speed must be greater than 0.</translation>
     </message>
     <message>
         <source>le couple ne peut pas être négatif.</source>
-        <translation type="unfinished"></translation>
+        <translation>the torque cannot be negative.</translation>
     </message>
     <message>
         <source>ce régime est déjà dans la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation>this engine speed is already in the curve.</translation>
     </message>
     <message>
         <source>ce point ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation>this point does not fit.</translation>
     </message>
     <message>
         <source>Le jeu de rapports de la fenêtre principale ne permet pas de calculer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The gear set of the main window cannot be worked with.</translation>
     </message>
     <message>
         <source>La zone rouge de la fenêtre principale est sous le premier point de la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation>The red zone of the main window is below the first point of the curve.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: the value must be greater than 0.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: the value cannot be negative.</translation>
     </message>
     <message>
         <source>Le rendement doit être supérieur à 0 et au plus 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>The efficiency must be greater than 0 and at most 100%.</translation>
     </message>
     <message>
         <source>La température est sous le zéro absolu.</source>
-        <translation type="unfinished"></translation>
+        <translation>The temperature is below absolute zero.</translation>
     </message>
     <message>
         <source>« %1 » : cette valeur ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: this value does not fit.</translation>
     </message>
     <message>
         <source>ne tire pas à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>does not pull at %1</translation>
     </message>
     <message>
         <source>limitée par la résistance de l&apos;air</source>
-        <translation type="unfinished"></translation>
+        <translation>limited by air resistance</translation>
     </message>
     <message>
         <source>limitée par le régime</source>
-        <translation type="unfinished"></translation>
+        <translation>limited by engine speed</translation>
     </message>
     <message>
         <source>%1 à %2 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at %2 rpm</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.</source>
-        <translation type="unfinished"></translation>
+        <translation>The main window does not calculate: %1 The last results stay.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <translation>The main window has not calculated yet: click “Calculate”.</translation>
     </message>
     <message>
         <source>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Example curve (1000 cc, 169 PS at 11,000 rpm): replace it with your engine&apos;s.</translation>
     </message>
     <message>
         <source>Ouvrir un export de banc</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a dyno export</translation>
     </message>
     <message>
         <source>Exports de banc (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyno exports (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Lecture de « %1 »…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading “%1”…</translation>
     </message>
     <message>
         <source>« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” gives %2 points, the curve holds at most %3: it stays as it was.</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>lb·ft</source>
-        <translation type="unfinished"></translation>
+        <translation>lb·ft</translation>
     </message>
     <message>
         <source>kgm</source>
-        <translation type="unfinished"></translation>
+        <translation>kgm</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>PS</translation>
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (default)</translation>
     </message>
     <message>
         <source>couple</source>
-        <translation type="unfinished"></translation>
+        <translation>torque</translation>
     </message>
     <message>
         <source>puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>power</translation>
     </message>
     <message>
         <source>« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: engine speed “%2”, %3 “%4” in %5; %6 points, %7 lines skipped.</translation>
     </message>
     <message>
         <source>Mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Measured at the wheel.</translation>
     </message>
     <message>
         <source>« %1 » : %2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: %2</translation>
     </message>
     <message>
         <source>Pignons %1/%2, primaire %3, rapports %4, zone rouge %5 tr/min, développement %6 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprockets %1/%2, primary %3, gears %4, red zone %5 rpm, rolling circumference %6 mm</translation>
     </message>
     <message>
         <source> (mesurée à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation> (measured at the wheel)</translation>
     </message>
     <message>
         <source>… et %1 points de plus</source>
-        <translation type="unfinished"></translation>
+        <translation>… and %1 more points</translation>
     </message>
     <message>
         <source>(à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation>(at the wheel)</translation>
     </message>
     <message>
         <source>Départ arrêté : %1 %2 s, %3 %4 s, 400 m en %5 s à %6 %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Standing start: %1 %2 s, %3 %4 s, 400 m in %5 s at %6 %7</translation>
     </message>
     <message>
         <source>Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Top speed: %1 km/h in gear %2 at %3 rpm, %4</translation>
     </message>
     <message>
         <source>En 6e : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In 6th: %1</translation>
     </message>
     <message>
         <source>Secondaire pour la vitesse maxi : %1 (%2), %3 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive for the top speed: %1 (%2), %3 km/h</translation>
+    </message>
+    <message>
+        <source>Performances : %1</source>
+        <translation>Performance: %1</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Track (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
@@ -1725,7 +1764,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">at</translation>
     </message>
     <message>
         <source>Objectif</source>

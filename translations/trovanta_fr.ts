@@ -167,118 +167,118 @@
     <name>Options</name>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Unités</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unités</translation>
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>mph</source>
-        <translation type="unfinished"></translation>
+        <translation>mph</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Couple</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>lb-ft</source>
-        <translation type="unfinished"></translation>
+        <translation>lb-ft</translation>
     </message>
     <message>
         <source>Puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>ch</translation>
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>Masse</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
     <name>PerformanceCharts</name>
     <message>
         <source>Rien à tracer : voir la note sous les résultats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à tracer : voir la note sous les résultats.</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Résistance (air et roulement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance (air et roulement)</translation>
     </message>
     <message>
         <source>Limite du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite du pneu</translation>
     </message>
     <message>
         <source>Passage optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage optimal</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couple (Nm)</translation>
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance (kW)</translation>
     </message>
     <message>
         <source>Zone rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone rouge</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>%1 : %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 s</translation>
     </message>
     <message>
         <source>400 m : %1 s à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m : %1 s à %2</translation>
     </message>
     <message>
         <source>Passage d&apos;un rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage d&apos;un rapport</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,45 @@
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>Nm</source>
+        <translation>Nm</translation>
+    </message>
+    <message>
+        <source>lb-ft</source>
+        <translation>lb-ft</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>ch</source>
+        <translation>ch</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
@@ -420,7 +459,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rapport</translation>
     </message>
     <message>
         <source>Régime</source>
@@ -428,7 +467,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">tr/min</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
@@ -436,7 +475,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
@@ -444,7 +483,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ouvrir…</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -536,7 +575,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
@@ -564,7 +603,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 (par défaut)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
@@ -579,226 +618,226 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CircuitTab</name>
     <message>
         <source>nom d&apos;un nouveau circuit, puis Entrée</source>
-        <translation type="unfinished"></translation>
+        <translation>nom d&apos;un nouveau circuit, puis Entrée</translation>
     </message>
     <message>
         <source>Vos circuits. Un nom nouveau suivi d&apos;Entrée en ajoute un.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos circuits. Un nom nouveau suivi d&apos;Entrée en ajoute un.</translation>
     </message>
     <message>
         <source>Supprimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Supprime le circuit choisi</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime le circuit choisi</translation>
     </message>
     <message>
         <source>La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)</translation>
     </message>
     <message>
         <source>Virage</source>
-        <translation type="unfinished"></translation>
+        <translation>Virage</translation>
     </message>
     <message>
         <source>Vitesse mini (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse mini (km/h)</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Ligne droite après (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne droite après (m)</translation>
     </message>
     <message>
         <source>Un virage par ligne, dans l&apos;ordre du tour ; la dernière ligne droite mène au premier virage. Rapport vide : celui des passages optimaux à cette vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virage par ligne, dans l&apos;ordre du tour ; la dernière ligne droite mène au premier virage. Rapport vide : celui des passages optimaux à cette vitesse.</translation>
     </message>
     <message>
         <source>Ligne droite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne droite</translation>
     </message>
     <message>
         <source>Supprimer le virage</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virage</translation>
     </message>
     <message>
         <source>Supprime les virages choisis</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime les virages choisis</translation>
     </message>
     <message>
         <source>Temps (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps (s)</translation>
     </message>
     <message>
         <source>Au freinage (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Au freinage (km/h)</translation>
     </message>
     <message>
         <source>Régime (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime (tr/min)</translation>
     </message>
     <message>
         <source>Marge au limiteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge au limiteur</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Au freinage</source>
-        <translation type="unfinished"></translation>
+        <translation>Au freinage</translation>
     </message>
     <message>
         <source>limiteur sur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>limiteur sur 0000 m</translation>
     </message>
     <message>
         <source>sous la courbe</source>
-        <translation type="unfinished"></translation>
+        <translation>sous la courbe</translation>
     </message>
     <message>
         <source>Temps des lignes droites (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps des lignes droites (s)</translation>
     </message>
     <message>
         <source>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n&apos;est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n&apos;est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>Freinage maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freinage maxi (g)</translation>
     </message>
     <message>
         <source>« %1 » est réservé : choisissez un autre nom.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est réservé : choisissez un autre nom.</translation>
     </message>
     <message>
         <source>Ce nom ne peut pas être enregistré : sans crochets ni caractères spéciaux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom ne peut pas être enregistré : sans crochets ni caractères spéciaux.</translation>
     </message>
     <message>
         <source>Supprimer le circuit « %1 » et ses virages ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le circuit « %1 » et ses virages ?</translation>
     </message>
     <message>
         <source>Virage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virage %1</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>Le freinage maxi doit être supérieur à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le freinage maxi doit être supérieur à zéro.</translation>
     </message>
     <message>
         <source>Virage %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Virage %1 : </translation>
     </message>
     <message>
         <source>la vitesse doit être supérieure à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>la vitesse doit être supérieure à zéro.</translation>
     </message>
     <message>
         <source>un rapport de 1 à 6, ou vide pour celui des passages optimaux.</source>
-        <translation type="unfinished"></translation>
+        <translation>un rapport de 1 à 6, ou vide pour celui des passages optimaux.</translation>
     </message>
     <message>
         <source>la ligne droite doit être plus longue que zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne droite doit être plus longue que zéro.</translation>
     </message>
     <message>
         <source>Tapez le nom d&apos;un circuit puis Entrée pour l&apos;ajouter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le nom d&apos;un circuit puis Entrée pour l&apos;ajouter.</translation>
     </message>
     <message>
         <source>Tapez les virages du circuit dans l&apos;ordre du tour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez les virages du circuit dans l&apos;ordre du tour.</translation>
     </message>
     <message>
         <source>Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des valeurs de la moto complètes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des valeurs de la moto complètes.</translation>
     </message>
     <message>
         <source>limiteur sur %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>limiteur sur %1 m</translation>
     </message>
     <message>
         <source>en %1e à %2, le moteur dépasse %3 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1e à %2, le moteur dépasse %3 tr/min</translation>
     </message>
     <message>
         <source>trop courte pour freiner de %1 à %2 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>trop courte pour freiner de %1 à %2 km/h</translation>
     </message>
     <message>
         <source>la moto n&apos;avance pas dans ce rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>la moto n&apos;avance pas dans ce rapport</translation>
     </message>
     <message>
         <source>plus de dix minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de dix minutes</translation>
     </message>
     <message>
         <source>virage suivant plus rapide : %1 au bout</source>
-        <translation type="unfinished"></translation>
+        <translation>virage suivant plus rapide : %1 au bout</translation>
     </message>
     <message>
         <source> ; </source>
-        <translation type="unfinished"></translation>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::ComparePerformance</name>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
+        <translation>Performances</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Écart</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>0–%1 (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>0–%1 (s)</translation>
     </message>
     <message>
         <source>400 m (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m (s)</translation>
     </message>
     <message>
         <source>Vitesse maxi (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse maxi (km/h)</translation>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit (s)</translation>
     </message>
     <message>
         <source>A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps des lignes droites du circuit actuel, pas un temps au tour.</source>
-        <translation type="unfinished"></translation>
+        <translation>A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps des lignes droites du circuit actuel, pas un temps au tour.</translation>
     </message>
     <message>
         <source>%1 (%2e)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2e)</translation>
     </message>
 </context>
 <context>
@@ -881,7 +920,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Imprimer</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -917,7 +956,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ouvrir…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
@@ -949,11 +988,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">B</translation>
     </message>
     <message>
         <source>Secondaire</source>
@@ -989,7 +1028,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rapport</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
@@ -1041,7 +1080,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
@@ -1104,446 +1143,446 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CurveModel</name>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couple (Nm)</translation>
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance (kW)</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::PerformanceWindow</name>
     <message>
         <source>0 à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 à %1</translation>
     </message>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation>Performances</translation>
     </message>
     <message>
         <source>Force à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Force à la roue</translation>
     </message>
     <message>
         <source>Couple et puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>Couple et puissance</translation>
     </message>
     <message>
         <source>Départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ arrêté</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>Chercher les pignons</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher les pignons</translation>
     </message>
     <message>
         <source>Ouvre « Pignons et chaîne » avec l&apos;écart du secondaire pour la vitesse maxi comme cible</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre « Pignons et chaîne » avec l&apos;écart du secondaire pour la vitesse maxi comme cible</translation>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Courbe du moteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe du moteur</translation>
     </message>
     <message>
         <source>Tapez un point dans la dernière ligne ; les points se rangent par régime. Au-dessus du dernier point et de la zone rouge, le limiteur coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un point dans la dernière ligne ; les points se rangent par régime. Au-dessus du dernier point et de la zone rouge, le limiteur coupe.</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Lit l&apos;export CSV d&apos;un banc de puissance (régime et couple, ou puissance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit l&apos;export CSV d&apos;un banc de puissance (régime et couple, ou puissance)</translation>
     </message>
     <message>
         <source>Exemple</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple</translation>
     </message>
     <message>
         <source>La courbe d&apos;un 1000 cm³ de 169 ch à 11 000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe d&apos;un 1000 cm³ de 169 ch à 11 000 tr/min</translation>
     </message>
     <message>
         <source>Supprimer le point</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le point</translation>
     </message>
     <message>
         <source>Courbe mesurée à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe mesurée à la roue</translation>
     </message>
     <message>
         <source>Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe (rendement 100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe (rendement 100 %)</translation>
     </message>
     <message>
         <source>La moto</source>
-        <translation type="unfinished"></translation>
+        <translation>La moto</translation>
     </message>
     <message>
         <source>Masse avec pilote (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse avec pilote (kg)</translation>
     </message>
     <message>
         <source>Traînée S·Cx (m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traînée S·Cx (m²)</translation>
     </message>
     <message>
         <source>Résistance au roulement</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance au roulement</translation>
     </message>
     <message>
         <source>Rendement de la transmission (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement de la transmission (%)</translation>
     </message>
     <message>
         <source>Masses en rotation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masses en rotation (%)</translation>
     </message>
     <message>
         <source>Accélération maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Accélération maxi (g)</translation>
     </message>
     <message>
         <source>Durée d&apos;un passage (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;un passage (s)</translation>
     </message>
     <message>
         <source>Régime au départ (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime au départ (tr/min)</translation>
     </message>
     <message>
         <source>Température de l&apos;air (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de l&apos;air (°C)</translation>
     </message>
     <message>
         <source>Pression de l&apos;air (hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression de l&apos;air (hPa)</translation>
     </message>
     <message>
         <source>La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg.</translation>
     </message>
     <message>
         <source>Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; routière, pilote droit : 0,5 à 0,7 m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; routière, pilote droit : 0,5 à 0,7 m².</translation>
     </message>
     <message>
         <source>Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020.</translation>
     </message>
     <message>
         <source>La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). Typique : 85 à 92 %. Sans objet pour une courbe mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). Typique : 85 à 92 %. Sans objet pour une courbe mesurée à la roue.</translation>
     </message>
     <message>
         <source>Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour tous les rapports. Typique : 3 à 10 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour tous les rapports. Typique : 3 à 10 %.</translation>
     </message>
     <message>
         <source>L&apos;accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g.</translation>
     </message>
     <message>
         <source>Le temps sans traction d&apos;un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps sans traction d&apos;un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s.</translation>
     </message>
     <message>
         <source>Le régime auquel l&apos;embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le régime auquel l&apos;embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive.</translation>
     </message>
     <message>
         <source>Pour la densité de l&apos;air. Typique : 0 à 40 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour la densité de l&apos;air. Typique : 0 à 40 °C.</translation>
     </message>
     <message>
         <source>La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous les 100 m. Typique : 850 à 1040 hPa.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous les 100 m. Typique : 850 à 1040 hPa.</translation>
     </message>
     <message>
         <source>Passages optimaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Passages optimaux</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Passage (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage (tr/min)</translation>
     </message>
     <message>
         <source>Vitesse (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (km/h)</translation>
     </message>
     <message>
         <source>Régime après (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime après (tr/min)</translation>
     </message>
     <message>
         <source>Engagé à (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Engagé à (s)</translation>
     </message>
     <message>
         <source>Engagé à (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation>Engagé à (km/h)</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>400 m départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>400 m départ arrêté</translation>
     </message>
     <message>
         <source>Vitesse aux 400 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse aux 400 m</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Vitesse maxi</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse maxi</translation>
     </message>
     <message>
         <source>La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les rapports comme au départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les rapports comme au départ arrêté</translation>
     </message>
     <message>
         <source>La vitesse la plus haute où le 6e rapport tire encore autant que la résistance</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse la plus haute où le 6e rapport tire encore autant que la résistance</translation>
     </message>
     <message>
         <source>Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e</translation>
     </message>
     <message>
         <source>km/h en</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h en</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>En 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>En 6e</translation>
     </message>
     <message>
         <source>Secondaire idéal</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire idéal</translation>
     </message>
     <message>
         <source>Repère de la fenêtre principale : %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère de la fenêtre principale : %1 tr/min</translation>
     </message>
     <message>
         <source>La courbe doit avoir au moins 2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe doit avoir au moins 2 points.</translation>
     </message>
     <message>
         <source>Courbe, point %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe, point %1 : </translation>
     </message>
     <message>
         <source>le régime manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>le régime manque.</translation>
     </message>
     <message>
         <source>le couple manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>le couple manque.</translation>
     </message>
     <message>
         <source>le régime doit être supérieur à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>le régime doit être supérieur à 0.</translation>
     </message>
     <message>
         <source>le couple ne peut pas être négatif.</source>
-        <translation type="unfinished"></translation>
+        <translation>le couple ne peut pas être négatif.</translation>
     </message>
     <message>
         <source>ce régime est déjà dans la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce régime est déjà dans la courbe.</translation>
     </message>
     <message>
         <source>ce point ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce point ne convient pas.</translation>
     </message>
     <message>
         <source>Le jeu de rapports de la fenêtre principale ne permet pas de calculer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de rapports de la fenêtre principale ne permet pas de calculer.</translation>
     </message>
     <message>
         <source>La zone rouge de la fenêtre principale est sous le premier point de la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zone rouge de la fenêtre principale est sous le premier point de la courbe.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : la valeur doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : la valeur ne peut pas être négative.</translation>
     </message>
     <message>
         <source>Le rendement doit être supérieur à 0 et au plus 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rendement doit être supérieur à 0 et au plus 100 %.</translation>
     </message>
     <message>
         <source>La température est sous le zéro absolu.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température est sous le zéro absolu.</translation>
     </message>
     <message>
         <source>« %1 » : cette valeur ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : cette valeur ne convient pas.</translation>
     </message>
     <message>
         <source>ne tire pas à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne tire pas à %1</translation>
     </message>
     <message>
         <source>limitée par la résistance de l&apos;air</source>
-        <translation type="unfinished"></translation>
+        <translation>limitée par la résistance de l&apos;air</translation>
     </message>
     <message>
         <source>limitée par le régime</source>
-        <translation type="unfinished"></translation>
+        <translation>limitée par le régime</translation>
     </message>
     <message>
         <source>%1 à %2 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 tr/min</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</translation>
     </message>
     <message>
         <source>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</translation>
     </message>
     <message>
         <source>Ouvrir un export de banc</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un export de banc</translation>
     </message>
     <message>
         <source>Exports de banc (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports de banc (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Lecture de « %1 »…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de « %1 »…</translation>
     </message>
     <message>
         <source>« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.</translation>
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>lb·ft</source>
-        <translation type="unfinished"></translation>
+        <translation>lb·ft</translation>
     </message>
     <message>
         <source>kgm</source>
-        <translation type="unfinished"></translation>
+        <translation>kgm</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>ch</translation>
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (par défaut)</translation>
     </message>
     <message>
         <source>couple</source>
-        <translation type="unfinished"></translation>
+        <translation>couple</translation>
     </message>
     <message>
         <source>puissance</source>
-        <translation type="unfinished"></translation>
+        <translation>puissance</translation>
     </message>
     <message>
         <source>« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.</translation>
     </message>
     <message>
         <source>Mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesurée à la roue.</translation>
     </message>
     <message>
         <source>« %1 » : %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : %2</translation>
     </message>
     <message>
         <source>Pignons %1/%2, primaire %3, rapports %4, zone rouge %5 tr/min, développement %6 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignons %1/%2, primaire %3, rapports %4, zone rouge %5 tr/min, développement %6 mm</translation>
     </message>
     <message>
         <source> (mesurée à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation> (mesurée à la roue)</translation>
     </message>
     <message>
         <source>… et %1 points de plus</source>
-        <translation type="unfinished"></translation>
+        <translation>… et %1 points de plus</translation>
     </message>
     <message>
         <source>(à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation>(à la roue)</translation>
     </message>
     <message>
         <source>Départ arrêté : %1 %2 s, %3 %4 s, 400 m en %5 s à %6 %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ arrêté : %1 %2 s, %3 %4 s, 400 m en %5 s à %6 %7</translation>
     </message>
     <message>
         <source>Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4</translation>
     </message>
     <message>
         <source>En 6e : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En 6e : %1</translation>
     </message>
     <message>
         <source>Secondaire pour la vitesse maxi : %1 (%2), %3 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire pour la vitesse maxi : %1 (%2), %3 km/h</translation>
+    </message>
+    <message>
+        <source>Performances : %1</source>
+        <translation>Performances : %1</translation>
     </message>
 </context>
 <context>
@@ -1558,7 +1597,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Circuit (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
@@ -1725,7 +1764,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">à</translation>
     </message>
     <message>
         <source>Objectif</source>

@@ -14,6 +14,7 @@
 #include "ui/widgets.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -50,6 +51,12 @@ QString q(const std::string &s) { return QString::fromStdString(s); }
 
 QString f2(double v) { return q(num::formatF2(v, decimalSeparator())); }
 
+// The program's message for a text that is no decimal, in the present language.
+QString notFloat(const QString &text)
+{
+    return q(withFullStop(shownMessage(q(formatMessage(msg::NotFloat, text.toStdString()))).toStdString()));
+}
+
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 } // namespace
@@ -68,38 +75,34 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
     P_Circuit->setObjectName(QStringLiteral("P_Circuit"));
     P_Circuit->setEditable(true);
     P_Circuit->setInsertPolicy(QComboBox::NoInsert);
-    P_Circuit->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Circuit Paul Ricard 00")) + 40);
-    P_Circuit->lineEdit()->setPlaceholderText(tr("nom d'un nouveau circuit, puis Entrée"));
-    P_Circuit->setToolTip(tr("Vos circuits. Un nom nouveau suivi d'Entrée en ajoute un."));
-    P_CircuitSuppr = button(this, "P_CircuitSuppr", tr("Supprimer"));
-    P_CircuitSuppr->setToolTip(tr("Supprime le circuit choisi"));
+    keepTranslated(P_Circuit, tx("trovanta::ui::CircuitTab", "nom d'un nouveau circuit, puis Entrée"),
+                   [this](const QString &t) { P_Circuit->lineEdit()->setPlaceholderText(t); });
+    keepToolTip(P_Circuit, tx("trovanta::ui::CircuitTab", "Vos circuits. Un nom nouveau suivi d'Entrée en ajoute un."));
+    P_CircuitSuppr = button(this, "P_CircuitSuppr", tx("trovanta::ui::CircuitTab", "Supprimer"));
+    keepToolTip(P_CircuitSuppr, tx("trovanta::ui::CircuitTab", "Supprime le circuit choisi"));
     P_Freinage = field(this, "P_Freinage", fm.horizontalAdvance(QStringLiteral("00,00")) + 14, localDecimal("1,0"));
-    P_Freinage->setToolTip(tr("La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)"));
+    keepToolTip(P_Freinage, tx("trovanta::ui::CircuitTab",
+                               "La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)"));
 
     P_Strecke = new QTableWidget(1, 4, this);
     P_Strecke->setObjectName(QStringLiteral("P_Strecke"));
-    followUnits(P_Strecke, {tr("Virage"), tr("Vitesse mini (km/h)"), tr("Rapport"), tr("Ligne droite après (m)")});
+    followUnits(P_Strecke, std::vector<Source>{tx("trovanta::ui::CircuitTab", "Virage"),
+                                               tx("trovanta::ui::CircuitTab", "Vitesse mini (km/h)"),
+                                               tx("trovanta::ui::CircuitTab", "Rapport"),
+                                               tx("trovanta::ui::CircuitTab", "Ligne droite après (m)")});
     P_Strecke->setSelectionBehavior(QAbstractItemView::SelectRows);
     P_Strecke->setWordWrap(false);
     P_Strecke->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     P_Strecke->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
-    P_Strecke->setToolTip(tr("Un virage par ligne, dans l'ordre du tour ; la dernière ligne droite mène au "
-                             "premier virage. Rapport vide : celui des passages optimaux à cette vitesse."));
+    keepToolTip(P_Strecke, tx("trovanta::ui::CircuitTab",
+                              "Un virage par ligne, dans l'ordre du tour ; la dernière ligne droite mène au "
+                              "premier virage. Rapport vide : celui des passages optimaux à cette vitesse."));
     QHeaderView *sh = P_Strecke->horizontalHeader();
     sh->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     sh->setFixedHeight(2 * fm.lineSpacing() + 8);
-    const int numberWidth = fm.horizontalAdvance(tr("Ligne droite")) + 20;
-    P_Strecke->setColumnWidth(CornerName, fm.horizontalAdvance(QStringLiteral("Courbe rapide 00")) + 12);
-    P_Strecke->setColumnWidth(CornerKmh, numberWidth);
-    P_Strecke->setColumnWidth(CornerGear, fm.horizontalAdvance(tr("Rapport")) + 16);
-    P_Strecke->setColumnWidth(CornerMetres, numberWidth);
     sh->setStretchLastSection(true);
-    int stretchWidth = P_Strecke->verticalHeader()->sizeHint().width() + 2 * P_Strecke->frameWidth() + 20;
-    for (int c = 0; c < 4; ++c)
-        stretchWidth += P_Strecke->columnWidth(c);
-    P_Strecke->setMinimumWidth(stretchWidth);
-    P_VirageSuppr = button(this, "P_VirageSuppr", tr("Supprimer le virage"));
-    P_VirageSuppr->setToolTip(tr("Supprime les virages choisis"));
+    P_VirageSuppr = button(this, "P_VirageSuppr", tx("trovanta::ui::CircuitTab", "Supprimer le virage"));
+    keepToolTip(P_VirageSuppr, tx("trovanta::ui::CircuitTab", "Supprime les virages choisis"));
 
     P_CircuitHinweis = noteLabel(this, "P_CircuitHinweis");
     P_CircuitHinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -108,8 +111,13 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
 
     P_CircuitErgebnis = new QTableWidget(0, 7, this);
     P_CircuitErgebnis->setObjectName(QStringLiteral("P_CircuitErgebnis"));
-    followUnits(P_CircuitErgebnis, {tr("Ligne droite"), tr("Temps (s)"), tr("Au freinage (km/h)"), tr("Rapport"),
-                                     tr("Régime (tr/min)"), tr("Marge au limiteur"), tr("Note")});
+    followUnits(P_CircuitErgebnis, std::vector<Source>{tx("trovanta::ui::CircuitTab", "Ligne droite"),
+                                                       tx("trovanta::ui::CircuitTab", "Temps (s)"),
+                                                       tx("trovanta::ui::CircuitTab", "Au freinage (km/h)"),
+                                                       tx("trovanta::ui::CircuitTab", "Rapport"),
+                                                       tx("trovanta::ui::CircuitTab", "Régime (tr/min)"),
+                                                       tx("trovanta::ui::CircuitTab", "Marge au limiteur"),
+                                                       tx("trovanta::ui::CircuitTab", "Note")});
     P_CircuitErgebnis->setEditTriggers(QAbstractItemView::NoEditTriggers);
     P_CircuitErgebnis->setSelectionMode(QAbstractItemView::NoSelection);
     P_CircuitErgebnis->setFocusPolicy(Qt::NoFocus);
@@ -120,32 +128,32 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
     QHeaderView *rh = P_CircuitErgebnis->horizontalHeader();
     rh->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     rh->setFixedHeight(2 * fm.lineSpacing() + 8);
-    P_CircuitErgebnis->setColumnWidth(Straight, fm.horizontalAdvance(QStringLiteral("Courbe rapide → Virage 4")) + 14);
-    P_CircuitErgebnis->setColumnWidth(Time, fm.horizontalAdvance(QStringLiteral("Temps (s)")) + 20);
-    P_CircuitErgebnis->setColumnWidth(BrakingKmh, fm.horizontalAdvance(tr("Au freinage")) + 20);
-    P_CircuitErgebnis->setColumnWidth(Gear, fm.horizontalAdvance(tr("Rapport")) + 16);
-    // On one line: wrapped, "(tr/min)" breaks after its slash.
-    P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(tr("Régime (tr/min)")) + 16);
-    P_CircuitErgebnis->setColumnWidth(Margin, fm.horizontalAdvance(tr("limiteur sur 0000 m")) + 14);
-    P_CircuitErgebnis->setColumnWidth(Note, fm.horizontalAdvance(tr("sous la courbe")) + 24);
     rh->setStretchLastSection(true);
+    sizeColumns();
 
-    P_CircuitZeitCaption = new QLabel(tr("Temps des lignes droites (s)"), this);
+    P_CircuitZeitCaption = new QLabel(this);
     P_CircuitZeitCaption->setObjectName(QStringLiteral("P_CircuitZeitCaption"));
+    keepText(P_CircuitZeitCaption, tx("trovanta::ui::CircuitTab", "Temps des lignes droites (s)"));
     P_CircuitZeit = display(this, "P_CircuitZeit", fm.horizontalAdvance(QStringLiteral("0000,00")) + 16);
-    const QString notALap = tr("La somme des lignes droites, chacune du virage au point de freinage puis au "
-                               "virage suivant. Ce n'est pas un temps au tour : dans ce modèle, les virages "
-                               "eux-mêmes ne prennent aucun temps.");
-    P_CircuitZeitCaption->setToolTip(notALap);
-    P_CircuitZeit->setToolTip(notALap);
+    const Source notALap = tx("trovanta::ui::CircuitTab",
+                              "La somme des lignes droites, chacune du virage au point de freinage puis au "
+                              "virage suivant. Ce n'est pas un temps au tour : dans ce modèle, les virages "
+                              "eux-mêmes ne prennent aucun temps.");
+    keepToolTip(P_CircuitZeitCaption, notALap);
+    keepToolTip(P_CircuitZeit, notALap);
+    auto label = [this](const Source &text) {
+        auto *l = new QLabel(this);
+        keepText(l, text);
+        return l;
+    };
 
     // The circuit and its braking above, the corners left, the straights right.
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Circuit"), this));
+    top->addWidget(label(tx("trovanta::ui::CircuitTab", "Circuit")));
     top->addWidget(P_Circuit);
     top->addWidget(P_CircuitSuppr);
     top->addSpacing(24);
-    top->addWidget(new QLabel(tr("Freinage maxi (g)"), this));
+    top->addWidget(label(tx("trovanta::ui::CircuitTab", "Freinage maxi (g)")));
     top->addWidget(P_Freinage);
     top->addStretch(1);
 
@@ -181,6 +189,65 @@ CircuitTab::CircuitTab(QWidget *parent) : QWidget(parent)
 
     loadCircuits();
     choose(circuits_.empty() ? -1 : 0);
+}
+
+// The columns as wide as their heads and usual contents in the present
+// language.
+void CircuitTab::sizeColumns()
+{
+    const QFontMetrics fm(font());
+    // A head wraps at its blanks onto the two lines the header has: the
+    // narrowest width that leaves it two lines at most.
+    auto twoLines = [](const QTableWidget *t, int column) {
+        const QTableWidgetItem *head = t->horizontalHeaderItem(column);
+        const QString text = head ? head->text() : QString();
+        const QFontMetrics hm(t->horizontalHeader()->font());
+        int w = hm.horizontalAdvance(text);
+        for (int at = text.indexOf(QLatin1Char(' ')); at >= 0; at = text.indexOf(QLatin1Char(' '), at + 1))
+            w = std::min(w, std::max(hm.horizontalAdvance(text.left(at)), hm.horizontalAdvance(text.mid(at + 1))));
+        return w;
+    };
+    const int numberWidth = fm.horizontalAdvance(tr("Ligne droite")) + 20;
+    P_Strecke->setColumnWidth(CornerName, fm.horizontalAdvance(QStringLiteral("Courbe rapide 00")) + 12);
+    P_Strecke->setColumnWidth(CornerKmh, std::max(numberWidth, twoLines(P_Strecke, CornerKmh) + 12));
+    P_Strecke->setColumnWidth(CornerGear, fm.horizontalAdvance(tr("Rapport")) + 16);
+    P_Strecke->setColumnWidth(CornerMetres, std::max(numberWidth, twoLines(P_Strecke, CornerMetres) + 12));
+    int stretchWidth = P_Strecke->verticalHeader()->sizeHint().width() + 2 * P_Strecke->frameWidth() + 20;
+    for (int c = 0; c < 4; ++c)
+        stretchWidth += P_Strecke->columnWidth(c);
+    P_Strecke->setMinimumWidth(stretchWidth);
+
+    P_CircuitErgebnis->setColumnWidth(Straight, fm.horizontalAdvance(QStringLiteral("Courbe rapide → Virage 4")) + 14);
+    P_CircuitErgebnis->setColumnWidth(Time, fm.horizontalAdvance(tr("Temps (s)")) + 20);
+    P_CircuitErgebnis->setColumnWidth(BrakingKmh, fm.horizontalAdvance(tr("Au freinage")) + 20);
+    P_CircuitErgebnis->setColumnWidth(Gear, fm.horizontalAdvance(tr("Rapport")) + 16);
+    // On one line: wrapped, "(tr/min)" breaks after its slash.
+    P_CircuitErgebnis->setColumnWidth(Rpm, fm.horizontalAdvance(tr("Régime (tr/min)")) + 16);
+    P_CircuitErgebnis->setColumnWidth(Margin, fm.horizontalAdvance(tr("limiteur sur 0000 m")) + 14);
+    P_CircuitErgebnis->setColumnWidth(Note, fm.horizontalAdvance(tr("sous la courbe")) + 24);
+    for (int c = BrakingKmh; c <= Margin; ++c)
+        P_CircuitErgebnis->setColumnWidth(c, std::max(P_CircuitErgebnis->columnWidth(c),
+                                                      twoLines(P_CircuitErgebnis, c) + 12));
+    // The hint for a new name in full.
+    P_Circuit->setMinimumWidth(std::max(fm.horizontalAdvance(QStringLiteral("Circuit Paul Ricard 00")),
+                                        fm.horizontalAdvance(P_Circuit->lineEdit()->placeholderText())) +
+                               40);
+}
+
+void CircuitTab::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        sizeColumns();
+        // A name just refused is said again in the new language.
+        const std::optional<QString> refused = refused_;
+        recompute();
+        if (refused)
+            if (const auto why = refusedName(*refused)) {
+                P_CircuitHinweis->setText(*why);
+                refused_ = refused;
+            }
+    }
+    QWidget::changeEvent(e);
 }
 
 // ---- circuits.ini -----------------------------------------------------------
@@ -325,6 +392,7 @@ void CircuitTab::nameEntered()
             return choose(static_cast<int>(i));
     if (const auto why = refusedName(name)) {
         P_CircuitHinweis->setText(*why);
+        refused_ = name;
         return;
     }
     circuits_.push_back({name, {}, localDecimal("1,0")});
@@ -473,20 +541,20 @@ QString CircuitTab::problemText(const circuit::Problem &p) const
     using circuit::Reason;
     const Stored &s = circuits_[static_cast<std::size_t>(current_)];
     if (p.field == Field::Braking)
-        return p.reason == Reason::NotANumber ? q(withFullStop(formatMessage(msg::NotFloat, s.braking.toStdString())))
+        return p.reason == Reason::NotANumber ? notFloat(s.braking)
                                               : tr("Le freinage maxi doit être supérieur à zéro.");
     const RowTexts &r = s.rows[static_cast<std::size_t>(p.row)];
     const QString corner = tr("Virage %1 : ").arg(p.row + 1);
     switch (p.field) {
     case Field::Speed:
         return corner + (p.reason == Reason::NotANumber
-                             ? q(withFullStop(formatMessage(msg::NotFloat, r[CornerKmh].toStdString())))
+                             ? notFloat(r[CornerKmh])
                              : tr("la vitesse doit être supérieure à zéro."));
     case Field::Gear:
         return corner + tr("un rapport de 1 à 6, ou vide pour celui des passages optimaux.");
     case Field::Length:
         return corner + (p.reason == Reason::NotANumber
-                             ? q(withFullStop(formatMessage(msg::NotFloat, r[CornerMetres].toStdString())))
+                             ? notFloat(r[CornerMetres])
                              : tr("la ligne droite doit être plus longue que zéro."));
     case Field::Braking:
         break;
@@ -523,6 +591,7 @@ void CircuitTab::markProblems(const std::vector<circuit::Problem> &problems)
 
 void CircuitTab::recompute()
 {
+    refused_.reset();
     P_CircuitErgebnis->setRowCount(0);
     P_CircuitZeit->setText(noValueText());
     if (current_ < 0) {

@@ -72,6 +72,9 @@ signals:
     // After every change of the chosen circuit or of its rows.
     void presentCircuitChanged(const std::optional<trovanta::ui::PresentCircuit> &circuit);
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
     using RowTexts = std::array<QString, 4>;
     struct Stored {
@@ -80,6 +83,7 @@ private:
         QString braking;
     };
 
+    void sizeColumns();
     void loadCircuits();
     void nameEntered();
     void choose(int index);
@@ -103,6 +107,7 @@ private:
     std::vector<QString> removed_; // their sections are emptied at the next save
     std::shared_ptr<const perf::Model> model_;
     int filling_ = 0;
+    std::optional<QString> refused_; // the name the note says was refused
     mutable bool edited_ = false;
 };
 

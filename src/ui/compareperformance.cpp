@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <system_error>
 
 namespace trovanta::ui {
@@ -36,20 +37,14 @@ SetPerformance setPerformance(const perf::Input &in, const std::optional<circuit
     return out;
 }
 
-ComparePerformance::ComparePerformance(QWidget *parent) : QGroupBox(tr("Performances"), parent)
+ComparePerformance::ComparePerformance(QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("GB_Leistung"));
+    keepTitle(this, tx("trovanta::ui::ComparePerformance", "Performances"));
     B_Leistung = new QTableWidget(4, 3, this);
     B_Leistung->setObjectName(QStringLiteral("B_Leistung"));
-    B_Leistung->setHorizontalHeaderLabels({tr("A"), tr("B"), tr("Écart")});
-    // The time is to 100 km/h in either unit; the head says what that is.
-    auto heads = [this] {
-        B_Leistung->setVerticalHeaderLabels({tr("0–%1 (s)").arg(speedWithUnit(100)), tr("400 m (s)"),
-                                             inSpeedUnit(tr("Vitesse maxi (km/h)")), tr("Circuit (s)")});
-    };
-    heads();
-    connect(&unitsHub(), &UnitsHub::changed, this, [this, heads] {
-        heads();
+    connect(&unitsHub(), &UnitsHub::changed, this, [this] {
+        showHeads();
         show();
     });
     B_Leistung->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -60,15 +55,15 @@ ComparePerformance::ComparePerformance(QWidget *parent) : QGroupBox(tr("Performa
     // Its cells stand beside the comparison's tables: the same light face.
     keepLight(B_Leistung);
     B_Leistung->setWordWrap(false);
-    B_Leistung->setToolTip(tr("A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps "
-                              "des lignes droites du circuit actuel, pas un temps au tour."));
+    keepToolTip(B_Leistung, tx("trovanta::ui::ComparePerformance",
+                               "A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps "
+                               "des lignes droites du circuit actuel, pas un temps au tour."));
     const QFontMetrics fm(font());
     B_Leistung->verticalHeader()->setDefaultSectionSize(fm.height() + 7);
     B_Leistung->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     B_Leistung->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    const int column = fm.horizontalAdvance(QStringLiteral("000 (6e)")) + 18;
+    showHeads();
     for (int c = 0; c < 3; ++c) {
-        B_Leistung->horizontalHeader()->resizeSection(c, column);
         for (int r = 0; r < 4; ++r) {
             auto *i = new QTableWidgetItem;
             i->setTextAlignment(Qt::AlignCenter);
@@ -79,6 +74,31 @@ ComparePerformance::ComparePerformance(QWidget *parent) : QGroupBox(tr("Performa
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(B_Leistung);
     hide();
+}
+
+void ComparePerformance::showHeads()
+{
+    const QStringList columns = {tr("A"), tr("B"), tr("Écart")};
+    B_Leistung->setHorizontalHeaderLabels(columns);
+    // The time is to 100 km/h in either unit; the head says what that is.
+    B_Leistung->setVerticalHeaderLabels({tr("0–%1 (s)").arg(speedWithUnit(100)), tr("400 m (s)"),
+                                         inSpeedUnit(tr("Vitesse maxi (km/h)")), tr("Circuit (s)")});
+    // As wide as the widest top speed with its gear, or a head.
+    const QFontMetrics fm(font());
+    int column = fm.horizontalAdvance(tr("%1 (%2e)").arg(QStringLiteral("000")).arg(6));
+    for (const QString &h : columns)
+        column = std::max(column, fm.horizontalAdvance(h));
+    for (int c = 0; c < 3; ++c)
+        B_Leistung->horizontalHeader()->resizeSection(c, column + 18);
+}
+
+void ComparePerformance::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        showHeads();
+        show();
+    }
+    QGroupBox::changeEvent(e);
 }
 
 ComparePerformance::~ComparePerformance()

@@ -53,7 +53,11 @@ signals:
     // The table shows new values (B's, after a worker finished).
     void shown();
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
+    void showHeads();
     void recompute();
     void show();
     void deliver(std::uint64_t generation, const SetPerformance &a, const SetPerformance &b);

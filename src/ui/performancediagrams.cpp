@@ -343,8 +343,8 @@ print::Chart PerformanceCharts::engine(const perf::Model &m, std::optional<std::
         }
     }
     c.x = roundAxis(nMax * 1.02, tr("tr/min"), 10);
-    c.y = roundAxis(tMax * 1.1, QString::fromStdString(units::name(u.torque)));
-    c.y2 = roundAxis(pMax * 1.1, QString::fromStdString(units::name(u.power)));
+    c.y = roundAxis(tMax * 1.1, unitText(u.torque));
+    c.y2 = roundAxis(pMax * 1.1, unitText(u.power));
     if (redZone)
         c.hatchFrom = double(*redZone);
     c.lines = {std::move(torque), std::move(power)};

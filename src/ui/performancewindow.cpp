@@ -67,6 +67,18 @@ QString whole(double v)
     return orDash([v] { return wholeText(v); });
 }
 
+// A message of calc/ or files/ as the note shows it: in the present
+// language, with its full stop.
+QString shownFailure(const std::string &message)
+{
+    const QString m = QString::fromStdString(message);
+    QString shown = shownMessage(m);
+    // The full stop may have been added to a pattern that has none.
+    if (shown == m && m.endsWith(QLatin1Char('.')))
+        shown = shownMessage(m.chopped(1));
+    return QString::fromStdString(withFullStop(shown.toStdString()));
+}
+
 // "0 à 100 km/h", or in mph "0 à 62 mph": the same mark in the chosen unit.
 QString standingStartCaption(int kmh)
 {
@@ -142,6 +154,7 @@ CurveModel::CurveModel(QObject *parent) : QAbstractTableModel(parent)
             emit dataChanged(index(0, 1), index(int(rows_.size()) - 1, 2));
         emit headerDataChanged(Qt::Horizontal, 1, 2);
     });
+    connect(&languageHub(), &LanguageHub::changed, this, [this] { emit headerDataChanged(Qt::Horizontal, 0, 2); });
 }
 
 int CurveModel::rowCount(const QModelIndex &parent) const
@@ -341,7 +354,7 @@ void CurveModel::setBadRow(int row)
 
 PerformanceWindow::PerformanceWindow(QWidget *parent) : AnalysisWindow(parent, "PerformanceWindow", "performances")
 {
-    setWindowTitle(tr("Performances"));
+    keepWindowTitle(this, tx("trovanta::ui::PerformanceWindow", "Performances"));
     curve_ = new CurveModel(this);
     reading_ = new DynoReading(this);
     buildWindow();
@@ -381,7 +394,7 @@ void PerformanceWindow::buildWindow()
 {
     auto *top = new QVBoxLayout(this);
     auto *head = new QHBoxLayout;
-    Label_Logo = logoLabel(this, "Label_Logo", tr("TROVANTA"), 0, 0);
+    Label_Logo = logoLabel(this, "Label_Logo", QStringLiteral("TROVANTA"), 0, 0);
     head->addWidget(Label_Logo);
     head->addStretch(1);
     top->addLayout(head);
@@ -397,25 +410,35 @@ void PerformanceWindow::buildWindow()
     P_Kraft = new PerformanceDiagram("P_Kraft");
     P_Motor = new PerformanceDiagram("P_Motor");
     P_Lauf = new PerformanceDiagram("P_Lauf");
-    P_Tabs->addTab(P_Kraft, tr("Force à la roue"));
-    P_Tabs->addTab(P_Motor, tr("Couple et puissance"));
-    P_Tabs->addTab(P_Lauf, tr("Départ arrêté"));
     // Made with its parent so that it measures its columns in the window's font.
     P_CircuitTab = new CircuitTab(this);
     P_CircuitTab->setObjectName(QStringLiteral("P_CircuitTab"));
-    P_Tabs->addTab(P_CircuitTab, tr("Circuit"));
+    for (QWidget *page : {static_cast<QWidget *>(P_Kraft), static_cast<QWidget *>(P_Motor),
+                          static_cast<QWidget *>(P_Lauf), static_cast<QWidget *>(P_CircuitTab)})
+        P_Tabs->addTab(page, QString());
+    keepTranslated(P_Tabs, [this] {
+        const QString names[] = {tr("Force à la roue"), tr("Couple et puissance"), tr("Départ arrêté"), tr("Circuit")};
+        for (int i = 0; i < int(std::size(names)); ++i)
+            P_Tabs->setTabText(i, names[i]);
+    });
     top->addWidget(P_Tabs, 1);
 
     P_Hinweis = wrappedNote(this, "P_Hinweis");
     top->addWidget(P_Hinweis);
     auto *foot = new QHBoxLayout;
-    P_Pignons = button(this, "P_Pignons", tr("Chercher les pignons"));
-    P_Pignons->setToolTip(tr("Ouvre « Pignons et chaîne » avec l'écart du secondaire pour la vitesse maxi comme cible"));
-    P_Drucken = button(this, "P_Drucken", tr("Imprimer"));
+    P_Pignons = button(this, "P_Pignons", tx("trovanta::ui::PerformanceWindow", "Chercher les pignons"));
+    keepToolTip(P_Pignons, tx("trovanta::ui::PerformanceWindow", "Ouvre « Pignons et chaîne » avec l'écart du "
+                                                                  "secondaire pour la vitesse maxi comme cible"));
+    P_Drucken = button(this, "P_Drucken", tx("trovanta::ui::PerformanceWindow", "Imprimer"));
     foot->addWidget(P_Pignons);
     foot->addStretch(1);
     foot->addWidget(P_Drucken);
     top->addLayout(foot);
+    fitButtons();
+}
+
+void PerformanceWindow::fitButtons()
+{
     // The style's own margin leaves a caption touching its button's edge.
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
@@ -423,7 +446,7 @@ void PerformanceWindow::buildWindow()
 
 QWidget *PerformanceWindow::buildCurve()
 {
-    QGroupBox *box = groupBox(nullptr, "P_KurveGruppe", tr("Courbe du moteur"));
+    QGroupBox *box = groupBox(nullptr, "P_KurveGruppe", tx("trovanta::ui::PerformanceWindow", "Courbe du moteur"));
     auto *v = new QVBoxLayout(box);
     P_Kurve = new QTableView;
     P_Kurve->setObjectName(QStringLiteral("P_Kurve"));
@@ -436,25 +459,29 @@ QWidget *PerformanceWindow::buildCurve()
     P_Kurve->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     P_Kurve->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     P_Kurve->setMinimumWidth(330);
-    P_Kurve->setToolTip(tr("Tapez un point dans la dernière ligne ; les points se rangent par régime. "
-                           "Au-dessus du dernier point et de la zone rouge, le limiteur coupe."));
+    keepToolTip(P_Kurve, tx("trovanta::ui::PerformanceWindow",
+                            "Tapez un point dans la dernière ligne ; les points se rangent par régime. "
+                            "Au-dessus du dernier point et de la zone rouge, le limiteur coupe."));
     v->addWidget(P_Kurve, 1);
 
     auto *buttons = new QHBoxLayout;
-    P_Oeffnen = button(nullptr, "P_Oeffnen", tr("Ouvrir…"));
-    P_Oeffnen->setToolTip(tr("Lit l'export CSV d'un banc de puissance (régime et couple, ou puissance)"));
-    P_Beispiel = button(nullptr, "P_Beispiel", tr("Exemple"));
-    P_Beispiel->setToolTip(tr("La courbe d'un 1000 cm³ de 169 ch à 11 000 tr/min"));
-    P_PunktLoeschen = button(nullptr, "P_PunktLoeschen", tr("Supprimer le point"));
+    P_Oeffnen = button(nullptr, "P_Oeffnen", tx("trovanta::ui::PerformanceWindow", "Ouvrir…"));
+    keepToolTip(P_Oeffnen, tx("trovanta::ui::PerformanceWindow",
+                              "Lit l'export CSV d'un banc de puissance (régime et couple, ou puissance)"));
+    P_Beispiel = button(nullptr, "P_Beispiel", tx("trovanta::ui::PerformanceWindow", "Exemple"));
+    keepToolTip(P_Beispiel, tx("trovanta::ui::PerformanceWindow", "La courbe d'un 1000 cm³ de 169 ch à 11 000 tr/min"));
+    P_PunktLoeschen = button(nullptr, "P_PunktLoeschen", tx("trovanta::ui::PerformanceWindow", "Supprimer le point"));
     buttons->addWidget(P_Oeffnen);
     buttons->addWidget(P_Beispiel);
     buttons->addWidget(P_PunktLoeschen);
     v->addLayout(buttons);
 
-    P_AmRad = new QCheckBox(tr("Courbe mesurée à la roue"));
+    P_AmRad = new QCheckBox;
     P_AmRad->setObjectName(QStringLiteral("P_AmRad"));
-    P_AmRad->setToolTip(tr("Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe "
-                           "(rendement 100 %)"));
+    keepText(P_AmRad, tx("trovanta::ui::PerformanceWindow", "Courbe mesurée à la roue"));
+    keepToolTip(P_AmRad, tx("trovanta::ui::PerformanceWindow",
+                            "Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe "
+                            "(rendement 100 %)"));
     v->addWidget(P_AmRad);
     P_Kurvenhinweis = wrappedNote(nullptr, "P_Kurvenhinweis");
     P_Kurvenhinweis->setMinimumWidth(330);
@@ -464,36 +491,50 @@ QWidget *PerformanceWindow::buildCurve()
 
 QWidget *PerformanceWindow::buildBike()
 {
-    QGroupBox *box = groupBox(nullptr, "P_FahrzeugGruppe", tr("La moto"));
+    QGroupBox *box = groupBox(nullptr, "P_FahrzeugGruppe", tx("trovanta::ui::PerformanceWindow", "La moto"));
     auto *v = new QVBoxLayout(box);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     FieldRows rows(grid, true);
-    const QString captions[] = {
-        tr("Masse avec pilote (kg)"),        tr("Traînée S·Cx (m²)"),         tr("Résistance au roulement"),
-        tr("Rendement de la transmission (%)"), tr("Masses en rotation (%)"),     tr("Accélération maxi (g)"),
-        tr("Durée d'un passage (s)"),        tr("Régime au départ (tr/min)"), tr("Température de l'air (°C)"),
-        tr("Pression de l'air (hPa)")};
-    const QString tips[] = {
-        tr("La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg."),
-        tr("Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; "
+    const Source captions[] = {
+        tx("trovanta::ui::PerformanceWindow", "Masse avec pilote (kg)"),
+        tx("trovanta::ui::PerformanceWindow", "Traînée S·Cx (m²)"),
+        tx("trovanta::ui::PerformanceWindow", "Résistance au roulement"),
+        tx("trovanta::ui::PerformanceWindow", "Rendement de la transmission (%)"),
+        tx("trovanta::ui::PerformanceWindow", "Masses en rotation (%)"),
+        tx("trovanta::ui::PerformanceWindow", "Accélération maxi (g)"),
+        tx("trovanta::ui::PerformanceWindow", "Durée d'un passage (s)"),
+        tx("trovanta::ui::PerformanceWindow", "Régime au départ (tr/min)"),
+        tx("trovanta::ui::PerformanceWindow", "Température de l'air (°C)"),
+        tx("trovanta::ui::PerformanceWindow", "Pression de l'air (hPa)")};
+    const Source tips[] = {
+        tx("trovanta::ui::PerformanceWindow", "La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg."),
+        tx("trovanta::ui::PerformanceWindow",
+           "Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; "
            "routière, pilote droit : 0,5 à 0,7 m²."),
-        tr("Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020."),
-        tr("La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). "
+        tx("trovanta::ui::PerformanceWindow",
+           "Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020."),
+        tx("trovanta::ui::PerformanceWindow",
+           "La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). "
            "Typique : 85 à 92 %. Sans objet pour une courbe mesurée à la roue."),
-        tr("Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour "
+        tx("trovanta::ui::PerformanceWindow",
+           "Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour "
            "tous les rapports. Typique : 3 à 10 %."),
-        tr("L'accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g."),
-        tr("Le temps sans traction d'un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s."),
-        tr("Le régime auquel l'embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive."),
-        tr("Pour la densité de l'air. Typique : 0 à 40 °C."),
-        tr("La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous "
+        tx("trovanta::ui::PerformanceWindow",
+           "L'accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g."),
+        tx("trovanta::ui::PerformanceWindow",
+           "Le temps sans traction d'un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s."),
+        tx("trovanta::ui::PerformanceWindow",
+           "Le régime auquel l'embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive."),
+        tx("trovanta::ui::PerformanceWindow", "Pour la densité de l'air. Typique : 0 à 40 °C."),
+        tx("trovanta::ui::PerformanceWindow",
+           "La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous "
            "les 100 m. Typique : 850 à 1040 hPa.")};
     for (std::size_t i = 0; i < std::size(BikeFields); ++i) {
         const BikeField &f = BikeFields[i];
         QLineEdit *e = field(nullptr, f.name, FieldWidth, localDecimal(f.value));
         e->setAlignment(Qt::AlignRight);
-        e->setToolTip(tips[i]);
+        keepToolTip(e, tips[i]);
         this->*f.edit = e;
         rows.add(captions[i], e);
         if (f.field == perf::Field::Mass)
@@ -510,15 +551,19 @@ QWidget *PerformanceWindow::buildResults()
     auto *v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
 
-    P_SchaltGruppe = groupBox(nullptr, "P_SchaltGruppe", tr("Passages optimaux"));
+    P_SchaltGruppe = groupBox(nullptr, "P_SchaltGruppe", tx("trovanta::ui::PerformanceWindow", "Passages optimaux"));
     auto *sv = new QVBoxLayout(P_SchaltGruppe);
     P_Repere = new QLabel;
     P_Repere->setObjectName(QStringLiteral("P_Repere"));
     sv->addWidget(P_Repere);
     P_Schalt = new ShiftTable;
     P_Schalt->setObjectName(QStringLiteral("P_Schalt"));
-    followUnits(P_Schalt, {tr("Rapport"), tr("Passage (tr/min)"), tr("Vitesse (km/h)"), tr("Régime après (tr/min)"),
-                           tr("Engagé à (s)"), tr("Engagé à (km/h)")});
+    followUnits(P_Schalt, std::vector<Source>{tx("trovanta::ui::PerformanceWindow", "Rapport"),
+                                              tx("trovanta::ui::PerformanceWindow", "Passage (tr/min)"),
+                                              tx("trovanta::ui::PerformanceWindow", "Vitesse (km/h)"),
+                                              tx("trovanta::ui::PerformanceWindow", "Régime après (tr/min)"),
+                                              tx("trovanta::ui::PerformanceWindow", "Engagé à (s)"),
+                                              tx("trovanta::ui::PerformanceWindow", "Engagé à (km/h)")});
     P_Schalt->verticalHeader()->hide();
     P_Schalt->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     P_Schalt->verticalHeader()->setDefaultSectionSize(20);
@@ -545,32 +590,34 @@ QWidget *PerformanceWindow::buildResults()
     v->addWidget(P_SchaltGruppe);
 
     auto *groups = new QHBoxLayout;
-    QGroupBox *start = groupBox(nullptr, "P_StartGruppe", tr("Départ arrêté"));
+    QGroupBox *start = groupBox(nullptr, "P_StartGruppe", tx("trovanta::ui::PerformanceWindow", "Départ arrêté"));
     auto *sg = new QGridLayout(start);
     sg->setHorizontalSpacing(6);
     P_0_100 = display(nullptr, "P_0_100", 50);
     P_0_200 = display(nullptr, "P_0_200", 50);
     P_400m = display(nullptr, "P_400m", 50);
     P_V400 = display(nullptr, "P_V400", 50);
-    auto row = [](QGridLayout *g, int r, int c, const QString &caption, QWidget *d, const QString &unit) {
-        g->addWidget(unitLabel(caption), r, c);
+    auto row = [](QGridLayout *g, int r, int c, const Source &caption, QWidget *d, const Source &unit) {
+        g->addWidget(caption.isNull() ? new QLabel : unitLabel(caption), r, c);
         g->addWidget(d, r, c + 1);
         g->addWidget(unitLabel(unit), r, c + 2);
     };
     // The times are to 100 and 200 km/h in either unit: the caption says
     // what that is in the chosen one.
-    row(sg, 0, 0, QString(), P_0_100, tr("s"));
-    row(sg, 1, 0, QString(), P_0_200, tr("s"));
+    const Source seconds = tx("trovanta::ui::PerformanceWindow", "s");
+    row(sg, 0, 0, Source(), P_0_100, seconds);
+    row(sg, 1, 0, Source(), P_0_200, seconds);
     for (const auto &[r, kmh] : {std::pair(0, 100), std::pair(1, 200)})
         followUnits(static_cast<QLabel *>(sg->itemAtPosition(r, 0)->widget()),
                     [kmh = kmh] { return standingStartCaption(kmh); });
-    row(sg, 2, 0, tr("400 m départ arrêté"), P_400m, tr("s"));
-    row(sg, 3, 0, tr("Vitesse aux 400 m"), P_V400, tr("km/h"));
+    row(sg, 2, 0, tx("trovanta::ui::PerformanceWindow", "400 m départ arrêté"), P_400m, seconds);
+    row(sg, 3, 0, tx("trovanta::ui::PerformanceWindow", "Vitesse aux 400 m"), P_V400,
+        tx("trovanta::ui::PerformanceWindow", "km/h"));
     sg->setColumnStretch(3, 1);
     sg->setRowStretch(4, 1);
     groups->addWidget(start);
 
-    QGroupBox *top = groupBox(nullptr, "P_VmaxGruppe", tr("Vitesse maxi"));
+    QGroupBox *top = groupBox(nullptr, "P_VmaxGruppe", tx("trovanta::ui::PerformanceWindow", "Vitesse maxi"));
     auto *tg = new QGridLayout(top);
     tg->setHorizontalSpacing(6);
     P_Vmax = display(nullptr, "P_Vmax", 50);
@@ -581,30 +628,38 @@ QWidget *PerformanceWindow::buildResults()
     P_SekVmax = display(nullptr, "P_SekVmax", 50);
     P_SekEcart = display(nullptr, "P_SekEcart", 70);
     P_VmaxBest = display(nullptr, "P_VmaxBest", 50);
-    P_Vmax->setToolTip(tr("La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les "
-                          "rapports comme au départ arrêté"));
-    P_Vmax6e->setToolTip(tr("La vitesse la plus haute où le 6e rapport tire encore autant que la résistance"));
-    P_SekVmax->setToolTip(tr("Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e"));
+    keepToolTip(P_Vmax, tx("trovanta::ui::PerformanceWindow",
+                           "La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les "
+                           "rapports comme au départ arrêté"));
+    keepToolTip(P_Vmax6e, tx("trovanta::ui::PerformanceWindow",
+                             "La vitesse la plus haute où le 6e rapport tire encore autant que la résistance"));
+    keepToolTip(P_SekVmax, tx("trovanta::ui::PerformanceWindow",
+                              "Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e"));
+    auto label = [](const Source &text) {
+        auto *l = new QLabel;
+        keepText(l, text);
+        return l;
+    };
     auto *line1 = new QHBoxLayout;
     line1->addWidget(P_Vmax);
-    line1->addWidget(unitLabel(tr("km/h en")));
+    line1->addWidget(unitLabel(tx("trovanta::ui::PerformanceWindow", "km/h en")));
     line1->addWidget(P_VmaxGang);
-    line1->addWidget(new QLabel(tr("à")));
+    line1->addWidget(label(tx("trovanta::ui::PerformanceWindow", "à")));
     line1->addWidget(P_VmaxRegime);
-    line1->addWidget(new QLabel(tr("tr/min")));
+    line1->addWidget(label(tx("trovanta::ui::PerformanceWindow", "tr/min")));
     line1->addStretch(1);
-    tg->addWidget(new QLabel(tr("Vitesse maxi")), 0, 0);
+    tg->addWidget(label(tx("trovanta::ui::PerformanceWindow", "Vitesse maxi")), 0, 0);
     tg->addLayout(line1, 0, 1);
     tg->addWidget(P_VmaxGrenze, 1, 1, Qt::AlignLeft);
-    tg->addWidget(new QLabel(tr("En 6e")), 2, 0);
+    tg->addWidget(label(tx("trovanta::ui::PerformanceWindow", "En 6e")), 2, 0);
     tg->addWidget(P_Vmax6e, 2, 1, Qt::AlignLeft);
     auto *line3 = new QHBoxLayout;
     line3->addWidget(P_SekVmax);
     line3->addWidget(P_SekEcart);
     line3->addWidget(P_VmaxBest);
-    line3->addWidget(unitLabel(tr("km/h")));
+    line3->addWidget(unitLabel(tx("trovanta::ui::PerformanceWindow", "km/h")));
     line3->addStretch(1);
-    tg->addWidget(new QLabel(tr("Secondaire idéal")), 3, 0);
+    tg->addWidget(label(tx("trovanta::ui::PerformanceWindow", "Secondaire idéal")), 3, 0);
     tg->addLayout(line3, 3, 1);
     tg->setColumnStretch(1, 1);
     groups->addWidget(top, 1);
@@ -625,8 +680,14 @@ void PerformanceWindow::mainRunChanged(const MainRun &run)
 {
     run_ = run;
     mainProblem_.clear();
-    P_Repere->setText(tr("Repère de la fenêtre principale : %1 tr/min").arg(intText(run.set.shiftMark)));
+    showShiftMark();
     recompute();
+}
+
+void PerformanceWindow::showShiftMark()
+{
+    P_Repere->setText(run_ ? tr("Repère de la fenêtre principale : %1 tr/min").arg(intText(run_->set.shiftMark))
+                           : QString());
 }
 
 void PerformanceWindow::mainRunFailed(const QString &message)
@@ -668,7 +729,7 @@ void PerformanceWindow::curveChanged()
     if (quiet_)
         return;
     setExampleNote(false);
-    lastFile_.clear();
+    lastFile_ = nullptr;
     recompute();
 }
 
@@ -714,12 +775,12 @@ QString PerformanceWindow::problemText(const perf::Model &, const perf::Problem 
         switch (p.reason) {
         case R::NotANumber:
             if (!rpmOf(row.rpm))
-                return point + (row.rpm.isEmpty() ? tr("le régime manque.")
-                                                  : QString::fromStdString(withFullStop(
-                                                        formatMessage(msg::NotInteger, row.rpm.toStdString()))));
-            return point + (row.torque.isEmpty() ? tr("le couple manque.")
-                                                 : QString::fromStdString(withFullStop(
-                                                       formatMessage(msg::NotFloat, row.torque.toStdString()))));
+                return point + (row.rpm.isEmpty()
+                                    ? tr("le régime manque.")
+                                    : shownFailure(formatMessage(msg::NotInteger, row.rpm.toStdString())));
+            return point + (row.torque.isEmpty()
+                                ? tr("le couple manque.")
+                                : shownFailure(formatMessage(msg::NotFloat, row.torque.toStdString())));
         case R::EngineSpeedNotPositive:
             return point + tr("le régime doit être supérieur à 0.");
         case R::NegativeTorque:
@@ -848,7 +909,8 @@ void PerformanceWindow::setNote()
 {
     QStringList lines;
     if (!mainProblem_.isEmpty())
-        lines << tr("La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.").arg(mainProblem_);
+        lines << tr("La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.")
+                     .arg(shownFailure(mainProblem_.toStdString()));
     else if (!run_)
         lines << tr("La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».");
     if (!inputProblem_.isEmpty())
@@ -861,9 +923,18 @@ void PerformanceWindow::setNote()
 void PerformanceWindow::setExampleNote(bool shown)
 {
     exampleShown_ = shown;
-    P_Kurvenhinweis->setText(shown ? tr("Courbe d'exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par "
-                                        "celle de votre moteur.")
-                                   : QString());
+    if (shown)
+        setCurveNote([] {
+            return tr("Courbe d'exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.");
+        });
+    else
+        setCurveNote(nullptr);
+}
+
+void PerformanceWindow::setCurveNote(std::function<QString()> note)
+{
+    curveNote_ = std::move(note);
+    P_Kurvenhinweis->setText(curveNote_ ? curveNote_() : QString());
 }
 
 // ---- The curve's buttons -------------------------------------------------------------
@@ -896,7 +967,7 @@ void PerformanceWindow::P_OeffnenClick()
     if (path.isEmpty() || !reading_->start(path))
         return;
     P_Oeffnen->setEnabled(false);
-    P_Kurvenhinweis->setText(tr("Lecture de « %1 »…").arg(QFileInfo(path).fileName()));
+    setCurveNote([name = QFileInfo(path).fileName()] { return tr("Lecture de « %1 »…").arg(name); });
 }
 
 void PerformanceWindow::fileFinished(const DynoOutcome &outcome)
@@ -906,11 +977,12 @@ void PerformanceWindow::fileFinished(const DynoOutcome &outcome)
     switch (outcome.kind) {
     case DynoOutcome::Kind::Read: {
         const files::DynoData &d = outcome.data;
+        const std::int64_t points = std::int64_t(d.points.size());
         if (d.points.size() > std::size_t(CurveModel::MaxPoints)) {
-            P_Kurvenhinweis->setText(tr("« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste "
-                                        "comme elle était.")
-                                         .arg(name, intText(std::int64_t(d.points.size())),
-                                              intText(CurveModel::MaxPoints)));
+            setCurveNote([name, points] {
+                return tr("« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.")
+                    .arg(name, intText(points), intText(CurveModel::MaxPoints));
+            });
             break;
         }
         std::vector<CurveModel::Row> rows;
@@ -922,42 +994,63 @@ void PerformanceWindow::fileFinished(const DynoOutcome &outcome)
         P_AmRad->setChecked(d.atWheel);
         quiet_ = false;
         setExampleNote(false);
-        QString unit;
-        switch (d.unit) {
-        case files::DynoUnit::Nm: unit = tr("Nm"); break;
-        case files::DynoUnit::LbFt: unit = tr("lb·ft"); break;
-        case files::DynoUnit::Kgm: unit = tr("kgm"); break;
-        case files::DynoUnit::Kw: unit = tr("kW"); break;
-        case files::DynoUnit::Ps: unit = tr("ch"); break;
-        case files::DynoUnit::Hp: unit = tr("hp"); break;
-        }
-        if (!d.unitNamed)
-            unit = tr("%1 (par défaut)").arg(unit);
-        const QString what = d.quantity == files::DynoQuantity::Torque ? tr("couple") : tr("puissance");
-        QString note = tr("« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.")
-                           .arg(name, d.engineColumn, what, d.curveColumn, unit,
-                                intText(std::int64_t(d.points.size())), intText(d.skippedLines));
-        if (d.atWheel)
-            note += QLatin1Char(' ') + tr("Mesurée à la roue.");
-        lastFile_ = note;
-        P_Kurvenhinweis->setText(note);
+        // Kept as what was read, so that the note is said anew in another language.
+        lastFile_ = [name, unit = d.unit, named = d.unitNamed, torque = d.quantity == files::DynoQuantity::Torque,
+                     engine = d.engineColumn, column = d.curveColumn, points, skipped = d.skippedLines,
+                     atWheel = d.atWheel] {
+            QString u;
+            switch (unit) {
+            case files::DynoUnit::Nm: u = tr("Nm"); break;
+            case files::DynoUnit::LbFt: u = tr("lb·ft"); break;
+            case files::DynoUnit::Kgm: u = tr("kgm"); break;
+            case files::DynoUnit::Kw: u = tr("kW"); break;
+            case files::DynoUnit::Ps: u = tr("ch"); break;
+            case files::DynoUnit::Hp: u = tr("hp"); break;
+            }
+            if (!named)
+                u = tr("%1 (par défaut)").arg(u);
+            const QString what = torque ? tr("couple") : tr("puissance");
+            QString note = tr("« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.")
+                               .arg(name, engine, what, column, u, intText(points), intText(skipped));
+            if (atWheel)
+                note += QLatin1Char(' ') + tr("Mesurée à la roue.");
+            return note;
+        };
+        setCurveNote(lastFile_);
         recompute();
         break;
     }
     case DynoOutcome::Kind::Failed:
         // The curve stays as it was.
-        P_Kurvenhinweis->setText(tr("« %1 » : %2").arg(name, outcome.message));
+        setCurveNote([name, message = outcome.message] {
+            return tr("« %1 » : %2").arg(name, shownFailure(message.toStdString()));
+        });
         break;
     case DynoOutcome::Kind::Cancelled:
-        P_Kurvenhinweis->setText(exampleShown_ ? QString() : lastFile_);
         if (exampleShown_)
             setExampleNote(true);
+        else
+            setCurveNote(lastFile_);
         break;
     }
     emit fileRead();
 }
 
 void PerformanceWindow::waitForFile() { reading_->wait(); }
+
+void PerformanceWindow::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        // The captions follow by themselves; what the window wrote is
+        // written anew, the values typed and the curve stay.
+        showShiftMark();
+        if (curveNote_)
+            P_Kurvenhinweis->setText(curveNote_());
+        recompute();
+        fitButtons();
+    }
+    AnalysisWindow::changeEvent(e);
+}
 
 void PerformanceWindow::closeEvent(QCloseEvent *e)
 {
@@ -977,7 +1070,7 @@ print::PerformanceSheetData PerformanceWindow::sheetData() const
 {
     print::PerformanceSheetData d;
     d.separator = decimalSeparator();
-    d.subtitle = tr("Performances") + (run_ && !run_->title.isEmpty() ? QStringLiteral(" : ") + run_->title : QString());
+    d.subtitle = run_ && !run_->title.isEmpty() ? tr("Performances : %1").arg(run_->title) : tr("Performances");
     if (run_) {
         const gearing::GearSet &g = run_->set;
         const char sep = decimalSeparator();

@@ -16,6 +16,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -142,9 +143,11 @@ protected:
     void writeSettings(files::SettingsWriter &ini) const override;
     void saveOtherFiles() override;
     void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void buildWindow();
+    void fitButtons();
     QWidget *buildCurve();
     QWidget *buildBike();
     QWidget *buildResults();
@@ -156,6 +159,9 @@ private:
     void setNote();
     void fileFinished(const DynoOutcome &outcome);
     void setExampleNote(bool shown);
+    // The note under the curve, made anew in each language; none: empty.
+    void setCurveNote(std::function<QString()> note);
+    void showShiftMark();
 
     // Reads the bike's fields, marking those that do not convert.
     perf::Bike readBike(QString &problem) const;
@@ -169,7 +175,8 @@ private:
     bool quiet_ = false; // building or restoring: one recompute at the end
     std::shared_ptr<const perf::Model> model_;
     perf::Results results_;
-    QString lastFile_; // the export last read, for the note
+    std::function<QString()> curveNote_;
+    std::function<QString()> lastFile_; // the note of the export last read
 };
 
 // The registry's factory: "Chercher les pignons" opens Pignons et chaîne

@@ -27,7 +27,19 @@ units::Choice &current()
     return c;
 }
 
-QString word(const std::string &s) { return QString::fromStdString(s); }
+// The unit words as the windows show them, in the present language.
+constexpr Source UnitWords[] = {
+    tx("Units", "km/h"), tx("Units", "mph"), tx("Units", "Nm"), tx("Units", "lb-ft"), tx("Units", "kW"),
+    tx("Units", "ch"),   tx("Units", "hp"),  tx("Units", "kg"), tx("Units", "lb"),
+};
+
+QString word(const std::string &s)
+{
+    for (const Source &w : UnitWords)
+        if (s == w.text)
+            return translated(w);
+    return QString::fromStdString(s);
+}
 
 // Replaces whole words only: "km/h" in "Vitesse (km/h)", not "Nm" inside a
 // longer word.
@@ -72,20 +84,26 @@ units::Choice defaultUnits(const QLocale &system)
     return c;
 }
 
+// A caption is written with the metric words of its language.
 QString inSpeedUnit(const QString &kmhText)
 {
-    return replaceWord(kmhText, QStringLiteral("km/h"), word(units::name(current().speed)));
+    return replaceWord(kmhText, unitText(units::Speed::Kmh), unitText(current().speed));
 }
 
 QString inUnits(const QString &metricText)
 {
     QString t = inSpeedUnit(metricText);
-    t = replaceWord(t, QStringLiteral("Nm"), word(units::name(current().torque)));
-    t = replaceWord(t, QStringLiteral("kW"), word(units::name(current().power)));
-    return replaceWord(t, QStringLiteral("kg"), word(units::name(current().mass)));
+    t = replaceWord(t, unitText(units::Torque::Nm), unitText(current().torque));
+    t = replaceWord(t, unitText(units::Power::KW), unitText(current().power));
+    return replaceWord(t, unitText(units::Mass::Kg), unitText(current().mass));
 }
 
-QString speedUnitText() { return word(units::name(current().speed)); }
+QString unitText(units::Speed u) { return word(units::name(u)); }
+QString unitText(units::Torque u) { return word(units::name(u)); }
+QString unitText(units::Power u) { return word(units::name(u)); }
+QString unitText(units::Mass u) { return word(units::name(u)); }
+
+QString speedUnitText() { return unitText(current().speed); }
 QString speedWithUnit(double kmh) { return wholeSpeedText(kmh) + QLatin1Char(' ') + speedUnitText(); }
 
 namespace {

@@ -47,6 +47,11 @@ units::Choice defaultUnits(const QLocale &system);
 QString inSpeedUnit(const QString &kmhText);
 QString inUnits(const QString &metricText);
 
+// A unit's word in the present language ("ch" is "PS" in German).
+QString unitText(units::Speed u);
+QString unitText(units::Torque u);
+QString unitText(units::Power u);
+QString unitText(units::Mass u);
 QString speedUnitText();
 // A whole km/h value with the chosen unit: "62 mph" for 100 km/h.
 QString speedWithUnit(double kmh);
