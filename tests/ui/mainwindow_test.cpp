@@ -507,7 +507,7 @@ TEST_F(MainWindow, StandardKeysReachTheFileCommands)
 class DotLocale : public MainWindowTest {
 protected:
     DotLocale() : MainWindowTest(QLocale(QLocale::English, QLocale::UnitedStates)) {}
-    ~DotLocale() override { ui::setLanguage(ui::Language::Original); }
+    ~DotLocale() override { trovanta::ui::setLanguage(trovanta::ui::Language::Original); }
 };
 
 TEST_F(DotLocale, DefaultsUseTheLocalesSeparatorAndRunCleanly)
