@@ -4,6 +4,8 @@
 
 #include "window_driver.h"
 
+#include "ui/language.h"
+
 #include "calc/sprockets.h"
 #include "support/files.h"
 #include "ui/sprocketmodel.h"
@@ -424,4 +426,53 @@ TEST_F(SprocketsBeforeAnyRun, ANoteThenThePairsTypedByHand)
     EXPECT_EQ(s->S_Hinweis->text().toStdString(), "");
     ASSERT_GT(s->model()->rowCount(), 0);
     EXPECT_EQ(s->model()->index(0, sprockets::Vmax6).data().toString(), utf8("–"));
+}
+
+// The language chosen at run time: the title, the list's heads and words,
+// the count and a field's refusal show it at once; what was typed stays.
+TEST_F(Sprockets, SpeaksTheLanguageChosenAtOnce)
+{
+    SprocketWindow *s = open();
+    struct Restore {
+        ~Restore()
+        {
+            ui::setLanguage(ui::Language::Original);
+            QCoreApplication::sendPostedEvents();
+        }
+    } restore;
+    const struct {
+        ui::Language language;
+        const char *title, *frontHead, *fits, *count, *note;
+    } cases[] = {
+        {ui::Language::French, "Pignons et chaîne", "Pignon", "oui", "65 paires",
+         "Flèche (maillons) : la valeur doit être supérieure à 0."},
+        {ui::Language::German, "Ritzel und Kette", "Ritzel", "ja", "65 Paare",
+         "Durchhang (Glieder): der Wert muss größer als 0 sein."},
+        {ui::Language::English, "Sprockets and chain", "Front", "yes", "65 pairs",
+         "Sag (links): the value must be greater than 0."},
+        {ui::Language::Original, "Pignons et chaîne", "Pignon", "oui", "65 paires",
+         "Flèche (maillons) : la valeur doit être supérieure à 0."},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.title);
+        ui::setLanguage(k.language);
+        QCoreApplication::sendPostedEvents();
+        settle();
+        EXPECT_EQ(s->windowTitle(), utf8(k.title));
+        EXPECT_EQ(model().headerData(sprockets::FrontTeeth, Qt::Horizontal).toString(), utf8(k.frontHead));
+        EXPECT_EQ(cell(rowOf(14, 50), sprockets::Fits), utf8(k.fits));
+        EXPECT_EQ(s->S_Anzahl->text(), utf8(k.count));
+        retype(s->S_Durchhang, "0");
+        settle();
+        EXPECT_EQ(s->S_Hinweis->text(), utf8(k.note));
+        // The note goes with the language too, the value typed stays.
+        ui::setLanguage(k.language == ui::Language::English ? ui::Language::German : ui::Language::English);
+        QCoreApplication::sendPostedEvents();
+        ui::setLanguage(k.language);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(s->S_Hinweis->text(), utf8(k.note));
+        EXPECT_EQ(s->S_Durchhang->text(), "0");
+        retype(s->S_Durchhang, "2");
+        settle();
+    }
 }
