@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>mph</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">U/min</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
@@ -607,7 +607,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Ligne droite après (m)</source>
@@ -766,11 +766,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">B</translation>
     </message>
     <message>
         <source>Écart</source>
@@ -790,7 +790,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Strecke (s)</translation>
     </message>
     <message>
         <source>A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps des lignes droites du circuit actuel, pas un temps au tour.</source>
@@ -1112,7 +1112,7 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CurveModel</name>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">U/min</translation>
     </message>
     <message>
         <source>Couple (Nm)</source>
@@ -1163,7 +1163,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Drucken</translation>
     </message>
     <message>
         <source>Courbe du moteur</source>
@@ -1175,7 +1175,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Öffnen…</translation>
     </message>
     <message>
         <source>Lit l'export CSV d'un banc de puissance (régime et couple, ou puissance)</source>
@@ -1291,7 +1291,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Passage (tr/min)</source>
@@ -1327,7 +1327,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Vitesse maxi</source>
@@ -1351,11 +1351,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">bis</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">U/min</translation>
     </message>
     <message>
         <source>En 6e</source>
@@ -1451,7 +1451,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Berechnen«.</translation>
     </message>
     <message>
         <source>Courbe d'exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
@@ -1499,7 +1499,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">%1 (Vorgabe)</translation>
     </message>
     <message>
         <source>couple</source>

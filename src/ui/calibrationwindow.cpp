@@ -168,9 +168,10 @@ void CalibrationWindow::buildWindow()
     mainValues->addWidget(label(tx("trovanta::ui::CalibrationWindow", "Développement de la fenêtre principale")), 1, 0);
     mainValues->addWidget(P_Umfang_Haupt, 1, 1);
     mainValues->addWidget(label(tx("trovanta::ui::CalibrationWindow", "mm")), 1, 2);
-    keepToolTip(P_Umfang_Nenn, tx("trovanta::ui::CalibrationWindow", "π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier "
-                                                                 "calcul réussi"));
-    keepToolTip(P_Umfang_Haupt, tx("trovanta::ui::CalibrationWindow", "Le développement avec lequel la fenêtre principale calcule"));
+    keepToolTip(P_Umfang_Nenn, tx("trovanta::ui::CalibrationWindow",
+                                  "π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi"));
+    keepToolTip(P_Umfang_Haupt, tx("trovanta::ui::CalibrationWindow",
+                                   "Le développement avec lequel la fenêtre principale calcule"));
     head->addLayout(mainValues);
     top->addLayout(head);
 
@@ -194,7 +195,8 @@ QWidget *CalibrationWindow::buildRollOutTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     QVBoxLayout *v = page(w,
-                          tx("trovanta::ui::CalibrationWindow", "Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en "
+                          tx("trovanta::ui::CalibrationWindow",
+                             "Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en "
                              "selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la "
                              "distance."),
                           grid);
@@ -203,14 +205,17 @@ QWidget *CalibrationWindow::buildRollOutTab()
     C_Umdrehungen = field(nullptr, "C_Umdrehungen", FieldWidth, QStringLiteral("1"));
     P_Umfang_Abroll = display(nullptr, "P_Umfang_Abroll", FieldWidth);
     P_Abweichung_Abroll = display(nullptr, "P_Abweichung_Abroll", FieldWidth);
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Distance parcourue"), C_Strecke, tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Distance parcourue"), C_Strecke,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
     rows.add(tx("trovanta::ui::CalibrationWindow", "Tours de roue"), C_Umdrehungen);
     rows.gap();
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_Abroll, tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_Abroll,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
     rows.add(tx("trovanta::ui::CalibrationWindow", "Écart au nominal"), P_Abweichung_Abroll);
     C_Anwenden_Abroll = button(nullptr, "C_Anwenden_Abroll", tx("trovanta::ui::CalibrationWindow", "Appliquer"));
-    keepToolTip(C_Anwenden_Abroll, tx("trovanta::ui::CalibrationWindow", "Ce développement dans la fenêtre principale (« Changer » coché), "
-                                                                     "puis un calcul"));
+    keepToolTip(C_Anwenden_Abroll, tx("trovanta::ui::CalibrationWindow",
+                                      "Ce développement dans la fenêtre principale (« Changer » coché), "
+                                      "puis un calcul"));
     addApply(v, C_Anwenden_Abroll);
     C_Hinweis_Abroll = wrappedNote(nullptr, "C_Hinweis_Abroll");
     v->addWidget(C_Hinweis_Abroll);
@@ -223,8 +228,9 @@ QWidget *CalibrationWindow::buildGpsTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     QVBoxLayout *v = page(w,
-                          tx("trovanta::ui::CalibrationWindow", "La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. "
-                             "Le rapport et le glissement sont ceux de la fenêtre principale."),
+                          tx("trovanta::ui::CalibrationWindow",
+                             "La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le "
+                             "rapport et le glissement sont ceux de la fenêtre principale."),
                           grid);
     FieldRows rows(grid);
     C_Gang = new QComboBox;
@@ -238,15 +244,18 @@ QWidget *CalibrationWindow::buildGpsTab()
     P_Umfang_GPS = display(nullptr, "P_Umfang_GPS", FieldWidth);
     P_Abweichung_GPS = display(nullptr, "P_Abweichung_GPS", FieldWidth);
     rows.add(tx("trovanta::ui::CalibrationWindow", "Rapport"), C_Gang);
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Régime"), C_Drehzahl, tx("trovanta::ui::CalibrationWindow", "tr/min"));
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Vitesse GPS"), C_GPS, tx("trovanta::ui::CalibrationWindow", "km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Régime"), C_Drehzahl,
+             tx("trovanta::ui::CalibrationWindow", "tr/min"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Vitesse GPS"), C_GPS,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
     new SpeedField(C_GPS);
     rows.gap();
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_GPS, tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_GPS,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
     rows.add(tx("trovanta::ui::CalibrationWindow", "Écart au nominal"), P_Abweichung_GPS);
     C_Anwenden_GPS = button(nullptr, "C_Anwenden_GPS", tx("trovanta::ui::CalibrationWindow", "Appliquer"));
-    keepToolTip(C_Anwenden_GPS, tx("trovanta::ui::CalibrationWindow", "Ce développement dans la fenêtre principale (« Changer » coché), "
-                                                                  "puis un calcul"));
+    keepToolTip(C_Anwenden_GPS, tx("trovanta::ui::CalibrationWindow",
+                                   "Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul"));
     addApply(v, C_Anwenden_GPS);
     C_Hinweis_GPS = wrappedNote(nullptr, "C_Hinweis_GPS");
     v->addWidget(C_Hinweis_GPS);
@@ -260,9 +269,10 @@ QWidget *CalibrationWindow::buildFileTab()
     QGridLayout *grid = nullptr;
     auto *v = new QVBoxLayout(w);
     auto *intro = new WrappedLabel;
-    keepText(intro, tx("trovanta::ui::CalibrationWindow", "L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne "
-                          "de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
-                          "principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports."));
+    keepText(intro, tx("trovanta::ui::CalibrationWindow",
+                       "L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne de "
+                       "régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
+                       "principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports."));
     v->addWidget(intro);
 
     auto *open = new QHBoxLayout;
@@ -296,11 +306,13 @@ QWidget *CalibrationWindow::buildFileTab()
     FieldRows rows(grid);
     P_Umfang_Datei = display(nullptr, "P_Umfang_Datei", FieldWidth);
     P_Schlupf_Datei = display(nullptr, "P_Schlupf_Datei", FieldWidth);
-    keepToolTip(P_Schlupf_Datei, tx("trovanta::ui::CalibrationWindow", "Le glissement qui accorde les rapports 4 à 6 au développement des "
-                                                                   "rapports 1 à 3"));
+    keepToolTip(P_Schlupf_Datei, tx("trovanta::ui::CalibrationWindow",
+                                    "Le glissement qui accorde les rapports 4 à 6 au développement des "
+                                    "rapports 1 à 3"));
     P_Abweichung_Datei = display(nullptr, "P_Abweichung_Datei", FieldWidth);
     P_Punkte = display(nullptr, "P_Punkte", 120);
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_Datei, tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_Datei,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
     rows.add(tx("trovanta::ui::CalibrationWindow", "Glissement mesuré"), P_Schlupf_Datei);
     rows.add(tx("trovanta::ui::CalibrationWindow", "Écart au nominal"), P_Abweichung_Datei);
     rows.addWide(tx("trovanta::ui::CalibrationWindow", "Points retenus / lignes lues"), P_Punkte);
@@ -336,8 +348,9 @@ QWidget *CalibrationWindow::buildFileTab()
     v->addWidget(C_Gaenge);
 
     C_Anwenden_Datei = button(nullptr, "C_Anwenden_Datei", tx("trovanta::ui::CalibrationWindow", "Appliquer"));
-    keepToolTip(C_Anwenden_Datei, tx("trovanta::ui::CalibrationWindow", "Ce développement et le glissement mesuré dans la fenêtre "
-                                                                    "principale, puis un calcul"));
+    keepToolTip(C_Anwenden_Datei, tx("trovanta::ui::CalibrationWindow",
+                                     "Ce développement et le glissement mesuré dans la fenêtre principale, "
+                                     "puis un calcul"));
     C_Trotzdem = new QCheckBox;
     keepText(C_Trotzdem, tx("trovanta::ui::CalibrationWindow", "Appliquer quand même"));
     C_Trotzdem->setObjectName(QStringLiteral("C_Trotzdem"));
@@ -358,7 +371,8 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     QVBoxLayout *v = page(w,
-                          tx("trovanta::ui::CalibrationWindow", "Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur "
+                          tx("trovanta::ui::CalibrationWindow",
+                             "Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur "
                              "qu'il aura avec d'autres pignons ou un autre pneu."),
                           grid);
     FieldRows rows(grid);
@@ -373,8 +387,10 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
         C_Sensor->setItemText(0, tr("sortie de boîte"));
         C_Sensor->setItemText(1, tr("roue arrière"));
     });
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Le compteur indique"), C_Tacho, tx("trovanta::ui::CalibrationWindow", "km/h"));
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Vitesse réelle (GPS)"), C_Wahr, tx("trovanta::ui::CalibrationWindow", "km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Le compteur indique"), C_Tacho,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Vitesse réelle (GPS)"), C_Wahr,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
     new SpeedField(C_Tacho);
     new SpeedField(C_Wahr);
     rows.add(tx("trovanta::ui::CalibrationWindow", "Erreur du compteur"), P_Fehler_alt);
@@ -391,10 +407,12 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     P_Anzeige_100 = display(nullptr, "P_Anzeige_100", FieldWidth);
     rows.add(tx("trovanta::ui::CalibrationWindow", "Pignon"), C_RitzelNeu);
     rows.add(tx("trovanta::ui::CalibrationWindow", "Couronne"), C_KettenradNeu);
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), C_UmfangNeu, tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), C_UmfangNeu,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
     rows.gap();
     rows.add(tx("trovanta::ui::CalibrationWindow", "Erreur du compteur"), P_Fehler_neu);
-    rows.add(tx("trovanta::ui::CalibrationWindow", "Affichage à 100 km/h réels"), P_Anzeige_100, tx("trovanta::ui::CalibrationWindow", "km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Affichage à 100 km/h réels"), P_Anzeige_100,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
 
     C_Hinweis_Tacho = wrappedNote(nullptr, "C_Hinweis_Tacho");
     v->addWidget(C_Hinweis_Tacho);

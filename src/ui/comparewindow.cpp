@@ -219,8 +219,9 @@ void CompareWindow::buildWindow()
     CB_Saegezahn = new QCheckBox(this);
     CB_Saegezahn->setObjectName(QStringLiteral("CB_Saegezahn"));
     keepText(CB_Saegezahn, tx("trovanta::ui::CompareWindow", "Dents de scie"));
-    keepToolTip(CB_Saegezahn, tx("trovanta::ui::CompareWindow", "Régime sur vitesse : chaque rapport jusqu'au passage, puis "
-                                                               "la chute du régime au rapport suivant."));
+    keepToolTip(CB_Saegezahn, tx("trovanta::ui::CompareWindow",
+                                 "Régime sur vitesse : chaque rapport jusqu'au passage, puis la chute du régime au "
+                                 "rapport suivant."));
     diagramBox->addWidget(CB_Saegezahn);
     upper->addLayout(diagramBox, 1);
     QGroupBox *points = groupBox(this, "GB_Punkte", tx("trovanta::ui::CompareWindow", "Points de la piste"));
@@ -347,13 +348,15 @@ QWidget *CompareWindow::buildSets()
         B_Umfang->setPlaceholderText(tr("calculé"));
         B_Umfang->setToolTip(tr("Vide : calculé à partir du pneu. Un nombre : utilisé tel quel."));
     });
-    keepToolTip(A_Umfang, tx("trovanta::ui::CompareWindow", "Vide : la fenêtre principale calcule le développement à partir du pneu."));
+    keepToolTip(A_Umfang, tx("trovanta::ui::CompareWindow",
+                             "Vide : la fenêtre principale calcule le développement à partir du pneu."));
     grid->setColumnStretch(0, 1);
 
     B_VonA = button(box, "B_VonA", tx("trovanta::ui::CompareWindow", "Copier A → B"));
     B_Oeffnen = button(box, "B_Oeffnen", tx("trovanta::ui::CompareWindow", "Ouvrir…"));
     B_Speichern = button(box, "B_Speichern", tx("trovanta::ui::CompareWindow", "Enregistrer sous…"));
-    B_Uebernehmen = button(box, "B_Uebernehmen", tx("trovanta::ui::CompareWindow", "Appliquer à la fenêtre principale"));
+    B_Uebernehmen =
+        button(box, "B_Uebernehmen", tx("trovanta::ui::CompareWindow", "Appliquer à la fenêtre principale"));
     keepTranslated(box, [this] {
         B_VonA->setToolTip(tr("Les valeurs de A dans les champs de B."));
         B_Oeffnen->setToolTip(tr("Un fichier de démultiplication dans B ; glissement et développement restent."));
@@ -464,8 +467,9 @@ void CompareWindow::buildTables()
     head->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
     for (int g = 1; g <= 6; ++g)
         T_Vergleich->setVerticalHeaderItem(g - 1, new QTableWidgetItem(gearIcon(g), QString::number(g)));
-    keepToolTip(T_Vergleich, tx("trovanta::ui::CompareWindow", "Passage : vitesse au régime de passage. Régime après : régime au "
-                                                            "rapport suivant à cette vitesse. Vmax : à la zone rouge."));
+    keepToolTip(T_Vergleich, tx("trovanta::ui::CompareWindow",
+                                "Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à "
+                                "cette vitesse. Vmax : à la zone rouge."));
 
     T_Punkte = table("T_Punkte", PointRows, pointHeads());
     T_Punkte->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -477,8 +481,9 @@ void CompareWindow::buildTables()
             cell(T_Punkte, r, c)->setFlags(Qt::ItemIsEnabled);
     }
     T_Punkte->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    keepToolTip(T_Punkte, tx("trovanta::ui::CompareWindow", "Vos points de la piste : la vitesse et le rapport donnent le régime de "
-                                                         "A et de B. Rouge : au-delà de la zone rouge."));
+    keepToolTip(T_Punkte, tx("trovanta::ui::CompareWindow",
+                             "Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. "
+                             "Rouge : au-delà de la zone rouge."));
     sizeTables();
     for (QWidget *t : {static_cast<QWidget *>(T_Vergleich), static_cast<QWidget *>(T_Punkte)})
         ui::keepLight(t);

@@ -195,9 +195,9 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     S_Anzahl = new QLabel(this);
     S_Anzahl->setObjectName(QStringLiteral("S_Anzahl"));
     S_Legende = new QLabel(this);
-    keepText(S_Legende, tx("trovanta::ui::SprocketWindow", "Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque "
-                                                          "maillon rencontre toutes les dents des deux pignons (usure "
-                                                          "régulière)."));
+    keepText(S_Legende, tx("trovanta::ui::SprocketWindow",
+                           "Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque maillon rencontre "
+                           "toutes les dents des deux pignons (usure régulière)."));
     S_Legende->setObjectName(QStringLiteral("S_Legende"));
     S_Legende->setWordWrap(true);
     S_Legende->setContentsMargins(4, 8, 0, 0);
