@@ -585,12 +585,16 @@ TEST_F(Calibration, WrongRatiosHoldTheApply)
 }
 
 // The language chosen at run time: the title, the tabs, the gear table's
-// heads and the fields' refusals show it at once; what was typed stays.
+// heads, the fields' refusals, a file's failure and the file dialog show
+// it at once; what was typed stays.
 TEST_F(Calibration, SpeaksTheLanguageChosenAtOnce)
 {
     CalibrationWindow &c = open();
     retype(c.C_Strecke, "1e308");
     retype(c.C_RitzelNeu, "0");
+    const QString noHeader = programDir.file("noheader.csv");
+    writeBytes(noHeader, "Time,Throttle\n1,50\n");
+    openFile(c, noHeader);
     struct Restore {
         ~Restore()
         {
@@ -600,16 +604,20 @@ TEST_F(Calibration, SpeaksTheLanguageChosenAtOnce)
     } restore;
     const struct {
         ui::Language language;
-        const char *title, *firstTab, *circumferenceHead, *rollOutNote, *speedometerNote;
+        const char *title, *firstTab, *circumferenceHead, *rollOutNote, *speedometerNote, *fileNote, *openCaption;
     } cases[] = {
         {ui::Language::French, "Étalonnage", "Déroulé", "Dévelop. mm", "Distance parcourue : 1e308 est trop grand.",
-         "Pignon : la valeur doit être supérieure à 0."},
+         "Pignon : la valeur doit être supérieure à 0.", "Aucune colonne de régime et de vitesse dans ce fichier.",
+         "Ouvrir un enregistrement"},
         {ui::Language::German, "Kalibrierung", "Abrollen", "Umfang mm", "Gerollte Strecke: 1e308 ist zu groß.",
-         "Ritzel: der Wert muss größer als 0 sein."},
+         "Ritzel: der Wert muss größer als 0 sein.", "Keine Spalten für Drehzahl und Geschwindigkeit in dieser Datei.",
+         "Aufzeichnung öffnen"},
         {ui::Language::English, "Calibration", "Roll-out", "Circ. mm", "Distance rolled: 1e308 is too large.",
-         "Front sprocket: the value must be greater than 0."},
+         "Front sprocket: the value must be greater than 0.", "No engine speed and speed columns in this file.",
+         "Open a recording"},
         {ui::Language::Original, "Étalonnage", "Déroulé", "Dévelop. mm", "Distance parcourue : 1e308 est trop grand.",
-         "Pignon : la valeur doit être supérieure à 0."},
+         "Pignon : la valeur doit être supérieure à 0.", "Aucune colonne de régime et de vitesse dans ce fichier.",
+         "Ouvrir un enregistrement"},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.title);
@@ -620,6 +628,9 @@ TEST_F(Calibration, SpeaksTheLanguageChosenAtOnce)
         EXPECT_EQ(c.C_Gaenge->horizontalHeaderItem(1)->text(), utf8(k.circumferenceHead));
         EXPECT_EQ(c.C_Hinweis_Abroll->text(), utf8(k.rollOutNote));
         EXPECT_EQ(c.C_Hinweis_Tacho->text(), utf8(k.speedometerNote));
+        EXPECT_EQ(c.C_Hinweis_Datei->text(), utf8(k.fileNote)) << "the message kept, shown anew";
         EXPECT_EQ(c.C_Strecke->text(), "1e308");
+        mouseClick(c.C_Datei);
+        EXPECT_EQ(platform.dialogCaptions.last(), utf8(k.openCaption));
     }
 }
