@@ -1610,7 +1610,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Chaîne actuelle</source>
-        <translation>Jetzige Kette</translation>
+        <translation>Aktuelle Kette</translation>
     </message>
     <message>
         <source>Tient</source>
@@ -1654,11 +1654,11 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>Déplacement de l'axe arrière avec la chaîne actuelle, mm (+ vers l'arrière, - vers l'avant)</source>
-        <translation>Verschiebung der Hinterachse mit der jetzigen Kette, mm (+ nach hinten, - nach vorne)</translation>
+        <translation>Verschiebung der Hinterachse mit der aktuellen Kette, mm (+ nach hinten, - nach vorne)</translation>
     </message>
     <message>
         <source>oui : la chaîne actuelle tient dans la course de l'axe arrière</source>
-        <translation>ja: die jetzige Kette passt in den Verstellweg der Hinterachse</translation>
+        <translation>ja: die aktuelle Kette passt in den Verstellweg der Hinterachse</translation>
     </message>
     <message>
         <source>Le nombre pair de maillons qui garde l'axe arrière au plus près de sa place</source>

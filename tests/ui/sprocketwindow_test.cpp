@@ -8,6 +8,8 @@
 
 #include "calc/sprockets.h"
 #include "support/files.h"
+#include "ui/circuitrunner.h"
+#include "ui/registry.h"
 #include "ui/sprocketmodel.h"
 #include "ui/sprocketwindow.h"
 #include "ui/tform6.h"
@@ -19,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -474,5 +477,56 @@ TEST_F(Sprockets, SpeaksTheLanguageChosenAtOnce)
         EXPECT_EQ(s->S_Durchhang->text(), "0");
         retype(s->S_Durchhang, "2");
         settle();
+    }
+}
+
+// The present circuit's cells and its note are worked out again in the
+// language chosen.
+TEST_F(Sprockets, TheCircuitsCellsAndNoteFollowTheLanguage)
+{
+    ui::PerformanceContext context;
+    perf::Input in;
+    in.curve = perf::exampleCurve();
+    context.input = in;
+    circuit::Track essai;
+    essai.corners = {{62, 2, 350}, {95, 3, 600}, {150, 4, 1000}, {110, 3, 400}};
+    context.circuit = ui::PresentCircuit{"Essai", essai};
+    ui::publishPerformanceContext(context);
+    SprocketWindow *s = open();
+    // Ranges whose fastest pair lies on the edge: the note says so.
+    for (const auto &[e, text] : {std::pair(s->S_RitzelVon, "15"), std::pair(s->S_RitzelBis, "19"),
+                                  std::pair(s->S_KettenradVon, "32"), std::pair(s->S_KettenradBis, "44")})
+        retype(e, text);
+    settle();
+    s->circuitRunner()->wait();
+    auto longest = [&] {
+        return model().index(rowOf(15, 43), ui::SprocketModel::CircuitLongest).data().toString();
+    };
+    const QRegularExpressionMatch original =
+        QRegularExpression(utf8("^(\\d)e · limiteur (\\d+) m$")).match(longest());
+    ASSERT_TRUE(original.hasMatch()) << longest().toStdString();
+    struct Restore {
+        ~Restore()
+        {
+            ui::setLanguage(ui::Language::Original);
+            QCoreApplication::sendPostedEvents();
+        }
+    } restore;
+    const struct {
+        ui::Language language;
+        const char *head, *longest, *note;
+    } cases[] = {
+        {ui::Language::German, "Strecke (s)", "%1. Gang · Begrenzer %2 m", "Strecke: Optimum am Rand des Bereichs (15/"},
+        {ui::Language::English, "Track (s)", "gear %1 · limiter %2 m", "Track: best pair at the edge of the ranges (15/"},
+        {ui::Language::Original, "Circuit (s)", "%1e · limiteur %2 m", "Circuit : optimum en limite de plage (15/"},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.head);
+        ui::setLanguage(k.language);
+        QCoreApplication::sendPostedEvents();
+        s->circuitRunner()->wait();
+        EXPECT_EQ(model().headerData(ui::SprocketModel::CircuitTime, Qt::Horizontal).toString(), utf8(k.head));
+        EXPECT_EQ(longest(), utf8(k.longest).arg(original.captured(1), original.captured(2)));
+        EXPECT_TRUE(s->S_Hinweis->text().startsWith(utf8(k.note))) << s->S_Hinweis->text().toStdString();
     }
 }
