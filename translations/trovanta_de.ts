@@ -5,19 +5,19 @@
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert darf nicht negativ sein.</translation>
     </message>
     <message>
         <source>%1 est trop grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß.</translation>
     </message>
     <message>
         <source>%1 : %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -161,6 +161,10 @@
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
         <translation>Fehler bei Ini-Erstellung.</translation>
+    </message>
+    <message>
+        <source>Zu wenig Arbeitsspeicher</source>
+        <translation>Zu wenig Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
@@ -383,235 +387,231 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CalibrationWindow</name>
     <message>
         <source>Étalonnage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung</translation>
     </message>
     <message>
         <source>Développement nominal du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenn-Abrollumfang des Reifens</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Développement de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrollumfang des Hauptfensters</translation>
     </message>
     <message>
         <source>π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi</source>
-        <translation type="unfinished"></translation>
+        <translation>π × (25,4 × Felge + 2 × Breite × Höhe / 100), aus der letzten gelungenen Berechnung</translation>
     </message>
     <message>
         <source>Le développement avec lequel la fenêtre principale calcule</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abrollumfang, mit dem das Hauptfenster rechnet</translation>
     </message>
     <message>
         <source>Déroulé</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrollen</translation>
     </message>
     <message>
         <source>Point GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Punkt</translation>
     </message>
     <message>
         <source>Enregistreur</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlogger</translation>
     </message>
     <message>
         <source>Compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacho</translation>
     </message>
     <message>
         <source>Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la distance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinterreifen und Boden markieren, das Motorrad mit aufsitzendem Fahrer und richtigem Reifendruck eine oder mehrere Radumdrehungen geradeaus rollen lassen, dann die Strecke messen.</translation>
     </message>
     <message>
         <source>Distance parcourue</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerollte Strecke</translation>
     </message>
     <message>
         <source>Tours de roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Radumdrehungen</translation>
     </message>
     <message>
         <source>Développement</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrollumfang</translation>
     </message>
     <message>
         <source>Écart au nominal</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung vom Nennwert</translation>
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Abrollumfang ins Hauptfenster (»Ändern« angekreuzt), dann eine Berechnung</translation>
     </message>
     <message>
         <source>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geschwindigkeit eines GPS, abgelesen im Gang bei gleichbleibender Drehzahl, Kupplung losgelassen, in der Ebene. Gang und Schlupf sind die des Hauptfensters.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished">Gang</translation>
+        <translation>Gang</translation>
     </message>
     <message>
         <source>Régime</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished">U/min</translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Geschwindigkeit</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished">km/h</translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der CSV-Export eines Datenloggers oder einer Zeitnahme-App, mit einer Spalte für die Drehzahl und einer für die Geschwindigkeit. Jeder Punkt wird nach dem Hauptfenster seinem Gang zugeordnet, und neu zugeordnet, wenn eine Berechnung dort die Gänge ändert.</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished">Öffnen…</translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlupf, der die Gänge 4 bis 6 mit dem Abrollumfang der Gänge 1 bis 3 in Einklang bringt</translation>
     </message>
     <message>
         <source>Glissement mesuré</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessener Schlupf</translation>
     </message>
     <message>
         <source>Points retenus / lignes lues</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Punkte / gelesene Zeilen</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Dévelop. mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Umfang mm</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Abw. %</translation>
     </message>
     <message>
         <source>Contrôle</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Abrollumfang und der gemessene Schlupf ins Hauptfenster, dann eine Berechnung</translation>
     </message>
     <message>
         <source>Appliquer quand même</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem übernehmen</translation>
     </message>
     <message>
         <source>Ce qu&apos;indique le compteur et la vitesse réelle (GPS) au même instant, puis l&apos;erreur qu&apos;il aura avec d&apos;autres pignons ou un autre pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Tacho anzeigt und die wahre Geschwindigkeit (GPS) im selben Augenblick, dann der Fehler, den er mit anderen Ritzel/Kettenrad oder einem anderen Reifen haben wird.</translation>
     </message>
     <message>
         <source>sortie de boîte</source>
-        <translation type="unfinished"></translation>
+        <translation>Getriebeausgang</translation>
     </message>
     <message>
         <source>roue arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinterrad</translation>
     </message>
     <message>
         <source>Le compteur indique</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacho zeigt</translation>
     </message>
     <message>
         <source>Vitesse réelle (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahre Geschwindigkeit (GPS)</translation>
     </message>
     <message>
         <source>Erreur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachofehler</translation>
     </message>
     <message>
         <source>Capteur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachogeber</translation>
     </message>
     <message>
         <source>Après le changement de pignons ou de pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Wechsel von Ritzel/Kettenrad oder Reifen</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettenrad</translation>
     </message>
     <message>
         <source>Affichage à 100 km/h réels</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige bei wahren 100 km/h</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster rechnet nicht: </translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished">Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Berechnen“.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Berechnen«.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 der %2 Punkte in Fahrt fallen in einen Gang: prüfen Sie Primärübersetzung, Ritzel, Kettenrad und Gänge im Hauptfenster.</translation>
     </message>
     <message>
         <source>Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport dans la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenige Punkte im Gang %1, obwohl die Drehzahlen der Datei dorthin führen: prüfen Sie diesen Gang im Hauptfenster.</translation>
     </message>
     <message>
         <source>« Appliquer » attend que vous cochiez « Appliquer quand même ».</source>
-        <translation type="unfinished"></translation>
+        <translation>»Übernehmen« wartet, bis Sie »Trotzdem übernehmen« ankreuzen.</translation>
     </message>
     <message>
         <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenige Punkte im 1., 2. und 3. Gang (100 in zweien davon), um den Schlupf zu messen: der Abrollumfang kommt aus allen Gängen, mit dem Schlupf des Hauptfensters.</translation>
     </message>
     <message>
         <source>Ouvrir un enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung öffnen</translation>
     </message>
     <message>
         <source>Enregistrements (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen (*.csv *.txt)</translation>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished">%1 (Vorgabe)</translation>
+        <translation>%1 (Vorgabe)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl »%1«, Geschwindigkeit »%2« in %3; Kopfzeile %4, unlesbare Zeilen: %5</translation>
     </message>
     <message>
         <source>à vérifier</source>
-        <translation type="unfinished"></translation>
+        <translation>prüfen</translation>
     </message>
 </context>
 <context>
@@ -844,299 +844,307 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CompareWindow</name>
     <message>
         <source>Diamètre de jante (&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Felgendurchmesser (&quot;)</translation>
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifenbreite (mm)</translation>
     </message>
     <message>
         <source>Hauteur pneu (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifenhöhe (%)</translation>
     </message>
     <message>
         <source>Glissement(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlupf (%)</translation>
     </message>
     <message>
         <source>Développement (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrollumfang (mm)</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettenrad</translation>
     </message>
     <message>
         <source>Primaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärübersetzung</translation>
     </message>
     <message>
         <source>Rapport 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang 1</translation>
     </message>
     <message>
         <source>Rapport 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang 2</translation>
     </message>
     <message>
         <source>Rapport 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang 3</translation>
     </message>
     <message>
         <source>Rapport 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang 4</translation>
     </message>
     <message>
         <source>Rapport 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang 5</translation>
     </message>
     <message>
         <source>Rapport 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Gang 6</translation>
     </message>
     <message>
         <source>Comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>Dents de scie</source>
-        <translation type="unfinished"></translation>
+        <translation>Sägezahn</translation>
     </message>
     <message>
         <source>Régime sur vitesse : chaque rapport jusqu&apos;au passage, puis la chute du régime au rapport suivant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl über Geschwindigkeit: jeder Gang bis zum Schalten, dann der Drehzahlabfall im nächsten Gang.</translation>
     </message>
     <message>
         <source>Points de la piste</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckenpunkte</translation>
     </message>
     <message>
         <source>Rapports</source>
-        <translation type="unfinished"></translation>
+        <translation>Gänge</translation>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Jeux de démultiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzungen</translation>
     </message>
     <message>
         <source>A  Actuel</source>
-        <translation type="unfinished"></translation>
+        <translation>A  Aktuell</translation>
     </message>
     <message>
         <source>B  Variante</source>
-        <translation type="unfinished"></translation>
+        <translation>B  Variante</translation>
     </message>
     <message>
         <source>calculé</source>
-        <translation type="unfinished"></translation>
+        <translation>berechnet</translation>
     </message>
     <message>
         <source>Vide : calculé à partir du pneu. Un nombre : utilisé tel quel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer: aus dem Reifen berechnet. Eine Zahl: so verwendet.</translation>
     </message>
     <message>
         <source>Vide : la fenêtre principale calcule le développement à partir du pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer: das Hauptfenster berechnet den Abrollumfang aus dem Reifen.</translation>
     </message>
     <message>
         <source>Copier A → B</source>
-        <translation type="unfinished"></translation>
+        <translation>A → B kopieren</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished">Öffnen…</translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Appliquer à la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Hauptfenster übernehmen</translation>
     </message>
     <message>
         <source>Les valeurs de A dans les champs de B.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte von A in die Felder von B.</translation>
     </message>
     <message>
         <source>Un fichier de démultiplication dans B ; glissement et développement restent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übersetzungsdatei in B; Schlupf und Abrollumfang bleiben.</translation>
     </message>
     <message>
         <source>B dans un fichier de démultiplication, avec le titre et les marques de A.</source>
-        <translation type="unfinished"></translation>
+        <translation>B in eine Übersetzungsdatei, mit Titel und Marken von A.</translation>
     </message>
     <message>
         <source>B dans la fenêtre principale, puis un calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation>B ins Hauptfenster, dann eine Berechnung.</translation>
     </message>
     <message>
         <source>Résultats</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished">A</translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished">B</translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärübersetzung</translation>
     </message>
     <message>
         <source>Écart du secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Sekundärübersetzung</translation>
     </message>
     <message>
         <source>Régime à</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl bei</translation>
     </message>
     <message>
         <source>Régime à … km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl bei … km/h im 6. Gang</translation>
     </message>
     <message>
         <source>km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h im 6. Gang</translation>
     </message>
     <message>
         <source>Démulti. B</source>
-        <translation type="unfinished"></translation>
+        <translation>Übers. B</translation>
     </message>
     <message>
         <source>Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à cette vitesse. Vmax : à la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten: Geschwindigkeit bei der Schaltdrehzahl. Drehzahl nach: Drehzahl im nächsten Gang bei dieser Geschwindigkeit. Vmax: am roten Bereich.</translation>
     </message>
     <message>
         <source>Régime A</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl A</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished">Gang</translation>
+        <translation>Gang</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Streckenpunkte: Geschwindigkeit und Gang ergeben die Drehzahl von A und B. Rot: über dem roten Bereich.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas un rapport de 1 à 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Gang von 1 bis 6.</translation>
     </message>
     <message>
         <source>Point %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 (%2)</translation>
     </message>
     <message>
         <source>Démulti. A</source>
-        <translation type="unfinished"></translation>
+        <translation>Übers. A</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Änd. %</translation>
     </message>
     <message>
         <source>Vmax A</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax A</translation>
     </message>
     <message>
         <source>Vmax B</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax B</translation>
     </message>
     <message>
         <source>Passage A</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten A</translation>
     </message>
     <message>
         <source>Passage B</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten B</translation>
     </message>
     <message>
         <source>Régime après A</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl nach A</translation>
     </message>
     <message>
         <source>Régime après B</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl nach B</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished">km/h</translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl B</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster rechnet nicht: </translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : A suit son prochain calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: A folgt seiner nächsten Berechnung.</translation>
     </message>
     <message>
         <source>A  Actuel %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>A  Aktuell %1/%2</translation>
     </message>
     <message>
         <source>B  Variante %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>B  Variante %1/%2</translation>
     </message>
     <message>
         <source>Passage à %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalten bei %1 U/min</translation>
     </message>
     <message>
         <source>Zone rouge dès %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Bereich ab %1 U/min</translation>
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl x 1000</translation>
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm wartet auf eine Berechnung des Hauptfensters.</translation>
     </message>
     <message>
         <source>Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel/Kettenrad · Reifen · Schlupf · Abrollumfang · Primärübersetzung · Gänge 1 bis 6</translation>
     </message>
     <message>
         <source>%1 : %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</translation>
     </message>
     <message>
         <source>Secondaire : A %1 · B %2 · écart %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärübersetzung: A %1 · B %2 · Änderung %3</translation>
     </message>
     <message>
         <source>Développement (mm) : A %1 · B %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrollumfang (mm): A %1 · B %2</translation>
     </message>
     <message>
         <source>Régime à %1 km/h en 6e : A %2 · B %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl bei %1 km/h im 6. Gang: A %2 · B %3</translation>
+    </message>
+    <message>
+        <source>Werte für Trovanta öffnen ...</source>
+        <translation>Werte für Trovanta öffnen ...</translation>
+    </message>
+    <message>
+        <source>Werte speichern ...</source>
+        <translation>Werte speichern ...</translation>
     </message>
 </context>
 <context>
@@ -1589,279 +1597,272 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::SprocketModel</name>
     <message>
         <source>oui</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>non</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished">Strecke (s)</translation>
+        <translation>Strecke (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz (s)</translation>
     </message>
     <message>
         <source>Plus longue</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste</translation>
     </message>
     <message>
         <source>Temps des lignes droites du circuit actuel avec cette paire, s (pas un temps au tour)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit auf den Geraden der aktuellen Strecke mit diesem Paar, s (keine Rundenzeit)</translation>
     </message>
     <message>
         <source>Écart de ce temps par rapport à la transmission actuelle, s</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz dieser Zeit zur aktuellen Übersetzung, s</translation>
     </message>
     <message>
         <source>La plus longue ligne droite : le rapport et le régime au freinage, ou la distance parcourue au limiteur en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Die längste Gerade: Gang und Drehzahl beim Bremsen, oder die Strecke im Begrenzer im 6. Gang</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettenrad</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundär</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Änd. %</translation>
     </message>
     <message>
         <source>Vmax 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax 6. Gang</translation>
     </message>
     <message>
         <source>Chaîne actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Kette</translation>
     </message>
     <message>
         <source>Tient</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt</translation>
     </message>
     <message>
         <source>Maillons</source>
-        <translation type="unfinished"></translation>
+        <translation>Glieder</translation>
     </message>
     <message>
         <source>Déplacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung</translation>
     </message>
     <message>
         <source>Usure pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschleiß Ritzel</translation>
     </message>
     <message>
         <source>Usure couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschleiß Kettenrad</translation>
     </message>
     <message>
         <source>Dents du pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne des Ritzels</translation>
     </message>
     <message>
         <source>Dents de la couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne des Kettenrads</translation>
     </message>
     <message>
         <source>Rapport secondaire : couronne / pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärübersetzung: Kettenrad / Ritzel</translation>
     </message>
     <message>
         <source>Écart du secondaire par rapport à la transmission actuelle, en %</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Sekundärübersetzung gegenüber der aktuellen Übersetzung, in %</translation>
     </message>
     <message>
         <source>Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax im 6. Gang am roten Bereich, km/h, mit den übrigen Werten des Hauptfensters</translation>
     </message>
     <message>
         <source>Déplacement de l&apos;axe arrière avec la chaîne actuelle, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung der Hinterachse mit der aktuellen Kette, mm (+ nach hinten, - nach vorne)</translation>
     </message>
     <message>
         <source>oui : la chaîne actuelle tient dans la course de l&apos;axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>ja: die aktuelle Kette passt in den Verstellweg der Hinterachse</translation>
     </message>
     <message>
         <source>Le nombre pair de maillons qui garde l&apos;axe arrière au plus près de sa place</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gerade Gliederzahl, die die Hinterachse am nächsten an ihrer Stelle hält</translation>
     </message>
     <message>
         <source>Déplacement de l&apos;axe arrière avec ce nombre de maillons, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung der Hinterachse mit dieser Gliederzahl, mm (+ nach hinten, - nach vorne)</translation>
     </message>
     <message>
         <source>Dents différentes qu&apos;un maillon rencontre / dents du pignon ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedene Zähne, auf die ein Glied trifft / Zähne des Ritzels; gleich: gleichmäßiger Verschleiß</translation>
     </message>
     <message>
         <source>Dents différentes qu&apos;un maillon rencontre / dents de la couronne ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedene Zähne, auf die ein Glied trifft / Zähne des Kettenrads; gleich: gleichmäßiger Verschleiß</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::SprocketWindow</name>
     <message>
         <source>Pignons et chaîne</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel und Kette</translation>
     </message>
     <message>
         <source>Transmission actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Übersetzung</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettenrad</translation>
     </message>
     <message>
         <source>Chaîne (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kette (Glieder)</translation>
     </message>
     <message>
         <source>Longueur d&apos;un maillon (cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge eines Glieds (cm)</translation>
     </message>
     <message>
         <source>Flèche (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchhang (Glieder)</translation>
     </message>
     <message>
         <source>Axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinterachse</translation>
     </message>
     <message>
         <source>Course restante vers l&apos;avant (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restweg nach vorne (mm)</translation>
     </message>
     <message>
         <source>Course restante vers l&apos;arrière (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restweg nach hinten (mm)</translation>
     </message>
     <message>
         <source>Plages</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereiche</translation>
     </message>
     <message>
         <source>Pignon de</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritzel von</translation>
     </message>
     <message>
         <source>Couronne de</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettenrad von</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished">bei</translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Objectif</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>aucun</source>
-        <translation type="unfinished"></translation>
+        <translation>keins</translation>
     </message>
     <message>
         <source>Écart du secondaire (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung Sekundärübersetzung (%)</translation>
     </message>
     <message>
         <source>Tolérance ± (%)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paires · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranz ± (%)</translation>
     </message>
     <message>
         <source>Ligne surlignée : la transmission actuelle.
 Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usure régulière).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorgehobene Zeile: die aktuelle Übersetzung.
+Verschleiß fett: jedes Glied trifft auf alle Zähne von Ritzel und Kettenrad (gleichmäßiger Verschleiß).</translation>
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>La paire choisie dans la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Paar ins Hauptfenster</translation>
     </message>
     <message>
         <source>Comparer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen</translation>
     </message>
     <message>
         <source>La paire choisie dans la fenêtre de comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Paar ins Vergleichsfenster</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Berechnen« oder tippen Sie das aktuelle Ritzel und Kettenrad ein.</translation>
     </message>
     <message>
         <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kette (Glieder): Ein Wert von null ist hier nicht möglich. Die aktuelle Kette kommt aus Catenolix (Menü Extras) oder kann hier eingetippt werden.</translation>
     </message>
     <message>
         <source>Une valeur nulle n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wert von null ist hier nicht möglich.</translation>
     </message>
     <message>
         <source>Une valeur négative n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein negativer Wert ist hier nicht möglich.</translation>
     </message>
     <message>
         <source>Plage trop grande : %1 paires au plus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich zu groß: höchstens %1 Paare.</translation>
     </message>
     <message>
         <source>Aucune paire</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Paar</translation>
     </message>
     <message>
         <source>1 paire</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Paar</translation>
     </message>
     <message>
         <source>%1 paires</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6e · limiteur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Paare</translation>
     </message>
     <message>
         <source>%1 · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Strecke %2/%3</translation>
     </message>
     <message>
         <source>%1e · limiteur %2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Gang · Begrenzer %2 m</translation>
     </message>
     <message>
         <source>%1e · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Gang · %2</translation>
     </message>
     <message>
         <source>Circuit : optimum en limite de plage (%1/%2), élargissez les plages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke: Optimum am Rand des Bereichs (%1/%2), erweitern Sie die Bereiche.</translation>
     </message>
 </context>
 </TS>

@@ -5,19 +5,19 @@
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>the value must be greater than 0.</translation>
     </message>
     <message>
         <source>la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation>the value cannot be negative.</translation>
     </message>
     <message>
         <source>%1 est trop grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is too large.</translation>
     </message>
     <message>
         <source>%1 : %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -161,6 +161,10 @@
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
         <translation>Error writing the settings file.</translation>
+    </message>
+    <message>
+        <source>Zu wenig Arbeitsspeicher</source>
+        <translation>Not enough memory</translation>
     </message>
 </context>
 <context>
@@ -383,235 +387,231 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CalibrationWindow</name>
     <message>
         <source>Étalonnage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration</translation>
     </message>
     <message>
         <source>Développement nominal du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyre&apos;s nominal rolling circumference</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Développement de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Main window&apos;s rolling circumference</translation>
     </message>
     <message>
         <source>π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi</source>
-        <translation type="unfinished"></translation>
+        <translation>π × (25.4 × rim + 2 × width × height / 100), from the last successful calculation</translation>
     </message>
     <message>
         <source>Le développement avec lequel la fenêtre principale calcule</source>
-        <translation type="unfinished"></translation>
+        <translation>The rolling circumference the main window calculates with</translation>
     </message>
     <message>
         <source>Déroulé</source>
-        <translation type="unfinished"></translation>
+        <translation>Roll-out</translation>
     </message>
     <message>
         <source>Point GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS point</translation>
     </message>
     <message>
         <source>Enregistreur</source>
-        <translation type="unfinished"></translation>
+        <translation>Data logger</translation>
     </message>
     <message>
         <source>Compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Speedometer</translation>
     </message>
     <message>
         <source>Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la distance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark the rear tyre and the ground, roll the bike in a straight line with the rider seated and the tyre at its pressure, over one or more turns of the wheel, then measure the distance.</translation>
     </message>
     <message>
         <source>Distance parcourue</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance rolled</translation>
     </message>
     <message>
         <source>Tours de roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel turns</translation>
     </message>
     <message>
         <source>Développement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolling circumference</translation>
     </message>
     <message>
         <source>Écart au nominal</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviation from nominal</translation>
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>This rolling circumference into the main window (&quot;Change&quot; ticked), then a calculation</translation>
     </message>
     <message>
         <source>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>A GPS speed, read in gear at a steady engine speed, clutch released, on the flat. The gear and the slip are the main window&apos;s.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished">Gear</translation>
+        <translation>Gear</translation>
     </message>
     <message>
         <source>Régime</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished">rpm</translation>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS speed</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished">km/h</translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
-        <translation type="unfinished"></translation>
+        <translation>The CSV export of a data logger or a lap-timing app, with an engine speed column and a speed column. Each point is sorted into its gear by the main window, and sorted again when a calculation there changes its gears.</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished">Open…</translation>
+        <translation>Open…</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3</source>
-        <translation type="unfinished"></translation>
+        <translation>The slip that brings gears 4 to 6 in line with the rolling circumference of gears 1 to 3</translation>
     </message>
     <message>
         <source>Glissement mesuré</source>
-        <translation type="unfinished"></translation>
+        <translation>Measured slip</translation>
     </message>
     <message>
         <source>Points retenus / lignes lues</source>
-        <translation type="unfinished"></translation>
+        <translation>Points used / lines read</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Dévelop. mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Circ. mm</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Dev. %</translation>
     </message>
     <message>
         <source>Contrôle</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>This rolling circumference and the measured slip into the main window, then a calculation</translation>
     </message>
     <message>
         <source>Appliquer quand même</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply anyway</translation>
     </message>
     <message>
         <source>Ce qu&apos;indique le compteur et la vitesse réelle (GPS) au même instant, puis l&apos;erreur qu&apos;il aura avec d&apos;autres pignons ou un autre pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation>What the speedometer reads and the true speed (GPS) at the same moment, then the error it will have with other sprockets or another tyre.</translation>
     </message>
     <message>
         <source>sortie de boîte</source>
-        <translation type="unfinished"></translation>
+        <translation>gearbox output</translation>
     </message>
     <message>
         <source>roue arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>rear wheel</translation>
     </message>
     <message>
         <source>Le compteur indique</source>
-        <translation type="unfinished"></translation>
+        <translation>Speedometer reads</translation>
     </message>
     <message>
         <source>Vitesse réelle (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>True speed (GPS)</translation>
     </message>
     <message>
         <source>Erreur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Speedometer error</translation>
     </message>
     <message>
         <source>Capteur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Speedometer sensor</translation>
     </message>
     <message>
         <source>Après le changement de pignons ou de pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>After the change of sprockets or tyre</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Front sprocket</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear sprocket</translation>
     </message>
     <message>
         <source>Affichage à 100 km/h réels</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading at a true 100 km/h</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation>The main window does not calculate: </translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished">The main window has not calculated yet: click “Calculate”.</translation>
+        <translation>The main window has not calculated yet: click &quot;Calculate&quot;.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only %1 of the %2 points in motion fall into a gear: check the primary drive, the front and rear sprockets and the gears in the main window.</translation>
     </message>
     <message>
         <source>Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport dans la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Too few points in gear %1 although the file&apos;s engine speeds lead there: check this gear in the main window.</translation>
     </message>
     <message>
         <source>« Appliquer » attend que vous cochiez « Appliquer quand même ».</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Apply&quot; waits until you tick &quot;Apply anyway&quot;.</translation>
     </message>
     <message>
         <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Too few points in 1st, 2nd and 3rd (100 in two of them) to measure the slip: the rolling circumference comes from all gears, with the main window&apos;s slip.</translation>
     </message>
     <message>
         <source>Ouvrir un enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a recording</translation>
     </message>
     <message>
         <source>Enregistrements (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordings (*.csv *.txt)</translation>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished">%1 (default)</translation>
+        <translation>%1 (default)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed &quot;%1&quot;, speed &quot;%2&quot; in %3; header line %4, unreadable lines: %5</translation>
     </message>
     <message>
         <source>à vérifier</source>
-        <translation type="unfinished"></translation>
+        <translation>to check</translation>
     </message>
 </context>
 <context>
@@ -844,299 +844,307 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CompareWindow</name>
     <message>
         <source>Diamètre de jante (&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rim diameter (&quot;)</translation>
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyre width (mm)</translation>
     </message>
     <message>
         <source>Hauteur pneu (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyre height (%)</translation>
     </message>
     <message>
         <source>Glissement(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Slip (%)</translation>
     </message>
     <message>
         <source>Développement (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolling circumference (mm)</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Front sprocket</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear sprocket</translation>
     </message>
     <message>
         <source>Primaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Primary drive</translation>
     </message>
     <message>
         <source>Rapport 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear 1</translation>
     </message>
     <message>
         <source>Rapport 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear 2</translation>
     </message>
     <message>
         <source>Rapport 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear 3</translation>
     </message>
     <message>
         <source>Rapport 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear 4</translation>
     </message>
     <message>
         <source>Rapport 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear 5</translation>
     </message>
     <message>
         <source>Rapport 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear 6</translation>
     </message>
     <message>
         <source>Comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison</translation>
     </message>
     <message>
         <source>Dents de scie</source>
-        <translation type="unfinished"></translation>
+        <translation>Sawtooth</translation>
     </message>
     <message>
         <source>Régime sur vitesse : chaque rapport jusqu&apos;au passage, puis la chute du régime au rapport suivant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed over road speed: each gear up to the shift, then the drop in engine speed in the next gear.</translation>
     </message>
     <message>
         <source>Points de la piste</source>
-        <translation type="unfinished"></translation>
+        <translation>Track points</translation>
     </message>
     <message>
         <source>Rapports</source>
-        <translation type="unfinished"></translation>
+        <translation>Gears</translation>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished">Print</translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Jeux de démultiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear sets</translation>
     </message>
     <message>
         <source>A  Actuel</source>
-        <translation type="unfinished"></translation>
+        <translation>A  Present</translation>
     </message>
     <message>
         <source>B  Variante</source>
-        <translation type="unfinished"></translation>
+        <translation>B  Variant</translation>
     </message>
     <message>
         <source>calculé</source>
-        <translation type="unfinished"></translation>
+        <translation>calculated</translation>
     </message>
     <message>
         <source>Vide : calculé à partir du pneu. Un nombre : utilisé tel quel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty: calculated from the tyre. A number: used as it is.</translation>
     </message>
     <message>
         <source>Vide : la fenêtre principale calcule le développement à partir du pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty: the main window calculates the rolling circumference from the tyre.</translation>
     </message>
     <message>
         <source>Copier A → B</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy A → B</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished">Open…</translation>
+        <translation>Open…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as…</translation>
     </message>
     <message>
         <source>Appliquer à la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply to the main window</translation>
     </message>
     <message>
         <source>Les valeurs de A dans les champs de B.</source>
-        <translation type="unfinished"></translation>
+        <translation>A&apos;s values into B&apos;s fields.</translation>
     </message>
     <message>
         <source>Un fichier de démultiplication dans B ; glissement et développement restent.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gear data file into B; slip and rolling circumference stay.</translation>
     </message>
     <message>
         <source>B dans un fichier de démultiplication, avec le titre et les marques de A.</source>
-        <translation type="unfinished"></translation>
+        <translation>B into a gear data file, with A&apos;s title and marks.</translation>
     </message>
     <message>
         <source>B dans la fenêtre principale, puis un calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation>B into the main window, then a calculation.</translation>
     </message>
     <message>
         <source>Résultats</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished">A</translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished">B</translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive</translation>
     </message>
     <message>
         <source>Écart du secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive change</translation>
     </message>
     <message>
         <source>Régime à</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed at</translation>
     </message>
     <message>
         <source>Régime à … km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed at … km/h in 6th</translation>
     </message>
     <message>
         <source>km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h in 6th</translation>
     </message>
     <message>
         <source>Démulti. B</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio B</translation>
     </message>
     <message>
         <source>Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à cette vitesse. Vmax : à la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift: speed at the shift mark. Rpm after: engine speed in the next gear at that speed. Vmax: at the red zone.</translation>
     </message>
     <message>
         <source>Régime A</source>
-        <translation type="unfinished"></translation>
+        <translation>Rpm A</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished">Gear</translation>
+        <translation>Gear</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your track points: the speed and the gear give the engine speed of A and B. Red: beyond the red zone.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas un rapport de 1 à 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a gear from 1 to 6.</translation>
     </message>
     <message>
         <source>Point %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 (%2)</translation>
     </message>
     <message>
         <source>Démulti. A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio A</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Change %</translation>
     </message>
     <message>
         <source>Vmax A</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax A</translation>
     </message>
     <message>
         <source>Vmax B</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax B</translation>
     </message>
     <message>
         <source>Passage A</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift A</translation>
     </message>
     <message>
         <source>Passage B</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift B</translation>
     </message>
     <message>
         <source>Régime après A</source>
-        <translation type="unfinished"></translation>
+        <translation>Rpm after A</translation>
     </message>
     <message>
         <source>Régime après B</source>
-        <translation type="unfinished"></translation>
+        <translation>Rpm after B</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished">km/h</translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
-        <translation type="unfinished"></translation>
+        <translation>Rpm B</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation>The main window does not calculate: </translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : A suit son prochain calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation>The main window has not calculated yet: A follows its next calculation.</translation>
     </message>
     <message>
         <source>A  Actuel %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>A  Present %1/%2</translation>
     </message>
     <message>
         <source>B  Variante %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>B  Variant %1/%2</translation>
     </message>
     <message>
         <source>Passage à %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift at %1 rpm</translation>
     </message>
     <message>
         <source>Zone rouge dès %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Red zone from %1 rpm</translation>
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Rpm x 1000</translation>
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>The diagram is waiting for a calculation of the main window.</translation>
     </message>
     <message>
         <source>Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Front/rear sprocket · tyre · slip · rolling circumference · primary drive · gears 1 to 6</translation>
     </message>
     <message>
         <source>%1 : %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</translation>
     </message>
     <message>
         <source>Secondaire : A %1 · B %2 · écart %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive: A %1 · B %2 · change %3</translation>
     </message>
     <message>
         <source>Développement (mm) : A %1 · B %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolling circumference (mm): A %1 · B %2</translation>
     </message>
     <message>
         <source>Régime à %1 km/h en 6e : A %2 · B %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed at %1 km/h in 6th: A %2 · B %3</translation>
+    </message>
+    <message>
+        <source>Werte für Trovanta öffnen ...</source>
+        <translation>Open values for Trovanta ...</translation>
+    </message>
+    <message>
+        <source>Werte speichern ...</source>
+        <translation>Save values ...</translation>
     </message>
 </context>
 <context>
@@ -1589,279 +1597,272 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::SprocketModel</name>
     <message>
         <source>oui</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>non</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished">Track (s)</translation>
+        <translation>Track (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gap (s)</translation>
     </message>
     <message>
         <source>Plus longue</source>
-        <translation type="unfinished"></translation>
+        <translation>Longest</translation>
     </message>
     <message>
         <source>Temps des lignes droites du circuit actuel avec cette paire, s (pas un temps au tour)</source>
-        <translation type="unfinished"></translation>
+        <translation>Time on the straights of the present track with this pair, s (not a lap time)</translation>
     </message>
     <message>
         <source>Écart de ce temps par rapport à la transmission actuelle, s</source>
-        <translation type="unfinished"></translation>
+        <translation>Difference of this time from the present drive, s</translation>
     </message>
     <message>
         <source>La plus longue ligne droite : le rapport et le régime au freinage, ou la distance parcourue au limiteur en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>The longest straight: the gear and engine speed at braking, or the distance covered on the limiter in 6th</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Front</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Change %</translation>
     </message>
     <message>
         <source>Vmax 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax 6th</translation>
     </message>
     <message>
         <source>Chaîne actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Present chain</translation>
     </message>
     <message>
         <source>Tient</source>
-        <translation type="unfinished"></translation>
+        <translation>Fits</translation>
     </message>
     <message>
         <source>Maillons</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Déplacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Axle move</translation>
     </message>
     <message>
         <source>Usure pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Front wear</translation>
     </message>
     <message>
         <source>Usure couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear wear</translation>
     </message>
     <message>
         <source>Dents du pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Teeth of the front sprocket</translation>
     </message>
     <message>
         <source>Dents de la couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Teeth of the rear sprocket</translation>
     </message>
     <message>
         <source>Rapport secondaire : couronne / pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive: rear sprocket / front sprocket</translation>
     </message>
     <message>
         <source>Écart du secondaire par rapport à la transmission actuelle, en %</source>
-        <translation type="unfinished"></translation>
+        <translation>Change of the final drive from the present drive, in %</translation>
     </message>
     <message>
         <source>Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax in 6th at the red zone, km/h, with the main window&apos;s other values</translation>
     </message>
     <message>
         <source>Déplacement de l&apos;axe arrière avec la chaîne actuelle, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear axle move with the present chain, mm (+ backwards, - forwards)</translation>
     </message>
     <message>
         <source>oui : la chaîne actuelle tient dans la course de l&apos;axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>yes: the present chain fits within the rear axle&apos;s adjustment</translation>
     </message>
     <message>
         <source>Le nombre pair de maillons qui garde l&apos;axe arrière au plus près de sa place</source>
-        <translation type="unfinished"></translation>
+        <translation>The even number of links that keeps the rear axle nearest its place</translation>
     </message>
     <message>
         <source>Déplacement de l&apos;axe arrière avec ce nombre de maillons, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear axle move with this number of links, mm (+ backwards, - forwards)</translation>
     </message>
     <message>
         <source>Dents différentes qu&apos;un maillon rencontre / dents du pignon ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <translation>Different teeth a link meets / teeth of the front sprocket; equal: even wear</translation>
     </message>
     <message>
         <source>Dents différentes qu&apos;un maillon rencontre / dents de la couronne ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <translation>Different teeth a link meets / teeth of the rear sprocket; equal: even wear</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::SprocketWindow</name>
     <message>
         <source>Pignons et chaîne</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprockets and chain</translation>
     </message>
     <message>
         <source>Transmission actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Present drive</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Front sprocket</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear sprocket</translation>
     </message>
     <message>
         <source>Chaîne (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chain (links)</translation>
     </message>
     <message>
         <source>Longueur d&apos;un maillon (cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link length (cm)</translation>
     </message>
     <message>
         <source>Flèche (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sag (links)</translation>
     </message>
     <message>
         <source>Axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear axle</translation>
     </message>
     <message>
         <source>Course restante vers l&apos;avant (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel left forwards (mm)</translation>
     </message>
     <message>
         <source>Course restante vers l&apos;arrière (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel left backwards (mm)</translation>
     </message>
     <message>
         <source>Plages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranges</translation>
     </message>
     <message>
         <source>Pignon de</source>
-        <translation type="unfinished"></translation>
+        <translation>Front from</translation>
     </message>
     <message>
         <source>Couronne de</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear from</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished">at</translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>Objectif</source>
-        <translation type="unfinished"></translation>
+        <translation>Target</translation>
     </message>
     <message>
         <source>aucun</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Écart du secondaire (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Final drive change (%)</translation>
     </message>
     <message>
         <source>Tolérance ± (%)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paires · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerance ± (%)</translation>
     </message>
     <message>
         <source>Ligne surlignée : la transmission actuelle.
 Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usure régulière).</source>
-        <translation type="unfinished"></translation>
+        <translation>Highlighted row: the present drive.
+Wear in bold: every link meets every tooth of both sprockets (even wear).</translation>
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>La paire choisie dans la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen pair into the main window</translation>
     </message>
     <message>
         <source>Comparer</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare</translation>
     </message>
     <message>
         <source>La paire choisie dans la fenêtre de comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen pair into the comparison window</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation type="unfinished"></translation>
+        <translation>The main window has not calculated yet: click &quot;Calculate&quot; or type the present front and rear sprockets.</translation>
     </message>
     <message>
         <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chain (links): A value of zero is not possible here. The present chain comes from Catenolix (Tools menu) or can be typed here.</translation>
     </message>
     <message>
         <source>Une valeur nulle n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>A value of zero is not possible here.</translation>
     </message>
     <message>
         <source>Une valeur négative n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>A negative value is not possible here.</translation>
     </message>
     <message>
         <source>Plage trop grande : %1 paires au plus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Range too large: %1 pairs at most.</translation>
     </message>
     <message>
         <source>Aucune paire</source>
-        <translation type="unfinished"></translation>
+        <translation>No pair</translation>
     </message>
     <message>
         <source>1 paire</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pair</translation>
     </message>
     <message>
         <source>%1 paires</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6e · limiteur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pairs</translation>
     </message>
     <message>
         <source>%1 · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · track %2/%3</translation>
     </message>
     <message>
         <source>%1e · limiteur %2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>gear %1 · limiter %2 m</translation>
     </message>
     <message>
         <source>%1e · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gear %1 · %2</translation>
     </message>
     <message>
         <source>Circuit : optimum en limite de plage (%1/%2), élargissez les plages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Track: best pair at the edge of the ranges (%1/%2), widen the ranges.</translation>
     </message>
 </context>
 </TS>

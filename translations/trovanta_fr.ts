@@ -5,19 +5,19 @@
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur ne peut pas être négative.</translation>
     </message>
     <message>
         <source>%1 est trop grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand.</translation>
     </message>
     <message>
         <source>%1 : %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -161,6 +161,10 @@
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
         <translation>Erreur lors de l&apos;écriture du fichier ini.</translation>
+    </message>
+    <message>
+        <source>Zu wenig Arbeitsspeicher</source>
+        <translation>Mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -383,235 +387,231 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CalibrationWindow</name>
     <message>
         <source>Étalonnage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Développement nominal du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Développement nominal du pneu</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Développement de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Développement de la fenêtre principale</translation>
     </message>
     <message>
         <source>π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi</source>
-        <translation type="unfinished"></translation>
+        <translation>π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi</translation>
     </message>
     <message>
         <source>Le développement avec lequel la fenêtre principale calcule</source>
-        <translation type="unfinished"></translation>
+        <translation>Le développement avec lequel la fenêtre principale calcule</translation>
     </message>
     <message>
         <source>Déroulé</source>
-        <translation type="unfinished"></translation>
+        <translation>Déroulé</translation>
     </message>
     <message>
         <source>Point GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Point GPS</translation>
     </message>
     <message>
         <source>Enregistreur</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistreur</translation>
     </message>
     <message>
         <source>Compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la distance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la distance.</translation>
     </message>
     <message>
         <source>Distance parcourue</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance parcourue</translation>
     </message>
     <message>
         <source>Tours de roue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours de roue</translation>
     </message>
     <message>
         <source>Développement</source>
-        <translation type="unfinished"></translation>
+        <translation>Développement</translation>
     </message>
     <message>
         <source>Écart au nominal</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart au nominal</translation>
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</translation>
     </message>
     <message>
         <source>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished">Rapport</translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Régime</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished">tr/min</translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>Vitesse GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse GPS</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished">km/h</translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished">Ouvrir…</translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3</translation>
     </message>
     <message>
         <source>Glissement mesuré</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissement mesuré</translation>
     </message>
     <message>
         <source>Points retenus / lignes lues</source>
-        <translation type="unfinished"></translation>
+        <translation>Points retenus / lignes lues</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Dévelop. mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Dévelop. mm</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart %</translation>
     </message>
     <message>
         <source>Contrôle</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul</translation>
     </message>
     <message>
         <source>Appliquer quand même</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer quand même</translation>
     </message>
     <message>
         <source>Ce qu&apos;indique le compteur et la vitesse réelle (GPS) au même instant, puis l&apos;erreur qu&apos;il aura avec d&apos;autres pignons ou un autre pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;indique le compteur et la vitesse réelle (GPS) au même instant, puis l&apos;erreur qu&apos;il aura avec d&apos;autres pignons ou un autre pneu.</translation>
     </message>
     <message>
         <source>sortie de boîte</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie de boîte</translation>
     </message>
     <message>
         <source>roue arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>roue arrière</translation>
     </message>
     <message>
         <source>Le compteur indique</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur indique</translation>
     </message>
     <message>
         <source>Vitesse réelle (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse réelle (GPS)</translation>
     </message>
     <message>
         <source>Erreur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du compteur</translation>
     </message>
     <message>
         <source>Capteur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur du compteur</translation>
     </message>
     <message>
         <source>Après le changement de pignons ou de pneu</source>
-        <translation type="unfinished"></translation>
+        <translation>Après le changement de pignons ou de pneu</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignon</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Affichage à 100 km/h réels</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage à 100 km/h réels</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale ne calcule pas : </translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished">La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</translation>
+        <translation>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport dans la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>« Appliquer » attend que vous cochiez « Appliquer quand même ».</source>
-        <translation type="unfinished"></translation>
+        <translation>« Appliquer » attend que vous cochiez « Appliquer quand même ».</translation>
     </message>
     <message>
         <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Ouvrir un enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un enregistrement</translation>
     </message>
     <message>
         <source>Enregistrements (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements (*.csv *.txt)</translation>
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished">%1 (par défaut)</translation>
+        <translation>%1 (par défaut)</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</translation>
     </message>
     <message>
         <source>à vérifier</source>
-        <translation type="unfinished"></translation>
+        <translation>à vérifier</translation>
     </message>
 </context>
 <context>
@@ -844,299 +844,307 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::CompareWindow</name>
     <message>
         <source>Diamètre de jante (&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre de jante (&quot;)</translation>
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur pneu(mm)</translation>
     </message>
     <message>
         <source>Hauteur pneu (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur pneu (%)</translation>
     </message>
     <message>
         <source>Glissement(%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissement(%)</translation>
     </message>
     <message>
         <source>Développement (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Développement (mm)</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignon</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Primaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Primaire</translation>
     </message>
     <message>
         <source>Rapport 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport 1</translation>
     </message>
     <message>
         <source>Rapport 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport 2</translation>
     </message>
     <message>
         <source>Rapport 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport 3</translation>
     </message>
     <message>
         <source>Rapport 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport 4</translation>
     </message>
     <message>
         <source>Rapport 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport 5</translation>
     </message>
     <message>
         <source>Rapport 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport 6</translation>
     </message>
     <message>
         <source>Comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison</translation>
     </message>
     <message>
         <source>Dents de scie</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents de scie</translation>
     </message>
     <message>
         <source>Régime sur vitesse : chaque rapport jusqu&apos;au passage, puis la chute du régime au rapport suivant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime sur vitesse : chaque rapport jusqu&apos;au passage, puis la chute du régime au rapport suivant.</translation>
     </message>
     <message>
         <source>Points de la piste</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de la piste</translation>
     </message>
     <message>
         <source>Rapports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Jeux de démultiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de démultiplication</translation>
     </message>
     <message>
         <source>A  Actuel</source>
-        <translation type="unfinished"></translation>
+        <translation>A  Actuel</translation>
     </message>
     <message>
         <source>B  Variante</source>
-        <translation type="unfinished"></translation>
+        <translation>B  Variante</translation>
     </message>
     <message>
         <source>calculé</source>
-        <translation type="unfinished"></translation>
+        <translation>calculé</translation>
     </message>
     <message>
         <source>Vide : calculé à partir du pneu. Un nombre : utilisé tel quel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide : calculé à partir du pneu. Un nombre : utilisé tel quel.</translation>
     </message>
     <message>
         <source>Vide : la fenêtre principale calcule le développement à partir du pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide : la fenêtre principale calcule le développement à partir du pneu.</translation>
     </message>
     <message>
         <source>Copier A → B</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier A → B</translation>
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished">Ouvrir…</translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Enregistrer sous…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>Appliquer à la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer à la fenêtre principale</translation>
     </message>
     <message>
         <source>Les valeurs de A dans les champs de B.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs de A dans les champs de B.</translation>
     </message>
     <message>
         <source>Un fichier de démultiplication dans B ; glissement et développement restent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de démultiplication dans B ; glissement et développement restent.</translation>
     </message>
     <message>
         <source>B dans un fichier de démultiplication, avec le titre et les marques de A.</source>
-        <translation type="unfinished"></translation>
+        <translation>B dans un fichier de démultiplication, avec le titre et les marques de A.</translation>
     </message>
     <message>
         <source>B dans la fenêtre principale, puis un calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation>B dans la fenêtre principale, puis un calcul.</translation>
     </message>
     <message>
         <source>Résultats</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished">A</translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished">B</translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire</translation>
     </message>
     <message>
         <source>Écart du secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart du secondaire</translation>
     </message>
     <message>
         <source>Régime à</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime à</translation>
     </message>
     <message>
         <source>Régime à … km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime à … km/h en 6e</translation>
     </message>
     <message>
         <source>km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h en 6e</translation>
     </message>
     <message>
         <source>Démulti. B</source>
-        <translation type="unfinished"></translation>
+        <translation>Démulti. B</translation>
     </message>
     <message>
         <source>Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à cette vitesse. Vmax : à la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à cette vitesse. Vmax : à la zone rouge.</translation>
     </message>
     <message>
         <source>Régime A</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime A</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished">Rapport</translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</translation>
     </message>
     <message>
         <source>%1 n&apos;est pas un rapport de 1 à 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un rapport de 1 à 6.</translation>
     </message>
     <message>
         <source>Point %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 (%2)</translation>
     </message>
     <message>
         <source>Démulti. A</source>
-        <translation type="unfinished"></translation>
+        <translation>Démulti. A</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart %</translation>
     </message>
     <message>
         <source>Vmax A</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax A</translation>
     </message>
     <message>
         <source>Vmax B</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax B</translation>
     </message>
     <message>
         <source>Passage A</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage A</translation>
     </message>
     <message>
         <source>Passage B</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage B</translation>
     </message>
     <message>
         <source>Régime après A</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime après A</translation>
     </message>
     <message>
         <source>Régime après B</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime après B</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished">km/h</translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime B</translation>
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale ne calcule pas : </translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : A suit son prochain calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale n&apos;a pas encore calculé : A suit son prochain calcul.</translation>
     </message>
     <message>
         <source>A  Actuel %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>A  Actuel %1/%2</translation>
     </message>
     <message>
         <source>B  Variante %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>B  Variante %1/%2</translation>
     </message>
     <message>
         <source>Passage à %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage à %1 tr/min</translation>
     </message>
     <message>
         <source>Zone rouge dès %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone rouge dès %1 tr/min</translation>
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime x 1000</translation>
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme attend un calcul de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6</translation>
     </message>
     <message>
         <source>%1 : %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</translation>
     </message>
     <message>
         <source>Secondaire : A %1 · B %2 · écart %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire : A %1 · B %2 · écart %3</translation>
     </message>
     <message>
         <source>Développement (mm) : A %1 · B %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Développement (mm) : A %1 · B %2</translation>
     </message>
     <message>
         <source>Régime à %1 km/h en 6e : A %2 · B %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime à %1 km/h en 6e : A %2 · B %3</translation>
+    </message>
+    <message>
+        <source>Werte für Trovanta öffnen ...</source>
+        <translation>Ouvrir des valeurs pour Trovanta ...</translation>
+    </message>
+    <message>
+        <source>Werte speichern ...</source>
+        <translation>Enregistrer les valeurs ...</translation>
     </message>
 </context>
 <context>
@@ -1589,279 +1597,272 @@ Voulez-vous le remplacer ?</source>
     <name>trovanta::ui::SprocketModel</name>
     <message>
         <source>oui</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>non</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished">Circuit (s)</translation>
+        <translation>Circuit (s)</translation>
     </message>
     <message>
         <source>Écart (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart (s)</translation>
     </message>
     <message>
         <source>Plus longue</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus longue</translation>
     </message>
     <message>
         <source>Temps des lignes droites du circuit actuel avec cette paire, s (pas un temps au tour)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps des lignes droites du circuit actuel avec cette paire, s (pas un temps au tour)</translation>
     </message>
     <message>
         <source>Écart de ce temps par rapport à la transmission actuelle, s</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart de ce temps par rapport à la transmission actuelle, s</translation>
     </message>
     <message>
         <source>La plus longue ligne droite : le rapport et le régime au freinage, ou la distance parcourue au limiteur en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>La plus longue ligne droite : le rapport et le régime au freinage, ou la distance parcourue au limiteur en 6e</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignon</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire</translation>
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart %</translation>
     </message>
     <message>
         <source>Vmax 6e</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax 6e</translation>
     </message>
     <message>
         <source>Chaîne actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne actuelle</translation>
     </message>
     <message>
         <source>Tient</source>
-        <translation type="unfinished"></translation>
+        <translation>Tient</translation>
     </message>
     <message>
         <source>Maillons</source>
-        <translation type="unfinished"></translation>
+        <translation>Maillons</translation>
     </message>
     <message>
         <source>Déplacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement</translation>
     </message>
     <message>
         <source>Usure pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Usure pignon</translation>
     </message>
     <message>
         <source>Usure couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Usure couronne</translation>
     </message>
     <message>
         <source>Dents du pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents du pignon</translation>
     </message>
     <message>
         <source>Dents de la couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents de la couronne</translation>
     </message>
     <message>
         <source>Rapport secondaire : couronne / pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport secondaire : couronne / pignon</translation>
     </message>
     <message>
         <source>Écart du secondaire par rapport à la transmission actuelle, en %</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart du secondaire par rapport à la transmission actuelle, en %</translation>
     </message>
     <message>
         <source>Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale</translation>
     </message>
     <message>
         <source>Déplacement de l&apos;axe arrière avec la chaîne actuelle, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de l&apos;axe arrière avec la chaîne actuelle, mm (+ vers l&apos;arrière, - vers l&apos;avant)</translation>
     </message>
     <message>
         <source>oui : la chaîne actuelle tient dans la course de l&apos;axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>oui : la chaîne actuelle tient dans la course de l&apos;axe arrière</translation>
     </message>
     <message>
         <source>Le nombre pair de maillons qui garde l&apos;axe arrière au plus près de sa place</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre pair de maillons qui garde l&apos;axe arrière au plus près de sa place</translation>
     </message>
     <message>
         <source>Déplacement de l&apos;axe arrière avec ce nombre de maillons, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de l&apos;axe arrière avec ce nombre de maillons, mm (+ vers l&apos;arrière, - vers l&apos;avant)</translation>
     </message>
     <message>
         <source>Dents différentes qu&apos;un maillon rencontre / dents du pignon ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents différentes qu&apos;un maillon rencontre / dents du pignon ; égales : usure régulière</translation>
     </message>
     <message>
         <source>Dents différentes qu&apos;un maillon rencontre / dents de la couronne ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents différentes qu&apos;un maillon rencontre / dents de la couronne ; égales : usure régulière</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::SprocketWindow</name>
     <message>
         <source>Pignons et chaîne</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignons et chaîne</translation>
     </message>
     <message>
         <source>Transmission actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmission actuelle</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignon</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Chaîne (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne (maillons)</translation>
     </message>
     <message>
         <source>Longueur d&apos;un maillon (cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur d&apos;un maillon (cm)</translation>
     </message>
     <message>
         <source>Flèche (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche (maillons)</translation>
     </message>
     <message>
         <source>Axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe arrière</translation>
     </message>
     <message>
         <source>Course restante vers l&apos;avant (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Course restante vers l&apos;avant (mm)</translation>
     </message>
     <message>
         <source>Course restante vers l&apos;arrière (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Course restante vers l&apos;arrière (mm)</translation>
     </message>
     <message>
         <source>Plages</source>
-        <translation type="unfinished"></translation>
+        <translation>Plages</translation>
     </message>
     <message>
         <source>Pignon de</source>
-        <translation type="unfinished"></translation>
+        <translation>Pignon de</translation>
     </message>
     <message>
         <source>Couronne de</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne de</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished">à</translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Objectif</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif</translation>
     </message>
     <message>
         <source>aucun</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Écart du secondaire (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart du secondaire (%)</translation>
     </message>
     <message>
         <source>Tolérance ± (%)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paires · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérance ± (%)</translation>
     </message>
     <message>
         <source>Ligne surlignée : la transmission actuelle.
 Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usure régulière).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne surlignée : la transmission actuelle.
+Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usure régulière).</translation>
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>La paire choisie dans la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>La paire choisie dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Comparer</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>La paire choisie dans la fenêtre de comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation>La paire choisie dans la fenêtre de comparaison</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</translation>
     </message>
     <message>
         <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</translation>
     </message>
     <message>
         <source>Une valeur nulle n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur nulle n&apos;est pas possible ici.</translation>
     </message>
     <message>
         <source>Une valeur négative n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur négative n&apos;est pas possible ici.</translation>
     </message>
     <message>
         <source>Plage trop grande : %1 paires au plus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage trop grande : %1 paires au plus.</translation>
     </message>
     <message>
         <source>Aucune paire</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune paire</translation>
     </message>
     <message>
         <source>1 paire</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paire</translation>
     </message>
     <message>
         <source>%1 paires</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6e · limiteur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paires</translation>
     </message>
     <message>
         <source>%1 · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · circuit %2/%3</translation>
     </message>
     <message>
         <source>%1e · limiteur %2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e · limiteur %2 m</translation>
     </message>
     <message>
         <source>%1e · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e · %2</translation>
     </message>
     <message>
         <source>Circuit : optimum en limite de plage (%1/%2), élargissez les plages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit : optimum en limite de plage (%1/%2), élargissez les plages.</translation>
     </message>
 </context>
 </TS>

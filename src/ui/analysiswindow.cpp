@@ -6,6 +6,7 @@
 #include "files/programdir.h"
 #include "files/settingsfile.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/placement.h"
 #include "ui/platform.h"
 #include "ui/units.h"
@@ -95,6 +96,33 @@ void AnalysisWindow::closeEvent(QCloseEvent *e)
 
 FieldReader::FieldReader(char separator) : separator_(separator) {}
 
+QString noteMessage(const QString &text)
+{
+    const QString shown = shownMessage(text);
+    if (shown != text || !text.endsWith(QLatin1Char('.')))
+        return shown;
+    // Most notes end a message in the full stop its pattern lacks.
+    const QString bare = text.chopped(1);
+    const QString t = shownMessage(bare);
+    return t == bare ? text : QString::fromStdString(withFullStop(t.toStdString()));
+}
+
+namespace {
+
+// A message of calc/ with its one argument, in the present language.
+QString messageWith(const char *pattern, const QString &arg)
+{
+    QString out = message(pattern);
+    for (const char *ph : {"%s", "%d"})
+        if (const int at = int(out.indexOf(QLatin1String(ph))); at >= 0) {
+            out.replace(at, 2, arg);
+            break;
+        }
+    return QString::fromStdString(withFullStop(out.toStdString()));
+}
+
+} // namespace
+
 QString shortenedForNote(const QString &line)
 {
     constexpr int Longest = 200;
@@ -130,7 +158,7 @@ QString FieldReader::decimalProblem(const QString &text, Need need, double &out)
 {
     double v = 0;
     if (!num::tryParseDecimal(text.toStdString(), separator_, v))
-        return QString::fromStdString(withFullStop(formatMessage(msg::NotFloat, shortenedForNote(text).toStdString())));
+        return messageWith(msg::NotFloat, shortenedForNote(text));
     if (QString sign = signProblem(v, need); !sign.isEmpty())
         return sign;
     if (std::fabs(v) > LargestValue)
@@ -143,8 +171,7 @@ QString FieldReader::integerProblem(const QString &text, Need need, std::int32_t
 {
     std::int32_t v = 0;
     if (!num::tryParseInteger(text.toStdString(), v))
-        return QString::fromStdString(
-            withFullStop(formatMessage(msg::NotInteger, shortenedForNote(text).toStdString())));
+        return messageWith(msg::NotInteger, shortenedForNote(text));
     if (QString sign = signProblem(v, need); !sign.isEmpty())
         return sign;
     if (v > largest)

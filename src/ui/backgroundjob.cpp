@@ -12,14 +12,6 @@
 
 namespace trovanta::ui {
 
-namespace {
-
-// What a file too big for the memory left reads as (the run-time library's
-// own text, like the arithmetic messages).
-constexpr const char *OutOfMemory = "Zu wenig Arbeitsspeicher";
-
-} // namespace
-
 void BackgroundJob::join()
 {
     if (worker_.joinable())

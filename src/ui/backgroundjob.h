@@ -4,6 +4,8 @@
 // brings back is handed to the thread that owns this object through a
 // queued call, and the thread is joined before that call runs.
 
+#include "calc/messages.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,6 +14,10 @@
 #include <thread>
 
 namespace trovanta::ui {
+
+// What a file too big for the memory left reads as (the run-time library's
+// own text, like the arithmetic messages); the notes show it translated.
+inline constexpr const char *OutOfMemory = TROVANTA_MESSAGE("Messages", "Zu wenig Arbeitsspeicher");
 
 class BackgroundJob : public QObject {
 public:

@@ -44,10 +44,12 @@ QString intText(std::int64_t v) { return QString::fromStdString(num::formatInt(v
 QString errorText(const Error &e) { return QString::fromStdString(withFullStop(e.message())); }
 
 // A tab page: an introduction, the rows, then whatever the caller adds.
-QVBoxLayout *page(QWidget *w, const QString &introText, QGridLayout *&grid)
+QVBoxLayout *page(QWidget *w, const Source &introText, QGridLayout *&grid)
 {
     auto *v = new QVBoxLayout(w);
-    v->addWidget(new WrappedLabel(introText));
+    auto *intro = new WrappedLabel;
+    keepText(intro, introText);
+    v->addWidget(intro);
     grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     v->addLayout(grid);
@@ -101,7 +103,7 @@ public:
 
 CalibrationWindow::CalibrationWindow(QWidget *parent) : AnalysisWindow(parent, "CalibrationWindow", "etalonnage")
 {
-    setWindowTitle(tr("Étalonnage"));
+    keepWindowTitle(this, tx("trovanta::ui::CalibrationWindow", "Étalonnage"));
     reading_ = new LoggerReading(this);
     progressTimer_ = new QTimer(this);
     progressTimer_->setObjectName(QStringLiteral("ProgressTimer"));
@@ -149,29 +151,42 @@ void CalibrationWindow::buildWindow()
     auto *top = new QVBoxLayout(this);
 
     auto *head = new QHBoxLayout;
-    head->addWidget(logoLabel(this, "Label_Logo", tr("TROVANTA"), 0, 0));
+    head->addWidget(logoLabel(this, "Label_Logo", QStringLiteral("TROVANTA"), 0, 0));
     head->addStretch(1);
     auto *mainValues = new QGridLayout;
     mainValues->setHorizontalSpacing(6);
     P_Umfang_Nenn = display(nullptr, "P_Umfang_Nenn", 56);
     P_Umfang_Haupt = display(nullptr, "P_Umfang_Haupt", 56);
-    mainValues->addWidget(new QLabel(tr("Développement nominal du pneu")), 0, 0);
+    auto label = [](const Source &text) {
+        auto *l = new QLabel;
+        keepText(l, text);
+        return l;
+    };
+    mainValues->addWidget(label(tx("trovanta::ui::CalibrationWindow", "Développement nominal du pneu")), 0, 0);
     mainValues->addWidget(P_Umfang_Nenn, 0, 1);
-    mainValues->addWidget(new QLabel(tr("mm")), 0, 2);
-    mainValues->addWidget(new QLabel(tr("Développement de la fenêtre principale")), 1, 0);
+    mainValues->addWidget(label(tx("trovanta::ui::CalibrationWindow", "mm")), 0, 2);
+    mainValues->addWidget(label(tx("trovanta::ui::CalibrationWindow", "Développement de la fenêtre principale")), 1, 0);
     mainValues->addWidget(P_Umfang_Haupt, 1, 1);
-    mainValues->addWidget(new QLabel(tr("mm")), 1, 2);
-    P_Umfang_Nenn->setToolTip(tr("π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi"));
-    P_Umfang_Haupt->setToolTip(tr("Le développement avec lequel la fenêtre principale calcule"));
+    mainValues->addWidget(label(tx("trovanta::ui::CalibrationWindow", "mm")), 1, 2);
+    keepToolTip(P_Umfang_Nenn, tx("trovanta::ui::CalibrationWindow",
+                                  "π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi"));
+    keepToolTip(P_Umfang_Haupt, tx("trovanta::ui::CalibrationWindow",
+                                   "Le développement avec lequel la fenêtre principale calcule"));
     head->addLayout(mainValues);
     top->addLayout(head);
 
     C_Tabs = new QTabWidget;
     C_Tabs->setObjectName(QStringLiteral("C_Tabs"));
-    C_Tabs->addTab(buildRollOutTab(), tr("Déroulé"));
-    C_Tabs->addTab(buildGpsTab(), tr("Point GPS"));
-    C_Tabs->addTab(buildFileTab(), tr("Enregistreur"));
-    C_Tabs->addTab(buildSpeedometerTab(), tr("Compteur"));
+    C_Tabs->addTab(buildRollOutTab(), QString());
+    C_Tabs->addTab(buildGpsTab(), QString());
+    C_Tabs->addTab(buildFileTab(), QString());
+    C_Tabs->addTab(buildSpeedometerTab(), QString());
+    keepTranslated(C_Tabs, [this] {
+        C_Tabs->setTabText(0, tr("Déroulé"));
+        C_Tabs->setTabText(1, tr("Point GPS"));
+        C_Tabs->setTabText(2, tr("Enregistreur"));
+        C_Tabs->setTabText(3, tr("Compteur"));
+    });
     top->addWidget(C_Tabs, 1);
 }
 
@@ -180,7 +195,8 @@ QWidget *CalibrationWindow::buildRollOutTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     QVBoxLayout *v = page(w,
-                          tr("Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en "
+                          tx("trovanta::ui::CalibrationWindow",
+                             "Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en "
                              "selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la "
                              "distance."),
                           grid);
@@ -189,13 +205,17 @@ QWidget *CalibrationWindow::buildRollOutTab()
     C_Umdrehungen = field(nullptr, "C_Umdrehungen", FieldWidth, QStringLiteral("1"));
     P_Umfang_Abroll = display(nullptr, "P_Umfang_Abroll", FieldWidth);
     P_Abweichung_Abroll = display(nullptr, "P_Abweichung_Abroll", FieldWidth);
-    rows.add(tr("Distance parcourue"), C_Strecke, tr("mm"));
-    rows.add(tr("Tours de roue"), C_Umdrehungen);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Distance parcourue"), C_Strecke,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Tours de roue"), C_Umdrehungen);
     rows.gap();
-    rows.add(tr("Développement"), P_Umfang_Abroll, tr("mm"));
-    rows.add(tr("Écart au nominal"), P_Abweichung_Abroll);
-    C_Anwenden_Abroll = button(nullptr, "C_Anwenden_Abroll", tr("Appliquer"));
-    C_Anwenden_Abroll->setToolTip(tr("Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_Abroll,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Écart au nominal"), P_Abweichung_Abroll);
+    C_Anwenden_Abroll = button(nullptr, "C_Anwenden_Abroll", tx("trovanta::ui::CalibrationWindow", "Appliquer"));
+    keepToolTip(C_Anwenden_Abroll, tx("trovanta::ui::CalibrationWindow",
+                                      "Ce développement dans la fenêtre principale (« Changer » coché), "
+                                      "puis un calcul"));
     addApply(v, C_Anwenden_Abroll);
     C_Hinweis_Abroll = wrappedNote(nullptr, "C_Hinweis_Abroll");
     v->addWidget(C_Hinweis_Abroll);
@@ -208,8 +228,9 @@ QWidget *CalibrationWindow::buildGpsTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     QVBoxLayout *v = page(w,
-                          tr("La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. "
-                             "Le rapport et le glissement sont ceux de la fenêtre principale."),
+                          tx("trovanta::ui::CalibrationWindow",
+                             "La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le "
+                             "rapport et le glissement sont ceux de la fenêtre principale."),
                           grid);
     FieldRows rows(grid);
     C_Gang = new QComboBox;
@@ -222,15 +243,19 @@ QWidget *CalibrationWindow::buildGpsTab()
     C_GPS = field(nullptr, "C_GPS", FieldWidth);
     P_Umfang_GPS = display(nullptr, "P_Umfang_GPS", FieldWidth);
     P_Abweichung_GPS = display(nullptr, "P_Abweichung_GPS", FieldWidth);
-    rows.add(tr("Rapport"), C_Gang);
-    rows.add(tr("Régime"), C_Drehzahl, tr("tr/min"));
-    rows.add(tr("Vitesse GPS"), C_GPS, tr("km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Rapport"), C_Gang);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Régime"), C_Drehzahl,
+             tx("trovanta::ui::CalibrationWindow", "tr/min"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Vitesse GPS"), C_GPS,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
     new SpeedField(C_GPS);
     rows.gap();
-    rows.add(tr("Développement"), P_Umfang_GPS, tr("mm"));
-    rows.add(tr("Écart au nominal"), P_Abweichung_GPS);
-    C_Anwenden_GPS = button(nullptr, "C_Anwenden_GPS", tr("Appliquer"));
-    C_Anwenden_GPS->setToolTip(C_Anwenden_Abroll->toolTip());
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_GPS,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Écart au nominal"), P_Abweichung_GPS);
+    C_Anwenden_GPS = button(nullptr, "C_Anwenden_GPS", tx("trovanta::ui::CalibrationWindow", "Appliquer"));
+    keepToolTip(C_Anwenden_GPS, tx("trovanta::ui::CalibrationWindow",
+                                   "Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul"));
     addApply(v, C_Anwenden_GPS);
     C_Hinweis_GPS = wrappedNote(nullptr, "C_Hinweis_GPS");
     v->addWidget(C_Hinweis_GPS);
@@ -243,12 +268,15 @@ QWidget *CalibrationWindow::buildFileTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     auto *v = new QVBoxLayout(w);
-    v->addWidget(new WrappedLabel(tr("L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne "
-                          "de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
-                          "principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.")));
+    auto *intro = new WrappedLabel;
+    keepText(intro, tx("trovanta::ui::CalibrationWindow",
+                       "L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne de "
+                       "régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre "
+                       "principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports."));
+    v->addWidget(intro);
 
     auto *open = new QHBoxLayout;
-    C_Datei = button(nullptr, "C_Datei", tr("Ouvrir…"));
+    C_Datei = button(nullptr, "C_Datei", tx("trovanta::ui::CalibrationWindow", "Ouvrir…"));
     P_Datei = new QLabel;
     P_Datei->setObjectName(QStringLiteral("P_Datei"));
     P_Datei->setTextFormat(Qt::PlainText);
@@ -265,7 +293,7 @@ QWidget *CalibrationWindow::buildFileTab()
     C_Fortschritt->setObjectName(QStringLiteral("C_Fortschritt"));
     C_Fortschritt->setRange(0, 1000);
     C_Fortschritt->setTextVisible(false);
-    C_Abbrechen = button(nullptr, "C_Abbrechen", tr("Annuler"));
+    C_Abbrechen = button(nullptr, "C_Abbrechen", tx("trovanta::ui::CalibrationWindow", "Annuler"));
     progress->addWidget(C_Fortschritt, 1);
     progress->addWidget(C_Abbrechen);
     v->addLayout(progress);
@@ -278,18 +306,23 @@ QWidget *CalibrationWindow::buildFileTab()
     FieldRows rows(grid);
     P_Umfang_Datei = display(nullptr, "P_Umfang_Datei", FieldWidth);
     P_Schlupf_Datei = display(nullptr, "P_Schlupf_Datei", FieldWidth);
-    P_Schlupf_Datei->setToolTip(tr("Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3"));
+    keepToolTip(P_Schlupf_Datei, tx("trovanta::ui::CalibrationWindow",
+                                    "Le glissement qui accorde les rapports 4 à 6 au développement des "
+                                    "rapports 1 à 3"));
     P_Abweichung_Datei = display(nullptr, "P_Abweichung_Datei", FieldWidth);
     P_Punkte = display(nullptr, "P_Punkte", 120);
-    rows.add(tr("Développement"), P_Umfang_Datei, tr("mm"));
-    rows.add(tr("Glissement mesuré"), P_Schlupf_Datei);
-    rows.add(tr("Écart au nominal"), P_Abweichung_Datei);
-    rows.addWide(tr("Points retenus / lignes lues"), P_Punkte);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), P_Umfang_Datei,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Glissement mesuré"), P_Schlupf_Datei);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Écart au nominal"), P_Abweichung_Datei);
+    rows.addWide(tx("trovanta::ui::CalibrationWindow", "Points retenus / lignes lues"), P_Punkte);
 
     C_Gaenge = new GearTable;
     ui::keepLight(C_Gaenge);
     C_Gaenge->setObjectName(QStringLiteral("C_Gaenge"));
-    C_Gaenge->setHorizontalHeaderLabels({tr("Points"), tr("Dévelop. mm"), tr("Écart %"), tr("Contrôle")});
+    keepTranslated(C_Gaenge, [this] {
+        C_Gaenge->setHorizontalHeaderLabels({tr("Points"), tr("Dévelop. mm"), tr("Écart %"), tr("Contrôle")});
+    });
     C_Gaenge->setEditTriggers(QAbstractItemView::NoEditTriggers);
     C_Gaenge->setSelectionMode(QAbstractItemView::NoSelection);
     C_Gaenge->setFocusPolicy(Qt::NoFocus);
@@ -314,9 +347,12 @@ QWidget *CalibrationWindow::buildFileTab()
     C_Gaenge->setMinimumWidth(360);
     v->addWidget(C_Gaenge);
 
-    C_Anwenden_Datei = button(nullptr, "C_Anwenden_Datei", tr("Appliquer"));
-    C_Anwenden_Datei->setToolTip(tr("Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul"));
-    C_Trotzdem = new QCheckBox(tr("Appliquer quand même"));
+    C_Anwenden_Datei = button(nullptr, "C_Anwenden_Datei", tx("trovanta::ui::CalibrationWindow", "Appliquer"));
+    keepToolTip(C_Anwenden_Datei, tx("trovanta::ui::CalibrationWindow",
+                                     "Ce développement et le glissement mesuré dans la fenêtre principale, "
+                                     "puis un calcul"));
+    C_Trotzdem = new QCheckBox;
+    keepText(C_Trotzdem, tx("trovanta::ui::CalibrationWindow", "Appliquer quand même"));
     C_Trotzdem->setObjectName(QStringLiteral("C_Trotzdem"));
     C_Trotzdem->hide();
     auto *applyRow = new QHBoxLayout;
@@ -335,7 +371,8 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     auto *w = new QWidget;
     QGridLayout *grid = nullptr;
     QVBoxLayout *v = page(w,
-                          tr("Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur "
+                          tx("trovanta::ui::CalibrationWindow",
+                             "Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur "
                              "qu'il aura avec d'autres pignons ou un autre pneu."),
                           grid);
     FieldRows rows(grid);
@@ -344,16 +381,22 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     P_Fehler_alt = display(nullptr, "P_Fehler_alt", FieldWidth);
     C_Sensor = new QComboBox;
     C_Sensor->setObjectName(QStringLiteral("C_Sensor"));
-    C_Sensor->addItem(tr("sortie de boîte"));
-    C_Sensor->addItem(tr("roue arrière"));
-    rows.add(tr("Le compteur indique"), C_Tacho, tr("km/h"));
-    rows.add(tr("Vitesse réelle (GPS)"), C_Wahr, tr("km/h"));
+    C_Sensor->addItem(QString());
+    C_Sensor->addItem(QString());
+    keepTranslated(C_Sensor, [this] {
+        C_Sensor->setItemText(0, tr("sortie de boîte"));
+        C_Sensor->setItemText(1, tr("roue arrière"));
+    });
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Le compteur indique"), C_Tacho,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Vitesse réelle (GPS)"), C_Wahr,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
     new SpeedField(C_Tacho);
     new SpeedField(C_Wahr);
-    rows.add(tr("Erreur du compteur"), P_Fehler_alt);
-    rows.add(tr("Capteur du compteur"), C_Sensor);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Erreur du compteur"), P_Fehler_alt);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Capteur du compteur"), C_Sensor);
 
-    rows.heading(tr("Après le changement de pignons ou de pneu"));
+    rows.heading(tx("trovanta::ui::CalibrationWindow", "Après le changement de pignons ou de pneu"));
     C_RitzelNeu = field(nullptr, "C_RitzelNeu", FieldWidth);
     C_KettenradNeu = field(nullptr, "C_KettenradNeu", FieldWidth);
     C_UmfangNeu = field(nullptr, "C_UmfangNeu", FieldWidth);
@@ -362,12 +405,14 @@ QWidget *CalibrationWindow::buildSpeedometerTab()
     umfangNeu_.edit = C_UmfangNeu;
     P_Fehler_neu = display(nullptr, "P_Fehler_neu", FieldWidth);
     P_Anzeige_100 = display(nullptr, "P_Anzeige_100", FieldWidth);
-    rows.add(tr("Pignon"), C_RitzelNeu);
-    rows.add(tr("Couronne"), C_KettenradNeu);
-    rows.add(tr("Développement"), C_UmfangNeu, tr("mm"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Pignon"), C_RitzelNeu);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Couronne"), C_KettenradNeu);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Développement"), C_UmfangNeu,
+             tx("trovanta::ui::CalibrationWindow", "mm"));
     rows.gap();
-    rows.add(tr("Erreur du compteur"), P_Fehler_neu);
-    rows.add(tr("Affichage à 100 km/h réels"), P_Anzeige_100, tr("km/h"));
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Erreur du compteur"), P_Fehler_neu);
+    rows.add(tx("trovanta::ui::CalibrationWindow", "Affichage à 100 km/h réels"), P_Anzeige_100,
+             tx("trovanta::ui::CalibrationWindow", "km/h"));
 
     C_Hinweis_Tacho = wrappedNote(nullptr, "C_Hinweis_Tacho");
     v->addWidget(C_Hinweis_Tacho);
@@ -470,11 +515,11 @@ void CalibrationWindow::setNote(QLabel *label, const QString &problem) const
     // lines high.
     QStringList lines;
     if (!mainProblem_.isEmpty())
-        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + mainProblem_);
+        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + noteMessage(mainProblem_));
     else if (!run_)
         lines << tr("La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».");
     if (!problem.isEmpty())
-        lines << shortenedForNote(problem);
+        lines << shortenedForNote(noteMessage(problem));
     label->setText(lines.join(QLatin1Char('\n')));
 }
 
@@ -740,14 +785,9 @@ void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
         fileProblem_.clear();
         if (newFile)
             C_Trotzdem->setChecked(false);
-        const files::LoggerData &d = outcome.data;
         P_Datei->setText(QFileInfo(outcome.path).fileName());
-        QString unit = unitText(d.unit);
-        if (d.unitSource == files::UnitSource::Default)
-            unit = tr("%1 (par défaut)").arg(unit);
-        P_Spalten->setText(tr("Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5")
-                               .arg(d.engineColumn, d.speedColumn, unit, intText(d.headerLine),
-                                    intText(d.skippedLines)));
+        fileColumns_ = outcome.data;
+        showFileColumns();
         fillGearTable();
         break;
     }
@@ -768,6 +808,30 @@ void CalibrationWindow::fileFinished(const LoggerOutcome &outcome)
     C_Datei->setEnabled(run_.has_value());
     emit fileRead();
     refitFile();
+}
+
+void CalibrationWindow::showFileColumns()
+{
+    if (!fileColumns_)
+        return;
+    const files::LoggerData &d = *fileColumns_;
+    QString unit = unitText(d.unit);
+    if (d.unitSource == files::UnitSource::Default)
+        unit = tr("%1 (par défaut)").arg(unit);
+    P_Spalten->setText(tr("Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5")
+                           .arg(d.engineColumn, d.speedColumn, unit, intText(d.headerLine), intText(d.skippedLines)));
+}
+
+void CalibrationWindow::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        // Results, notes and the file's lines in the new language; the
+        // values typed stay.
+        updateAll();
+        showFileColumns();
+        fillGearTable();
+    }
+    AnalysisWindow::changeEvent(e);
 }
 
 void CalibrationWindow::fillGearTable()

@@ -114,6 +114,7 @@ protected:
     void readSettings(const files::SettingsReader &ini) override;
     void writeSettings(files::SettingsWriter &ini) const override;
     void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void buildWindow();
@@ -129,6 +130,8 @@ private:
     void updateFile();
     void updateSpeedometer();
     void fillGearTable();
+    // What was read of the file fitted: its columns, unit and lines.
+    void showFileColumns();
     // What the rider should know of a fit: ratios to check, the slip not
     // measured.
     QString fitNotes(const calibration::FitResult &fit) const;
@@ -174,6 +177,8 @@ private:
     // them again.
     std::optional<LoggerOutcome> source_;
     QString fileProblem_;
+    // What P_Spalten says of the file named in P_Datei.
+    std::optional<files::LoggerData> fileColumns_;
 
     Following ritzelNeu_, kettenradNeu_, umfangNeu_;
 

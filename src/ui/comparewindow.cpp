@@ -158,7 +158,7 @@ CompareWindow::CompareWindow(QWidget *parent, const std::optional<MainRun> &last
                              std::function<MainFields()> mainFields)
     : AnalysisWindow(parent, "CompareWindow", "comparaison"), a_(lastGoodRun), mainFields_(std::move(mainFields))
 {
-    setWindowTitle(tr("Comparaison"));
+    keepWindowTitle(this, tx("trovanta::ui::CompareWindow", "Comparaison"));
     held_ = 1;
     buildWindow();
     b_ = std::make_unique<GearSetBinder>(
@@ -216,13 +216,15 @@ void CompareWindow::buildWindow()
     Diagramm = new CompareDiagram(this);
     ui::keepLight(Diagramm);
     diagramBox->addWidget(Diagramm, 1);
-    CB_Saegezahn = new QCheckBox(tr("Dents de scie"), this);
+    CB_Saegezahn = new QCheckBox(this);
     CB_Saegezahn->setObjectName(QStringLiteral("CB_Saegezahn"));
-    CB_Saegezahn->setToolTip(tr("Régime sur vitesse : chaque rapport jusqu'au passage, puis la chute du régime "
-                                "au rapport suivant."));
+    keepText(CB_Saegezahn, tx("trovanta::ui::CompareWindow", "Dents de scie"));
+    keepToolTip(CB_Saegezahn, tx("trovanta::ui::CompareWindow",
+                                 "Régime sur vitesse : chaque rapport jusqu'au passage, puis la chute du régime au "
+                                 "rapport suivant."));
     diagramBox->addWidget(CB_Saegezahn);
     upper->addLayout(diagramBox, 1);
-    QGroupBox *points = groupBox(this, "GB_Punkte", tr("Points de la piste"));
+    QGroupBox *points = groupBox(this, "GB_Punkte", tx("trovanta::ui::CompareWindow", "Points de la piste"));
     auto *pointsLayout = new QVBoxLayout(points);
     pointsLayout->setContentsMargins(6, 4, 6, 6);
     pointsLayout->addWidget(T_Punkte);
@@ -235,7 +237,7 @@ void CompareWindow::buildWindow()
     beside->addWidget(GB_Leistung, 0);
     upper->addLayout(beside, 0);
     right->addLayout(upper, 1);
-    QGroupBox *gears = groupBox(this, "GB_Vergleich", tr("Rapports"));
+    QGroupBox *gears = groupBox(this, "GB_Vergleich", tx("trovanta::ui::CompareWindow", "Rapports"));
     auto *gearsLayout = new QVBoxLayout(gears);
     gearsLayout->setContentsMargins(6, 4, 6, 6);
     gearsLayout->addWidget(T_Vergleich);
@@ -245,13 +247,13 @@ void CompareWindow::buildWindow()
     // The note between the two buttons at the foot: at most two lines.
     auto *foot = new QHBoxLayout;
     foot->setSpacing(10);
-    B_Drucken = button(this, "B_Drucken", tr("Imprimer"));
+    B_Drucken = button(this, "B_Drucken", tx("trovanta::ui::CompareWindow", "Imprimer"));
     L_Hinweis = noteLabel(this, "L_Hinweis");
     // However long the message, the note takes the width the foot leaves it.
     L_Hinweis->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     L_Hinweis->setFixedHeight(2 * L_Hinweis->fontMetrics().lineSpacing() + 2);
     L_Hinweis->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    B_Close = button(this, "B_Close", tr("Fermer"));
+    B_Close = button(this, "B_Close", tx("trovanta::ui::CompareWindow", "Fermer"));
     foot->addWidget(B_Drucken);
     foot->addWidget(L_Hinweis, 1);
     foot->addWidget(B_Close);
@@ -279,18 +281,18 @@ void CompareWindow::buildWindow()
 
 QWidget *CompareWindow::buildSets()
 {
-    QGroupBox *box = groupBox(this, "GB_Saetze", tr("Jeux de démultiplication"));
+    QGroupBox *box = groupBox(this, "GB_Saetze", tx("trovanta::ui::CompareWindow", "Jeux de démultiplication"));
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
-    auto head = [&](const QString &text, int column) {
+    auto head = [&](const Source &text, int column) {
         QLabel *l = boldLabel(box, text);
         l->setAlignment(Qt::AlignCenter);
         grid->addWidget(l, 0, column);
     };
-    head(tr("A  Actuel"), 1);
-    head(tr("B  Variante"), 2);
+    head(tx("trovanta::ui::CompareWindow", "A  Actuel"), 1);
+    head(tx("trovanta::ui::CompareWindow", "B  Variante"), 2);
 
     static const char *const bNames[14] = {"B_Edit1", "B_Edit2", "B_Edit3",  "B_Schlupf", "B_Umfang",
                                            "B_Edit4", "B_Edit5", "B_Edit6",  "B_Edit7",   "B_Edit8",
@@ -303,8 +305,9 @@ QWidget *CompareWindow::buildSets()
     TPanel **as[14] = {&A_Edit1, &A_Edit2, &A_Edit3, &A_Schlupf, &A_Umfang, &A_Edit4,  &A_Edit5,
                        &A_Edit6, &A_Edit7, &A_Edit8, &A_Edit9,   &A_Edit10, &A_Edit11, &A_Edit12};
     for (int r = 0; r < 14; ++r) {
-        auto *caption = new QLabel(tr(SetRows[r].caption), box);
+        auto *caption = new QLabel(box);
         caption->setTextFormat(Qt::PlainText);
+        keepText(caption, Source{"trovanta::ui::CompareWindow", SetRows[r].caption});
         grid->addWidget(caption, r + 1, 0);
 
         // The sprockets step by one tooth: their field shares a holder with its arrows.
@@ -341,19 +344,25 @@ QWidget *CompareWindow::buildSets()
             grid->addWidget(e, r + 1, 2);
         }
     }
-    B_Umfang->setPlaceholderText(tr("calculé"));
-    B_Umfang->setToolTip(tr("Vide : calculé à partir du pneu. Un nombre : utilisé tel quel."));
-    A_Umfang->setToolTip(tr("Vide : la fenêtre principale calcule le développement à partir du pneu."));
+    keepTranslated(B_Umfang, [this] {
+        B_Umfang->setPlaceholderText(tr("calculé"));
+        B_Umfang->setToolTip(tr("Vide : calculé à partir du pneu. Un nombre : utilisé tel quel."));
+    });
+    keepToolTip(A_Umfang, tx("trovanta::ui::CompareWindow",
+                             "Vide : la fenêtre principale calcule le développement à partir du pneu."));
     grid->setColumnStretch(0, 1);
 
-    B_VonA = button(box, "B_VonA", tr("Copier A → B"));
-    B_Oeffnen = button(box, "B_Oeffnen", tr("Ouvrir…"));
-    B_Speichern = button(box, "B_Speichern", tr("Enregistrer sous…"));
-    B_Uebernehmen = button(box, "B_Uebernehmen", tr("Appliquer à la fenêtre principale"));
-    B_VonA->setToolTip(tr("Les valeurs de A dans les champs de B."));
-    B_Oeffnen->setToolTip(tr("Un fichier de démultiplication dans B ; glissement et développement restent."));
-    B_Speichern->setToolTip(tr("B dans un fichier de démultiplication, avec le titre et les marques de A."));
-    B_Uebernehmen->setToolTip(tr("B dans la fenêtre principale, puis un calcul."));
+    B_VonA = button(box, "B_VonA", tx("trovanta::ui::CompareWindow", "Copier A → B"));
+    B_Oeffnen = button(box, "B_Oeffnen", tx("trovanta::ui::CompareWindow", "Ouvrir…"));
+    B_Speichern = button(box, "B_Speichern", tx("trovanta::ui::CompareWindow", "Enregistrer sous…"));
+    B_Uebernehmen =
+        button(box, "B_Uebernehmen", tx("trovanta::ui::CompareWindow", "Appliquer à la fenêtre principale"));
+    keepTranslated(box, [this] {
+        B_VonA->setToolTip(tr("Les valeurs de A dans les champs de B."));
+        B_Oeffnen->setToolTip(tr("Un fichier de démultiplication dans B ; glissement et développement restent."));
+        B_Speichern->setToolTip(tr("B dans un fichier de démultiplication, avec le titre et les marques de A."));
+        B_Uebernehmen->setToolTip(tr("B dans la fenêtre principale, puis un calcul."));
+    });
     auto *buttons = new QGridLayout;
     buttons->setSpacing(4);
     buttons->addWidget(B_VonA, 0, 0, 1, 2);
@@ -366,19 +375,19 @@ QWidget *CompareWindow::buildSets()
 
 QWidget *CompareWindow::buildResults()
 {
-    QGroupBox *box = groupBox(this, "GB_Ergebnis", tr("Résultats"));
+    QGroupBox *box = groupBox(this, "GB_Ergebnis", tx("trovanta::ui::CompareWindow", "Résultats"));
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     const int h = QLineEdit().sizeHint().height();
-    auto head = [&](const QString &text, int column) {
+    auto head = [&](const Source &text, int column) {
         QLabel *l = boldLabel(box, text);
         l->setAlignment(Qt::AlignCenter);
         grid->addWidget(l, 0, column);
     };
-    head(tr("A"), 1);
-    head(tr("B"), 2);
+    head(tx("trovanta::ui::CompareWindow", "A"), 1);
+    head(tx("trovanta::ui::CompareWindow", "B"), 2);
     auto panel = [&](const char *name, int row, int column) {
         auto *p = new TPanel(box);
         p->setObjectName(QString::fromLatin1(name));
@@ -386,18 +395,19 @@ QWidget *CompareWindow::buildResults()
         grid->addWidget(p, row, column);
         return p;
     };
-    auto caption = [&](const QString &text, int row) {
-        auto *l = new QLabel(text, box);
+    auto caption = [&](const Source &text, int row) {
+        auto *l = new QLabel(box);
         l->setTextFormat(Qt::PlainText);
+        keepText(l, text);
         grid->addWidget(l, row, 0);
     };
-    caption(tr("Secondaire"), 1);
+    caption(tx("trovanta::ui::CompareWindow", "Secondaire"), 1);
     P_Secondaire_A = panel("P_Secondaire_A", 1, 1);
     P_Secondaire_B = panel("P_Secondaire_B", 1, 2);
     // The change stands below B, so that A and B line up with the sets above.
-    caption(tr("Écart du secondaire"), 2);
+    caption(tx("trovanta::ui::CompareWindow", "Écart du secondaire"), 2);
     P_Ecart_Secondaire = panel("P_Ecart_Secondaire", 2, 2);
-    caption(tr("Développement (mm)"), 3);
+    caption(tx("trovanta::ui::CompareWindow", "Développement (mm)"), 3);
     P_Umfang_A = panel("P_Umfang_A", 3, 1);
     P_Umfang_B = panel("P_Umfang_B", 3, 2);
 
@@ -406,14 +416,17 @@ QWidget *CompareWindow::buildResults()
     auto *cl = new QHBoxLayout(cruise);
     cl->setContentsMargins(0, 0, 0, 0);
     cl->setSpacing(4);
-    cl->addWidget(new QLabel(tr("Régime à"), cruise));
+    auto *at = new QLabel(cruise);
+    keepText(at, tx("trovanta::ui::CompareWindow", "Régime à"));
+    cl->addWidget(at);
     E_Reise = new QLineEdit(QStringLiteral("130"), cruise);
     E_Reise->setObjectName(QStringLiteral("E_Reise"));
-    E_Reise->setAccessibleName(tr("Régime à … km/h en 6e"));
+    keepTranslated(E_Reise, [this] { E_Reise->setAccessibleName(tr("Régime à … km/h en 6e")); });
     E_Reise->setFixedWidth(44);
     cl->addWidget(E_Reise);
-    L_ReiseUnit = new QLabel(inSpeedUnit(tr("km/h en 6e")), cruise);
+    L_ReiseUnit = new QLabel(cruise);
     L_ReiseUnit->setObjectName(QStringLiteral("L_ReiseUnit"));
+    followUnits(L_ReiseUnit, tx("trovanta::ui::CompareWindow", "km/h en 6e"));
     cl->addWidget(L_ReiseUnit);
     new SpeedField(E_Reise);
     cl->addStretch(1);
@@ -442,13 +455,6 @@ void CompareWindow::buildTables()
                 cell(t, r, c)->setTextAlignment(Qt::AlignCenter);
         return t;
     };
-    auto fitHeight = [](QTableWidget *t) {
-        const QHeaderView *head = t->horizontalHeader();
-        int h = std::max(head->sizeHint().height(), head->minimumHeight()) + 2 * t->frameWidth();
-        for (int r = 0; r < t->rowCount(); ++r)
-            h += t->rowHeight(r);
-        t->setFixedHeight(h);
-    };
 
     T_Vergleich = table("T_Vergleich", 6, gearHeads());
     T_Vergleich->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -458,13 +464,12 @@ void CompareWindow::buildTables()
     QHeaderView *head = T_Vergleich->horizontalHeader();
     head->setSectionResizeMode(QHeaderView::Stretch);
     head->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    head->setMinimumSectionSize(fontMetrics().horizontalAdvance(tr("Démulti. B")) + 14);
     head->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
     for (int g = 1; g <= 6; ++g)
         T_Vergleich->setVerticalHeaderItem(g - 1, new QTableWidgetItem(gearIcon(g), QString::number(g)));
-    T_Vergleich->setToolTip(tr("Passage : vitesse au régime de passage. Régime après : régime au rapport "
-                               "suivant à cette vitesse. Vmax : à la zone rouge."));
-    fitHeight(T_Vergleich);
+    keepToolTip(T_Vergleich, tx("trovanta::ui::CompareWindow",
+                                "Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à "
+                                "cette vitesse. Vmax : à la zone rouge."));
 
     T_Punkte = table("T_Punkte", PointRows, pointHeads());
     T_Punkte->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -475,10 +480,37 @@ void CompareWindow::buildTables()
         for (int c : {PointRpmA, PointRpmB})
             cell(T_Punkte, r, c)->setFlags(Qt::ItemIsEnabled);
     }
+    T_Punkte->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    keepToolTip(T_Punkte, tx("trovanta::ui::CompareWindow",
+                             "Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. "
+                             "Rouge : au-delà de la zone rouge."));
+    sizeTables();
+    for (QWidget *t : {static_cast<QWidget *>(T_Vergleich), static_cast<QWidget *>(T_Punkte)})
+        ui::keepLight(t);
+}
+
+void CompareWindow::sizeTables()
+{
+    auto fitHeight = [](QTableWidget *t) {
+        const QHeaderView *head = t->horizontalHeader();
+        int h = std::max(head->sizeHint().height(), head->minimumHeight()) + 2 * t->frameWidth();
+        for (int r = 0; r < t->rowCount(); ++r)
+            h += t->rowHeight(r);
+        t->setFixedHeight(h);
+    };
+    // Heads in two lines ("Régime" over "après A") keep the columns narrow;
+    // each column as wide as its longest word.
+    int widest = fontMetrics().horizontalAdvance(tr("Démulti. B"));
+    for (const QString &head : gearHeads())
+        for (const QString &word : head.split(QLatin1Char(' ')))
+            widest = std::max(widest, fontMetrics().horizontalAdvance(word));
+    T_Vergleich->horizontalHeader()->setMinimumSectionSize(widest + 14);
+    fitHeight(T_Vergleich);
+
     QHeaderView *h = T_Punkte->horizontalHeader();
-    h->setSectionResizeMode(QHeaderView::Fixed);
-    const int number = fontMetrics().horizontalAdvance(tr("Régime A")) + 14;
-    h->resizeSection(PointName, 110);
+    const int number = std::max(fontMetrics().horizontalAdvance(tr("Régime A")),
+                                fontMetrics().horizontalAdvance(tr("Régime B"))) + 14;
+    h->resizeSection(PointName, std::max(110, fontMetrics().horizontalAdvance(tr("Point")) + 14));
     h->resizeSection(PointKmh, fontMetrics().horizontalAdvance(QStringLiteral("000,0")) + 16);
     h->resizeSection(PointGear, fontMetrics().horizontalAdvance(tr("Rapport")) + 12);
     h->resizeSection(PointRpmA, number);
@@ -487,11 +519,20 @@ void CompareWindow::buildTables()
     for (int c = 0; c < T_Punkte->columnCount(); ++c)
         w += h->sectionSize(c);
     T_Punkte->setFixedWidth(w);
-    T_Punkte->setToolTip(tr("Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. "
-                            "Rouge : au-delà de la zone rouge."));
     fitHeight(T_Punkte);
-    for (QWidget *t : {static_cast<QWidget *>(T_Vergleich), static_cast<QWidget *>(T_Punkte)})
-        ui::keepLight(t);
+}
+
+void CompareWindow::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        // The heads, the notes, the legend and the refusals in the new
+        // language; the values typed stay.
+        T_Vergleich->setHorizontalHeaderLabels(gearHeads());
+        T_Punkte->setHorizontalHeaderLabels(pointHeads());
+        sizeTables();
+        recompute();
+    }
+    AnalysisWindow::changeEvent(e);
 }
 
 void CompareWindow::place(const QRect &mainFrame)
@@ -763,7 +804,6 @@ QStringList CompareWindow::pointHeads() const
 
 void CompareWindow::showUnits()
 {
-    L_ReiseUnit->setText(inSpeedUnit(tr("km/h en 6e")));
     T_Punkte->setHorizontalHeaderLabels(pointHeads());
     {
         const QSignalBlocker block(T_Punkte);
@@ -779,13 +819,13 @@ void CompareWindow::showNote()
 {
     QStringList lines;
     if (!mainFailure_.isEmpty())
-        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + mainFailure_);
+        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + noteMessage(mainFailure_));
     else if (!a_)
         lines << tr("La fenêtre principale n'a pas encore calculé : A suit son prochain calcul.");
     if (!fileNote_.isEmpty())
-        lines << shortenedForNote(fileNote_);
+        lines << shortenedForNote(noteMessage(fileNote_));
     else if (!bNote_.isEmpty())
-        lines << shortenedForNote(bNote_);
+        lines << shortenedForNote(noteMessage(bNote_));
     setText(L_Hinweis, lines.join(QLatin1Char('\n')));
     // A long message may not fit the two lines; the tip holds all of it.
     L_Hinweis->setToolTip(L_Hinweis->text());
@@ -818,7 +858,7 @@ void CompareWindow::B_VonAClick()
 
 void CompareWindow::B_OeffnenClick()
 {
-    const QString path = platform().getOpenFileName(this, QString::fromUtf8(GearOpenCaption),
+    const QString path = platform().getOpenFileName(this, tr("Werte für Trovanta öffnen ..."),
                                                     QString::fromUtf8(GearFileFilter));
     if (path.isEmpty())
         return;
@@ -841,7 +881,7 @@ void CompareWindow::B_OeffnenClick()
 
 void CompareWindow::B_SpeichernClick()
 {
-    const QString path = platform().getSaveFileName(this, QString::fromUtf8(GearSaveCaption),
+    const QString path = platform().getSaveFileName(this, tr("Werte speichern ..."),
                                                     QString::fromUtf8(GearFileFilter),
                                                     QString::fromUtf8(GearFileSuffix));
     if (path.isEmpty())

@@ -112,12 +112,15 @@ signals:
 protected:
     void readSettings(const files::SettingsReader &ini) override;
     void writeSettings(files::SettingsWriter &ini) const override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void buildWindow();
     QWidget *buildSets();
     QWidget *buildResults();
     void buildTables();
+    // The tables' columns and heights, from their heads in the present language.
+    void sizeTables();
     std::array<QLineEdit *, 14> bFields() const;
     std::array<TPanel *, 14> aPanels() const;
 

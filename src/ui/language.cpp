@@ -5,6 +5,7 @@
 #include "files/fileerror.h"
 #include "files/loggerfile.h"
 #include "print/messages.h"
+#include "ui/backgroundjob.h"
 #include "ui/platform.h"
 
 #include <QAbstractButton>
@@ -94,6 +95,7 @@ const char *const Patterns[] = {
     print::msg::GearSheetFailure,
     print::msg::PrinterCheck,
     IniFailure,
+    OutOfMemory,
 };
 
 // The text a finished message holds in place of a pattern's "%s" or "%d";

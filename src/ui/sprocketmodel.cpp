@@ -1,6 +1,7 @@
 #include "ui/sprocketmodel.h"
 
 #include "calc/numtext.h"
+#include "ui/language.h"
 #include "ui/units.h"
 
 #include <QBrush>
@@ -35,6 +36,12 @@ SprocketModel::SprocketModel(QObject *parent) : QAbstractTableModel(parent)
         if (!rows_.empty())
             emit dataChanged(index(0, sprockets::Vmax6), index(rowCount() - 1, sprockets::Vmax6));
         emit headerDataChanged(Qt::Horizontal, sprockets::Vmax6, sprockets::Vmax6);
+    });
+    // The heads, their tips and the words "oui" and "non" in the new language.
+    connect(&languageHub(), &LanguageHub::changed, this, [this] {
+        if (!rows_.empty())
+            emit dataChanged(index(0, sprockets::Fits), index(rowCount() - 1, sprockets::Fits));
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     });
 }
 
@@ -82,6 +89,8 @@ void SprocketModel::setRows(std::vector<sprockets::Row> rows)
         emit dataChanged(index(int(first), 0), index(int(last) - 1, columnCount() - 1));
 }
 
+QString SprocketModel::fitsText(bool fits) { return fits ? tr("oui") : tr("non"); }
+
 int SprocketModel::rowOf(std::int32_t front, std::int32_t rear) const
 {
     for (int i = 0; i < rowCount(); ++i)
@@ -124,7 +133,7 @@ QVariant SprocketModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         // "oui" and "non" are words, the other cells numbers.
         if (column == sprockets::Fits)
-            return row.fits ? tr("oui") : tr("non");
+            return fitsText(row.fits);
         if (column == sprockets::Vmax6)
             return shownTextOfWholeKmh(QString::fromStdString(row.cells[sprockets::Vmax6].text));
         return QString::fromStdString(row.cells[static_cast<std::size_t>(column)].text);

@@ -28,6 +28,8 @@ public:
         const auto r = static_cast<std::size_t>(row);
         return rows_[order_.empty() ? r : static_cast<std::size_t>(order_[r])];
     }
+    // The "Tient" column's word.
+    static QString fitsText(bool fits);
     // Where a pair stands now; -1 when it is not listed.
     int rowOf(std::int32_t front, std::int32_t rear) const;
 

@@ -83,7 +83,7 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     : AnalysisWindow(parent, "SprocketWindow", "pignons"), model_(new SprocketModel(this)),
       relistTimer_(new QTimer(this)), runner_(new CircuitRunner(this))
 {
-    setWindowTitle(tr("Pignons et chaîne"));
+    keepWindowTitle(this, tx("trovanta::ui::SprocketWindow", "Pignons et chaîne"));
     Label48 = logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 0, 0);
 
     const QFontMetrics fm(font());
@@ -93,59 +93,72 @@ SprocketWindow::SprocketWindow(QWidget *parent)
         connect(e, &QLineEdit::textChanged, this, &SprocketWindow::scheduleRelist);
         return e;
     };
-    auto group = [this](const char *name, const QString &title) { return groupBox(this, name, title); };
+    auto group = [this](const char *name, const Source &title) { return groupBox(this, name, title); };
     auto form = [](QGroupBox *g) {
         auto *f = new QFormLayout(g);
         f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
         f->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return f;
     };
+    // A row's caption follows the language; the notes name its field by it.
+    auto addRow = [](QFormLayout *f, const Source &caption, QLineEdit *e) {
+        auto *l = new QLabel;
+        keepText(l, caption);
+        l->setBuddy(e);
+        f->addRow(l, e);
+    };
 
-    auto *present = group("GroupBox_Actuel", tr("Transmission actuelle"));
+    auto *present = group("GroupBox_Actuel", tx("trovanta::ui::SprocketWindow", "Transmission actuelle"));
     S_Ritzel = edit("S_Ritzel", QString(), "0000");
     S_Kettenrad = edit("S_Kettenrad", QString(), "0000");
     S_Glieder = edit("S_Glieder", QString(), "0000,0");
     S_Gliedlaenge = edit("S_Gliedlaenge", QString(), "0000,0");
     S_Durchhang = edit("S_Durchhang", QString(), "0000,0");
     QFormLayout *presentRows = form(present);
-    presentRows->addRow(tr("Pignon"), S_Ritzel);
-    presentRows->addRow(tr("Couronne"), S_Kettenrad);
-    presentRows->addRow(tr("Chaîne (maillons)"), S_Glieder);
-    presentRows->addRow(tr("Longueur d'un maillon (cm)"), S_Gliedlaenge);
-    presentRows->addRow(tr("Flèche (maillons)"), S_Durchhang);
+    addRow(presentRows, tx("trovanta::ui::SprocketWindow", "Pignon"), S_Ritzel);
+    addRow(presentRows, tx("trovanta::ui::SprocketWindow", "Couronne"), S_Kettenrad);
+    addRow(presentRows, tx("trovanta::ui::SprocketWindow", "Chaîne (maillons)"), S_Glieder);
+    addRow(presentRows, tx("trovanta::ui::SprocketWindow", "Longueur d'un maillon (cm)"), S_Gliedlaenge);
+    addRow(presentRows, tx("trovanta::ui::SprocketWindow", "Flèche (maillons)"), S_Durchhang);
 
-    auto *axle = group("GroupBox_Achse", tr("Axe arrière"));
+    auto *axle = group("GroupBox_Achse", tx("trovanta::ui::SprocketWindow", "Axe arrière"));
     S_Vorne = edit("S_Vorne", localDecimal("20"), "0000,0");
     S_Hinten = edit("S_Hinten", localDecimal("20"), "0000,0");
     QFormLayout *axleRows = form(axle);
-    axleRows->addRow(tr("Course restante vers l'avant (mm)"), S_Vorne);
-    axleRows->addRow(tr("Course restante vers l'arrière (mm)"), S_Hinten);
+    addRow(axleRows, tx("trovanta::ui::SprocketWindow", "Course restante vers l'avant (mm)"), S_Vorne);
+    addRow(axleRows, tx("trovanta::ui::SprocketWindow", "Course restante vers l'arrière (mm)"), S_Hinten);
 
-    auto *ranges = group("GroupBox_Bereich", tr("Plages"));
+    auto *ranges = group("GroupBox_Bereich", tx("trovanta::ui::SprocketWindow", "Plages"));
     S_RitzelVon = edit("S_RitzelVon", QString(), "0000");
     S_RitzelBis = edit("S_RitzelBis", QString(), "0000");
     S_KettenradVon = edit("S_KettenradVon", QString(), "0000");
     S_KettenradBis = edit("S_KettenradBis", QString(), "0000");
     auto *rangeGrid = new QGridLayout(ranges);
-    const std::tuple<QString, QLineEdit *, QLineEdit *> rangeRows[] = {
-        {tr("Pignon de"), S_RitzelVon, S_RitzelBis}, {tr("Couronne de"), S_KettenradVon, S_KettenradBis}};
+    const std::tuple<Source, QLineEdit *, QLineEdit *> rangeRows[] = {
+        {tx("trovanta::ui::SprocketWindow", "Pignon de"), S_RitzelVon, S_RitzelBis},
+        {tx("trovanta::ui::SprocketWindow", "Couronne de"), S_KettenradVon, S_KettenradBis}};
     int gridRow = 0;
     for (const auto &[caption, from, to] : rangeRows) {
-        rangeGrid->addWidget(new QLabel(caption, ranges), gridRow, 0);
+        auto *l = new QLabel(ranges);
+        keepText(l, caption);
+        l->setBuddy(from);
+        rangeGrid->addWidget(l, gridRow, 0);
         rangeGrid->addWidget(from, gridRow, 1);
-        rangeGrid->addWidget(new QLabel(tr("à"), ranges), gridRow, 2);
+        auto *until = new QLabel(ranges);
+        keepText(until, tx("trovanta::ui::SprocketWindow", "à"));
+        rangeGrid->addWidget(until, gridRow, 2);
         rangeGrid->addWidget(to, gridRow, 3);
         ++gridRow;
     }
     rangeGrid->setColumnStretch(4, 1);
 
-    auto *target = group("GroupBox_Ziel", tr("Objectif"));
+    auto *target = group("GroupBox_Ziel", tx("trovanta::ui::SprocketWindow", "Objectif"));
     S_Ziel = edit("S_Ziel", QString(), "-0000,00");
-    S_Ziel->setPlaceholderText(tr("aucun"));
+    keepTranslated(S_Ziel, [this] { S_Ziel->setPlaceholderText(tr("aucun")); });
     S_Toleranz = edit("S_Toleranz", localDecimal("2"), "-0000,00");
     QFormLayout *targetRows = form(target);
-    targetRows->addRow(tr("Écart du secondaire (%)"), S_Ziel);
-    targetRows->addRow(tr("Tolérance ± (%)"), S_Toleranz);
+    addRow(targetRows, tx("trovanta::ui::SprocketWindow", "Écart du secondaire (%)"), S_Ziel);
+    addRow(targetRows, tx("trovanta::ui::SprocketWindow", "Tolérance ± (%)"), S_Toleranz);
 
     S_Hinweis = noteLabel(this, "S_Hinweis");
     // A pasted text of any length quoted in the note must not widen the
@@ -177,34 +190,24 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     header->setSortIndicatorClearable(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     S_Tabelle->setSortingEnabled(true);
-    // Fixed widths from the captions and the widest cells: measuring 3200
-    // rows at every change would cost more than listing them.
-    static const char *const widest[sprockets::ColumnCount] = {"000", "000", "00,000", "+000,00", "000", "+000",
-                                                               "non",  "000", "+000",   "000/000", "000/000"};
-    int tableWidth = 2 * S_Tabelle->frameWidth() + S_Tabelle->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    for (int c = 0; c < sprockets::ColumnCount; ++c) {
-        const QString caption = model_->headerData(c, Qt::Horizontal).toString();
-        const int width = std::max(fm.horizontalAdvance(caption) + 28, fm.horizontalAdvance(widest[c]) + 16);
-        header->resizeSection(c, width);
-        tableWidth += width;
-    }
     S_Tabelle->setMinimumHeight(8 * S_Tabelle->verticalHeader()->defaultSectionSize());
 
     S_Anzahl = new QLabel(this);
     S_Anzahl->setObjectName(QStringLiteral("S_Anzahl"));
-    S_Anzahl->setMinimumWidth(fm.horizontalAdvance(tr("%1 paires · circuit %2/%3").arg(3200).arg(3200).arg(3200)));
-    S_Legende = new QLabel(tr("Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque maillon rencontre "
-                              "toutes les dents des deux pignons (usure régulière)."),
-                           this);
+    S_Legende = new QLabel(this);
+    keepText(S_Legende, tx("trovanta::ui::SprocketWindow",
+                           "Ligne surlignée : la transmission actuelle.\nUsure en gras : chaque maillon rencontre "
+                           "toutes les dents des deux pignons (usure régulière)."));
     S_Legende->setObjectName(QStringLiteral("S_Legende"));
     S_Legende->setWordWrap(true);
     S_Legende->setContentsMargins(4, 8, 0, 0);
 
-    S_Uebernehmen = button(this, "S_Uebernehmen", tr("Appliquer"));
-    S_Uebernehmen->setToolTip(tr("La paire choisie dans la fenêtre principale"));
-    S_Vergleich = button(this, "S_Vergleich", tr("Comparer"));
-    S_Vergleich->setToolTip(tr("La paire choisie dans la fenêtre de comparaison"));
-    S_Schliessen = button(this, "S_Schliessen", tr("Fermer"));
+    S_Uebernehmen = button(this, "S_Uebernehmen", tx("trovanta::ui::SprocketWindow", "Appliquer"));
+    keepToolTip(S_Uebernehmen, tx("trovanta::ui::SprocketWindow", "La paire choisie dans la fenêtre principale"));
+    S_Vergleich = button(this, "S_Vergleich", tx("trovanta::ui::SprocketWindow", "Comparer"));
+    keepToolTip(S_Vergleich, tx("trovanta::ui::SprocketWindow", "La paire choisie dans la fenêtre de comparaison"));
+    S_Schliessen = button(this, "S_Schliessen", tx("trovanta::ui::SprocketWindow", "Fermer"));
+    const int tableWidth = sizeColumns();
 
     // Layout: the inputs in a row of groups, the note, the list, the buttons.
     auto *inputs = new QGridLayout;
@@ -250,6 +253,55 @@ SprocketWindow::SprocketWindow(QWidget *parent)
     const QMargins m = all->contentsMargins();
     resize(std::max(hint.width(), tableWidth + m.left() + m.right()), std::max(hint.height(), 560));
     restoreSettings();
+}
+
+int SprocketWindow::columnWidth(int column) const
+{
+    // Fixed widths from the captions and the widest cells: measuring 3200
+    // rows at every change would cost more than listing them.
+    static const char *const widest[sprockets::ColumnCount] = {"000", "000", "00,000", "+000,00", "000", "+000",
+                                                               "",     "000", "+000",   "000/000", "000/000"};
+    const QFontMetrics fm(font());
+    int cell = 0;
+    if (column == sprockets::Fits)
+        cell = std::max(fm.horizontalAdvance(SprocketModel::fitsText(true)),
+                        fm.horizontalAdvance(SprocketModel::fitsText(false)));
+    else if (column < sprockets::ColumnCount)
+        cell = fm.horizontalAdvance(QString::fromLatin1(widest[column]));
+    else if (column == SprocketModel::CircuitLongest)
+        cell = fm.horizontalAdvance(tr("%1e · limiteur %2 m").arg(6).arg(QStringLiteral("0000")));
+    else
+        cell = fm.horizontalAdvance(QStringLiteral("+000,00"));
+    const QString caption = model_->headerData(column, Qt::Horizontal).toString();
+    return std::max(fm.horizontalAdvance(caption) + 28, cell + 16);
+}
+
+int SprocketWindow::sizeColumns()
+{
+    QHeaderView *header = S_Tabelle->horizontalHeader();
+    int tableWidth = 2 * S_Tabelle->frameWidth() + S_Tabelle->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        const int width = columnWidth(c);
+        header->resizeSection(c, width);
+        tableWidth += width;
+    }
+    const QFontMetrics fm(font());
+    S_Anzahl->setMinimumWidth(
+        fm.horizontalAdvance(tr("%1 · circuit %2/%3").arg(tr("%1 paires").arg(3200)).arg(3200).arg(3200)));
+    return tableWidth;
+}
+
+void SprocketWindow::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        const int tableWidth = sizeColumns();
+        const QMargins m = layout()->contentsMargins();
+        if (tableWidth + m.left() + m.right() > width())
+            resize(tableWidth + m.left() + m.right(), height());
+        // The note, the count and the circuit's cells in the new language.
+        relist();
+    }
+    AnalysisWindow::changeEvent(e);
 }
 
 void SprocketWindow::readSettings(const files::SettingsReader &ini)
@@ -516,16 +568,10 @@ void SprocketWindow::startCircuit(const sprockets::Input &in)
         return;
     if (!wasShown) {
         // Room for the three columns.
-        const QFontMetrics fm(font());
         QHeaderView *header = S_Tabelle->horizontalHeader();
         int added = 0;
         for (int c = SprocketModel::CircuitTime; c < model_->columnCount(); ++c) {
-            const QString caption = model_->headerData(c, Qt::Horizontal).toString();
-            const int width = std::max(fm.horizontalAdvance(caption) + 28,
-                                       fm.horizontalAdvance(c == SprocketModel::CircuitLongest
-                                                                ? tr("6e · limiteur 0000 m")
-                                                                : QStringLiteral("+000,00")) +
-                                           16);
+            const int width = columnWidth(c);
             header->resizeSection(c, width);
             added += width;
         }

@@ -84,8 +84,13 @@ protected:
     void readSettings(const files::SettingsReader &ini) override;
     void writeSettings(files::SettingsWriter &ini) const override;
     void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
+    // The list's columns as wide as their heads and widest cells in the
+    // present language; the whole table's width.
+    int columnWidth(int column) const;
+    int sizeColumns();
     // Lists again from the fields; changes ask for it through the event
     // loop, so that a burst of keystrokes lists once.
     void relist();

@@ -4,6 +4,8 @@
 
 #include "window_driver.h"
 
+#include "ui/language.h"
+
 #include "ui/converters.h"
 #include "ui/placement.h"
 #include "ui/registry.h"
@@ -127,11 +129,24 @@ TEST_F(OnScreen, MenuWindowsOfAMainWindowAtTheScreensEdgeOpenOnTheScreen)
     }
 }
 
-TEST_F(OnScreen, AnalysisWindowTextsAndRowHeadsFit)
+// In each language, switched to while the window is open.
+class OnScreenInLanguage : public RegisteredMainWindowTest, public ::testing::WithParamInterface<ui::Language> {
+protected:
+    void TearDown() override
+    {
+        ui::setLanguage(ui::Language::Original);
+        QCoreApplication::sendPostedEvents();
+    }
+};
+
+TEST_P(OnScreenInLanguage, AnalysisWindowTextsAndRowHeadsFit)
 {
     for (const ui::AnalysisKind &k : ui::analysisKinds()) {
         SCOPED_TRACE(k.name);
         QWidget *a = ui::openAnalysis(QString::fromLatin1(k.name));
+        QApplication::processEvents();
+        ui::setLanguage(GetParam());
+        QCoreApplication::sendPostedEvents();
         QApplication::processEvents();
         expectTextsFit(a);
         for (const QTableView *t : a->findChildren<QTableView *>()) {
@@ -152,7 +167,25 @@ TEST_F(OnScreen, AnalysisWindowTextsAndRowHeadsFit)
             }
         }
         a->close();
+        ui::setLanguage(ui::Language::Original);
+        QCoreApplication::sendPostedEvents();
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, OnScreenInLanguage,
+                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
+                                           ui::Language::English),
+                         [](const ::testing::TestParamInfo<ui::Language> &info) {
+                             switch (info.param) {
+                             case ui::Language::French:
+                                 return "French";
+                             case ui::Language::German:
+                                 return "German";
+                             case ui::Language::English:
+                                 return "English";
+                             default:
+                                 return "Original";
+                             }
+                         });
 
 } // namespace
