@@ -1382,7 +1382,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h en</source>
-        <translation>km/h im Gang</translation>
+        <translation>km/h im</translation>
     </message>
     <message>
         <source>à</source>

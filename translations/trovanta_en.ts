@@ -1382,7 +1382,7 @@ Voulez-vous le remplacer ?</source>
     </message>
     <message>
         <source>km/h en</source>
-        <translation>km/h in gear</translation>
+        <translation>km/h in</translation>
     </message>
     <message>
         <source>à</source>

@@ -85,7 +85,7 @@ inline void expectShownTextsFit(const QWidget *w)
             EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->objectName().toStdString();
         } else {
             EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
-                << l->objectName().toStdString();
+                << l->objectName().toStdString() << " [" << l->text().toStdString() << "]";
         }
     }
     for (const QPushButton *b : w->findChildren<QPushButton *>()) {
