@@ -2,1827 +2,2197 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ChainSheet</name>
+    <message>
+        <source>Ergebnis:</source>
+        <translation>Résultat:</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 est trop grand.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 : %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>GearSheet</name>
+    <message>
+        <source>Datei: </source>
+        <translation>Fichier: </translation>
+    </message>
+    <message>
+        <source>Hinterrad:</source>
+        <translation>Roue arrière:</translation>
+    </message>
+    <message>
+        <source>Übersetzungen:</source>
+        <translation>Transmission:</translation>
+    </message>
+    <message>
+        <source>Gangübersetzungen:</source>
+        <translation>Rapports de boîte:</translation>
+    </message>
+    <message>
+        <source>Gesamtübersetzung:</source>
+        <translation>Rapport total:</translation>
+    </message>
+    <message>
+        <source>Vmax bei: %1 U/min (roter Bereich)</source>
+        <translation>Vmax à: %1 tr/min (zone rouge)</translation>
+    </message>
+    <message>
+        <source>%1 bei %2% Schlupf</source>
+        <translation>%1 à %2% de glissement</translation>
+    </message>
+    <message>
+        <source>Drehzahl x 1000</source>
+        <translation>Régime x 1000</translation>
+    </message>
+</context>
+<context>
+    <name>Letterhead</name>
+    <message>
+        <source>Trovanta ist Freeware und darf unverändert und kostenlos weitergegeben werden.</source>
+        <translation>Trovanta est un logiciel gratuit ; il peut être redistribué gratuitement et sans modification.</translation>
+    </message>
+    <message>
+        <source>Download: </source>
+        <translation>Téléchargement: </translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Contact: </translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro en virgule flottante</translation>
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération en virgule flottante invalide</translation>
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement en virgule flottante</translation>
     </message>
     <message>
-        <source>&apos;%s&apos; ist kein gültiger Integerwert</source>
-        <translation type="unfinished"></translation>
+        <source>'%s' ist kein gültiger Integerwert</source>
+        <translation>'%s' n'est pas un nombre entier valide</translation>
     </message>
     <message>
-        <source>&apos;%s&apos; ist kein gültiger Gleitkommawert</source>
-        <translation type="unfinished"></translation>
+        <source>'%s' ist kein gültiger Gleitkommawert</source>
+        <translation>'%s' n'est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>Division durch 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par 0.</translation>
     </message>
     <message>
         <source>Der Achsabstand dieser Kette lässt sich nicht bestimmen</source>
-        <translation type="unfinished"></translation>
+        <translation>L'entraxe de cette chaîne ne peut pas être déterminé</translation>
     </message>
     <message>
         <source>Verkürzung</source>
-        <translation type="unfinished"></translation>
+        <translation>raccourcissement</translation>
     </message>
     <message>
         <source>Verlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation>rallongement</translation>
     </message>
     <message>
         <source>hinten</source>
-        <translation type="unfinished"></translation>
+        <translation>l'arrière</translation>
     </message>
     <message>
         <source>vorne</source>
-        <translation type="unfinished"></translation>
+        <translation>l'avant</translation>
     </message>
     <message>
         <source>Es ist entweder eine %1 der Kette um %2 Glied(er) nötig, oder eine </source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut soit un %1 de la chaîne de %2 maillon(s), soit un </translation>
     </message>
     <message>
         <source>Verschiebung des Kettenrades um %3 mm nach %4. </source>
-        <translation type="unfinished"></translation>
+        <translation>déplacement de la couronne de %3 mm vers %4. </translation>
     </message>
     <message>
         <source>Bei einer %1 der Kette um %2 ist eine Verschiebung des </source>
-        <translation type="unfinished"></translation>
+        <translation>Avec un %1 de la chaîne de %2, il faut un déplacement de la </translation>
     </message>
     <message>
         <source>Kettenrades um %3 mm nach %4 nötig.</source>
-        <translation type="unfinished"></translation>
+        <translation>couronne de %3 mm vers %4.</translation>
     </message>
     <message>
         <source>%2 Glied</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 maillon</translation>
     </message>
     <message>
         <source>%2 Glieder</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 maillons</translation>
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Unité inconnue dans ce fichier : « %s ».</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Aucune courbe de couple dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Datei nicht gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dateizugriff verweigert</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ungültiger Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Zu viele geöffnete Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E/A-Fehler %d</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>nach %s kann nicht geschrieben werden</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Datei %s kann nicht erstellt werden</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Datei %s ist keine Trovanta-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Ce n&apos;est pas un fichier ordinaire.</source>
-        <translation type="unfinished"></translation>
+        <source>Ce n'est pas un fichier ordinaire.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Aucune colonne de régime et de vitesse dans ce fichier.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez l'installation de l'imprimante.</translation>
     </message>
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l'écriture du fichier ini.</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Unités</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>mph</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>lb-ft</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Puissance</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Masse</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>PerformanceCharts</name>
     <message>
         <source>Rien à tracer : voir la note sous les résultats.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Résistance (air et roulement)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Limite du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passage optimal</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Zone rouge</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 : %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>400 m : %1 s à %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Passage d&apos;un rapport</source>
-        <translation type="unfinished"></translation>
+        <source>Passage d'un rapport</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Oui</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Non</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>RaceLogSheet</name>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Divers</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xporter le diagramme…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Comparaison…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Pignons et chaîne…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>É&amp;talonnage…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>P&amp;erformances…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Exporter le diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Modell eingeben</source>
+        <translation>Saisir le modèle</translation>
+    </message>
+    <message>
+        <source>Transmission actuelle</source>
+        <translation>Transmission actuelle</translation>
+    </message>
+    <message>
+        <source>Soll-Durchhang der Kette (cm):</source>
+        <translation>Flèche voulue (cm):</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine actuelle:</source>
+        <translation>Longueur de chaine actuelle:</translation>
+    </message>
+    <message>
+        <source>Länge eines Kettengliedes (cm):</source>
+        <translation>Longueur d'un maillon (cm):</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Pignon</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Couronne</translation>
+    </message>
+    <message>
+        <source>aktuelle Kettenlänge (cm):</source>
+        <translation>Longueur actuelle (cm):</translation>
+    </message>
+    <message>
+        <source>aktueller Achsabstand (cm):</source>
+        <translation>Entraxe actuel (cm):</translation>
+    </message>
+    <message>
+        <source>Nouvelle transmission</source>
+        <translation>Nouvelle transmission</translation>
+    </message>
+    <message>
+        <source>couronne</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine (maillon)</source>
+        <translation>Longueur de chaine (maillon)</translation>
+    </message>
+    <message>
+        <source>IST - Kettenlänge (cm):</source>
+        <translation>Longueur réelle (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Kettenlänge (cm):</source>
+        <translation>Longueur requise (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Achsabstand (cm):</source>
+        <translation>Nouvel entraxe (cm):</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Bezeichnung eingeben</source>
+        <translation>Saisir la désignation</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Werte behalten?</source>
+        <translation>Garder les valeurs</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Typ angeben</source>
+        <translation>Indiquer le type</translation>
+    </message>
+    <message>
+        <source>sonnig</source>
+        <translation>ensoleillé</translation>
+    </message>
+    <message>
+        <source>bedeckt</source>
+        <translation>couvert</translation>
+    </message>
+    <message>
+        <source>regnerisch</source>
+        <translation>pluvieux</translation>
+    </message>
+    <message>
+        <source>wechselhaft</source>
+        <translation>variable</translation>
+    </message>
+    <message>
+        <source>Weitere Notizen</source>
+        <translation>Autres notes</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Type: </translation>
+    </message>
+    <message>
+        <source>Pneumatiques</source>
+        <translation>Pneumatiques</translation>
+    </message>
+    <message>
+        <source>Avant: </source>
+        <translation>Avant: </translation>
+    </message>
+    <message>
+        <source>Arrière: </source>
+        <translation>Arrière: </translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>Marque</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Modèle</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Press.</source>
+        <translation>Press.</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Filtre à air</source>
+        <translation>Filtre à air</translation>
+    </message>
+    <message>
+        <source>Cornets</source>
+        <translation>Cornets</translation>
+    </message>
+    <message>
+        <source>Collecteur</source>
+        <translation>Collecteur</translation>
+    </message>
+    <message>
+        <source>Silencieux</source>
+        <translation>Silencieux</translation>
+    </message>
+    <message>
+        <source>Mapping</source>
+        <translation>Mapping</translation>
+    </message>
+    <message>
+        <source>Eeprom </source>
+        <translation>Eeprom </translation>
+    </message>
+    <message>
+        <source>Injecteurs</source>
+        <translation>Injecteurs</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Démultiplication</translation>
+    </message>
+    <message>
+        <source>Pignon </source>
+        <translation>Pignon </translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Couronne</translation>
+    </message>
+    <message>
+        <source>Primaire </source>
+        <translation>Primaire </translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Suspensions</translation>
+    </message>
+    <message>
+        <source>Précharge</source>
+        <translation>Précharge</translation>
+    </message>
+    <message>
+        <source>Détente</source>
+        <translation>Détente</translation>
+    </message>
+    <message>
+        <source>Compression</source>
+        <translation>Compression</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Ressort</source>
+        <translation>Ressort</translation>
+    </message>
+    <message>
+        <source>Freins</source>
+        <translation>Freins</translation>
+    </message>
+    <message>
+        <source>Avant</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Arrière</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Disques</source>
+        <translation>Disques</translation>
+    </message>
+    <message>
+        <source>Plaquettes</source>
+        <translation>Plaquettes</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Nom: </source>
+        <translation>Nom: </translation>
+    </message>
+    <message>
+        <source>.txt wurde gespeichert.</source>
+        <translation>.txt enregistré.</translation>
+    </message>
+    <message>
+        <source>Température d air (°C)</source>
+        <translation>Température d air (°C)</translation>
+    </message>
+    <message>
+        <source>Température de piste(°C)</source>
+        <translation>Température de piste(°C)</translation>
+    </message>
+    <message>
+        <source>Sensations</source>
+        <translation>Sensations</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Temps au tour</source>
+        <translation>Temps au tour</translation>
+    </message>
+    <message>
+        <source>Commentaires</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Werte ausdrucken</source>
+        <translation>Imprimer les valeurs</translation>
+    </message>
+    <message>
+        <source>Werte in txt-Datei speichern</source>
+        <translation>Enregistrer les valeurs dans un fichier txt</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Bitte Streckenname angeben.</source>
+        <translation>Veuillez indiquer le nom du circuit.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern.</source>
+        <translation>Erreur lors de l'enregistrement.</translation>
     </message>
 </context>
 <context>
     <name>trovanta::ui::CalibrationWindow</name>
     <message>
         <source>Étalonnage</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Développement nominal du pneu</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Développement de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>π × (25,4 × jante + 2 × largeur × hauteur / 100), du dernier calcul réussi</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le développement avec lequel la fenêtre principale calcule</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Déroulé</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Point GPS</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enregistreur</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Compteur</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Marquez le pneu arrière et le sol, faites rouler la moto en ligne droite, pilote en selle et pneu à sa pression, sur un ou plusieurs tours de roue, puis mesurez la distance.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Distance parcourue</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Tours de roue</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Développement</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart au nominal</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <source>La vitesse d'un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse GPS</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>L&apos;export CSV d&apos;un enregistreur ou d&apos;une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d&apos;après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
-        <translation type="unfinished"></translation>
+        <source>L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le glissement qui accorde les rapports 4 à 6 au développement des rapports 1 à 3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Glissement mesuré</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Points retenus / lignes lues</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dévelop. mm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Contrôle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ce développement et le glissement mesuré dans la fenêtre principale, puis un calcul</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Appliquer quand même</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Ce qu&apos;indique le compteur et la vitesse réelle (GPS) au même instant, puis l&apos;erreur qu&apos;il aura avec d&apos;autres pignons ou un autre pneu.</source>
-        <translation type="unfinished"></translation>
+        <source>Ce qu'indique le compteur et la vitesse réelle (GPS) au même instant, puis l'erreur qu'il aura avec d'autres pignons ou un autre pneu.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>sortie de boîte</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>roue arrière</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le compteur indique</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse réelle (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Erreur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Capteur du compteur</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Après le changement de pignons ou de pneu</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Affichage à 100 km/h réels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport dans la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« Appliquer » attend que vous cochiez « Appliquer quand même ».</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d'entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ouvrir un enregistrement</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enregistrements (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>à vérifier</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::CircuitTab</name>
     <message>
-        <source>nom d&apos;un nouveau circuit, puis Entrée</source>
-        <translation type="unfinished"></translation>
+        <source>nom d'un nouveau circuit, puis Entrée</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Vos circuits. Un nom nouveau suivi d&apos;Entrée en ajoute un.</source>
-        <translation type="unfinished"></translation>
+        <source>Vos circuits. Un nom nouveau suivi d'Entrée en ajoute un.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Supprimer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Supprime le circuit choisi</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La décélération la plus forte au freinage, en g (1,0 : freinage fort sur le sec)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Virage</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse mini (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ligne droite après (m)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Un virage par ligne, dans l&apos;ordre du tour ; la dernière ligne droite mène au premier virage. Rapport vide : celui des passages optimaux à cette vitesse.</source>
-        <translation type="unfinished"></translation>
+        <source>Un virage par ligne, dans l'ordre du tour ; la dernière ligne droite mène au premier virage. Rapport vide : celui des passages optimaux à cette vitesse.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ligne droite</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Supprimer le virage</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Supprime les virages choisis</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Temps (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Au freinage (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Marge au limiteur</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Au freinage</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>limiteur sur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>sous la courbe</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Temps des lignes droites (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n&apos;est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</source>
-        <translation type="unfinished"></translation>
+        <source>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n'est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Freinage maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » est réservé : choisissez un autre nom.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ce nom ne peut pas être enregistré : sans crochets ni caractères spéciaux.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Supprimer le circuit « %1 » et ses virages ?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Virage %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le freinage maxi doit être supérieur à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Virage %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>la vitesse doit être supérieure à zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>un rapport de 1 à 6, ou vide pour celui des passages optimaux.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>la ligne droite doit être plus longue que zéro.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Tapez le nom d&apos;un circuit puis Entrée pour l&apos;ajouter.</source>
-        <translation type="unfinished"></translation>
+        <source>Tapez le nom d'un circuit puis Entrée pour l'ajouter.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Tapez les virages du circuit dans l&apos;ordre du tour.</source>
-        <translation type="unfinished"></translation>
+        <source>Tapez les virages du circuit dans l'ordre du tour.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Les lignes droites attendent un calcul de la fenêtre principale, une courbe et des valeurs de la moto complètes.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>limiteur sur %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>en %1e à %2, le moteur dépasse %3 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>trop courte pour freiner de %1 à %2 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>la moto n&apos;avance pas dans ce rapport</source>
-        <translation type="unfinished"></translation>
+        <source>la moto n'avance pas dans ce rapport</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>plus de dix minutes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>virage suivant plus rapide : %1 au bout</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source> ; </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::ComparePerformance</name>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>0–%1 (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>400 m (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse maxi (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A et B avec la courbe et la moto de la fenêtre Performances. Circuit : le temps des lignes droites du circuit actuel, pas un temps au tour.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (%2e)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::CompareWindow</name>
     <message>
-        <source>Diamètre de jante (&quot;)</source>
-        <translation type="unfinished"></translation>
+        <source>Diamètre de jante (")</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Hauteur pneu (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Glissement(%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Développement (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Primaire</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport 2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport 3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport 4</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport 5</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport 6</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dents de scie</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Régime sur vitesse : chaque rapport jusqu&apos;au passage, puis la chute du régime au rapport suivant.</source>
-        <translation type="unfinished"></translation>
+        <source>Régime sur vitesse : chaque rapport jusqu'au passage, puis la chute du régime au rapport suivant.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Points de la piste</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapports</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Jeux de démultiplication</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A  Actuel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>B  Variante</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>calculé</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vide : calculé à partir du pneu. Un nombre : utilisé tel quel.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vide : la fenêtre principale calcule le développement à partir du pneu.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copier A → B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enregistrer sous…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Appliquer à la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Les valeurs de A dans les champs de B.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Un fichier de démultiplication dans B ; glissement et développement restent.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>B dans un fichier de démultiplication, avec le titre et les marques de A.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>B dans la fenêtre principale, puis un calcul.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Résultats</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart du secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime à</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime à … km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>km/h en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Démulti. B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passage : vitesse au régime de passage. Régime après : régime au rapport suivant à cette vitesse. Vmax : à la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 n&apos;est pas un rapport de 1 à 6.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 n'est pas un rapport de 1 à 6.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Point %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Démulti. A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vmax A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vmax B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passage A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passage B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime après A</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime après B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime B</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La fenêtre principale n&apos;a pas encore calculé : A suit son prochain calcul.</source>
-        <translation type="unfinished"></translation>
+        <source>La fenêtre principale n'a pas encore calculé : A suit son prochain calcul.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A  Actuel %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>B  Variante %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passage à %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Zone rouge dès %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignon/couronne · pneu · glissement · développement · primaire · rapports 1 à 6</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 : %2/%3 · %4/%5-%6 · %7 % · %8 mm · %9 · %10</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Secondaire : A %1 · B %2 · écart %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Développement (mm) : A %1 · B %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime à %1 km/h en 6e : A %2 · B %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::CurveModel</name>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couple (Nm)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Puissance (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::PerformanceWindow</name>
     <message>
         <source>0 à %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Performances</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>TROVANTA</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Force à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couple et puissance</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Chercher les pignons</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Ouvre « Pignons et chaîne » avec l&apos;écart du secondaire pour la vitesse maxi comme cible</source>
-        <translation type="unfinished"></translation>
+        <source>Ouvre « Pignons et chaîne » avec l'écart du secondaire pour la vitesse maxi comme cible</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imprimer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Courbe du moteur</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Tapez un point dans la dernière ligne ; les points se rangent par régime. Au-dessus du dernier point et de la zone rouge, le limiteur coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ouvrir…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Lit l&apos;export CSV d&apos;un banc de puissance (régime et couple, ou puissance)</source>
-        <translation type="unfinished"></translation>
+        <source>Lit l'export CSV d'un banc de puissance (régime et couple, ou puissance)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Exemple</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La courbe d&apos;un 1000 cm³ de 169 ch à 11 000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <source>La courbe d'un 1000 cm³ de 169 ch à 11 000 tr/min</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Supprimer le point</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Courbe mesurée à la roue</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe (rendement 100 %)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La moto</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Masse avec pilote (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Traînée S·Cx (m²)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Résistance au roulement</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rendement de la transmission (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Masses en rotation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Accélération maxi (g)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Durée d&apos;un passage (s)</source>
-        <translation type="unfinished"></translation>
+        <source>Durée d'un passage (s)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime au départ (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Température de l&apos;air (°C)</source>
-        <translation type="unfinished"></translation>
+        <source>Température de l'air (°C)</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Pression de l&apos;air (hPa)</source>
-        <translation type="unfinished"></translation>
+        <source>Pression de l'air (hPa)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La moto prête à rouler avec le pilote équipé. Typique : 200 à 330 kg.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Surface frontale × coefficient de traînée. Sportive, pilote couché : 0,30 à 0,40 m² ; routière, pilote droit : 0,5 à 0,7 m².</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Coefficient de résistance au roulement des pneus sur le bitume. Typique : 0,010 à 0,020.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La part de la puissance du moteur qui arrive à la roue (primaire, boîte, chaîne). Typique : 85 à 92 %. Sans objet pour une courbe mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Roues, transmission et vilebrequin à mettre en rotation, en part de la masse, la même pour tous les rapports. Typique : 3 à 10 %.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>L&apos;accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g.</source>
-        <translation type="unfinished"></translation>
+        <source>L'accélération que le pneu et le cabrage permettent. Typique : 0,8 à 1,2 g.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Le temps sans traction d&apos;un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s.</source>
-        <translation type="unfinished"></translation>
+        <source>Le temps sans traction d'un passage de rapport. Typique : 0,05 s (shifter) à 0,30 s.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Le régime auquel l&apos;embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive.</source>
-        <translation type="unfinished"></translation>
+        <source>Le régime auquel l'embrayage patine au départ. Typique : 6000 à 9000 tr/min pour une sportive.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Pour la densité de l&apos;air. Typique : 0 à 40 °C.</source>
-        <translation type="unfinished"></translation>
+        <source>Pour la densité de l'air. Typique : 0 à 40 °C.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La pression atmosphérique du lieu : 1013 hPa au niveau de la mer, environ 12 hPa de moins tous les 100 m. Typique : 850 à 1040 hPa.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passages optimaux</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Passage (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Régime après (tr/min)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Engagé à (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Engagé à (km/h)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>400 m départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse aux 400 m</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse maxi</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La vitesse où la force à la roue ne dépasse plus la résistance, en suivant les rapports comme au départ arrêté</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La vitesse la plus haute où le 6e rapport tire encore autant que la résistance</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le secondaire qui met le régime de puissance maxi à la vitesse maxi en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>km/h en</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>En 6e</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Secondaire idéal</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Repère de la fenêtre principale : %1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La courbe doit avoir au moins 2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Courbe, point %1 : </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>le régime manque.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>le couple manque.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>le régime doit être supérieur à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>le couple ne peut pas être négatif.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>ce régime est déjà dans la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>ce point ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le jeu de rapports de la fenêtre principale ne permet pas de calculer.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La zone rouge de la fenêtre principale est sous le premier point de la courbe.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » : la valeur doit être supérieure à 0.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » : la valeur ne peut pas être négative.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Le rendement doit être supérieur à 0 et au plus 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La température est sous le zéro absolu.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » : cette valeur ne convient pas.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>ne tire pas à %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>limitée par la résistance de l&apos;air</source>
-        <translation type="unfinished"></translation>
+        <source>limitée par la résistance de l'air</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>limitée par le régime</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 à %2 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La fenêtre principale ne calcule pas : %1 Les derniers résultats restent.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation type="unfinished"></translation>
+        <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
-        <translation type="unfinished"></translation>
+        <source>Courbe d'exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ouvrir un export de banc</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Exports de banc (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Lecture de « %1 »…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Nm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>lb·ft</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>kgm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>hp</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (par défaut)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>couple</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>puissance</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » : régime « %2 », %3 « %4 » en %5 ; %6 points, %7 lignes ignorées.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Mesurée à la roue.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>« %1 » : %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignons %1/%2, primaire %3, rapports %4, zone rouge %5 tr/min, développement %6 mm</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source> (mesurée à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>… et %1 points de plus</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>(à la roue)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Départ arrêté : %1 %2 s, %3 %4 s, 400 m en %5 s à %6 %7</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vitesse maxi : %1 km/h en %2 à %3 tr/min, %4</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>En 6e : %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Secondaire pour la vitesse maxi : %1 (%2), %3 km/h</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::SprocketModel</name>
     <message>
         <source>oui</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>non</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Circuit (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart (s)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plus longue</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Temps des lignes droites du circuit actuel avec cette paire, s (pas un temps au tour)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart de ce temps par rapport à la transmission actuelle, s</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La plus longue ligne droite : le rapport et le régime au freinage, ou la distance parcourue au limiteur en 6e</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vmax 6e</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Chaîne actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Tient</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Maillons</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Déplacement</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Usure pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Usure couronne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dents du pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dents de la couronne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rapport secondaire : couronne / pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart du secondaire par rapport à la transmission actuelle, en %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Vmax en 6e à la zone rouge, km/h, avec les autres valeurs de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Déplacement de l&apos;axe arrière avec la chaîne actuelle, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <source>Déplacement de l'axe arrière avec la chaîne actuelle, mm (+ vers l'arrière, - vers l'avant)</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>oui : la chaîne actuelle tient dans la course de l&apos;axe arrière</source>
-        <translation type="unfinished"></translation>
+        <source>oui : la chaîne actuelle tient dans la course de l'axe arrière</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Le nombre pair de maillons qui garde l&apos;axe arrière au plus près de sa place</source>
-        <translation type="unfinished"></translation>
+        <source>Le nombre pair de maillons qui garde l'axe arrière au plus près de sa place</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Déplacement de l&apos;axe arrière avec ce nombre de maillons, mm (+ vers l&apos;arrière, - vers l&apos;avant)</source>
-        <translation type="unfinished"></translation>
+        <source>Déplacement de l'axe arrière avec ce nombre de maillons, mm (+ vers l'arrière, - vers l'avant)</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Dents différentes qu&apos;un maillon rencontre / dents du pignon ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <source>Dents différentes qu'un maillon rencontre / dents du pignon ; égales : usure régulière</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Dents différentes qu&apos;un maillon rencontre / dents de la couronne ; égales : usure régulière</source>
-        <translation type="unfinished"></translation>
+        <source>Dents différentes qu'un maillon rencontre / dents de la couronne ; égales : usure régulière</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>trovanta::ui::SprocketWindow</name>
     <message>
         <source>Pignons et chaîne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Transmission actuelle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Chaîne (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Longueur d&apos;un maillon (cm)</source>
-        <translation type="unfinished"></translation>
+        <source>Longueur d'un maillon (cm)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Flèche (maillons)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Axe arrière</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Course restante vers l&apos;avant (mm)</source>
-        <translation type="unfinished"></translation>
+        <source>Course restante vers l'avant (mm)</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Course restante vers l&apos;arrière (mm)</source>
-        <translation type="unfinished"></translation>
+        <source>Course restante vers l'arrière (mm)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pignon de</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Couronne de</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Objectif</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>aucun</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Écart du secondaire (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Tolérance ± (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 paires · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ligne surlignée : la transmission actuelle.
 Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usure régulière).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La paire choisie dans la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Comparer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>La paire choisie dans la fenêtre de comparaison</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation type="unfinished"></translation>
+        <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>
-        <translation type="unfinished"></translation>
+        <source>Chaîne (maillons) : Une valeur nulle n'est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Une valeur nulle n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <source>Une valeur nulle n'est pas possible ici.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Une valeur négative n&apos;est pas possible ici.</source>
-        <translation type="unfinished"></translation>
+        <source>Une valeur négative n'est pas possible ici.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plage trop grande : %1 paires au plus.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Aucune paire</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>1 paire</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 paires</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>6e · limiteur 0000 m</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 · circuit %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1e · limiteur %2 m</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1e · %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Circuit : optimum en limite de plage (%1/%2), élargissez les plages.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>
