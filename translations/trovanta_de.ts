@@ -81,23 +81,23 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation>Gleitkommadivision durch Null</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation>Ungültige Gleitkommaoperation</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation>Gleitkommaüberlauf</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>'%s' ist kein gültiger Integerwert</source>
-        <translation>'%s' ist kein gültiger Integerwert</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>'%s' ist kein gültiger Gleitkommawert</source>
-        <translation>'%s' ist kein gültiger Gleitkommawert</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Division durch 0.</source>

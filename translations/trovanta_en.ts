@@ -81,23 +81,23 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation>Floating point division by zero</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation>Invalid floating point operation</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation>Floating point overflow</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>'%s' ist kein gültiger Integerwert</source>
-        <translation>'%s' is not a valid whole number</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>'%s' ist kein gültiger Gleitkommawert</source>
-        <translation>'%s' is not a valid decimal number</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Division durch 0.</source>

@@ -81,23 +81,23 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation>Division par zéro en virgule flottante</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation>Opération en virgule flottante invalide</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation>Dépassement en virgule flottante</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>'%s' ist kein gültiger Integerwert</source>
-        <translation>'%s' n'est pas un nombre entier valide</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>'%s' ist kein gültiger Gleitkommawert</source>
-        <translation>'%s' n'est pas un nombre décimal valide</translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Division durch 0.</source>
