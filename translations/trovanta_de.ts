@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished" />
+        <translation>Überprüfen Sie die Druckerinstallation.</translation>
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>

@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished" />
+        <translation>Please check the printer installation.</translation>
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>

@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
-        <translation type="unfinished" />
+        <translation>Veuillez contrôler l'installation de l'imprimante.</translation>
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>
