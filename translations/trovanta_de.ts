@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChainSheet</name>
+    <message>
+        <source>Ergebnis:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
@@ -18,6 +25,56 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GearSheet</name>
+    <message>
+        <source>Datei: </source>
+        <translation>Datei: </translation>
+    </message>
+    <message>
+        <source>Hinterrad:</source>
+        <translation>Hinterrad:</translation>
+    </message>
+    <message>
+        <source>Übersetzungen:</source>
+        <translation>Übersetzungen:</translation>
+    </message>
+    <message>
+        <source>Gangübersetzungen:</source>
+        <translation>Gangübersetzungen:</translation>
+    </message>
+    <message>
+        <source>Gesamtübersetzung:</source>
+        <translation>Gesamtübersetzung:</translation>
+    </message>
+    <message>
+        <source>Vmax bei: %1 U/min (roter Bereich)</source>
+        <translation>Vmax bei: %1 U/min (roter Bereich)</translation>
+    </message>
+    <message>
+        <source>%1 bei %2% Schlupf</source>
+        <translation>%1 bei %2% Schlupf</translation>
+    </message>
+    <message>
+        <source>Drehzahl x 1000</source>
+        <translation>Drehzahl x 1000</translation>
+    </message>
+</context>
+<context>
+    <name>Letterhead</name>
+    <message>
+        <source>Trovanta ist Freeware und darf unverändert und kostenlos weitergegeben werden.</source>
+        <translation>Trovanta ist Freeware und darf unverändert und kostenlos weitergegeben werden.</translation>
+    </message>
+    <message>
+        <source>Download: </source>
+        <translation>Download: </translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Kontakt: </translation>
     </message>
 </context>
 <context>
@@ -52,43 +109,43 @@
     </message>
     <message>
         <source>Verkürzung</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkürzung</translation>
     </message>
     <message>
         <source>Verlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerung</translation>
     </message>
     <message>
         <source>hinten</source>
-        <translation type="unfinished"></translation>
+        <translation>hinten</translation>
     </message>
     <message>
         <source>vorne</source>
-        <translation type="unfinished"></translation>
+        <translation>vorne</translation>
     </message>
     <message>
         <source>Es ist entweder eine %1 der Kette um %2 Glied(er) nötig, oder eine </source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist entweder eine %1 der Kette um %2 Glied(er) nötig, oder eine </translation>
     </message>
     <message>
         <source>Verschiebung des Kettenrades um %3 mm nach %4. </source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebung des Kettenrades um %3 mm nach %4. </translation>
     </message>
     <message>
         <source>Bei einer %1 der Kette um %2 ist eine Verschiebung des </source>
-        <translation type="unfinished"></translation>
+        <translation>Bei einer %1 der Kette um %2 ist eine Verschiebung des </translation>
     </message>
     <message>
         <source>Kettenrades um %3 mm nach %4 nötig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettenrades um %3 mm nach %4 nötig.</translation>
     </message>
     <message>
         <source>%2 Glied</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 Glied</translation>
     </message>
     <message>
         <source>%2 Glieder</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 Glieder</translation>
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
@@ -297,6 +354,13 @@
     </message>
 </context>
 <context>
+    <name>RaceLogSheet</name>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
@@ -342,6 +406,312 @@
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Modell eingeben</source>
+        <translation>Modell eingeben</translation>
+    </message>
+    <message>
+        <source>Transmission actuelle</source>
+        <translation>Aktueller Antrieb</translation>
+    </message>
+    <message>
+        <source>Soll-Durchhang der Kette (cm):</source>
+        <translation>Soll-Durchhang der Kette (cm):</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine actuelle:</source>
+        <translation>Glieder der Kette jetzt:</translation>
+    </message>
+    <message>
+        <source>Länge eines Kettengliedes (cm):</source>
+        <translation>Länge eines Kettengliedes (cm):</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Ritzel</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Kettenrad</translation>
+    </message>
+    <message>
+        <source>aktuelle Kettenlänge (cm):</source>
+        <translation>aktuelle Kettenlänge (cm):</translation>
+    </message>
+    <message>
+        <source>aktueller Achsabstand (cm):</source>
+        <translation>aktueller Achsabstand (cm):</translation>
+    </message>
+    <message>
+        <source>Nouvelle transmission</source>
+        <translation>Neuer Antrieb</translation>
+    </message>
+    <message>
+        <source>couronne</source>
+        <translation>Kettenrad</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine (maillon)</source>
+        <translation>Kettenlänge (Glieder)</translation>
+    </message>
+    <message>
+        <source>IST - Kettenlänge (cm):</source>
+        <translation>IST - Kettenlänge (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Kettenlänge (cm):</source>
+        <translation>SOLL - Kettenlänge (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Achsabstand (cm):</source>
+        <translation>SOLL - Achsabstand (cm):</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Bezeichnung eingeben</source>
+        <translation>Bezeichnung eingeben</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Werte behalten?</source>
+        <translation>Werte behalten?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Typ angeben</source>
+        <translation>Typ angeben</translation>
+    </message>
+    <message>
+        <source>sonnig</source>
+        <translation>sonnig</translation>
+    </message>
+    <message>
+        <source>bedeckt</source>
+        <translation>bedeckt</translation>
+    </message>
+    <message>
+        <source>regnerisch</source>
+        <translation>regnerisch</translation>
+    </message>
+    <message>
+        <source>wechselhaft</source>
+        <translation>wechselhaft</translation>
+    </message>
+    <message>
+        <source>Weitere Notizen</source>
+        <translation>Weitere Notizen</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Motorrad</translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Typ: </translation>
+    </message>
+    <message>
+        <source>Pneumatiques</source>
+        <translation>Reifen</translation>
+    </message>
+    <message>
+        <source>Avant: </source>
+        <translation>Vorne: </translation>
+    </message>
+    <message>
+        <source>Arrière: </source>
+        <translation>Hinten: </translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Marque</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Modèle</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Mischung</translation>
+    </message>
+    <message>
+        <source>Press.</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Filtre à air</source>
+        <translation>Luftfilter</translation>
+    </message>
+    <message>
+        <source>Cornets</source>
+        <translation>Trichter</translation>
+    </message>
+    <message>
+        <source>Collecteur</source>
+        <translation>Krümmer</translation>
+    </message>
+    <message>
+        <source>Silencieux</source>
+        <translation>Endtopf</translation>
+    </message>
+    <message>
+        <source>Mapping</source>
+        <translation>Mapping</translation>
+    </message>
+    <message>
+        <source>Eeprom </source>
+        <translation>Eeprom </translation>
+    </message>
+    <message>
+        <source>Injecteurs</source>
+        <translation>Düsen</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>Pignon </source>
+        <translation>Ritzel </translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Kettenrad</translation>
+    </message>
+    <message>
+        <source>Primaire </source>
+        <translation>Primär </translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Fahrwerk</translation>
+    </message>
+    <message>
+        <source>Précharge</source>
+        <translation>Vorspannung</translation>
+    </message>
+    <message>
+        <source>Détente</source>
+        <translation>Zugstufe</translation>
+    </message>
+    <message>
+        <source>Compression</source>
+        <translation>Druckstufe</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Ressort</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <source>Freins</source>
+        <translation>Bremsen</translation>
+    </message>
+    <message>
+        <source>Avant</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>Arrière</source>
+        <translation>Hinten</translation>
+    </message>
+    <message>
+        <source>Disques</source>
+        <translation>Scheiben</translation>
+    </message>
+    <message>
+        <source>Plaquettes</source>
+        <translation>Beläge</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Nom: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>.txt wurde gespeichert.</source>
+        <translation>.txt wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Température d air (°C)</source>
+        <translation>Lufttemperatur (°C)</translation>
+    </message>
+    <message>
+        <source>Température de piste(°C)</source>
+        <translation>Streckentemperatur (°C)</translation>
+    </message>
+    <message>
+        <source>Sensations</source>
+        <translation>Witterung</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Temps au tour</source>
+        <translation>Rundenzeit</translation>
+    </message>
+    <message>
+        <source>Commentaires</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Werte ausdrucken</source>
+        <translation>Werte ausdrucken</translation>
+    </message>
+    <message>
+        <source>Werte in txt-Datei speichern</source>
+        <translation>Werte in txt-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Bitte Streckenname angeben.</source>
+        <translation>Bitte Streckenname angeben.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern.</source>
+        <translation>Fehler beim Speichern.</translation>
     </message>
 </context>
 <context>

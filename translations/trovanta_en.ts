@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ChainSheet</name>
+    <message>
+        <source>Ergebnis:</source>
+        <translation>Result:</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
@@ -18,6 +25,56 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GearSheet</name>
+    <message>
+        <source>Datei: </source>
+        <translation>File: </translation>
+    </message>
+    <message>
+        <source>Hinterrad:</source>
+        <translation>Rear wheel:</translation>
+    </message>
+    <message>
+        <source>Übersetzungen:</source>
+        <translation>Gearing:</translation>
+    </message>
+    <message>
+        <source>Gangübersetzungen:</source>
+        <translation>Gear ratios:</translation>
+    </message>
+    <message>
+        <source>Gesamtübersetzung:</source>
+        <translation>Overall ratio:</translation>
+    </message>
+    <message>
+        <source>Vmax bei: %1 U/min (roter Bereich)</source>
+        <translation>Vmax at: %1 rpm (red zone)</translation>
+    </message>
+    <message>
+        <source>%1 bei %2% Schlupf</source>
+        <translation>%1 at %2% slip</translation>
+    </message>
+    <message>
+        <source>Drehzahl x 1000</source>
+        <translation>rpm x 1000</translation>
+    </message>
+</context>
+<context>
+    <name>Letterhead</name>
+    <message>
+        <source>Trovanta ist Freeware und darf unverändert und kostenlos weitergegeben werden.</source>
+        <translation>Trovanta is freeware and may be passed on unchanged and free of charge.</translation>
+    </message>
+    <message>
+        <source>Download: </source>
+        <translation>Download: </translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Contact: </translation>
     </message>
 </context>
 <context>
@@ -52,43 +109,43 @@
     </message>
     <message>
         <source>Verkürzung</source>
-        <translation type="unfinished"></translation>
+        <translation>shortening</translation>
     </message>
     <message>
         <source>Verlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation>lengthening</translation>
     </message>
     <message>
         <source>hinten</source>
-        <translation type="unfinished"></translation>
+        <translation>the rear</translation>
     </message>
     <message>
         <source>vorne</source>
-        <translation type="unfinished"></translation>
+        <translation>the front</translation>
     </message>
     <message>
         <source>Es ist entweder eine %1 der Kette um %2 Glied(er) nötig, oder eine </source>
-        <translation type="unfinished"></translation>
+        <translation>Either a %1 of the chain by %2 link(s) is needed, or a </translation>
     </message>
     <message>
         <source>Verschiebung des Kettenrades um %3 mm nach %4. </source>
-        <translation type="unfinished"></translation>
+        <translation>shift of the rear sprocket by %3 mm towards %4. </translation>
     </message>
     <message>
         <source>Bei einer %1 der Kette um %2 ist eine Verschiebung des </source>
-        <translation type="unfinished"></translation>
+        <translation>With a %1 of the chain by %2, a shift of the </translation>
     </message>
     <message>
         <source>Kettenrades um %3 mm nach %4 nötig.</source>
-        <translation type="unfinished"></translation>
+        <translation>rear sprocket by %3 mm towards %4 is needed.</translation>
     </message>
     <message>
         <source>%2 Glied</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 link</translation>
     </message>
     <message>
         <source>%2 Glieder</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 links</translation>
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
@@ -297,6 +354,13 @@
     </message>
 </context>
 <context>
+    <name>RaceLogSheet</name>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
@@ -342,6 +406,312 @@
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Modell eingeben</source>
+        <translation>Enter the model</translation>
+    </message>
+    <message>
+        <source>Transmission actuelle</source>
+        <translation>Present final drive</translation>
+    </message>
+    <message>
+        <source>Soll-Durchhang der Kette (cm):</source>
+        <translation>Set chain sag (cm):</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine actuelle:</source>
+        <translation>Present chain (links):</translation>
+    </message>
+    <message>
+        <source>Länge eines Kettengliedes (cm):</source>
+        <translation>Link length (cm):</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Front sprocket</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Rear sprocket</translation>
+    </message>
+    <message>
+        <source>aktuelle Kettenlänge (cm):</source>
+        <translation>Present chain length (cm):</translation>
+    </message>
+    <message>
+        <source>aktueller Achsabstand (cm):</source>
+        <translation>Present axle distance (cm):</translation>
+    </message>
+    <message>
+        <source>Nouvelle transmission</source>
+        <translation>New final drive</translation>
+    </message>
+    <message>
+        <source>couronne</source>
+        <translation>Rear sprocket</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine (maillon)</source>
+        <translation>Chain length (links)</translation>
+    </message>
+    <message>
+        <source>IST - Kettenlänge (cm):</source>
+        <translation>Actual chain length (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Kettenlänge (cm):</source>
+        <translation>Required chain length (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Achsabstand (cm):</source>
+        <translation>New axle distance (cm):</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Bezeichnung eingeben</source>
+        <translation>Enter the designation</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Werte behalten?</source>
+        <translation>Keep values?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Typ angeben</source>
+        <translation>Enter the type</translation>
+    </message>
+    <message>
+        <source>sonnig</source>
+        <translation>sunny</translation>
+    </message>
+    <message>
+        <source>bedeckt</source>
+        <translation>overcast</translation>
+    </message>
+    <message>
+        <source>regnerisch</source>
+        <translation>rainy</translation>
+    </message>
+    <message>
+        <source>wechselhaft</source>
+        <translation>changeable</translation>
+    </message>
+    <message>
+        <source>Weitere Notizen</source>
+        <translation>Further notes</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Motorcycle</translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Type: </translation>
+    </message>
+    <message>
+        <source>Pneumatiques</source>
+        <translation>Tyres</translation>
+    </message>
+    <message>
+        <source>Avant: </source>
+        <translation>Front: </translation>
+    </message>
+    <message>
+        <source>Arrière: </source>
+        <translation>Rear: </translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Marque</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Modèle</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Press.</source>
+        <translation>Press.</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Filtre à air</source>
+        <translation>Air filter</translation>
+    </message>
+    <message>
+        <source>Cornets</source>
+        <translation>Trumpets</translation>
+    </message>
+    <message>
+        <source>Collecteur</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>Silencieux</source>
+        <translation>Silencer</translation>
+    </message>
+    <message>
+        <source>Mapping</source>
+        <translation>Mapping</translation>
+    </message>
+    <message>
+        <source>Eeprom </source>
+        <translation>Eeprom </translation>
+    </message>
+    <message>
+        <source>Injecteurs</source>
+        <translation>Injectors</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Gearing</translation>
+    </message>
+    <message>
+        <source>Pignon </source>
+        <translation>Front </translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Rear</translation>
+    </message>
+    <message>
+        <source>Primaire </source>
+        <translation>Primary </translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Suspension</translation>
+    </message>
+    <message>
+        <source>Précharge</source>
+        <translation>Preload</translation>
+    </message>
+    <message>
+        <source>Détente</source>
+        <translation>Rebound</translation>
+    </message>
+    <message>
+        <source>Compression</source>
+        <translation>Compression</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Ressort</source>
+        <translation>Spring</translation>
+    </message>
+    <message>
+        <source>Freins</source>
+        <translation>Brakes</translation>
+    </message>
+    <message>
+        <source>Avant</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Arrière</source>
+        <translation>Rear</translation>
+    </message>
+    <message>
+        <source>Disques</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>Plaquettes</source>
+        <translation>Pads</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Nom: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>.txt wurde gespeichert.</source>
+        <translation>.txt saved.</translation>
+    </message>
+    <message>
+        <source>Température d air (°C)</source>
+        <translation>Air temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Température de piste(°C)</source>
+        <translation>Track temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Sensations</source>
+        <translation>Weather</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Temps au tour</source>
+        <translation>Lap time</translation>
+    </message>
+    <message>
+        <source>Commentaires</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Werte ausdrucken</source>
+        <translation>Print the values</translation>
+    </message>
+    <message>
+        <source>Werte in txt-Datei speichern</source>
+        <translation>Save the values to a txt file</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Bitte Streckenname angeben.</source>
+        <translation>Please enter the name of the track.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern.</source>
+        <translation>The file could not be saved.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ChainSheet</name>
+    <message>
+        <source>Ergebnis:</source>
+        <translation>Résultat:</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>la valeur doit être supérieure à 0.</source>
@@ -18,6 +25,56 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>GearSheet</name>
+    <message>
+        <source>Datei: </source>
+        <translation>Fichier: </translation>
+    </message>
+    <message>
+        <source>Hinterrad:</source>
+        <translation>Roue arrière:</translation>
+    </message>
+    <message>
+        <source>Übersetzungen:</source>
+        <translation>Transmission:</translation>
+    </message>
+    <message>
+        <source>Gangübersetzungen:</source>
+        <translation>Rapports de boîte:</translation>
+    </message>
+    <message>
+        <source>Gesamtübersetzung:</source>
+        <translation>Rapport total:</translation>
+    </message>
+    <message>
+        <source>Vmax bei: %1 U/min (roter Bereich)</source>
+        <translation>Vmax à: %1 tr/min (zone rouge)</translation>
+    </message>
+    <message>
+        <source>%1 bei %2% Schlupf</source>
+        <translation>%1 à %2% de glissement</translation>
+    </message>
+    <message>
+        <source>Drehzahl x 1000</source>
+        <translation>Régime x 1000</translation>
+    </message>
+</context>
+<context>
+    <name>Letterhead</name>
+    <message>
+        <source>Trovanta ist Freeware und darf unverändert und kostenlos weitergegeben werden.</source>
+        <translation>Trovanta est un logiciel gratuit ; il peut être redistribué gratuitement et sans modification.</translation>
+    </message>
+    <message>
+        <source>Download: </source>
+        <translation>Téléchargement: </translation>
+    </message>
+    <message>
+        <source>Kontakt: </source>
+        <translation>Contact: </translation>
     </message>
 </context>
 <context>
@@ -52,43 +109,43 @@
     </message>
     <message>
         <source>Verkürzung</source>
-        <translation type="unfinished"></translation>
+        <translation>raccourcissement</translation>
     </message>
     <message>
         <source>Verlängerung</source>
-        <translation type="unfinished"></translation>
+        <translation>rallongement</translation>
     </message>
     <message>
         <source>hinten</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;arrière</translation>
     </message>
     <message>
         <source>vorne</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;avant</translation>
     </message>
     <message>
         <source>Es ist entweder eine %1 der Kette um %2 Glied(er) nötig, oder eine </source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut soit un %1 de la chaîne de %2 maillon(s), soit un </translation>
     </message>
     <message>
         <source>Verschiebung des Kettenrades um %3 mm nach %4. </source>
-        <translation type="unfinished"></translation>
+        <translation>déplacement de la couronne de %3 mm vers %4. </translation>
     </message>
     <message>
         <source>Bei einer %1 der Kette um %2 ist eine Verschiebung des </source>
-        <translation type="unfinished"></translation>
+        <translation>Avec un %1 de la chaîne de %2, il faut un déplacement de la </translation>
     </message>
     <message>
         <source>Kettenrades um %3 mm nach %4 nötig.</source>
-        <translation type="unfinished"></translation>
+        <translation>couronne de %3 mm vers %4.</translation>
     </message>
     <message>
         <source>%2 Glied</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 maillon</translation>
     </message>
     <message>
         <source>%2 Glieder</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 maillons</translation>
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
@@ -297,6 +354,13 @@
     </message>
 </context>
 <context>
+    <name>RaceLogSheet</name>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Divers</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
@@ -342,6 +406,312 @@
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Modell eingeben</source>
+        <translation>Saisir le modèle</translation>
+    </message>
+    <message>
+        <source>Transmission actuelle</source>
+        <translation>Transmission actuelle</translation>
+    </message>
+    <message>
+        <source>Soll-Durchhang der Kette (cm):</source>
+        <translation>Flèche voulue (cm):</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine actuelle:</source>
+        <translation>Longueur de chaine actuelle:</translation>
+    </message>
+    <message>
+        <source>Länge eines Kettengliedes (cm):</source>
+        <translation>Longueur d&apos;un maillon (cm):</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Pignon</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Couronne</translation>
+    </message>
+    <message>
+        <source>aktuelle Kettenlänge (cm):</source>
+        <translation>Longueur actuelle (cm):</translation>
+    </message>
+    <message>
+        <source>aktueller Achsabstand (cm):</source>
+        <translation>Entraxe actuel (cm):</translation>
+    </message>
+    <message>
+        <source>Nouvelle transmission</source>
+        <translation>Nouvelle transmission</translation>
+    </message>
+    <message>
+        <source>couronne</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <source>Longueur de chaine (maillon)</source>
+        <translation>Longueur de chaine (maillon)</translation>
+    </message>
+    <message>
+        <source>IST - Kettenlänge (cm):</source>
+        <translation>Longueur réelle (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Kettenlänge (cm):</source>
+        <translation>Longueur requise (cm):</translation>
+    </message>
+    <message>
+        <source>SOLL - Achsabstand (cm):</source>
+        <translation>Nouvel entraxe (cm):</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Bezeichnung eingeben</source>
+        <translation>Saisir la désignation</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Werte behalten?</source>
+        <translation>Garder les valeurs</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Typ angeben</source>
+        <translation>Indiquer le type</translation>
+    </message>
+    <message>
+        <source>sonnig</source>
+        <translation>ensoleillé</translation>
+    </message>
+    <message>
+        <source>bedeckt</source>
+        <translation>couvert</translation>
+    </message>
+    <message>
+        <source>regnerisch</source>
+        <translation>pluvieux</translation>
+    </message>
+    <message>
+        <source>wechselhaft</source>
+        <translation>variable</translation>
+    </message>
+    <message>
+        <source>Weitere Notizen</source>
+        <translation>Autres notes</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Moto</source>
+        <translation>Moto</translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Type: </translation>
+    </message>
+    <message>
+        <source>Pneumatiques</source>
+        <translation>Pneumatiques</translation>
+    </message>
+    <message>
+        <source>Avant: </source>
+        <translation>Avant: </translation>
+    </message>
+    <message>
+        <source>Arrière: </source>
+        <translation>Arrière: </translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>Marque</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Modèle</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Press.</source>
+        <translation>Press.</translation>
+    </message>
+    <message>
+        <source>Moteur</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Filtre à air</source>
+        <translation>Filtre à air</translation>
+    </message>
+    <message>
+        <source>Cornets</source>
+        <translation>Cornets</translation>
+    </message>
+    <message>
+        <source>Collecteur</source>
+        <translation>Collecteur</translation>
+    </message>
+    <message>
+        <source>Silencieux</source>
+        <translation>Silencieux</translation>
+    </message>
+    <message>
+        <source>Mapping</source>
+        <translation>Mapping</translation>
+    </message>
+    <message>
+        <source>Eeprom </source>
+        <translation>Eeprom </translation>
+    </message>
+    <message>
+        <source>Injecteurs</source>
+        <translation>Injecteurs</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Démultiplication</translation>
+    </message>
+    <message>
+        <source>Pignon </source>
+        <translation>Pignon </translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Couronne</translation>
+    </message>
+    <message>
+        <source>Primaire </source>
+        <translation>Primaire </translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Suspensions</translation>
+    </message>
+    <message>
+        <source>Précharge</source>
+        <translation>Précharge</translation>
+    </message>
+    <message>
+        <source>Détente</source>
+        <translation>Détente</translation>
+    </message>
+    <message>
+        <source>Compression</source>
+        <translation>Compression</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Ressort</source>
+        <translation>Ressort</translation>
+    </message>
+    <message>
+        <source>Freins</source>
+        <translation>Freins</translation>
+    </message>
+    <message>
+        <source>Avant</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Arrière</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Disques</source>
+        <translation>Disques</translation>
+    </message>
+    <message>
+        <source>Plaquettes</source>
+        <translation>Plaquettes</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Nom: </source>
+        <translation>Nom: </translation>
+    </message>
+    <message>
+        <source>.txt wurde gespeichert.</source>
+        <translation>.txt enregistré.</translation>
+    </message>
+    <message>
+        <source>Température d air (°C)</source>
+        <translation>Température d air (°C)</translation>
+    </message>
+    <message>
+        <source>Température de piste(°C)</source>
+        <translation>Température de piste(°C)</translation>
+    </message>
+    <message>
+        <source>Sensations</source>
+        <translation>Sensations</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Temps au tour</source>
+        <translation>Temps au tour</translation>
+    </message>
+    <message>
+        <source>Commentaires</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Werte ausdrucken</source>
+        <translation>Imprimer les valeurs</translation>
+    </message>
+    <message>
+        <source>Werte in txt-Datei speichern</source>
+        <translation>Enregistrer les valeurs dans un fichier txt</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Bitte Streckenname angeben.</source>
+        <translation>Veuillez indiquer le nom du circuit.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern.</source>
+        <translation>Erreur lors de l&apos;enregistrement.</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,24 @@ std::string advice(const char *pattern, const std::string &change, const std::st
 
 } // namespace
 
+std::vector<std::string> adviceLines(const Advice &a, const Wording &w)
+{
+    const std::string direction = a.change > 0 ? w.backward : a.change < 0 ? w.forward : std::string();
+    const std::string change = a.change > 0 ? w.shortening : a.change < 0 ? w.lengthening : std::string();
+    std::vector<std::string> lines;
+    lines.push_back(advice(w.eitherLine.c_str(), change, a.n));
+    lines.push_back(advice(w.orMoveLine.c_str(), change, a.n, a.m, direction));
+    if (a.second) {
+        // The change word is the first block's, not chosen again.
+        const std::string direction2 = a.backward2 ? w.backward : w.forward;
+        const std::string n2 = advice((a.oneLink ? w.oneLink : w.links).c_str(), change, a.n2);
+        lines.push_back("");
+        lines.push_back(advice(w.withLinksLine.c_str(), change, n2));
+        lines.push_back(advice(w.thenMoveLine.c_str(), change, n2, a.m2, direction2));
+    }
+    return lines;
+}
+
 Result calculate(const Input &in, State &state, char sep)
 {
     Result res;
@@ -124,37 +142,28 @@ Result calculate(const Input &in, State &state, char sep)
         res.panels[AchsabstandNeu] = num::formatF2(checkedDouble(d1 * p), sep);
 
         const double delta = checkedDouble((d1 - d0) * p);
-        const std::string n = num::formatF0(truncD(std::fabs(checkedDouble(Lreq - N1)) / 2) * 2, sep);
-        const std::string m = num::formatF0(std::fabs(checkedDouble(10 * delta)), sep);
-        std::string direction, change;
-        if (delta > 0) {
-            direction = msg::Backward;
-            change = msg::Shortening;
-        } else if (delta < 0) {
-            direction = msg::Forward;
-            change = msg::Lengthening;
-        }
+        Advice &a = res.advice;
+        a.n = num::formatF0(truncD(std::fabs(checkedDouble(Lreq - N1)) / 2) * 2, sep);
+        a.m = num::formatF0(std::fabs(checkedDouble(10 * delta)), sep);
+        a.change = delta > 0 ? 1 : delta < 0 ? -1 : 0;
         res.linesReplaced = true;
-        res.lines.push_back(advice(msg::EitherLine, change, n));
-        res.lines.push_back(advice(msg::OrMoveLine, change, n, m, direction));
 
         const double k = truncD(checkedDouble(Lreq - N1));
         const double L2 = checkedDouble(N1 + k);
         const double d2 = Abstand(r1, R1, L2, state.sag);
         const double delta2 = checkedDouble((d2 - d0) * p);
         if (std::fabs(k) > 0) {
-            const std::string direction2 = delta2 > 0 ? msg::Backward : msg::Forward;
-            const std::string m2 = num::formatF0(std::fabs(checkedDouble(10 * delta2)), sep);
-            const std::string n2 =
-                advice(std::fabs(k) != 1 ? msg::Links : msg::OneLink, change,
-                       num::formatF0(truncD(std::fabs(k) / 2) * 2, sep));
-            res.lines.push_back("");
-            res.lines.push_back(advice(msg::WithLinksLine, change, n2));
-            res.lines.push_back(advice(msg::ThenMoveLine, change, n2, m2, direction2));
+            a.backward2 = delta2 > 0;
+            a.m2 = num::formatF0(std::fabs(checkedDouble(10 * delta2)), sep);
+            a.oneLink = std::fabs(k) == 1;
+            a.n2 = num::formatF0(truncD(std::fabs(k) / 2) * 2, sep);
+            a.second = true;
         }
     } catch (const Error &e) {
         res.error = e.message();
     }
+    if (res.linesReplaced)
+        res.lines = adviceLines(res.advice);
     return res;
 }
 

@@ -41,12 +41,37 @@ struct State {
 
 enum Panel { KettenlaengeAlt, AchsabstandAlt, KettenlaengeIst, KettenlaengeSoll, AchsabstandNeu };
 
+// The words the advice is made of: the patterns of msg, or a translation of
+// them (UTF-8).
+struct Wording {
+    std::string shortening = msg::Shortening, lengthening = msg::Lengthening;
+    std::string backward = msg::Backward, forward = msg::Forward;
+    std::string eitherLine = msg::EitherLine, orMoveLine = msg::OrMoveLine;
+    std::string withLinksLine = msg::WithLinksLine, thenMoveLine = msg::ThenMoveLine;
+    std::string oneLink = msg::OneLink, links = msg::Links;
+};
+
+// What the advice says, without its words, so that it can be worded again.
+struct Advice {
+    int change = 0;      // 1: shorten and move back, -1: lengthen and move forward, 0: no words
+    std::string n, m;    // links and millimetres of the first block
+    bool second = false; // the second block follows
+    bool oneLink = false; // its link text in the singular
+    std::string n2, m2;
+    bool backward2 = false;
+};
+
+// The result lines of `advice` in `wording`: two lines, or five with the
+// second block.
+std::vector<std::string> adviceLines(const Advice &advice, const Wording &wording = Wording{});
+
 struct Result {
     bool zeroStop = false;      // a zero input: nothing at all changes
     bool guardedFailure = false; // show msg::GuardedFailure, output still follows
     std::array<std::optional<std::string>, 5> panels; // in Panel order
     bool linesReplaced = false; // the result text is cleared and `lines` set
-    std::vector<std::string> lines;
+    std::vector<std::string> lines; // `advice` in the original words
+    Advice advice;
     std::optional<std::string> error; // unguarded failure for the error box
 };
 

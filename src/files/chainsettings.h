@@ -5,6 +5,8 @@
 // window writes them in this order, between the marker and the result, and
 // reads them back in the same order.
 
+#include "calc/messages.h"
+
 #include <array>
 
 namespace trovanta::files {
@@ -30,7 +32,8 @@ inline constexpr std::array<ChainSetting, 9> ChainSettings = {{
     {"Antrieb neu", "Kettenrad neu", "0"},
     // A file without it gets the present chain's link count.
     {"Antrieb neu", "Kettenlaenge neu", nullptr},
-    {"Motorrad", "Typ", "Modell eingeben"},
+    // A text: the chain calculator shows it translated.
+    {"Motorrad", "Typ", TROVANTA_MESSAGE("TForm6", "Modell eingeben")},
 }};
 
 // Written last, under the empty key: the result lines joined without a

@@ -4,6 +4,8 @@
 // The keys are fixed texts, blanks included: many read like the window's
 // captions, but a caption may change while the files stay readable.
 
+#include "calc/messages.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,14 +16,14 @@ namespace trovanta::files {
 struct RaceLogEntry {
     const char *section;     // UTF-8, stored in Windows-1252
     const char *key;         // "" is the empty key
-    const char *defaultText; // read when the entry is missing
+    const char *defaultText; // read when the entry is missing; a text one is shown translated
 };
 
 inline constexpr const char *RaceLogMarker = "Pistorel";
 
 inline constexpr std::array<RaceLogEntry, 44> RaceLogEntries = {{
     {"Programm", "", ""},
-    {"Motorrad", "Typ", "Typ angeben"},
+    {"Motorrad", "Typ", TROVANTA_MESSAGE("TForm7", "Typ angeben")},
     {"Reifen vorn", "Groesse", ""},
     {"Reifen vorn", "Hersteller", ""},
     {"Reifen vorn", "Typ", ""},

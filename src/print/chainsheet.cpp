@@ -2,6 +2,8 @@
 
 #include "print/letterhead.h"
 
+#include <QCoreApplication>
+
 namespace trovanta::print {
 
 namespace {
@@ -23,7 +25,7 @@ void printChainSheet(Canvas &canvas, const ChainSheetData &d, const QDateTime &n
     for (int i = 0; i < int(d.next.size()); ++i)
         canvas.textOut(250, 1050 + 50 * i, valueLine(d.next[i]));
 
-    canvas.textOut(200, 1450, QStringLiteral("Ergebnis:"));
+    canvas.textOut(200, 1450, QCoreApplication::translate("ChainSheet", "Ergebnis:"));
     // No page break: a long result runs on past the foot of the letterhead.
     for (int i = 0; i < d.resultLines.size(); ++i) {
         if (!d.resultLines[i].isEmpty())

@@ -6,6 +6,7 @@
 #include "print/letterhead.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -78,42 +79,44 @@ QString valueLine(const CaptionedValue &v) { return v.caption + QStringLiteral("
 
 void drawValues(Canvas &canvas, const GearSheetData &d)
 {
-    canvas.textOut(200, 450, QStringLiteral("Datei: ") + d.fileName);
+    canvas.textOut(200, 450, QCoreApplication::translate("GearSheet", "Datei: ") + d.fileName);
 
-    canvas.textOut(200, 2200, QStringLiteral("Hinterrad:"));
+    canvas.textOut(200, 2200, QCoreApplication::translate("GearSheet", "Hinterrad:"));
     canvas.textOut(350, 2250, valueLine(d.rim));
     canvas.textOut(350, 2300, valueLine(d.tyreWidth));
     canvas.textOut(350, 2350, valueLine(d.tyreHeight));
     canvas.textOut(350, 2400, valueLine(d.circumference));
 
-    canvas.textOut(200, 2500, QStringLiteral("Übersetzungen:"));
+    canvas.textOut(200, 2500, QCoreApplication::translate("GearSheet", "Übersetzungen:"));
     canvas.textOut(350, 2550, valueLine(d.frontSprocket));
     canvas.textOut(350, 2600, valueLine(d.rearSprocket));
     canvas.textOut(350, 2650, valueLine(d.primary));
     canvas.textOut(350, 2700, valueLine(d.finalDrive));
 
-    canvas.textOut(1200, 2200, QStringLiteral("Gangübersetzungen:"));
+    canvas.textOut(1200, 2200, QCoreApplication::translate("GearSheet", "Gangübersetzungen:"));
     for (int i = 0; i < 6; ++i)
         canvas.textOut(1350, 2250 + 50 * i, QString::number(i + 1) + QStringLiteral(": ") + d.gearRatios[i]);
 
-    canvas.textOut(1200, 2600, QStringLiteral("Gesamtübersetzung:"));
+    canvas.textOut(1200, 2600, QCoreApplication::translate("GearSheet", "Gesamtübersetzung:"));
     for (int i = 0; i < 6; ++i)
         canvas.textOut(1350, 2650 + 50 * i, QString::number(i + 1) + QStringLiteral(": ") + d.overallRatios[i]);
 
     const QString unit = QStringLiteral(" ") + QString::fromStdString(units::name(d.speedUnit));
-    canvas.textOut(1550, 2600, QStringLiteral("Vmax bei: ") + d.redZone + QStringLiteral(" U/min (roter Bereich)"));
+    canvas.textOut(1550, 2600,
+                   QCoreApplication::translate("GearSheet", "Vmax bei: %1 U/min (roter Bereich)").arg(d.redZone));
     for (int i = 0; i < 3; ++i)
         canvas.textOut(1550, 2650 + 50 * i, d.vmax[i] + unit);
     // Only the upper gears carry the slip allowance.
     for (int i = 3; i < 6; ++i)
-        canvas.textOut(1550, 2650 + 50 * i, d.vmax[i] + unit + QStringLiteral(" bei ") + d.slip + QStringLiteral("% Schlupf"));
+        canvas.textOut(1550, 2650 + 50 * i,
+                       QCoreApplication::translate("GearSheet", "%1 bei %2% Schlupf").arg(d.vmax[i] + unit, d.slip));
 }
 
 void drawAxisLabels(Canvas &canvas, units::Speed unit)
 {
     for (int k = 0; k <= 16; ++k)
         canvas.textOut(292 + 100 * k, 1990, QString::number(k));
-    canvas.textOut(1992, 1990, QStringLiteral("Drehzahl x 1000"));
+    canvas.textOut(1992, 1990, QCoreApplication::translate("GearSheet", "Drehzahl x 1000"));
     for (int j = 0; j <= 14; ++j)
         canvas.textOut(225, 550 + 100 * j,
                        QString::number(fp::roundToInt(units::fromKmh(350 - 25 * j, unit))));

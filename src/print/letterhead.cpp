@@ -2,6 +2,8 @@
 
 #include "calc/product.h"
 
+#include <QCoreApplication>
+
 namespace trovanta::print {
 
 namespace {
@@ -41,9 +43,11 @@ void drawLetterhead(Canvas &canvas, const QString &subtitle, const QDateTime &no
     canvas.textOut(500, 300, letterheadTime(now.time(), locale));
     canvas.textOut(1000, 300, QStringLiteral("TROVANTA ") + QString::fromUtf8(product::VersionText));
     canvas.textOut(200, 400, subtitle);
-    canvas.textOut(200, 3000, QString::fromUtf8(product::DistributionNotice));
-    canvas.textOut(200, 3050, QStringLiteral("Download: ") + QString::fromUtf8(product::HomePage));
-    canvas.textOut(200, 3100, QStringLiteral("Kontakt: ") + QString::fromUtf8(product::MailAddress));
+    canvas.textOut(200, 3000, QCoreApplication::translate("Letterhead", product::DistributionNotice));
+    canvas.textOut(200, 3050,
+                   QCoreApplication::translate("Letterhead", "Download: ") + QString::fromUtf8(product::HomePage));
+    canvas.textOut(200, 3100,
+                   QCoreApplication::translate("Letterhead", "Kontakt: ") + QString::fromUtf8(product::MailAddress));
 }
 
 } // namespace trovanta::print

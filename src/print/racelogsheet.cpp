@@ -2,6 +2,8 @@
 
 #include "print/letterhead.h"
 
+#include <QCoreApplication>
+
 namespace trovanta::print {
 
 namespace {
@@ -52,7 +54,7 @@ void printRaceLogSheet(Canvas &canvas, const RaceLogSheetData &d, const QDateTim
         canvas.textOut(Entry, y += Step, joined(v));
     y += Step;
 
-    canvas.textOut(Heading, y, QStringLiteral("Sonstiges")); // 2200
+    canvas.textOut(Heading, y, QCoreApplication::translate("RaceLogSheet", "Sonstiges")); // 2200
     canvas.textOut(Entry, y += Step, joined(d.file));        // 2250
 
     for (int i = 0; i < d.notes.size(); ++i) {

@@ -10,6 +10,8 @@
 #include "ui/tdialog.h"
 #include <QStringList>
 
+#include <optional>
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -86,13 +88,20 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void FormCreate();
     void FormShow();
     void FormClose();
     QLineEdit *field(const char *name) const;
+    // Writes the last result into the result text, in the present language.
+    void showAdvice();
 
     trovanta::chain::State chain_;
     std::function<QString()> titleSource_;
+    // The last result and the text it was shown as; none once the result
+    // text was emptied.
+    std::optional<trovanta::chain::Advice> advice_;
+    QString shownAdvice_;
 };

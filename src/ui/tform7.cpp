@@ -10,6 +10,7 @@
 #include "files/settingsfile.h"
 #include "print/printercanvas.h"
 #include "ui/buttonpictures.h"
+#include "ui/fielddefault.h"
 #include "ui/fonts.h"
 #include "ui/labels.h"
 #include "ui/platform.h"
@@ -29,13 +30,16 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include <limits>
+#include <string_view>
 
 using namespace trovanta;
 
+using ui::tx;
 using ui::utf8;
 
 namespace {
@@ -43,9 +47,9 @@ namespace {
 constexpr int EditHeight = 21;
 constexpr int PictureSize = 18;
 
-QLabel *label(QWidget *parent, const char *name, const char *text, int x, int y)
+QLabel *label(QWidget *parent, const char *name, const ui::Source &text, int x, int y)
 {
-    return ui::plainLabel(parent, name, utf8(text), x, y);
+    return ui::plainLabel(parent, name, text, x, y);
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, int x, int y, int w)
@@ -78,21 +82,22 @@ protected:
     }
 };
 
-QGroupBox *group(QWidget *parent, const char *name, const char *title, int x, int y, int w, int h)
+QGroupBox *group(QWidget *parent, const char *name, const ui::Source &title, int x, int y, int w, int h)
 {
-    auto *g = new CaptionedGroup(utf8(title), parent);
+    auto *g = new CaptionedGroup(parent);
+    ui::keepTitle(g, title);
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(x, y, w, h);
     return g;
 }
 
-QPushButton *pictureButton(QWidget *parent, const char *name, const QPixmap &picture, const char *hint, int x)
+QPushButton *pictureButton(QWidget *parent, const char *name, const QPixmap &picture, const ui::Source &hint, int x)
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setIcon(QIcon(picture));
     b->setIconSize(QSize(PictureSize, PictureSize));
-    b->setToolTip(utf8(hint));
+    ui::keepToolTip(b, hint);
     b->setGeometry(x, 488, 33, 25);
     return b;
 }
@@ -100,17 +105,42 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QPixmap &pic
 // Red that reads on the theme of the day.
 void red(QWidget *w) { ui::followTheme(w, ui::ThemeRole::Warning); }
 
+// A caption and the field beside it.
+struct Row {
+    const char *label;
+    ui::Source caption;
+    const char *edit;
+};
+
+// The weather list: what the rider may pick, in the present language.
+const ui::Source Weathers[] = {tx("TForm7", "sonnig"), tx("TForm7", "bedeckt"), tx("TForm7", "regnerisch"),
+                               tx("TForm7", "wechselhaft")};
+
+// The notes' text before the rider wrote any.
+constexpr ui::Source NotesDefault = tx("TForm7", "Weitere Notizen");
+
+// The type's default when the settings file has none; the file's table
+// marks it for translation.
+ui::Source typeDefault()
+{
+    for (std::size_t i = 0; i < ui::RaceLogFields.size(); ++i)
+        if (ui::RaceLogFields[i].field && std::string_view(ui::RaceLogFields[i].field) == "Edit5")
+            return {"TForm7", files::RaceLogEntries[i].defaultText};
+    return {};
+}
+
 // Column heads over a front and a rear row of fields.
 struct Grid {
     QWidget *parent;
     int headTop, frontTop, rearTop;
 
-    void rows(const char *frontName, const char *frontText, const char *rearName, const char *rearText) const
+    void rows(const char *frontName, const ui::Source &frontText, const char *rearName,
+              const ui::Source &rearText) const
     {
         label(parent, frontName, frontText, 8, frontTop + 4);
         label(parent, rearName, rearText, 8, rearTop + 4);
     }
-    void column(const char *headName, const char *head, int x, int w, QLineEdit *&front, const char *frontName,
+    void column(const char *headName, const ui::Source &head, int x, int w, QLineEdit *&front, const char *frontName,
                 QLineEdit *&rear, const char *rearName) const
     {
         label(parent, headName, head, x, headTop);
@@ -135,80 +165,84 @@ TForm7::TForm7(QWidget *parent)
 void TForm7::buildWindow()
 {
     // First in the tab order.
-    B_Close = new QPushButton(QStringLiteral("Fermer"), this);
+    B_Close = new QPushButton(this);
+    ui::keepText(B_Close, tx("TForm7", "Fermer"));
     B_Close->setObjectName(QStringLiteral("B_Close"));
     B_Close->setGeometry(352, 488, 75, 25);
 
     Label48 = ui::logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 12, 16, 13);
 
-    GB_Moto = group(this, "GB_Moto", "Moto", 4, 40, 781, 257);
-    label(GB_Moto, "Label_Edit5", "Type: ", 8, 20);
+    GB_Moto = group(this, "GB_Moto", tx("TForm7", "Moto"), 4, 40, 781, 257);
+    label(GB_Moto, "Label_Edit5", tx("TForm7", "Type: "), 8, 20);
     Edit5 = edit(GB_Moto, "Edit5", 48, 16, 329);
+    ui::keepDefaults(Edit5, {typeDefault()});
 
-    GB_Pneumatiques = group(GB_Moto, "GB_Pneumatiques", "Pneumatiques", 8, 48, 369, 89);
+    GB_Pneumatiques = group(GB_Moto, "GB_Pneumatiques", tx("TForm7", "Pneumatiques"), 8, 48, 369, 89);
     {
         const Grid g{GB_Pneumatiques, 16, 32, 58};
-        g.rows("Label_PneuAvant", "Avant: ", "Label_PneuArriere", "Arrière: ");
-        g.column("Label_Dimension", "Dimension", 56, 68, Edit6, "Edit6", Edit11, "Edit11");
-        g.column("Label_Marque", "Marque", 128, 64, Edit7, "Edit7", Edit12, "Edit12");
-        g.column("Label_Modele", "Modèle", 196, 64, Edit8, "Edit8", Edit13, "Edit13");
-        g.column("Label_Type", "Type", 264, 48, Edit9, "Edit9", Edit14, "Edit14");
-        g.column("Label_Press", "Press.", 316, 45, Edit10, "Edit10", Edit15, "Edit15");
+        g.rows("Label_PneuAvant", tx("TForm7", "Avant: "), "Label_PneuArriere", tx("TForm7", "Arrière: "));
+        g.column("Label_Dimension", tx("TForm7", "Dimension"), 56, 68, Edit6, "Edit6", Edit11, "Edit11");
+        g.column("Label_Marque", tx("TForm7", "Marque"), 128, 64, Edit7, "Edit7", Edit12, "Edit12");
+        g.column("Label_Modele", tx("TForm7", "Modèle"), 196, 64, Edit8, "Edit8", Edit13, "Edit13");
+        g.column("Label_Type", tx("TForm7", "Type"), 264, 48, Edit9, "Edit9", Edit14, "Edit14");
+        g.column("Label_Press", tx("TForm7", "Press."), 316, 45, Edit10, "Edit10", Edit15, "Edit15");
     }
 
-    GB_Moteur = group(GB_Moto, "GB_Moteur", "Moteur", 384, 8, 385, 129);
+    GB_Moteur = group(GB_Moto, "GB_Moteur", tx("TForm7", "Moteur"), 384, 8, 385, 129);
     {
-        const char *const left[4][3] = {{"Label_Edit26", "Filtre à air", "Edit26"},
-                                        {"Label_Edit27", "Cornets", "Edit27"},
-                                        {"Label_Edit28", "Collecteur", "Edit28"},
-                                        {"Label_Edit29", "Silencieux", "Edit29"}};
+        const Row left[4] = {{"Label_Edit26", tx("TForm7", "Filtre à air"), "Edit26"},
+                             {"Label_Edit27", tx("TForm7", "Cornets"), "Edit27"},
+                             {"Label_Edit28", tx("TForm7", "Collecteur"), "Edit28"},
+                             {"Label_Edit29", tx("TForm7", "Silencieux"), "Edit29"}};
         QLineEdit **leftEdits[4] = {&Edit26, &Edit27, &Edit28, &Edit29};
         for (int i = 0; i < 4; ++i) {
-            label(GB_Moteur, left[i][0], left[i][1], 8, 24 + 26 * i);
-            *leftEdits[i] = edit(GB_Moteur, left[i][2], 80, 20 + 26 * i, 105);
+            label(GB_Moteur, left[i].label, left[i].caption, 8, 24 + 26 * i);
+            *leftEdits[i] = edit(GB_Moteur, left[i].edit, 80, 20 + 26 * i, 105);
         }
-        const char *const right[3][3] = {{"Label_Edit30", "Mapping", "Edit30"},
-                                         {"Label_Edit31", "Eeprom ", "Edit31"},
-                                         {"Label_Edit32", "Injecteurs", "Edit32"}};
+        const Row right[3] = {{"Label_Edit30", tx("TForm7", "Mapping"), "Edit30"},
+                              {"Label_Edit31", tx("TForm7", "Eeprom "), "Edit31"},
+                              {"Label_Edit32", tx("TForm7", "Injecteurs"), "Edit32"}};
         QLineEdit **rightEdits[3] = {&Edit30, &Edit31, &Edit32};
         for (int i = 0; i < 3; ++i) {
-            label(GB_Moteur, right[i][0], right[i][1], 200, 24 + 26 * i);
-            *rightEdits[i] = edit(GB_Moteur, right[i][2], 256, 20 + 26 * i, 121);
+            label(GB_Moteur, right[i].label, right[i].caption, 200, 24 + 26 * i);
+            *rightEdits[i] = edit(GB_Moteur, right[i].edit, 256, 20 + 26 * i, 121);
         }
     }
 
-    GB_Demultiplication = group(GB_Moto, "GB_Demultiplication", "Démultiplication", 8, 144, 129, 97);
-    label(GB_Demultiplication, "Label_Edit35", "Pignon ", 8, 24);
+    GB_Demultiplication =
+        group(GB_Moto, "GB_Demultiplication", tx("TForm7", "Démultiplication"), 8, 144, 129, 97);
+    label(GB_Demultiplication, "Label_Edit35", tx("TForm7", "Pignon "), 8, 24);
     Edit35 = edit(GB_Demultiplication, "Edit35", 64, 20, 57);
-    label(GB_Demultiplication, "Label_Edit36", "Couronne", 8, 48);
+    label(GB_Demultiplication, "Label_Edit36", tx("TForm7", "Couronne"), 8, 48);
     Edit36 = edit(GB_Demultiplication, "Edit36", 64, 44, 57);
-    label(GB_Demultiplication, "Label_Edit37", "Primaire ", 8, 72);
+    label(GB_Demultiplication, "Label_Edit37", tx("TForm7", "Primaire "), 8, 72);
     Edit37 = edit(GB_Demultiplication, "Edit37", 64, 68, 57);
 
-    GB_Suspensions = group(GB_Moto, "GB_Suspensions", "Suspensions", 144, 144, 401, 97);
+    GB_Suspensions = group(GB_Moto, "GB_Suspensions", tx("TForm7", "Suspensions"), 144, 144, 401, 97);
     {
         const Grid g{GB_Suspensions, 20, 38, 64};
-        g.rows("Label_SuspAvant", "Avant: ", "Label_SuspArriere", "Arrière: ");
-        g.column("Label_Precharge", "Précharge", 56, 65, Edit16, "Edit16", Edit22, "Edit22");
-        g.column("Label_Detente", "Détente", 124, 65, Edit17, "Edit17", Edit21, "Edit21");
-        g.column("Label_Compression", "Compression", 192, 65, Edit18, "Edit18", Edit23, "Edit23");
-        g.column("Label_Hauteur", "Hauteur", 260, 65, Edit19, "Edit19", Edit24, "Edit24");
-        g.column("Label_Ressort", "Ressort", 328, 65, Edit20, "Edit20", Edit25, "Edit25");
+        g.rows("Label_SuspAvant", tx("TForm7", "Avant: "), "Label_SuspArriere", tx("TForm7", "Arrière: "));
+        g.column("Label_Precharge", tx("TForm7", "Précharge"), 56, 65, Edit16, "Edit16", Edit22, "Edit22");
+        g.column("Label_Detente", tx("TForm7", "Détente"), 124, 65, Edit17, "Edit17", Edit21, "Edit21");
+        g.column("Label_Compression", tx("TForm7", "Compression"), 192, 65, Edit18, "Edit18", Edit23, "Edit23");
+        g.column("Label_Hauteur", tx("TForm7", "Hauteur"), 260, 65, Edit19, "Edit19", Edit24, "Edit24");
+        g.column("Label_Ressort", tx("TForm7", "Ressort"), 328, 65, Edit20, "Edit20", Edit25, "Edit25");
     }
 
-    GB_Freins = group(GB_Moto, "GB_Freins", "Freins", 552, 144, 217, 97);
+    GB_Freins = group(GB_Moto, "GB_Freins", tx("TForm7", "Freins"), 552, 144, 217, 97);
     {
         const Grid g{GB_Freins, 20, 38, 64};
-        g.rows("Label_FreinAvant", "Avant", "Label_FreinArriere", "Arrière");
-        g.column("Label_Disques", "Disques", 56, 73, Edit38, "Edit38", Edit40, "Edit40");
-        g.column("Label_Plaquettes", "Plaquettes", 136, 73, Edit39, "Edit39", Edit41, "Edit41");
+        g.rows("Label_FreinAvant", tx("TForm7", "Avant"), "Label_FreinArriere", tx("TForm7", "Arrière"));
+        g.column("Label_Disques", tx("TForm7", "Disques"), 56, 73, Edit38, "Edit38", Edit40, "Edit40");
+        g.column("Label_Plaquettes", tx("TForm7", "Plaquettes"), 136, 73, Edit39, "Edit39", Edit41, "Edit41");
     }
 
-    GB_Circuit = group(this, "GB_Circuit", "Circuit", 4, 304, 377, 169);
-    red(label(GB_Circuit, "Label_Edit1", "Nom: ", 8, 20));
+    GB_Circuit = group(this, "GB_Circuit", tx("TForm7", "Circuit"), 4, 304, 377, 169);
+    red(label(GB_Circuit, "Label_Edit1", tx("TForm7", "Nom: "), 8, 20));
     Edit1 = edit(GB_Circuit, "Edit1", 56, 16, 209);
     // Right after the track name, so that the two read as the file's name.
-    Label_Gespeichert = label(GB_Circuit, "Label_Gespeichert", ".txt wurde gespeichert.", 266, 20);
+    Label_Gespeichert =
+        label(GB_Circuit, "Label_Gespeichert", tx("TForm7", ".txt wurde gespeichert."), 266, 20);
     red(Label_Gespeichert);
     {
         // Set a little tighter than the window font, so that it ends inside
@@ -219,44 +253,56 @@ void TForm7::buildWindow()
         Label_Gespeichert->adjustSize();
     }
     Label_Gespeichert->hide();
-    label(GB_Circuit, "Label_Edit2", "Température d air (°C)", 8, 48);
+    label(GB_Circuit, "Label_Edit2", tx("TForm7", "Température d air (°C)"), 8, 48);
     Edit2 = edit(GB_Circuit, "Edit2", 144, 44, 121);
-    label(GB_Circuit, "Label_Edit3", "Température de piste(°C)", 8, 72);
+    label(GB_Circuit, "Label_Edit3", tx("TForm7", "Température de piste(°C)"), 8, 72);
     Edit3 = edit(GB_Circuit, "Edit3", 144, 68, 121);
-    label(GB_Circuit, "Label_CBox_Witterung", "Sensations", 8, 96);
+    label(GB_Circuit, "Label_CBox_Witterung", tx("TForm7", "Sensations"), 8, 96);
     CBox_Witterung = new QComboBox(GB_Circuit);
     CBox_Witterung->setObjectName(QStringLiteral("CBox_Witterung"));
     CBox_Witterung->setEditable(true);
     CBox_Witterung->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // Typed texts stay texts; they do not join the list.
     CBox_Witterung->setInsertPolicy(QComboBox::NoInsert);
-    CBox_Witterung->addItems({utf8("sonnig"), utf8("bedeckt"), utf8("regnerisch"), utf8("wechselhaft")});
+    for (const ui::Source &w : Weathers)
+        CBox_Witterung->addItem(ui::translated(w));
     CBox_Witterung->setEditText(QString());
+    ui::keepTranslated(CBox_Witterung, [this] {
+        // The entries change their language; the weather the field holds is
+        // the rider's and stays, and a change of language is no edit.
+        const QSignalBlocker quiet(CBox_Witterung);
+        const QString now = CBox_Witterung->currentText();
+        for (int i = 0; i < CBox_Witterung->count(); ++i)
+            CBox_Witterung->setItemText(i, ui::translated(Weathers[i]));
+        CBox_Witterung->setEditText(now);
+    });
     CBox_Witterung->setGeometry(144, 92, 121, EditHeight);
-    label(GB_Circuit, "Label_Edit4", "Date", 8, 120);
+    label(GB_Circuit, "Label_Edit4", tx("TForm7", "Date"), 8, 120);
     Edit4 = edit(GB_Circuit, "Edit4", 144, 116, 121);
-    label(GB_Circuit, "Label_Edit34", "Temps au tour", 8, 144);
+    label(GB_Circuit, "Label_Edit34", tx("TForm7", "Temps au tour"), 8, 144);
     Edit34 = edit(GB_Circuit, "Edit34", 144, 140, 121);
 
-    GB_Commentaires = group(this, "GB_Commentaires", "Commentaires", 390, 304, 395, 169);
+    GB_Commentaires = group(this, "GB_Commentaires", tx("TForm7", "Commentaires"), 390, 304, 395, 169);
     Memo1 = new QPlainTextEdit(GB_Commentaires);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setGeometry(8, 24, 369, 97);
-    Memo1->setPlainText(utf8("Weitere Notizen"));
-    label(GB_Commentaires, "Label_Panel1", "Fichier", 64, 136);
+    Memo1->setPlainText(ui::translated(NotesDefault));
+    ui::keepDefaults(Memo1, {NotesDefault});
+    label(GB_Commentaires, "Label_Panel1", tx("TForm7", "Fichier"), 64, 136);
     Panel1 = new TPanel(GB_Commentaires);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Panel1->setIndent(2);
     Panel1->setGeometry(104, 132, 153, EditHeight);
 
-    B_Drucken = pictureButton(this, "B_Drucken", ui::printerPicture(PictureSize), "Werte ausdrucken", 112);
-    B_Speichern =
-        pictureButton(this, "B_Speichern", ui::savePicture(PictureSize), "Werte in txt-Datei speichern", 160);
-    B_Info = pictureButton(this, "B_Info", ui::questionPicture(PictureSize), "Info", 208);
+    B_Drucken =
+        pictureButton(this, "B_Drucken", ui::printerPicture(PictureSize), tx("TForm7", "Werte ausdrucken"), 112);
+    B_Speichern = pictureButton(this, "B_Speichern", ui::savePicture(PictureSize),
+                                tx("TForm7", "Werte in txt-Datei speichern"), 160);
+    B_Info = pictureButton(this, "B_Info", ui::questionPicture(PictureSize), tx("TForm7", "Info"), 208);
     // Enter in a field must not press a button.
     for (QPushButton *b : {B_Close, B_Drucken, B_Speichern, B_Info})
         b->setAutoDefault(false);
@@ -345,8 +391,10 @@ void TForm7::LoadIni()
                                     files::SettingsEncoding::Windows1252, files::profiletext::MaxLongValueLength);
     for (std::size_t i = 0; i < files::RaceLogEntries.size(); ++i) {
         const files::RaceLogEntry &e = files::RaceLogEntries[i];
+        // A default that is a text is shown in the present language.
+        const QString def = *e.defaultText ? ui::translated("TForm7", e.defaultText) : QString();
         if (const char *field = ui::RaceLogFields[i].field) // the marker is written, never read
-            setFieldText(field, ini.readString(utf8(e.section), utf8(e.key), utf8(e.defaultText)));
+            setFieldText(field, ini.readString(utf8(e.section), utf8(e.key), def));
     }
 }
 
@@ -416,13 +464,13 @@ void TForm7::B_SpeichernClick()
 {
     const QString track = Edit1->text();
     if (track.isEmpty()) {
-        ui::platform().showMessage(this, utf8("Bitte Streckenname angeben."));
+        ui::platform().showMessage(this, tr("Bitte Streckenname angeben."));
         return;
     }
     try {
         Writefile(track, QStringLiteral(".txt"));
     } catch (const Error &) {
-        ui::platform().showMessage(this, utf8("Fehler beim Speichern."));
+        ui::platform().showMessage(this, tr("Fehler beim Speichern."));
         return;
     }
     Label_Gespeichert->show();

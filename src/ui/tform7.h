@@ -52,7 +52,8 @@ public:
     // the main window.
     void FormShow();
     // Writes the race log to the program directory, file baseName +
-    // extension, the keys read from the labels now. Throws trovanta::Error
+    // extension, under the file's fixed keys whatever the captions say (in
+    // any language). Throws trovanta::Error
     // when the file cannot be written (it then stays as it was) or the name
     // leads out of the program directory.
     void Writefile(const QString &baseName, const QString &extension);

@@ -213,3 +213,32 @@ TEST(ChainGeometry, Operations)
     EXPECT_GT(back, 110);
     EXPECT_LT(back, 110.2);
 }
+
+// A translation words the same advice in its own order: any placeholder in
+// any line, the singular chosen as before.
+TEST(ChainGeometry, AdviceInOtherWords)
+{
+    State st;
+    const Result r = calculate(example("17", "42"), st, ',');
+    ASSERT_TRUE(r.linesReplaced);
+    EXPECT_EQ(adviceLines(r.advice), r.lines);
+
+    Wording w;
+    w.shortening = "shorten";
+    w.lengthening = "lengthen";
+    w.backward = "back";
+    w.forward = "forward";
+    w.eitherLine = "%1 by %2, ";
+    w.orMoveLine = "or %4 %3 mm (%1). ";
+    w.withLinksLine = "%1 %2: ";
+    w.thenMoveLine = "%4 %3 mm.";
+    w.oneLink = "%2 link";
+    w.links = "%2 links";
+    EXPECT_EQ(adviceLines(r.advice, w),
+              (Strings{"shorten by 2, ", "or back 5 mm (shorten). ", "", "shorten 2 links: ", "forward 10 mm."}));
+
+    Advice one = r.advice;
+    one.oneLink = true;
+    one.n2 = "0";
+    EXPECT_EQ(adviceLines(one, w)[3], "shorten 0 link: ");
+}

@@ -4,6 +4,7 @@
 #include "print/recordingcanvas.h"
 #include "support/files.h"
 #include "support/placed_text.h"
+#include "ui/language.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
 
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -331,3 +333,125 @@ TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
     mouseClick(f.B_Drucken);
     EXPECT_EQ(platform.messages, QStringList({"Druckerinstallation kontrollieren."}));
 }
+
+namespace {
+
+// The window in each language, switched at run time as the menu does.
+class ChainLanguage : public ChainWindow, public ::testing::WithParamInterface<ui::Language> {
+protected:
+    static void switchTo(ui::Language l)
+    {
+        ui::setLanguage(l);
+        QCoreApplication::sendPostedEvents(); // the windows' LanguageChange
+    }
+    void TearDown() override { switchTo(ui::Language::Original); }
+};
+class ChainTranslation : public ChainLanguage {};
+
+std::string languageName(const ::testing::TestParamInfo<ui::Language> &p)
+{
+    switch (p.param) {
+    case ui::Language::Original:
+        return "Original";
+    case ui::Language::French:
+        return "French";
+    case ui::Language::German:
+        return "German";
+    case ui::Language::English:
+        return "English";
+    case ui::Language::System:
+        break;
+    }
+    return "System";
+}
+
+} // namespace
+
+// Every caption fits its place and nothing runs into a field, the result
+// text included: its lines each fit the memo's width, as the printout
+// prints them line by line.
+TEST_P(ChainLanguage, TextsFitAndNothingOverlaps)
+{
+    TForm6 f;
+    ui::enrol(&f);
+    f.show();
+    switchTo(GetParam());
+    enterExample(f);
+    mouseClick(f.B_Berechnen);
+    ASSERT_EQ(f.resultLines().size(), 5);
+
+    expectTextsFit(&f);
+    for (const QGroupBox *g : {f.GroupBox2, f.GroupBox3}) {
+        SCOPED_TRACE(g->objectName().toStdString());
+        expectSideBySide(g, g->rect().adjusted(2, g->fontMetrics().height(), -2, -2));
+        EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()) + 16, g->width());
+    }
+    expectSideBySide(&f, f.rect());
+    EXPECT_LE(f.CB_ini->sizeHint().width(), f.CB_ini->width()) << f.CB_ini->text().toStdString();
+    const int room = f.Ergebnismemo->viewport()->width() - 2 * int(f.Ergebnismemo->document()->documentMargin());
+    for (const QString &line : f.resultLines())
+        EXPECT_LE(f.Ergebnismemo->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
+}
+
+// A caption, the result text, the box, the default designation and the
+// printout, each in the language chosen while the window is open; the
+// result text and the designation the rider typed are the rider's.
+TEST_P(ChainTranslation, SwitchingTheLanguageRetranslatesTheOpenWindow)
+{
+    struct Case {
+        ui::Language language;
+        const char *caption, *firstLine, *box, *designation, *result;
+    };
+    const Case cases[] = {
+        {ui::Language::French, "Pignon", "Il faut soit un rallongement de la chaîne de 2 maillon(s), soit un ",
+         "Division par 0.", "Saisir la désignation", "Résultat:"},
+        {ui::Language::German, "Ritzel", "Es ist entweder eine Verlängerung der Kette um 2 Glied(er) nötig, oder eine ",
+         "Division durch 0.", "Bezeichnung eingeben", "Ergebnis:"},
+        {ui::Language::English, "Front sprocket", "Either a lengthening of the chain by 2 link(s) is needed, or a ",
+         "Division by 0.", "Enter the designation", "Result:"},
+    };
+    const auto c = std::find_if(std::begin(cases), std::end(cases),
+                                [](const Case &c) { return c.language == GetParam(); });
+    ASSERT_NE(c, std::end(cases));
+
+    TForm6 f;
+    ui::enrol(&f);
+    TForm6 typed; // a designation of the rider's own
+    ui::enrol(&typed);
+    typed.E_Mopped->setText("Bezeichnung eingeben ");
+    f.show();
+    enterExample(f);
+    mouseClick(f.B_Berechnen);
+    f.E_Mopped->setText(utf8("Bezeichnung eingeben"));
+
+    switchTo(c->language);
+    EXPECT_EQ(f.Label4->text(), utf8(c->caption));
+    ASSERT_EQ(f.resultLines().size(), 5);
+    EXPECT_EQ(f.resultLines()[0], utf8(c->firstLine)) << "the result text is worded again";
+    EXPECT_EQ(f.E_Mopped->text(), utf8(c->designation));
+    EXPECT_EQ(typed.E_Mopped->text(), "Bezeichnung eingeben ");
+
+    print::RecordingCanvas canvas;
+    f.Drucken(canvas);
+    const std::vector<PlacedText> texts = textsOf(canvas);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), PlacedText{200, 1450, utf8(c->result)}), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), PlacedText{250, 700, utf8(c->caption) + " 15"}), texts.end());
+
+    f.E_Kettenrad_neu->setText("14");
+    mouseClick(f.B_Berechnen);
+    EXPECT_EQ(platform.messages, QStringList({utf8(c->box)}));
+
+    // Text the rider wrote over the result stays in any language.
+    f.Ergebnismemo->setPlainText("eigene Notiz");
+    switchTo(ui::Language::Original);
+    EXPECT_EQ(f.resultLines(), QStringList({"eigene Notiz"}));
+    EXPECT_EQ(f.E_Mopped->text(), "Bezeichnung eingeben");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ChainLanguage,
+                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
+                                           ui::Language::English),
+                         languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, ChainTranslation,
+                         ::testing::Values(ui::Language::French, ui::Language::German, ui::Language::English),
+                         languageName);

@@ -9,6 +9,7 @@
 #include "print/recordingcanvas.h"
 #include "support/files.h"
 #include "support/placed_text.h"
+#include "ui/language.h"
 #include "ui/tform7.h"
 #include "ui/tform9.h"
 
@@ -27,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -65,6 +67,35 @@ protected:
 
     TForm9 info;
 };
+
+// The window in each language, switched at run time as the menu does.
+class RaceLogLanguage : public RaceLog, public ::testing::WithParamInterface<ui::Language> {
+protected:
+    static void switchTo(ui::Language l)
+    {
+        ui::setLanguage(l);
+        QCoreApplication::sendPostedEvents(); // the windows' LanguageChange
+    }
+    void TearDown() override { switchTo(ui::Language::Original); }
+};
+class RaceLogTranslation : public RaceLogLanguage {};
+
+std::string languageName(const ::testing::TestParamInfo<ui::Language> &p)
+{
+    switch (p.param) {
+    case ui::Language::Original:
+        return "Original";
+    case ui::Language::French:
+        return "French";
+    case ui::Language::German:
+        return "German";
+    case ui::Language::English:
+        return "English";
+    case ui::Language::System:
+        break;
+    }
+    return "System";
+}
 
 // The file as the first write lays it out, in Windows-1252.
 const QByteArray FilledFile = "[Programm]\r\n=Pistorel\r\n"
@@ -444,9 +475,10 @@ TEST_F(RaceLog, OpensModallyFromTheMenuWithItsInfoWindowBeside)
     EXPECT_TRUE(QFile::exists(path("pistorel.ini")));
 }
 
-TEST_F(RaceLog, LayoutKeepsEveryControlInItsGroup)
+TEST_P(RaceLogLanguage, LayoutKeepsEveryControlInItsGroupAndTextsFit)
 {
     auto log = openLog();
+    switchTo(GetParam());
     const std::vector<std::pair<QGroupBox *, QRect>> groups = {
         {log->GB_Moto, {4, 40, 781, 257}},          {log->GB_Pneumatiques, {8, 48, 369, 89}},
         {log->GB_Demultiplication, {8, 144, 129, 97}}, {log->GB_Suspensions, {144, 144, 401, 97}},
@@ -460,6 +492,8 @@ TEST_F(RaceLog, LayoutKeepsEveryControlInItsGroup)
         // group stands beside the caption of the group around it.
         const bool holdsGroup = !g->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly).isEmpty();
         expectSideBySide(g, g->rect().adjusted(2, holdsGroup ? 2 : g->fontMetrics().height(), -2, -2));
+        // The caption stands in the top edge, inside the corners.
+        EXPECT_LE(6 + g->fontMetrics().horizontalAdvance(g->title()) + 4, g->width() - 6) << g->title().toStdString();
     }
     expectTextsFit(log.get());
     // The notice reads on from the track name and fits in its group.
@@ -469,8 +503,10 @@ TEST_F(RaceLog, LayoutKeepsEveryControlInItsGroup)
     EXPECT_LE(log->Label_Gespeichert->geometry().right(), log->GB_Circuit->width() - 3);
     EXPECT_EQ(log->Label_Gespeichert->palette().color(QPalette::WindowText), QColor(Qt::red));
 
-    EXPECT_EQ(QStringList({log->B_Drucken->toolTip(), log->B_Speichern->toolTip(), log->B_Info->toolTip()}),
-              QStringList({"Werte ausdrucken", "Werte in txt-Datei speichern", "Info"}));
+    if (GetParam() == ui::Language::Original) {
+        EXPECT_EQ(QStringList({log->B_Drucken->toolTip(), log->B_Speichern->toolTip(), log->B_Info->toolTip()}),
+                  QStringList({"Werte ausdrucken", "Werte in txt-Datei speichern", "Info"}));
+    }
     for (QPushButton *b : {log->B_Drucken, log->B_Speichern, log->B_Info})
         EXPECT_EQ(b->size(), QSize(33, 25));
     EXPECT_EQ(log->B_Close->geometry(), QRect(352, 488, 75, 25));
@@ -504,3 +540,92 @@ TEST_F(RaceLog, HugeNotesAreReadUpToSixtyFourKiB)
     log.Memo1->setPlainText("Reifen warm, Druck 2,1 bar");
     EXPECT_EQ(log.Memo1->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
+
+// A caption, a tip, the weather list, the defaults and the box in the
+// language chosen while the window is open; what the rider wrote stays.
+TEST_P(RaceLogTranslation, SwitchingTheLanguageRetranslatesTheOpenWindow)
+{
+    struct Case {
+        ui::Language language;
+        const char *tyres, *printTip, *sunny, *notes, *type, *noTrack, *other;
+    };
+    const Case cases[] = {
+        {ui::Language::French, "Pneumatiques", "Imprimer les valeurs", "ensoleillé", "Autres notes",
+         "Indiquer le type", "Veuillez indiquer le nom du circuit.", "Divers"},
+        {ui::Language::German, "Reifen", "Werte ausdrucken", "sonnig", "Weitere Notizen", "Typ angeben",
+         "Bitte Streckenname angeben.", "Sonstiges"},
+        {ui::Language::English, "Tyres", "Print the values", "sunny", "Further notes", "Enter the type",
+         "Please enter the name of the track.", "Other"},
+    };
+    const auto c = std::find_if(std::begin(cases), std::end(cases),
+                                [](const Case &c) { return c.language == GetParam(); });
+    ASSERT_NE(c, std::end(cases));
+
+    writeBytes(path("pistorel.ini"), "[Strecke]\r\nSensations=regnerisch\r\n");
+    TForm7 log; // as read at start: the type's default, no notes
+    ui::enrol(&log);
+    log.Memo1->setPlainText(utf8("Weitere Notizen"));
+    TForm7 own;
+    ui::enrol(&own);
+    own.Memo1->setPlainText("Weitere Notizen: Reifen warm");
+    own.Edit5->setText("Typ angeben!");
+    own.Edit1->setText("Spa");
+    own.B_SpeichernClick();
+    ASSERT_TRUE(own.Label_Gespeichert->isVisibleTo(&own));
+
+    switchTo(c->language);
+    EXPECT_EQ(log.GB_Pneumatiques->title(), utf8(c->tyres));
+    EXPECT_EQ(log.B_Drucken->toolTip(), utf8(c->printTip));
+    EXPECT_EQ(log.CBox_Witterung->itemText(0), utf8(c->sunny));
+    EXPECT_EQ(log.CBox_Witterung->currentText(), "regnerisch") << "the weather read is the rider's";
+    EXPECT_EQ(log.Memo1->toPlainText(), utf8(c->notes));
+    EXPECT_EQ(log.Edit5->text(), utf8(c->type));
+    EXPECT_EQ(own.Memo1->toPlainText(), "Weitere Notizen: Reifen warm");
+    EXPECT_EQ(own.Edit5->text(), "Typ angeben!");
+    EXPECT_TRUE(own.Label_Gespeichert->isVisibleTo(&own)) << "a change of language is no edit";
+
+    log.B_SpeichernClick();
+    EXPECT_EQ(platform.messages, QStringList({utf8(c->noTrack)}));
+
+    print::RecordingCanvas canvas;
+    print::printRaceLogSheet(canvas, log.sheetData(), platform.now(), platform.locale());
+    const std::vector<PlacedText> texts = textsOf(canvas);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), PlacedText{200, 500, utf8(c->tyres)}), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), PlacedText{200, 2200, utf8(c->other)}), texts.end());
+
+    switchTo(ui::Language::Original);
+    EXPECT_EQ(log.Memo1->toPlainText(), "Weitere Notizen");
+    EXPECT_EQ(log.Edit5->text(), "Typ angeben");
+}
+
+// The settings file and the export keep their keys and layout in every
+// language: the values are the rider's, the keys the file's own.
+TEST_P(RaceLogTranslation, FilesKeepTheirKeysInEveryLanguage)
+{
+    w->P_Datei->setText("tl1000.tva");
+    auto log = openLog();
+    fill(*log);
+    log->CBox_Witterung->setEditText("sonnig");
+    switchTo(GetParam());
+    log->Edit1->setText("Spa");
+    log->B_SpeichernClick();
+    mouseClick(log->B_Close);
+    QByteArray expected = FilledFile;
+    EXPECT_EQ(readBytes(path("pistorel.ini")), expected.replace("Nom: =v1", "Nom: =Spa"));
+    EXPECT_EQ(readBytes(path("Spa.txt")), expected);
+
+    // And it reads back what another language wrote.
+    switchTo(ui::Language::Original);
+    TForm7 back;
+    ui::enrol(&back);
+    EXPECT_EQ(back.Edit1->text(), "Spa");
+    EXPECT_EQ(back.CBox_Witterung->currentText(), "sonnig");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, RaceLogLanguage,
+                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
+                                           ui::Language::English),
+                         languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, RaceLogTranslation,
+                         ::testing::Values(ui::Language::French, ui::Language::German, ui::Language::English),
+                         languageName);
