@@ -429,7 +429,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Calculer</source>
-        <translation>&amp;Berechnen</translation>
+        <translation>&amp;Rechnen</translation>
     </message>
     <message>
         <source>Cocher pour un changement de rapport</source>
@@ -643,8 +643,8 @@ Sind alle Werte eingetragen, klicken Sie auf "Berechnen" (die Schaltfläche "Cal
 Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel und Kettenrad stehen in der Betriebsanleitung Ihres Motorrads oder im Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.
 Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der Breite und 17 der Felgendurchmesser in Zoll.
 Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.
-Sind alle Werte eingetragen, klicken Sie auf "Berechnen". Die Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.
-Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf "Berechnen"; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.</translation>
+Sind alle Werte eingetragen, klicken Sie auf "Rechnen". Die Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.
+Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf "Rechnen"; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.</translation>
     </message>
     <message>
         <source>Öffnen:
