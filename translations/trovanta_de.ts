@@ -425,7 +425,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Vitesse</source>
-        <translation>Tempo</translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>&amp;Calculer</source>
