@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Geschwindigkeit</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>mph</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">kW</translation>
     </message>
     <message>
         <source>ch</source>
@@ -893,11 +893,11 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Régime</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Drehzahl</translation>
     </message>
     <message>
         <source>tr/min</source>
@@ -909,7 +909,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
@@ -993,11 +993,11 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Kettenrad</translation>
     </message>
     <message>
         <source>Affichage à 100 km/h réels</source>
@@ -1080,7 +1080,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Ligne droite après (m)</source>
@@ -1278,15 +1278,15 @@ die Idee dazu hatte.</translation>
     <name>trovanta::ui::CompareWindow</name>
     <message>
         <source>Diamètre de jante (")</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Felgengröße (")</translation>
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Reifenbreite (mm)</translation>
     </message>
     <message>
         <source>Hauteur pneu (%)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Reifenhöhe (%)</translation>
     </message>
     <message>
         <source>Glissement(%)</source>
@@ -1294,19 +1294,19 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Développement (mm)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Abrollumfang (mm)</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Kettenrad</translation>
     </message>
     <message>
         <source>Primaire</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Primär</translation>
     </message>
     <message>
         <source>Rapport 1</source>
@@ -1358,7 +1358,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>Jeux de démultiplication</source>
@@ -1430,7 +1430,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Sekundär</translation>
     </message>
     <message>
         <source>Écart du secondaire</source>
@@ -1462,7 +1462,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
@@ -1514,7 +1514,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
@@ -1546,7 +1546,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">U/min x 1000</translation>
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
@@ -1763,7 +1763,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gang</translation>
     </message>
     <message>
         <source>Passage (tr/min)</source>
@@ -1799,7 +1799,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Vitesse maxi</source>
@@ -1823,7 +1823,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">bei</translation>
     </message>
     <message>
         <source>tr/min</source>
@@ -1959,7 +1959,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">kW</translation>
     </message>
     <message>
         <source>ch</source>
@@ -2062,15 +2062,15 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Kettenrad</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Sekundär</translation>
     </message>
     <message>
         <source>Écart %</source>
@@ -2161,11 +2161,11 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Ritzel</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Kettenrad</translation>
     </message>
     <message>
         <source>Chaîne (maillons)</source>
@@ -2205,7 +2205,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">bei</translation>
     </message>
     <message>
         <source>Objectif</source>
@@ -2250,7 +2250,7 @@ Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usur
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>

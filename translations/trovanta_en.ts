@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>Vitesse</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Speed</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>mph</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">kW</translation>
     </message>
     <message>
         <source>ch</source>
@@ -892,11 +892,11 @@ had the idea.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gear</translation>
     </message>
     <message>
         <source>Régime</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Engine speed</translation>
     </message>
     <message>
         <source>tr/min</source>
@@ -908,7 +908,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>L'export CSV d'un enregistreur ou d'une application de chronométrage, avec une colonne de régime et une de vitesse. Chaque point est rangé dans son rapport d'après la fenêtre principale, et rangé à nouveau quand un calcul de celle-ci change ses rapports.</source>
@@ -992,11 +992,11 @@ had the idea.</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Front spr.</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Rear spr.</translation>
     </message>
     <message>
         <source>Affichage à 100 km/h réels</source>
@@ -1079,7 +1079,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gear</translation>
     </message>
     <message>
         <source>Ligne droite après (m)</source>
@@ -1277,15 +1277,15 @@ had the idea.</translation>
     <name>trovanta::ui::CompareWindow</name>
     <message>
         <source>Diamètre de jante (")</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Rim diameter (")</translation>
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Tyre width (mm)</translation>
     </message>
     <message>
         <source>Hauteur pneu (%)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Tyre height (%)</translation>
     </message>
     <message>
         <source>Glissement(%)</source>
@@ -1293,19 +1293,19 @@ had the idea.</translation>
     </message>
     <message>
         <source>Développement (mm)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Circumference (mm)</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Front spr.</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Rear spr.</translation>
     </message>
     <message>
         <source>Primaire</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Primary</translation>
     </message>
     <message>
         <source>Rapport 1</source>
@@ -1357,7 +1357,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Close</translation>
     </message>
     <message>
         <source>Jeux de démultiplication</source>
@@ -1429,7 +1429,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Final drive</translation>
     </message>
     <message>
         <source>Écart du secondaire</source>
@@ -1461,7 +1461,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gear</translation>
     </message>
     <message>
         <source>Vos points de la piste : la vitesse et le rapport donnent le régime de A et de B. Rouge : au-delà de la zone rouge.</source>
@@ -1513,7 +1513,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Régime B</source>
@@ -1545,7 +1545,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">rpm x 1000</translation>
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
@@ -1762,7 +1762,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Rapport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Gear</translation>
     </message>
     <message>
         <source>Passage (tr/min)</source>
@@ -1798,7 +1798,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">km/h</translation>
     </message>
     <message>
         <source>Vitesse maxi</source>
@@ -1822,7 +1822,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">at</translation>
     </message>
     <message>
         <source>tr/min</source>
@@ -1958,7 +1958,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">kW</translation>
     </message>
     <message>
         <source>ch</source>
@@ -2061,15 +2061,15 @@ had the idea.</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Front spr.</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Rear spr.</translation>
     </message>
     <message>
         <source>Secondaire</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Final drive</translation>
     </message>
     <message>
         <source>Écart %</source>
@@ -2160,11 +2160,11 @@ had the idea.</translation>
     </message>
     <message>
         <source>Pignon</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Front spr.</translation>
     </message>
     <message>
         <source>Couronne</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Rear spr.</translation>
     </message>
     <message>
         <source>Chaîne (maillons)</source>
@@ -2204,7 +2204,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">at</translation>
     </message>
     <message>
         <source>Objectif</source>
@@ -2249,7 +2249,7 @@ Usure en gras : chaque maillon rencontre toutes les dents des deux pignons (usur
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">Close</translation>
     </message>
     <message>
         <source>La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>

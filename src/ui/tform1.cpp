@@ -263,8 +263,8 @@ void TForm1::buildWindow()
     UpDown4 = updown("UpDown4", EditRotBereich, 0, 16000, 500, 12000);
 
     // Title and clock
-    Label_Edit15 = label("Label_Edit15", tx("TForm1", "Le texte que vous indiquez dans ce champ apparaît à l impression"),
-                         208, 480);
+    Label_Edit15 = label("Label_Edit15",
+                         tx("TForm1", "Le texte que vous indiquez dans ce champ apparaît à l impression"), 208, 480);
     Edit15 = edit("Edit15", ui::translated(TitleDefaults[0]), 208, 496, 433);
     ui::limitTyping(Edit15, 70);
     Label_Edit15Max = label("Label_Edit15Max", tx("TForm1", "(max. 70 )"), 320, 520);
@@ -339,7 +339,8 @@ void TForm1::buildMenu()
     Recents1 = Datei1->addMenu(QString());
     Recents1->setObjectName(QStringLiteral("Recents1"));
     ui::keepTitle(Recents1, tx("TForm1", "Fichiers &récents"));
-    Wertespeichern1 = item(Datei1, "Wertespeichern1", tx("TForm1", "&Enregistrer sous.."), &TForm1::Wertespeichern1Click);
+    Wertespeichern1 =
+        item(Datei1, "Wertespeichern1", tx("TForm1", "&Enregistrer sous.."), &TForm1::Wertespeichern1Click);
     Datei1->addSeparator();
     ExporterDiagramme1 = item(Datei1, "ExporterDiagramme1", tx("TForm1", "E&xporter le diagramme…"),
                               &TForm1::ExporterDiagramme1Click);

@@ -122,9 +122,9 @@ void TForm1::SaveIni()
 
 void TForm1::Wertespeichern1Click()
 {
-    const QString chosen = ui::platform().getSaveFileName(this, ui::translated(ui::GearDialogsContext, ui::GearSaveCaption),
-                                                          QString::fromUtf8(ui::GearFileFilter),
-                                                          QString::fromUtf8(ui::GearFileSuffix));
+    const QString chosen =
+        ui::platform().getSaveFileName(this, ui::translated(ui::GearDialogsContext, ui::GearSaveCaption),
+                                       QString::fromUtf8(ui::GearFileFilter), QString::fromUtf8(ui::GearFileSuffix));
     if (!chosen.isEmpty()) {
         const QString path = enterFolderOf(chosen);
         try {
