@@ -730,7 +730,7 @@ Set the comma as the decimal separator in the system's regional settings and res
  - paar Kleinigkeiten;</source>
         <translation>New in this version:
  - Catenolix works out the chain length needed;
- - Pistorel keeps additional notes on each outing;
+ - Pistorel saves additional information;
    
  - a few small things;</translation>
     </message>
@@ -800,7 +800,7 @@ die Idee dazu hatte.</source>
 All values can also be saved in a
 text file named after the track,
 provided a track name was entered.
-No other field must be filled in.
+Apart from that, no field is required.
 The text file is saved in the folder
 that holds the program.
 
