@@ -1,5 +1,8 @@
 // Starts the program offscreen, lets it calculate and saves pictures of its
-// windows: trovanta_screenshots <folder> [window objectName ...]
+// windows: trovanta_screenshots [--language fr|de|en|original] <folder> [window objectName ...]
+// --language takes the pictures in that language (chosen once the program
+// stands, as from its menu); without it, in the language the program starts
+// in.
 // "Form6.B_Berechnen" clicks that button of the shown window first (and
 // brings its tab to the front; another control's name only brings its tab);
 // "GearSheet" prints the gear sheet through the main window's print command
@@ -32,6 +35,7 @@
 #include "ui/sprocketwindow.h"
 #include "ui/comparewindow.h"
 #include "ui/tform6.h"
+#include "ui/language.h"
 #include "ui/registry.h"
 #include "ui/platform.h"
 #include "ui/startup.h"
@@ -51,6 +55,8 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -178,10 +184,29 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    std::optional<trovanta::ui::Language> language;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language")); at >= 0) {
+        const QString code = args.value(at + 1);
+        const std::pair<const char *, trovanta::ui::Language> codes[] = {
+            {"fr", trovanta::ui::Language::French},
+            {"de", trovanta::ui::Language::German},
+            {"en", trovanta::ui::Language::English},
+            {"original", trovanta::ui::Language::Original},
+        };
+        for (const auto &[name, l] : codes)
+            if (code == QLatin1String(name))
+                language = l;
+        if (!language) {
+            std::fprintf(stderr, "--language takes fr, de, en or original\n");
+            return 2;
+        }
+        args.remove(at, 2);
+    }
     // TROVANTA_DARK=1: under the Fusion style with a dark palette.
     if (qEnvironmentVariableIntValue("TROVANTA_DARK") == 1)
         trovanta::test::useDarkTheme(true);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString folder = !args.isEmpty() ? args.first() : QStringLiteral(".");
     QDir().mkpath(folder);
     PicturePlatform platform;
     trovanta::ui::setPlatform(&platform);
@@ -189,6 +214,10 @@ int main(int argc, char *argv[])
     QTemporaryDir programDir;
     trovanta::files::setProgramDirectoryForTesting(programDir.path());
     trovanta::ui::startTrovanta();
+    if (language) {
+        trovanta::ui::setLanguage(*language);
+        QCoreApplication::sendPostedEvents();
+    }
     // TROVANTA_DARK=2: switched to the dark theme once the windows stand,
     // as a desktop switches its theme while the program runs.
     if (qEnvironmentVariableIntValue("TROVANTA_DARK") == 2)
@@ -206,9 +235,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("SprocketWindow"), main->findChild<QAction *>(QStringLiteral("PignonsChaine1"))},
         {QStringLiteral("PerformanceWindow"), main->findChild<QAction *>(QStringLiteral("Performances1"))},
     };
-    QStringList names;
-    for (int i = 2; i < argc; ++i)
-        names << QString::fromLocal8Bit(argv[i]);
+    QStringList names = args.mid(1);
     if (names.isEmpty())
         names << QStringLiteral("Form1");
     int failures = 0;

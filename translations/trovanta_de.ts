@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>GearDialogs</name>
+    <message>
+        <source>Werte für Trovanta öffnen ...</source>
+        <translation>Werte für Trovanta öffnen ...</translation>
+    </message>
+    <message>
+        <source>Werte speichern ...</source>
+        <translation>Werte speichern ...</translation>
+    </message>
+</context>
+<context>
     <name>GearSheet</name>
     <message>
         <source>Datei: </source>
@@ -149,7 +160,7 @@
     </message>
     <message>
         <source>Pas assez de points en prise : 10 au moins dans un rapport.</source>
-        <translation>Zu wenige Punkte mit eingelegtem Gang: mindestens 10 in einem Gang.</translation>
+        <translation>Zu wenige Punkte im Gang: mindestens 10 in einem Gang.</translation>
     </message>
     <message>
         <source>Aucune colonne de régime et de couple ou de puissance dans ce fichier.</source>
@@ -205,7 +216,7 @@
     </message>
     <message>
         <source>Aucune colonne de régime et de vitesse dans ce fichier.</source>
-        <translation>Keine Spalte für Drehzahl und Geschwindigkeit in dieser Datei.</translation>
+        <translation>Keine Spalten für Drehzahl und Geschwindigkeit in dieser Datei.</translation>
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
@@ -343,14 +354,14 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>Platform</name>
     <message>
         <source>Oui</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Non</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -364,48 +375,444 @@
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>E&amp;xporter le diagramme…</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm e&amp;xportieren…</translation>
     </message>
     <message>
         <source>&amp;Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Comparaison…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleich…</translation>
     </message>
     <message>
         <source>&amp;Pignons et chaîne…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ritzel und Kette…</translation>
     </message>
     <message>
         <source>É&amp;talonnage…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalibrierung…</translation>
     </message>
     <message>
         <source>P&amp;erformances…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrleistungen…</translation>
     </message>
     <message>
         <source>diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation>diagramm</translation>
     </message>
     <message>
         <source>Exporter le diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm exportieren</translation>
     </message>
     <message>
         <source>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg);;PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Übersetzungsdiagramm Suzuki TL 1000 S &apos;97 original</source>
+        <translation>Übersetzungsdiagramm Suzuki TL 1000 S &apos;97 original</translation>
+    </message>
+    <message>
+        <source>-Kein Kommentar gefunden-</source>
+        <translation>-Kein Kommentar gefunden-</translation>
+    </message>
+    <message>
+        <source>Roue Ar.</source>
+        <translation>Hinterrad</translation>
+    </message>
+    <message>
+        <source>Diamètre de jante (&quot;)</source>
+        <translation>Felgengröße (&quot;)</translation>
+    </message>
+    <message>
+        <source>Largeur pneu(mm)</source>
+        <translation>Reifenbreite (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur pneu (%)</source>
+        <translation>Reifenhöhe (%)</translation>
+    </message>
+    <message>
+        <source> Glissement(%)</source>
+        <translation> Schlupf (%)</translation>
+    </message>
+    <message>
+        <source>Développement (mm)</source>
+        <translation>Abrollumfang (mm)</translation>
+    </message>
+    <message>
+        <source>Changer</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Ritzel</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Kettenrad</translation>
+    </message>
+    <message>
+        <source>Primaire</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondaire</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Gang</translation>
+    </message>
+    <message>
+        <source>Démulti.</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Vmax</source>
+        <translation>Vmax</translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Drehzahl</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Calculer</source>
+        <translation>&amp;Rechnen</translation>
+    </message>
+    <message>
+        <source>Cocher pour un changement de rapport</source>
+        <translation>Schaltmarke anzeigen</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>bei</translation>
+    </message>
+    <message>
+        <source>Et pour une zone rouge</source>
+        <translation>Und roter Bereich</translation>
+    </message>
+    <message>
+        <source>Le texte que vous indiquez dans ce champ apparaît à l impression</source>
+        <translation>Der Text, den Sie in dieses Feld schreiben, erscheint auf dem Ausdruck</translation>
+    </message>
+    <message>
+        <source>(max. 70 )</source>
+        <translation>(max. 70 )</translation>
+    </message>
+    <message>
+        <source>Régime x 1000</source>
+        <translation>U/min x 1000</translation>
+    </message>
+    <message>
+        <source>Diagramme de démultiplication</source>
+        <translation>Übersetzungsdiagramm</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer sous..</source>
+        <translation>&amp;Werte speichern..</translation>
+    </message>
+    <message>
+        <source>Enregistrer le Diagramme comme Bitmap</source>
+        <translation>Diagramm als Bitmap speichern</translation>
+    </message>
+    <message>
+        <source>Im&amp;primer</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Outils</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Convertir Cv - kW</source>
+        <translation>Umrechnen PS - kW</translation>
+    </message>
+    <message>
+        <source>Convertir km/h - Mph</source>
+        <translation>Umrechnen km/h - mph</translation>
+    </message>
+    <message>
+        <source>Convertir Métrique - Pouce</source>
+        <translation>Umrechnen metrisch - Zoll</translation>
+    </message>
+    <message>
+        <source>&amp;Info + FAQ</source>
+        <translation>&amp;Info + FAQ</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;FAQ</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>%1 wurde gespeichert.</source>
+        <translation>%1 wurde gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm10</name>
+    <message>
+        <source>Métrique Pouce</source>
+        <translation>Metrisch Zoll</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Pouce</source>
+        <translation>Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>TROVANTA  Info</source>
+        <translation>TROVANTA  Info</translation>
+    </message>
+    <message>
+        <source>Créé par l&apos;équipe Trovanta</source>
+        <translation>Erstellt vom Trovanta-Team</translation>
+    </message>
+    <message>
+        <source>Traduit en Français par l&apos;équipe Trovanta</source>
+        <translation>Übersetzt vom Trovanta-Team</translation>
+    </message>
+    <message>
+        <source>Email senden</source>
+        <translation>Email senden</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Homepage: %1</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Cv - kW</source>
+        <translation>PS - kW</translation>
+    </message>
+    <message>
+        <source>Cv</source>
+        <translation>PS</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>km/h - Mph</source>
+        <translation>km/h - mph</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Mph</source>
+        <translation>mph</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>---Thema wählen---</source>
+        <translation>---Thema wählen---</translation>
+    </message>
+    <message>
+        <source>Dateneingabe</source>
+        <translation>Dateneingabe</translation>
+    </message>
+    <message>
+        <source>Öffnen / Speichern</source>
+        <translation>Öffnen / Speichern</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Fehler in der Darstellung</source>
+        <translation>Fehler in der Darstellung</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>Fehler beim Drucken</source>
+        <translation>Fehler beim Drucken</translation>
+    </message>
+    <message>
+        <source>Fehler bei Programmstart</source>
+        <translation>Fehler bei Programmstart</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Dateneingabe:
+
+Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel (&quot;Pignon&quot;) und Kettenrad (&quot;Couronne&quot;) stehen in der Betriebsanleitung Ihres Motorrads oder im Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.
+Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der Breite und 17 der Felgendurchmesser in Zoll.
+Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.
+Sind alle Werte eingetragen, klicken Sie auf &quot;Berechnen&quot; (die Schaltfläche &quot;Calculer&quot;). Die Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.
+Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf &quot;Calculer&quot;; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.</source>
+        <translation>Dateneingabe:
+
+Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel und Kettenrad stehen in der Betriebsanleitung Ihres Motorrads oder im Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.
+Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der Breite und 17 der Felgendurchmesser in Zoll.
+Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.
+Sind alle Werte eingetragen, klicken Sie auf &quot;Rechnen&quot;. Die Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.
+Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf &quot;Rechnen&quot;; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.</translation>
+    </message>
+    <message>
+        <source>Öffnen:
+Über &quot;Datei&quot; (&quot;Fichier&quot;) und dann &quot;Öffnen&quot; (&quot;Ouvrir&quot;) laden Sie einen gespeicherten Datensatz. Alle Werte werden eingetragen und sofort neu berechnet; der Name der Datei steht oben rechts neben &quot;Fichier&quot;.
+
+Speichern:
+Über &quot;Datei&quot; und dann &quot;Werte speichern&quot; (&quot;Enregistrer sous..&quot;) speichern Sie die aktuellen Werte unter einem Namen Ihrer Wahl. Die Dateien haben die Endung &quot;tva&quot;.
+Die Dateien sind sehr klein und lassen sich deshalb leicht per Diskette oder Mail weitergeben, zum Beispiel um eine bewährte Übersetzung für eine Rennstrecke mit Freunden auszutauschen.</source>
+        <translation>Öffnen:
+Über &quot;Datei&quot; und dann &quot;Öffnen&quot; laden Sie einen gespeicherten Datensatz. Alle Werte werden eingetragen und sofort neu berechnet; der Name der Datei steht oben rechts neben &quot;Datei&quot;.
+
+Speichern:
+Über &quot;Datei&quot; und dann &quot;Werte speichern&quot; speichern Sie die aktuellen Werte unter einem Namen Ihrer Wahl. Die Dateien haben die Endung &quot;tva&quot;.
+Die Dateien sind sehr klein und lassen sich deshalb leicht per Diskette oder Mail weitergeben, zum Beispiel um eine bewährte Übersetzung für eine Rennstrecke mit Freunden auszutauschen.</translation>
+    </message>
+    <message>
+        <source>Drucken:
+
+Über &quot;Datei&quot; (&quot;Fichier&quot;) und dann &quot;Drucken&quot; (&quot;Imprimer&quot;) öffnet sich der gewohnte Druckdialog, in dem Sie den Drucker wählen und den Druck starten.
+Gedruckt werden das Übersetzungsdiagramm, alle eingegebenen und berechneten Werte sowie der Kommentar aus dem Textfeld unter dem Diagramm. Dieser Text darf höchstens 70 Zeichen lang sein; nutzen Sie ihn für Motorrad, Strecke oder Datum, damit Sie den Ausdruck später wiedererkennen.</source>
+        <translation>Drucken:
+
+Über &quot;Datei&quot; und dann &quot;Drucken&quot; öffnet sich der gewohnte Druckdialog, in dem Sie den Drucker wählen und den Druck starten.
+Gedruckt werden das Übersetzungsdiagramm, alle eingegebenen und berechneten Werte sowie der Kommentar aus dem Textfeld unter dem Diagramm. Dieser Text darf höchstens 70 Zeichen lang sein; nutzen Sie ihn für Motorrad, Strecke oder Datum, damit Sie den Ausdruck später wiedererkennen.</translation>
+    </message>
+    <message>
+        <source>Fehler bei der Darstellung:
+
+Das Programm braucht einen Bildschirm mit mindestens 800x600 Pixeln; bei einer kleineren Auflösung ist das Hauptfenster nicht vollständig zu sehen.
+Ist das Raster des Diagramms gegenüber seiner Beschriftung verschoben oder werden Texte abgeschnitten, ist in den Anzeigeeinstellungen des Systems eine vergrößerte Schrift eingestellt. Stellen Sie dort kleine Schriftarten (100 %) ein und starten Sie das Programm neu.</source>
+        <translation>Fehler bei der Darstellung:
+
+Das Programm braucht einen Bildschirm mit mindestens 800x600 Pixeln; bei einer kleineren Auflösung ist das Hauptfenster nicht vollständig zu sehen.
+Ist das Raster des Diagramms gegenüber seiner Beschriftung verschoben oder werden Texte abgeschnitten, ist in den Anzeigeeinstellungen des Systems eine vergrößerte Schrift eingestellt. Stellen Sie dort kleine Schriftarten (100 %) ein und starten Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen eines Datensatz:
+
+Meldet das Programm beim Öffnen &quot;Dateizugriff verweigert&quot;, ist die &quot;TVA&quot;-Datei schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.
+Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei &quot;Schreibgeschützt&quot; entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der Datensatz auch wieder unter seinem Namen speichern.</source>
+        <translation>Fehler beim Öffnen eines Datensatz:
+
+Meldet das Programm beim Öffnen &quot;Dateizugriff verweigert&quot;, ist die &quot;TVA&quot;-Datei schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.
+Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei &quot;Schreibgeschützt&quot; entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der Datensatz auch wieder unter seinem Namen speichern.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Drucken:
+
+Zum Drucken muss ein Druckertreiber installiert und ein Drucker eingerichtet sein. Kommt eine Meldung zur Druckerinstallation, prüfen Sie in den Systemeinstellungen, ob ein Drucker vorhanden und als Standarddrucker gewählt ist.
+Reichen die Linien der oberen Gänge im Ausdruck ein wenig über das Diagramm hinaus, ist das harmlos: Diese Gänge erreichen bei hohen Drehzahlen Geschwindigkeiten jenseits der Skala. Die gedruckten Werte stimmen trotzdem.</source>
+        <translation>Fehler beim Drucken:
+
+Zum Drucken muss ein Druckertreiber installiert und ein Drucker eingerichtet sein. Kommt eine Meldung zur Druckerinstallation, prüfen Sie in den Systemeinstellungen, ob ein Drucker vorhanden und als Standarddrucker gewählt ist.
+Reichen die Linien der oberen Gänge im Ausdruck ein wenig über das Diagramm hinaus, ist das harmlos: Diese Gänge erreichen bei hohen Drehzahlen Geschwindigkeiten jenseits der Skala. Die gedruckten Werte stimmen trotzdem.</translation>
+    </message>
+    <message>
+        <source>Allgemeine Hinweise:
+
+Alle Ergebnisse sind theoretische Werte. Luftwiderstand und Reibung bleiben unberücksichtigt, ebenso die Frage, ob die Leistung des Motors für die berechnete Geschwindigkeit überhaupt reicht.
+Der Abrollumfang des Reifens wächst mit der Geschwindigkeit und ist je nach Hersteller und Reifentyp verschieden; dazu kommt der Schlupf zwischen Reifen und Fahrbahn, der über das Feld &quot;Glissement&quot; nur näherungsweise eingeht.
+Das Programm zeigt vor allem, wie sich eine Änderung von Ritzel oder Kettenrad auf Geschwindigkeiten und Drehzahlen auswirkt. Wer die Geschwindigkeit genau wissen will, braucht ein Messgerät, etwa ein GPS-Gerät oder eine Lichtschranke.</source>
+        <translation>Allgemeine Hinweise:
+
+Alle Ergebnisse sind theoretische Werte. Luftwiderstand und Reibung bleiben unberücksichtigt, ebenso die Frage, ob die Leistung des Motors für die berechnete Geschwindigkeit überhaupt reicht.
+Der Abrollumfang des Reifens wächst mit der Geschwindigkeit und ist je nach Hersteller und Reifentyp verschieden; dazu kommt der Schlupf zwischen Reifen und Fahrbahn, der über das Feld &quot;Schlupf&quot; nur näherungsweise eingeht.
+Das Programm zeigt vor allem, wie sich eine Änderung von Ritzel oder Kettenrad auf Geschwindigkeiten und Drehzahlen auswirkt. Wer die Geschwindigkeit genau wissen will, braucht ein Messgerät, etwa ein GPS-Gerät oder eine Lichtschranke.</translation>
+    </message>
+    <message>
+        <source>Fehler bei Programmstart:
+
+Erscheint beim Start die Meldung &quot;1,84 ist kein gültiger Gleitkommawert&quot;, erwartet Ihre Ländereinstellung ein anderes Dezimaltrennzeichen als das Komma, zum Beispiel den Punkt.
+Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als Dezimaltrennzeichen ein und starten Sie das Programm neu. Sie können auch in den Eingabefeldern das Komma durch das Trennzeichen Ihrer Einstellung ersetzen; beim Beenden werden die Werte so gespeichert.</source>
+        <translation>Fehler bei Programmstart:
+
+Erscheint beim Start die Meldung &quot;1,84 ist kein gültiger Gleitkommawert&quot;, erwartet Ihre Ländereinstellung ein anderes Dezimaltrennzeichen als das Komma, zum Beispiel den Punkt.
+Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als Dezimaltrennzeichen ein und starten Sie das Programm neu. Sie können auch in den Eingabefeldern das Komma durch das Trennzeichen Ihrer Einstellung ersetzen; beim Beenden werden die Werte so gespeichert.</translation>
+    </message>
+    <message>
+        <source>Neu in dieser Version:
+ - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;
+ - mit Pistorel können zusätzliche Informationen gespeichert werden;
+   
+ - paar Kleinigkeiten;</source>
+        <translation>Neu in dieser Version:
+ - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;
+ - mit Pistorel können zusätzliche Informationen gespeichert werden;
+   
+ - paar Kleinigkeiten;</translation>
+    </message>
+    <message>
+        <source>Hilfe und Hinweise</source>
+        <translation>Hilfe und Hinweise</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Homepage: %1</translation>
+    </message>
+    <message>
+        <source>Hab&apos;s gelesen</source>
+        <translation>Hab&apos;s gelesen</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1119,72 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Fehler beim Speichern.</source>
         <translation>Fehler beim Speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm8</name>
+    <message>
+        <source>Die eingebenen Werte bleiben erhalten, so lange 
+Trovanta nicht beendet wird.
+
+Werte behalten?
+Ist das Häkchen gesetzt, werden alle Werte in der 
+Datei catenolix.ini gespeichert und sind beim 
+nächsten Start von Trovanta wieder da. Die Datei 
+lässt sich mit einem Editor öffnen und drucken; 
+eigene Notizen können Sie dort ergänzen.
+
+Vielen Dank an den Freund, der die Idee hatte 
+und mir die Formeln aus seinem eigenen, 
+früheren Programm überlassen hat.</source>
+        <translation>Die eingebenen Werte bleiben erhalten, so lange 
+Trovanta nicht beendet wird.
+
+Werte behalten?
+Ist das Häkchen gesetzt, werden alle Werte in der 
+Datei catenolix.ini gespeichert und sind beim 
+nächsten Start von Trovanta wieder da. Die Datei 
+lässt sich mit einem Editor öffnen und drucken; 
+eigene Notizen können Sie dort ergänzen.
+
+Vielen Dank an den Freund, der die Idee hatte 
+und mir die Formeln aus seinem eigenen, 
+früheren Programm überlassen hat.</translation>
+    </message>
+    <message>
+        <source>Catenolix Info</source>
+        <translation>Catenolix Info</translation>
+    </message>
+</context>
+<context>
+    <name>TForm9</name>
+    <message>
+        <source>Die eingebenen Werte bleiben erhalten.
+Alle Werte können zusätzlich in einer
+Textdatei gespeichert werden, die den
+Namen der Strecke trägt, sofern ein
+Streckenname eingegeben wurde.
+Ansonsten gibt es keine Pflichtfelder.
+Die Textdatei wird im Verzeichnis
+gespeichert, in dem das Programm liegt.
+
+Vielen Dank an den, der als Erster
+die Idee dazu hatte.</source>
+        <translation>Die eingebenen Werte bleiben erhalten.
+Alle Werte können zusätzlich in einer
+Textdatei gespeichert werden, die den
+Namen der Strecke trägt, sofern ein
+Streckenname eingegeben wurde.
+Ansonsten gibt es keine Pflichtfelder.
+Die Textdatei wird im Verzeichnis
+gespeichert, in dem das Programm liegt.
+
+Vielen Dank an den, der als Erster
+die Idee dazu hatte.</translation>
+    </message>
+    <message>
+        <source>Pistorel Info</source>
+        <translation>Pistorel Info</translation>
     </message>
 </context>
 <context>
@@ -1515,6 +1988,13 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Werte speichern ...</source>
         <translation>Werte speichern ...</translation>
+    </message>
+</context>
+<context>
+    <name>trovanta::ui::ConverterWindow</name>
+    <message>
+        <source>Fermer</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

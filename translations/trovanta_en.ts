@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>GearDialogs</name>
+    <message>
+        <source>Werte für Trovanta öffnen ...</source>
+        <translation>Open values for Trovanta ...</translation>
+    </message>
+    <message>
+        <source>Werte speichern ...</source>
+        <translation>Save values ...</translation>
+    </message>
+</context>
+<context>
     <name>GearSheet</name>
     <message>
         <source>Datei: </source>
@@ -81,15 +92,15 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation>Floating-point division by zero</translation>
+        <translation>Division by zero</translation>
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation>Invalid floating-point operation</translation>
+        <translation>Invalid calculation</translation>
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation>Floating-point overflow</translation>
+        <translation>Calculation overflow</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Integerwert</source>
@@ -105,7 +116,7 @@
     </message>
     <message>
         <source>Der Achsabstand dieser Kette lässt sich nicht bestimmen</source>
-        <translation>The axle distance of this chain cannot be worked out</translation>
+        <translation>The axle distance of this chain cannot be found</translation>
     </message>
     <message>
         <source>Verkürzung</source>
@@ -169,7 +180,7 @@
     </message>
     <message>
         <source>Dateizugriff verweigert</source>
-        <translation>Access to the file denied</translation>
+        <translation>File access denied</translation>
     </message>
     <message>
         <source>Ungültiger Dateiname</source>
@@ -189,11 +200,11 @@
     </message>
     <message>
         <source>Datei %s kann nicht erstellt werden</source>
-        <translation>Cannot create the file %s</translation>
+        <translation>Cannot create file %s</translation>
     </message>
     <message>
         <source>Datei %s ist keine Trovanta-Datei</source>
-        <translation>The file %s is not a Trovanta file</translation>
+        <translation>File %s is not a Trovanta file</translation>
     </message>
     <message>
         <source>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</source>
@@ -205,7 +216,7 @@
     </message>
     <message>
         <source>Aucune colonne de régime et de vitesse dans ce fichier.</source>
-        <translation>No engine speed and road speed column in this file.</translation>
+        <translation>No engine speed and speed columns in this file.</translation>
     </message>
     <message>
         <source>Überprüfen Sie die Druckerinstallation.</source>
@@ -217,7 +228,7 @@
     </message>
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
-        <translation>Error writing the settings file.</translation>
+        <translation>Error while writing the ini file.</translation>
     </message>
     <message>
         <source>Zu wenig Arbeitsspeicher</source>
@@ -343,14 +354,14 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>Platform</name>
     <message>
         <source>Oui</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Non</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -364,48 +375,444 @@
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recent files</translation>
     </message>
     <message>
         <source>E&amp;xporter le diagramme…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport diagram…</translation>
     </message>
     <message>
         <source>&amp;Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analysis</translation>
     </message>
     <message>
         <source>&amp;Comparaison…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparison…</translation>
     </message>
     <message>
         <source>&amp;Pignons et chaîne…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprockets and chain…</translation>
     </message>
     <message>
         <source>É&amp;talonnage…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;libration…</translation>
     </message>
     <message>
         <source>P&amp;erformances…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Performance…</translation>
     </message>
     <message>
         <source>diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation>diagram</translation>
     </message>
     <message>
         <source>Exporter le diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation>Export the diagram</translation>
     </message>
     <message>
         <source>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Übersetzungsdiagramm Suzuki TL 1000 S &apos;97 original</source>
+        <translation>Gearing diagram Suzuki TL 1000 S &apos;97 stock</translation>
+    </message>
+    <message>
+        <source>-Kein Kommentar gefunden-</source>
+        <translation>-No comment found-</translation>
+    </message>
+    <message>
+        <source>Roue Ar.</source>
+        <translation>Rear wheel</translation>
+    </message>
+    <message>
+        <source>Diamètre de jante (&quot;)</source>
+        <translation>Rim diameter (&quot;)</translation>
+    </message>
+    <message>
+        <source>Largeur pneu(mm)</source>
+        <translation>Tyre width (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur pneu (%)</source>
+        <translation>Tyre height (%)</translation>
+    </message>
+    <message>
+        <source> Glissement(%)</source>
+        <translation> Slip (%)</translation>
+    </message>
+    <message>
+        <source>Développement (mm)</source>
+        <translation>Circumference (mm)</translation>
+    </message>
+    <message>
+        <source>Changer</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Gearing</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Front spr.</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Rear spr.</translation>
+    </message>
+    <message>
+        <source>Primaire</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secondaire</source>
+        <translation>Final drive</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Gear</translation>
+    </message>
+    <message>
+        <source>Démulti.</source>
+        <translation>Overall</translation>
+    </message>
+    <message>
+        <source>Vmax</source>
+        <translation>Vmax</translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Engine speed</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>&amp;Calculer</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>Cocher pour un changement de rapport</source>
+        <translation>Show a shift mark</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>at</translation>
+    </message>
+    <message>
+        <source>Et pour une zone rouge</source>
+        <translation>And a red zone</translation>
+    </message>
+    <message>
+        <source>Le texte que vous indiquez dans ce champ apparaît à l impression</source>
+        <translation>The text you type into this field appears on the printout</translation>
+    </message>
+    <message>
+        <source>(max. 70 )</source>
+        <translation>(max. 70 )</translation>
+    </message>
+    <message>
+        <source>Régime x 1000</source>
+        <translation>rpm x 1000</translation>
+    </message>
+    <message>
+        <source>Diagramme de démultiplication</source>
+        <translation>Gearing diagram</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer sous..</source>
+        <translation>&amp;Save as..</translation>
+    </message>
+    <message>
+        <source>Enregistrer le Diagramme comme Bitmap</source>
+        <translation>Save diagram as bitmap</translation>
+    </message>
+    <message>
+        <source>Im&amp;primer</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Outils</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>Convertir Cv - kW</source>
+        <translation>Convert hp - kW</translation>
+    </message>
+    <message>
+        <source>Convertir km/h - Mph</source>
+        <translation>Convert km/h - mph</translation>
+    </message>
+    <message>
+        <source>Convertir Métrique - Pouce</source>
+        <translation>Convert metric - inch</translation>
+    </message>
+    <message>
+        <source>&amp;Info + FAQ</source>
+        <translation>&amp;Info + FAQ</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;FAQ</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>%1 wurde gespeichert.</source>
+        <translation>%1 has been saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm10</name>
+    <message>
+        <source>Métrique Pouce</source>
+        <translation>Metric inch</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Pouce</source>
+        <translation>inch</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>TROVANTA  Info</source>
+        <translation>TROVANTA  Info</translation>
+    </message>
+    <message>
+        <source>Créé par l&apos;équipe Trovanta</source>
+        <translation>Made by the Trovanta team</translation>
+    </message>
+    <message>
+        <source>Traduit en Français par l&apos;équipe Trovanta</source>
+        <translation>Translated by the Trovanta team</translation>
+    </message>
+    <message>
+        <source>Email senden</source>
+        <translation>Send an email</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Home page: %1</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Cv - kW</source>
+        <translation>hp - kW</translation>
+    </message>
+    <message>
+        <source>Cv</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>km/h - Mph</source>
+        <translation>km/h - mph</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Mph</source>
+        <translation>mph</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>---Thema wählen---</source>
+        <translation>---Choose a topic---</translation>
+    </message>
+    <message>
+        <source>Dateneingabe</source>
+        <translation>Entering data</translation>
+    </message>
+    <message>
+        <source>Öffnen / Speichern</source>
+        <translation>Open / Save</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Fehler in der Darstellung</source>
+        <translation>Display problems</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen</source>
+        <translation>Errors when opening</translation>
+    </message>
+    <message>
+        <source>Fehler beim Drucken</source>
+        <translation>Errors when printing</translation>
+    </message>
+    <message>
+        <source>Fehler bei Programmstart</source>
+        <translation>Errors at start-up</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Dateneingabe:
+
+Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel (&quot;Pignon&quot;) und Kettenrad (&quot;Couronne&quot;) stehen in der Betriebsanleitung Ihres Motorrads oder im Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.
+Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der Breite und 17 der Felgendurchmesser in Zoll.
+Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.
+Sind alle Werte eingetragen, klicken Sie auf &quot;Berechnen&quot; (die Schaltfläche &quot;Calculer&quot;). Die Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.
+Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf &quot;Calculer&quot;; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.</source>
+        <translation>Entering data:
+
+The ratios of the six gears, the primary drive and the tooth counts of the front and rear sprockets are given in your motorcycle&apos;s owner&apos;s manual or in the workshop manual. If you cannot find them there, your dealer can tell you.
+The tyre sizes are in the vehicle papers or on the sidewall of the tyre itself: in 190/50 ZR 17, 190 is the tyre width in millimetres, 50 the tyre height as a percentage of the width and 17 the rim diameter in inches.
+Type decimal numbers with the decimal separator of your regional settings, for example 1.84 or 1,84.
+Once all values are entered, click &quot;Calculate&quot;. The results appear in the grey fields and the diagram is redrawn.
+Changes to the tyre, the sprockets and the gear ratios count from the next click on &quot;Calculate&quot;; gear, engine speed, slip, shift mark and red zone recalculate at once.</translation>
+    </message>
+    <message>
+        <source>Öffnen:
+Über &quot;Datei&quot; (&quot;Fichier&quot;) und dann &quot;Öffnen&quot; (&quot;Ouvrir&quot;) laden Sie einen gespeicherten Datensatz. Alle Werte werden eingetragen und sofort neu berechnet; der Name der Datei steht oben rechts neben &quot;Fichier&quot;.
+
+Speichern:
+Über &quot;Datei&quot; und dann &quot;Werte speichern&quot; (&quot;Enregistrer sous..&quot;) speichern Sie die aktuellen Werte unter einem Namen Ihrer Wahl. Die Dateien haben die Endung &quot;tva&quot;.
+Die Dateien sind sehr klein und lassen sich deshalb leicht per Diskette oder Mail weitergeben, zum Beispiel um eine bewährte Übersetzung für eine Rennstrecke mit Freunden auszutauschen.</source>
+        <translation>Open:
+With &quot;File&quot; and then &quot;Open&quot; you load a saved data set. All values are filled in and recalculated at once; the file name appears at the top right, beside &quot;File&quot;.
+
+Save:
+With &quot;File&quot; and then &quot;Save as..&quot; you save the current values under a name of your choice. The files have the extension &quot;tva&quot;.
+The files are very small and so are easily passed on by disk or email, for example to swap a proven gearing for a track with friends.</translation>
+    </message>
+    <message>
+        <source>Drucken:
+
+Über &quot;Datei&quot; (&quot;Fichier&quot;) und dann &quot;Drucken&quot; (&quot;Imprimer&quot;) öffnet sich der gewohnte Druckdialog, in dem Sie den Drucker wählen und den Druck starten.
+Gedruckt werden das Übersetzungsdiagramm, alle eingegebenen und berechneten Werte sowie der Kommentar aus dem Textfeld unter dem Diagramm. Dieser Text darf höchstens 70 Zeichen lang sein; nutzen Sie ihn für Motorrad, Strecke oder Datum, damit Sie den Ausdruck später wiedererkennen.</source>
+        <translation>Printing:
+
+With &quot;File&quot; and then &quot;Print&quot; the usual print dialog opens, in which you choose the printer and start printing.
+The printout holds the gearing diagram, all values entered and calculated, and the comment from the text field below the diagram. This text may be at most 70 characters long; use it for the motorcycle, the track or the date, so that you recognise the printout later.</translation>
+    </message>
+    <message>
+        <source>Fehler bei der Darstellung:
+
+Das Programm braucht einen Bildschirm mit mindestens 800x600 Pixeln; bei einer kleineren Auflösung ist das Hauptfenster nicht vollständig zu sehen.
+Ist das Raster des Diagramms gegenüber seiner Beschriftung verschoben oder werden Texte abgeschnitten, ist in den Anzeigeeinstellungen des Systems eine vergrößerte Schrift eingestellt. Stellen Sie dort kleine Schriftarten (100 %) ein und starten Sie das Programm neu.</source>
+        <translation>Display problems:
+
+The program needs a screen of at least 800x600 pixels; at a lower resolution the main window cannot be seen in full.
+If the diagram&apos;s grid is shifted against its scale or texts are cut off, an enlarged font is set in the system&apos;s display settings. Set small fonts (100 %) there and restart the program.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen eines Datensatz:
+
+Meldet das Programm beim Öffnen &quot;Dateizugriff verweigert&quot;, ist die &quot;TVA&quot;-Datei schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.
+Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei &quot;Schreibgeschützt&quot; entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der Datensatz auch wieder unter seinem Namen speichern.</source>
+        <translation>Errors when opening a data set:
+
+If the program reports &quot;File access denied&quot; when opening, the &quot;TVA&quot; file is write-protected, for example because it was copied from a CD.
+Remove the write protection in the file&apos;s properties (untick &quot;Read-only&quot;) and then open the file again. After that the data set can be saved under its name again.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Drucken:
+
+Zum Drucken muss ein Druckertreiber installiert und ein Drucker eingerichtet sein. Kommt eine Meldung zur Druckerinstallation, prüfen Sie in den Systemeinstellungen, ob ein Drucker vorhanden und als Standarddrucker gewählt ist.
+Reichen die Linien der oberen Gänge im Ausdruck ein wenig über das Diagramm hinaus, ist das harmlos: Diese Gänge erreichen bei hohen Drehzahlen Geschwindigkeiten jenseits der Skala. Die gedruckten Werte stimmen trotzdem.</source>
+        <translation>Errors when printing:
+
+To print, a printer driver must be installed and a printer set up. If a message about the printer installation appears, check in the system settings that a printer exists and is chosen as the default printer.
+If the lines of the higher gears run a little beyond the diagram on the printout, that is harmless: at high engine speeds these gears reach speeds beyond the scale. The printed values are right all the same.</translation>
+    </message>
+    <message>
+        <source>Allgemeine Hinweise:
+
+Alle Ergebnisse sind theoretische Werte. Luftwiderstand und Reibung bleiben unberücksichtigt, ebenso die Frage, ob die Leistung des Motors für die berechnete Geschwindigkeit überhaupt reicht.
+Der Abrollumfang des Reifens wächst mit der Geschwindigkeit und ist je nach Hersteller und Reifentyp verschieden; dazu kommt der Schlupf zwischen Reifen und Fahrbahn, der über das Feld &quot;Glissement&quot; nur näherungsweise eingeht.
+Das Programm zeigt vor allem, wie sich eine Änderung von Ritzel oder Kettenrad auf Geschwindigkeiten und Drehzahlen auswirkt. Wer die Geschwindigkeit genau wissen will, braucht ein Messgerät, etwa ein GPS-Gerät oder eine Lichtschranke.</source>
+        <translation>General notes:
+
+All results are theoretical values. Air resistance and friction are left out, and so is the question whether the engine has the power for the calculated speed at all.
+The rolling circumference of the tyre grows with speed and differs between makers and tyre types; on top of that comes the slip between tyre and road, which the &quot;Slip&quot; field takes in only roughly.
+Above all, the program shows how a change of front or rear sprocket affects speeds and engine speeds. Anyone who wants to know the speed exactly needs a measuring device, such as a GPS unit or a light barrier.</translation>
+    </message>
+    <message>
+        <source>Fehler bei Programmstart:
+
+Erscheint beim Start die Meldung &quot;1,84 ist kein gültiger Gleitkommawert&quot;, erwartet Ihre Ländereinstellung ein anderes Dezimaltrennzeichen als das Komma, zum Beispiel den Punkt.
+Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als Dezimaltrennzeichen ein und starten Sie das Programm neu. Sie können auch in den Eingabefeldern das Komma durch das Trennzeichen Ihrer Einstellung ersetzen; beim Beenden werden die Werte so gespeichert.</source>
+        <translation>Errors at start-up:
+
+If the message &quot;&apos;1,84&apos; is not a valid decimal number&quot; appears at start-up, your regional settings expect another decimal separator than the comma, for example the point.
+Set the comma as the decimal separator in the system&apos;s regional settings and restart the program. You can also replace the comma with the separator of your settings in the input fields; the values are saved that way when you quit.</translation>
+    </message>
+    <message>
+        <source>Neu in dieser Version:
+ - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;
+ - mit Pistorel können zusätzliche Informationen gespeichert werden;
+   
+ - paar Kleinigkeiten;</source>
+        <translation>New in this version:
+ - Catenolix works out the chain length needed;
+ - Pistorel saves additional information;
+   
+ - a few small things;</translation>
+    </message>
+    <message>
+        <source>Hilfe und Hinweise</source>
+        <translation>Help and notes</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Home page: %1</translation>
+    </message>
+    <message>
+        <source>Hab&apos;s gelesen</source>
+        <translation>Got it</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1119,71 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Fehler beim Speichern.</source>
         <translation>The file could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm8</name>
+    <message>
+        <source>Die eingebenen Werte bleiben erhalten, so lange 
+Trovanta nicht beendet wird.
+
+Werte behalten?
+Ist das Häkchen gesetzt, werden alle Werte in der 
+Datei catenolix.ini gespeichert und sind beim 
+nächsten Start von Trovanta wieder da. Die Datei 
+lässt sich mit einem Editor öffnen und drucken; 
+eigene Notizen können Sie dort ergänzen.
+
+Vielen Dank an den Freund, der die Idee hatte 
+und mir die Formeln aus seinem eigenen, 
+früheren Programm überlassen hat.</source>
+        <translation>The values you entered are kept as long as 
+Trovanta is running.
+
+Keep values?
+When it is ticked, all values are saved in the 
+file catenolix.ini and are back at the next 
+start of Trovanta. The file can be opened and 
+printed with a text editor; you can add your 
+own notes there.
+
+Many thanks to the friend who had the idea 
+and gave me the formulas from his own, 
+earlier program.</translation>
+    </message>
+    <message>
+        <source>Catenolix Info</source>
+        <translation>Catenolix Info</translation>
+    </message>
+</context>
+<context>
+    <name>TForm9</name>
+    <message>
+        <source>Die eingebenen Werte bleiben erhalten.
+Alle Werte können zusätzlich in einer
+Textdatei gespeichert werden, die den
+Namen der Strecke trägt, sofern ein
+Streckenname eingegeben wurde.
+Ansonsten gibt es keine Pflichtfelder.
+Die Textdatei wird im Verzeichnis
+gespeichert, in dem das Programm liegt.
+
+Vielen Dank an den, der als Erster
+die Idee dazu hatte.</source>
+        <translation>The values you entered are kept.
+All values can also be saved in a
+text file named after the track,
+provided a track name was entered.
+Apart from that, no field is required.
+The text file is saved in the folder
+that holds the program.
+
+Many thanks to the one who first
+had the idea.</translation>
+    </message>
+    <message>
+        <source>Pistorel Info</source>
+        <translation>Pistorel Info</translation>
     </message>
 </context>
 <context>
@@ -1515,6 +1987,13 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Werte speichern ...</source>
         <translation>Save values ...</translation>
+    </message>
+</context>
+<context>
+    <name>trovanta::ui::ConverterWindow</name>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

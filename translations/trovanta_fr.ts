@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>GearDialogs</name>
+    <message>
+        <source>Werte für Trovanta öffnen ...</source>
+        <translation>Ouvrir des valeurs pour Trovanta ...</translation>
+    </message>
+    <message>
+        <source>Werte speichern ...</source>
+        <translation>Enregistrer les valeurs ...</translation>
+    </message>
+</context>
+<context>
     <name>GearSheet</name>
     <message>
         <source>Datei: </source>
@@ -81,15 +92,15 @@
     <name>Messages</name>
     <message>
         <source>Gleitkommadivision durch Null</source>
-        <translation>Division par zéro en virgule flottante</translation>
+        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>Ungültige Gleitkommaoperation</source>
-        <translation>Opération en virgule flottante non valide</translation>
+        <translation>Opération de calcul invalide</translation>
     </message>
     <message>
         <source>Gleitkommaüberlauf</source>
-        <translation>Dépassement de capacité en virgule flottante</translation>
+        <translation>Dépassement de capacité du calcul</translation>
     </message>
     <message>
         <source>&apos;%s&apos; ist kein gültiger Integerwert</source>
@@ -173,7 +184,7 @@
     </message>
     <message>
         <source>Ungültiger Dateiname</source>
-        <translation>Nom de fichier non valide</translation>
+        <translation>Nom de fichier invalide</translation>
     </message>
     <message>
         <source>Zu viele geöffnete Dateien</source>
@@ -197,7 +208,7 @@
     </message>
     <message>
         <source>In dieser Datei sind keine Werte für die Schaltmarke und dem roten Bereich abgespeichert.</source>
-        <translation>Ce fichier ne contient pas de valeurs pour le repère de passage et la zone rouge.</translation>
+        <translation>Ce fichier ne contient aucune valeur pour le repère de passage et la zone rouge.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un fichier ordinaire.</source>
@@ -213,7 +224,7 @@
     </message>
     <message>
         <source>Druckerinstallation kontrollieren.</source>
-        <translation>Contrôler l&apos;installation de l&apos;imprimante.</translation>
+        <translation>Vérifiez l&apos;installation de l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Fehler bei Ini-Erstellung.</source>
@@ -343,14 +354,14 @@
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>Platform</name>
     <message>
         <source>Oui</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Non</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -364,48 +375,444 @@
     <name>TForm1</name>
     <message>
         <source>Fichiers &amp;récents</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>E&amp;xporter le diagramme…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter le diagramme…</translation>
     </message>
     <message>
         <source>&amp;Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Comparaison…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparaison…</translation>
     </message>
     <message>
         <source>&amp;Pignons et chaîne…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pignons et chaîne…</translation>
     </message>
     <message>
         <source>É&amp;talonnage…</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;talonnage…</translation>
     </message>
     <message>
         <source>P&amp;erformances…</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;erformances…</translation>
     </message>
     <message>
         <source>diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation>diagramme</translation>
     </message>
     <message>
         <source>Exporter le diagramme</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le diagramme</translation>
     </message>
     <message>
         <source>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 existe déjà.
 Voulez-vous le remplacer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Übersetzungsdiagramm Suzuki TL 1000 S &apos;97 original</source>
+        <translation>Diagramme de démultiplication Suzuki TL 1000 S &apos;97 d&apos;origine</translation>
+    </message>
+    <message>
+        <source>-Kein Kommentar gefunden-</source>
+        <translation>-Aucun commentaire trouvé-</translation>
+    </message>
+    <message>
+        <source>Roue Ar.</source>
+        <translation>Roue Ar.</translation>
+    </message>
+    <message>
+        <source>Diamètre de jante (&quot;)</source>
+        <translation>Diamètre de jante (&quot;)</translation>
+    </message>
+    <message>
+        <source>Largeur pneu(mm)</source>
+        <translation>Largeur pneu(mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur pneu (%)</source>
+        <translation>Hauteur pneu (%)</translation>
+    </message>
+    <message>
+        <source> Glissement(%)</source>
+        <translation> Glissement(%)</translation>
+    </message>
+    <message>
+        <source>Développement (mm)</source>
+        <translation>Développement (mm)</translation>
+    </message>
+    <message>
+        <source>Changer</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Démultiplication</source>
+        <translation>Démultiplication</translation>
+    </message>
+    <message>
+        <source>Pignon</source>
+        <translation>Pignon</translation>
+    </message>
+    <message>
+        <source>Couronne</source>
+        <translation>Couronne</translation>
+    </message>
+    <message>
+        <source>Primaire</source>
+        <translation>Primaire</translation>
+    </message>
+    <message>
+        <source>Secondaire</source>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Démulti.</source>
+        <translation>Démulti.</translation>
+    </message>
+    <message>
+        <source>Vmax</source>
+        <translation>Vmax</translation>
+    </message>
+    <message>
+        <source>Régime</source>
+        <translation>Régime</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>&amp;Calculer</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Cocher pour un changement de rapport</source>
+        <translation>Cocher pour un changement de rapport</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Et pour une zone rouge</source>
+        <translation>Et pour une zone rouge</translation>
+    </message>
+    <message>
+        <source>Le texte que vous indiquez dans ce champ apparaît à l impression</source>
+        <translation>Le texte que vous indiquez dans ce champ apparaît à l impression</translation>
+    </message>
+    <message>
+        <source>(max. 70 )</source>
+        <translation>(max. 70 )</translation>
+    </message>
+    <message>
+        <source>Régime x 1000</source>
+        <translation>Régime x 1000</translation>
+    </message>
+    <message>
+        <source>Diagramme de démultiplication</source>
+        <translation>Diagramme de démultiplication</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer sous..</source>
+        <translation>&amp;Enregistrer sous..</translation>
+    </message>
+    <message>
+        <source>Enregistrer le Diagramme comme Bitmap</source>
+        <translation>Enregistrer le Diagramme comme Bitmap</translation>
+    </message>
+    <message>
+        <source>Im&amp;primer</source>
+        <translation>Im&amp;primer</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Outils</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Convertir Cv - kW</source>
+        <translation>Convertir Cv - kW</translation>
+    </message>
+    <message>
+        <source>Convertir km/h - Mph</source>
+        <translation>Convertir km/h - Mph</translation>
+    </message>
+    <message>
+        <source>Convertir Métrique - Pouce</source>
+        <translation>Convertir Métrique - Pouce</translation>
+    </message>
+    <message>
+        <source>&amp;Info + FAQ</source>
+        <translation>&amp;Info + FAQ</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;FAQ</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>%1 wurde gespeichert.</source>
+        <translation>%1 a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm10</name>
+    <message>
+        <source>Métrique Pouce</source>
+        <translation>Métrique Pouce</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Pouce</source>
+        <translation>Pouce</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>TROVANTA  Info</source>
+        <translation>TROVANTA  Info</translation>
+    </message>
+    <message>
+        <source>Créé par l&apos;équipe Trovanta</source>
+        <translation>Créé par l&apos;équipe Trovanta</translation>
+    </message>
+    <message>
+        <source>Traduit en Français par l&apos;équipe Trovanta</source>
+        <translation>Traduit en Français par l&apos;équipe Trovanta</translation>
+    </message>
+    <message>
+        <source>Email senden</source>
+        <translation>Envoyer un e-mail</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Site web : %1</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Cv - kW</source>
+        <translation>Cv - kW</translation>
+    </message>
+    <message>
+        <source>Cv</source>
+        <translation>Cv</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>km/h - Mph</source>
+        <translation>km/h - Mph</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Mph</source>
+        <translation>Mph</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>---Thema wählen---</source>
+        <translation>---Choisir un thème---</translation>
+    </message>
+    <message>
+        <source>Dateneingabe</source>
+        <translation>Saisie des données</translation>
+    </message>
+    <message>
+        <source>Öffnen / Speichern</source>
+        <translation>Ouvrir / Enregistrer</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Fehler in der Darstellung</source>
+        <translation>Erreurs d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen</source>
+        <translation>Erreur à l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Fehler beim Drucken</source>
+        <translation>Erreur à l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Fehler bei Programmstart</source>
+        <translation>Erreur au démarrage</translation>
+    </message>
+    <message>
+        <source>Hinweise</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Dateneingabe:
+
+Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel (&quot;Pignon&quot;) und Kettenrad (&quot;Couronne&quot;) stehen in der Betriebsanleitung Ihres Motorrads oder im Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.
+Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der Breite und 17 der Felgendurchmesser in Zoll.
+Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.
+Sind alle Werte eingetragen, klicken Sie auf &quot;Berechnen&quot; (die Schaltfläche &quot;Calculer&quot;). Die Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.
+Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf &quot;Calculer&quot;; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.</source>
+        <translation>Saisie des données :
+
+Les rapports des six vitesses, le rapport primaire et le nombre de dents du pignon et de la couronne figurent dans le manuel du propriétaire de votre moto ou dans le manuel d&apos;atelier. Si vous ne les y trouvez pas, votre concessionnaire peut vous les indiquer.
+Les cotes du pneu figurent sur les papiers du véhicule ou sur le flanc du pneu lui-même : dans l&apos;indication 190/50 ZR 17, 190 est la largeur du pneu en millimètres, 50 la hauteur du pneu en pour cent de la largeur et 17 le diamètre de jante en pouces.
+Saisissez les nombres décimaux avec le séparateur décimal de vos paramètres régionaux, par exemple 1,84.
+Une fois toutes les valeurs saisies, cliquez sur &quot;Calculer&quot;. Les résultats apparaissent dans les champs gris et le diagramme est redessiné.
+Les modifications du pneu, du pignon, de la couronne et des rapports ne comptent qu&apos;à partir du prochain clic sur &quot;Calculer&quot; ; le rapport, le régime, le glissement, le repère de passage et la zone rouge sont recalculés aussitôt.</translation>
+    </message>
+    <message>
+        <source>Öffnen:
+Über &quot;Datei&quot; (&quot;Fichier&quot;) und dann &quot;Öffnen&quot; (&quot;Ouvrir&quot;) laden Sie einen gespeicherten Datensatz. Alle Werte werden eingetragen und sofort neu berechnet; der Name der Datei steht oben rechts neben &quot;Fichier&quot;.
+
+Speichern:
+Über &quot;Datei&quot; und dann &quot;Werte speichern&quot; (&quot;Enregistrer sous..&quot;) speichern Sie die aktuellen Werte unter einem Namen Ihrer Wahl. Die Dateien haben die Endung &quot;tva&quot;.
+Die Dateien sind sehr klein und lassen sich deshalb leicht per Diskette oder Mail weitergeben, zum Beispiel um eine bewährte Übersetzung für eine Rennstrecke mit Freunden auszutauschen.</source>
+        <translation>Ouvrir :
+Avec &quot;Fichier&quot; puis &quot;Ouvrir&quot;, vous chargez un jeu de données enregistré. Toutes les valeurs sont reprises et aussitôt recalculées ; le nom du fichier s&apos;affiche en haut à droite, à côté de &quot;Fichier&quot;.
+
+Enregistrer :
+Avec &quot;Fichier&quot; puis &quot;Enregistrer sous..&quot;, vous enregistrez les valeurs actuelles sous le nom de votre choix. Les fichiers portent l&apos;extension &quot;tva&quot;.
+Les fichiers sont très petits et se transmettent donc facilement par disquette ou par e-mail, par exemple pour échanger avec des amis une démultiplication éprouvée sur un circuit.</translation>
+    </message>
+    <message>
+        <source>Drucken:
+
+Über &quot;Datei&quot; (&quot;Fichier&quot;) und dann &quot;Drucken&quot; (&quot;Imprimer&quot;) öffnet sich der gewohnte Druckdialog, in dem Sie den Drucker wählen und den Druck starten.
+Gedruckt werden das Übersetzungsdiagramm, alle eingegebenen und berechneten Werte sowie der Kommentar aus dem Textfeld unter dem Diagramm. Dieser Text darf höchstens 70 Zeichen lang sein; nutzen Sie ihn für Motorrad, Strecke oder Datum, damit Sie den Ausdruck später wiedererkennen.</source>
+        <translation>Imprimer :
+
+Avec &quot;Fichier&quot; puis &quot;Imprimer&quot; s&apos;ouvre la boîte de dialogue d&apos;impression habituelle, dans laquelle vous choisissez l&apos;imprimante et lancez l&apos;impression.
+Sont imprimés le diagramme de démultiplication, toutes les valeurs saisies et calculées ainsi que le commentaire du champ de texte sous le diagramme. Ce texte compte au plus 70 caractères ; utilisez-le pour la moto, le circuit ou la date, afin de reconnaître l&apos;impression plus tard.</translation>
+    </message>
+    <message>
+        <source>Fehler bei der Darstellung:
+
+Das Programm braucht einen Bildschirm mit mindestens 800x600 Pixeln; bei einer kleineren Auflösung ist das Hauptfenster nicht vollständig zu sehen.
+Ist das Raster des Diagramms gegenüber seiner Beschriftung verschoben oder werden Texte abgeschnitten, ist in den Anzeigeeinstellungen des Systems eine vergrößerte Schrift eingestellt. Stellen Sie dort kleine Schriftarten (100 %) ein und starten Sie das Programm neu.</source>
+        <translation>Erreurs d&apos;affichage :
+
+Le programme a besoin d&apos;un écran d&apos;au moins 800x600 pixels ; avec une résolution plus faible, la fenêtre principale n&apos;est pas entièrement visible.
+Si la grille du diagramme est décalée par rapport à ses graduations ou si des textes sont coupés, une police agrandie est réglée dans les paramètres d&apos;affichage du système. Choisissez-y des petites polices (100 %) et redémarrez le programme.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen eines Datensatz:
+
+Meldet das Programm beim Öffnen &quot;Dateizugriff verweigert&quot;, ist die &quot;TVA&quot;-Datei schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.
+Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei &quot;Schreibgeschützt&quot; entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der Datensatz auch wieder unter seinem Namen speichern.</source>
+        <translation>Erreur à l&apos;ouverture d&apos;un jeu de données :
+
+Si le programme signale &quot;Accès au fichier refusé&quot; à l&apos;ouverture, le fichier &quot;TVA&quot; est protégé en écriture, par exemple parce qu&apos;il a été copié depuis un CD.
+Retirez la protection en écriture dans les propriétés du fichier (décochez &quot;Lecture seule&quot;), puis rouvrez le fichier. Le jeu de données pourra ensuite de nouveau être enregistré sous son nom.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Drucken:
+
+Zum Drucken muss ein Druckertreiber installiert und ein Drucker eingerichtet sein. Kommt eine Meldung zur Druckerinstallation, prüfen Sie in den Systemeinstellungen, ob ein Drucker vorhanden und als Standarddrucker gewählt ist.
+Reichen die Linien der oberen Gänge im Ausdruck ein wenig über das Diagramm hinaus, ist das harmlos: Diese Gänge erreichen bei hohen Drehzahlen Geschwindigkeiten jenseits der Skala. Die gedruckten Werte stimmen trotzdem.</source>
+        <translation>Erreur à l&apos;impression :
+
+Pour imprimer, un pilote d&apos;imprimante doit être installé et une imprimante configurée. Si un message concernant l&apos;installation de l&apos;imprimante apparaît, vérifiez dans les paramètres du système qu&apos;une imprimante existe et qu&apos;elle est choisie comme imprimante par défaut.
+Si sur l&apos;impression les courbes des rapports supérieurs dépassent un peu du diagramme, c&apos;est sans gravité : à haut régime, ces rapports atteignent des vitesses au-delà de l&apos;échelle. Les valeurs imprimées restent justes.</translation>
+    </message>
+    <message>
+        <source>Allgemeine Hinweise:
+
+Alle Ergebnisse sind theoretische Werte. Luftwiderstand und Reibung bleiben unberücksichtigt, ebenso die Frage, ob die Leistung des Motors für die berechnete Geschwindigkeit überhaupt reicht.
+Der Abrollumfang des Reifens wächst mit der Geschwindigkeit und ist je nach Hersteller und Reifentyp verschieden; dazu kommt der Schlupf zwischen Reifen und Fahrbahn, der über das Feld &quot;Glissement&quot; nur näherungsweise eingeht.
+Das Programm zeigt vor allem, wie sich eine Änderung von Ritzel oder Kettenrad auf Geschwindigkeiten und Drehzahlen auswirkt. Wer die Geschwindigkeit genau wissen will, braucht ein Messgerät, etwa ein GPS-Gerät oder eine Lichtschranke.</source>
+        <translation>Remarques générales :
+
+Tous les résultats sont des valeurs théoriques. La résistance de l&apos;air et les frottements ne sont pas pris en compte, pas plus que la question de savoir si la puissance du moteur suffit pour la vitesse calculée.
+La circonférence de roulement du pneu augmente avec la vitesse et varie selon le fabricant et le type de pneu ; s&apos;y ajoute le glissement entre le pneu et la chaussée, que le champ &quot;Glissement&quot; ne prend en compte que de façon approchée.
+Le programme montre avant tout comment un changement de pignon ou de couronne agit sur les vitesses et les régimes. Qui veut connaître la vitesse exacte a besoin d&apos;un appareil de mesure, par exemple un GPS ou une cellule photoélectrique.</translation>
+    </message>
+    <message>
+        <source>Fehler bei Programmstart:
+
+Erscheint beim Start die Meldung &quot;1,84 ist kein gültiger Gleitkommawert&quot;, erwartet Ihre Ländereinstellung ein anderes Dezimaltrennzeichen als das Komma, zum Beispiel den Punkt.
+Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als Dezimaltrennzeichen ein und starten Sie das Programm neu. Sie können auch in den Eingabefeldern das Komma durch das Trennzeichen Ihrer Einstellung ersetzen; beim Beenden werden die Werte so gespeichert.</source>
+        <translation>Erreur au démarrage :
+
+Si le message &quot;&apos;1,84&apos; n&apos;est pas un nombre décimal valide&quot; apparaît au démarrage, vos paramètres régionaux attendent un autre séparateur décimal que la virgule, par exemple le point.
+Réglez la virgule comme séparateur décimal dans les paramètres régionaux du système et redémarrez le programme. Vous pouvez aussi remplacer la virgule par le séparateur de vos paramètres dans les champs de saisie ; les valeurs sont enregistrées ainsi à la fermeture.</translation>
+    </message>
+    <message>
+        <source>Neu in dieser Version:
+ - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;
+ - mit Pistorel können zusätzliche Informationen gespeichert werden;
+   
+ - paar Kleinigkeiten;</source>
+        <translation>Nouveau dans cette version :
+ - Catenolix calcule la longueur de chaîne nécessaire ;
+ - Pistorel permet d&apos;enregistrer des informations supplémentaires ;
+   
+ - quelques petites améliorations ;</translation>
+    </message>
+    <message>
+        <source>Hilfe und Hinweise</source>
+        <translation>Aide et conseils</translation>
+    </message>
+    <message>
+        <source>Homepage: %1</source>
+        <translation>Site web : %1</translation>
+    </message>
+    <message>
+        <source>Hab&apos;s gelesen</source>
+        <translation>J&apos;ai lu</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1119,72 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Fehler beim Speichern.</source>
         <translation>Erreur lors de l&apos;enregistrement.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm8</name>
+    <message>
+        <source>Die eingebenen Werte bleiben erhalten, so lange 
+Trovanta nicht beendet wird.
+
+Werte behalten?
+Ist das Häkchen gesetzt, werden alle Werte in der 
+Datei catenolix.ini gespeichert und sind beim 
+nächsten Start von Trovanta wieder da. Die Datei 
+lässt sich mit einem Editor öffnen und drucken; 
+eigene Notizen können Sie dort ergänzen.
+
+Vielen Dank an den Freund, der die Idee hatte 
+und mir die Formeln aus seinem eigenen, 
+früheren Programm überlassen hat.</source>
+        <translation>Les valeurs saisies sont conservées tant que 
+Trovanta n&apos;est pas fermé.
+
+Garder les valeurs ?
+Si la case est cochée, toutes les valeurs sont 
+enregistrées dans le fichier catenolix.ini et 
+reviennent au prochain démarrage de Trovanta. 
+Le fichier s&apos;ouvre et s&apos;imprime avec un 
+éditeur ; vous pouvez y ajouter vos notes.
+
+Merci à l&apos;ami qui a eu l&apos;idée et qui m&apos;a 
+confié les formules de son propre programme, 
+plus ancien.</translation>
+    </message>
+    <message>
+        <source>Catenolix Info</source>
+        <translation>Catenolix Info</translation>
+    </message>
+</context>
+<context>
+    <name>TForm9</name>
+    <message>
+        <source>Die eingebenen Werte bleiben erhalten.
+Alle Werte können zusätzlich in einer
+Textdatei gespeichert werden, die den
+Namen der Strecke trägt, sofern ein
+Streckenname eingegeben wurde.
+Ansonsten gibt es keine Pflichtfelder.
+Die Textdatei wird im Verzeichnis
+gespeichert, in dem das Programm liegt.
+
+Vielen Dank an den, der als Erster
+die Idee dazu hatte.</source>
+        <translation>Les valeurs saisies sont conservées.
+Toutes les valeurs peuvent en plus être
+enregistrées dans un fichier texte qui
+porte le nom du circuit, si un nom de
+circuit a été saisi.
+Aucun autre champ n&apos;est obligatoire.
+Le fichier texte est enregistré dans le
+dossier où se trouve le programme.
+
+Merci à celui qui, le premier,
+en a eu l&apos;idée.</translation>
+    </message>
+    <message>
+        <source>Pistorel Info</source>
+        <translation>Pistorel Info</translation>
     </message>
 </context>
 <context>
@@ -1515,6 +1988,13 @@ Voulez-vous le remplacer ?</source>
     <message>
         <source>Werte speichern ...</source>
         <translation>Enregistrer les valeurs ...</translation>
+    </message>
+</context>
+<context>
+    <name>trovanta::ui::ConverterWindow</name>
+    <message>
+        <source>Fermer</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -5,26 +5,27 @@
 namespace {
 
 using trovanta::ui::ConverterDesign;
+using trovanta::ui::tx;
 namespace converter = trovanta::converter;
 
 const ConverterDesign PsKw = {
-    "Form3", "Cv - kW",
-    {"Edit_PS", "50", "Cv", "Panel_kW", "kW"},
-    {"Edit_kW", "50", "kW", "Panel_PS", "Cv"},
+    "Form3", tx("TForm3", "Cv - kW"),
+    {"Edit_PS", "50", tx("TForm3", "Cv"), "Panel_kW", tx("TForm3", "kW")},
+    {"Edit_kW", "50", tx("TForm3", "kW"), "Panel_PS", tx("TForm3", "Cv")},
     converter::PsPerKw,
 };
 
 const ConverterDesign KmhMph = {
-    "Form4", "km/h - Mph",
-    {"Edit_kmh", "50", "km/h", "Panel_mph", "Mph"},
-    {"Edit_mph", "50", "Mph", "Panel_kmh", "km/h"},
+    "Form4", tx("TForm4", "km/h - Mph"),
+    {"Edit_kmh", "50", tx("TForm4", "km/h"), "Panel_mph", tx("TForm4", "Mph")},
+    {"Edit_mph", "50", tx("TForm4", "Mph"), "Panel_kmh", tx("TForm4", "km/h")},
     converter::KmhPerMph,
 };
 
 const ConverterDesign CmInch = {
-    "Form10", "Métrique Pouce",
-    {"Edit_cm", "10", "cm", "Panel_zoll", "Pouce"},
-    {"Edit_zoll", "17", "Pouce", "Panel_cm", "cm"},
+    "Form10", tx("TForm10", "Métrique Pouce"),
+    {"Edit_cm", "10", tx("TForm10", "cm"), "Panel_zoll", tx("TForm10", "Pouce")},
+    {"Edit_zoll", "17", tx("TForm10", "Pouce"), "Panel_cm", tx("TForm10", "cm")},
     converter::CmPerInch,
 };
 

@@ -21,29 +21,35 @@ ConverterWindow::ConverterWindow(const ConverterDesign &d, QWidget *parent)
       factor_(d.factor)
 {
     setObjectName(QString::fromLatin1(d.name));
-    setWindowTitle(QString::fromUtf8(d.caption));
+    keepWindowTitle(this, d.caption);
     setFont(formFont(8));
     setFixedSize(289, 170);
 
     Label48 = logoLabel(this, "Label48", QStringLiteral("TROVANTA"), 8, 6);
 
-    auto label = [this](const QString &name, const QString &text, int x, int y) {
-        return plainLabel(this, name.toLatin1().constData(), text, x, y);
+    // A unit, with an arrow after the edit's.
+    auto label = [this](const QString &name, const Source &unit, const char *after, int x, int y) {
+        QLabel *l = plainLabel(this, name.toLatin1().constData(), QString(), x, y);
+        keepTranslated(l, unit, [l, after](const QString &t) {
+            l->setText(t + QLatin1String(after));
+            l->adjustSize();
+        });
+        return l;
     };
     auto row = [&](const ConverterRow &r, int top, QLineEdit *&edit, TPanel *&panel) {
         const QString editName = QString::fromLatin1(r.edit);
         const QString panelName = QString::fromLatin1(r.panel);
         edit = lineEdit(this, r.edit, QString::fromUtf8(r.value), QRect(24, top, 65, RowHeight));
-        label(QStringLiteral("Label_") + editName, QString::fromUtf8(r.unitIn) + QStringLiteral(" -->"), 96,
-              top + 4);
+        label(QStringLiteral("Label_") + editName, r.unitIn, " -->", 96, top + 4);
         panel = ui::panel(this, r.panel, QRect(152, top, 73, RowHeight));
-        label(QStringLiteral("Label_") + panelName, QString::fromUtf8(r.unitOut), 232, top + 4);
+        label(QStringLiteral("Label_") + panelName, r.unitOut, "", 232, top + 4);
     };
     row(d.rowA, 48, editA_, panelA_);
     row(d.rowB, 80, editB_, panelB_);
 
-    Button_Schliessen = new QPushButton(QStringLiteral("Fermer"), this);
+    Button_Schliessen = new QPushButton(this);
     Button_Schliessen->setObjectName(QStringLiteral("Button_Schliessen"));
+    keepText(Button_Schliessen, tx("trovanta::ui::ConverterWindow", "Fermer"));
     Button_Schliessen->setGeometry(107, 128, 75, 25);
     // Enter in an edit must not close the window.
     Button_Schliessen->setAutoDefault(false);

@@ -3,6 +3,7 @@
 // its own edit into its panel, the first dividing by the factor, the second
 // multiplying by it. The values live only in the controls.
 
+#include "ui/language.h"
 #include "ui/tpanel.h"
 
 #include "ui/tdialog.h"
@@ -16,14 +17,14 @@ namespace trovanta::ui {
 struct ConverterRow {
     const char *edit;   // objectName of the edit
     const char *value;  // its text at start
-    const char *unitIn; // unit of the edit
+    Source unitIn;      // unit of the edit
     const char *panel;  // objectName of the result panel
-    const char *unitOut;
+    Source unitOut;
 };
 
 struct ConverterDesign {
     const char *name;    // objectName of the window
-    const char *caption;
+    Source caption;
     ConverterRow rowA;   // A ÷ factor
     ConverterRow rowB;   // B × factor
     double factor;

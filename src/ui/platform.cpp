@@ -48,8 +48,8 @@ bool Platform::ask(QWidget *parent, const QString &question)
 {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(product::ApplicationTitle), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QObject::tr("Oui"));
-    box.button(QMessageBox::No)->setText(QObject::tr("Non"));
+    box.button(QMessageBox::Yes)->setText(translated(tx("Platform", "Oui")));
+    box.button(QMessageBox::No)->setText(translated(tx("Platform", "Non")));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

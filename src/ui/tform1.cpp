@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace trovanta;
 
@@ -34,7 +35,51 @@ namespace {
 
 constexpr int EditHeight = 21;
 
+using ui::tx;
 using ui::utf8;
+
+// What the program fills into the title field: the form's title and the
+// settings file's when it holds none.
+constexpr ui::Source TitleDefaults[] = {
+    tx("TForm1", "Übersetzungsdiagramm Suzuki TL 1000 S '97 original"),
+    tx("TForm1", "-Kein Kommentar gefunden-"),
+};
+
+// A text as written and in each of the program's translations, so that a
+// default filled in under another language is still known as the default.
+QStringList inEveryLanguage(const ui::Source &s)
+{
+    static std::array<std::unique_ptr<QTranslator>, 3> translators;
+    static bool loaded = false;
+    if (!loaded) {
+        loaded = true;
+        const char *const codes[] = {"fr", "de", "en"};
+        for (std::size_t i = 0; i < translators.size(); ++i) {
+            auto t = std::make_unique<QTranslator>();
+            if (t->load(QStringLiteral(":/i18n/trovanta_%1.qm").arg(QLatin1String(codes[i]))))
+                translators[i] = std::move(t);
+        }
+    }
+    QStringList out{QString::fromUtf8(s.text)};
+    for (const auto &t : translators)
+        if (t)
+            if (const QString text = t->translate(s.context, s.text); !text.isEmpty())
+                out << text;
+    return out;
+}
+
+// A title that is still one of the defaults, in whatever language, shows
+// it in the present one; a title the rider wrote stays.
+void showTitleDefault(QLineEdit *title)
+{
+    const QString now = title->text();
+    for (const ui::Source &d : TitleDefaults)
+        if (inEveryLanguage(d).contains(now)) {
+            if (const QString shown = ui::translated(d); shown != now)
+                ui::setFieldText(title, shown);
+            return;
+        }
+}
 
 } // namespace
 
@@ -44,6 +89,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setFont(ui::formFont(8));
     setAcceptDrops(true);
     buildWindow();
+    ui::keepTranslated(Edit15, [this] { showTitleDefault(Edit15); });
     gearSet_ = std::make_unique<ui::GearSetBinder>(
         ui::GearSetBinder::Edits{Edit1, Edit2, Edit3, E_Schlupf, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10,
                                  Edit11, Edit12},
@@ -99,7 +145,10 @@ void TForm1::buildWindow()
     auto frame = [c](const char *name, int x, int y, int w, int h) {
         return ui::raisedFrame(c, name, QRect(x, y, w, h));
     };
-    auto label = [c](const char *name, const QString &text, int x, int y,
+    auto label = [c](const char *name, const ui::Source &text, int x, int y,
+                     std::optional<QFont> font = std::nullopt) { return ui::plainLabel(c, name, text, x, y, font); };
+    // Numbers and unit words, which no language changes.
+    auto plain = [c](const char *name, const QString &text, int x, int y,
                      std::optional<QFont> font = std::nullopt) { return ui::plainLabel(c, name, text, x, y, font); };
     auto edit = [c](const char *name, const QString &text, int x, int y, int w, int h = EditHeight) {
         return ui::lineEdit(c, name, text, QRect(x, y, w, h));
@@ -110,7 +159,7 @@ void TForm1::buildWindow()
     auto updown = [c](const char *name, QLineEdit *e, int min, int max, int step, int pos) {
         return ui::upDown(c, name, e, min, max, step, pos);
     };
-    auto check = [c](const char *name, const QString &text, int x, int y, int w, bool captionLeft) {
+    auto check = [c](const char *name, const ui::Source &text, int x, int y, int w, bool captionLeft) {
         return ui::checkBox(c, name, text, x, y, w, captionLeft);
     };
     const QFont heading = ui::formFont(10, true);
@@ -125,17 +174,17 @@ void TForm1::buildWindow()
     Panel10 = frame("Panel10", 200, 21, 577, 359);
 
     // Rear wheel
-    Label_RoueAr = label("Label_RoueAr", utf8("Roue Ar."), 8, 12, heading);
-    Label_Edit1 = label("Label_Edit1", utf8("Diamètre de jante (\")"), 8, 36);
+    Label_RoueAr = label("Label_RoueAr", tx("TForm1", "Roue Ar."), 8, 12, heading);
+    Label_Edit1 = label("Label_Edit1", tx("TForm1", "Diamètre de jante (\")"), 8, 36);
     Edit1 = edit("Edit1", QStringLiteral("17"), 128, 32, 41);
-    Label_Edit2 = label("Label_Edit2", utf8("Largeur pneu(mm)"), 8, 59);
+    Label_Edit2 = label("Label_Edit2", tx("TForm1", "Largeur pneu(mm)"), 8, 59);
     Edit2 = edit("Edit2", QStringLiteral("190"), 128, 55, 41);
-    Label_Edit3 = label("Label_Edit3", utf8("Hauteur pneu (%)"), 8, 81);
+    Label_Edit3 = label("Label_Edit3", tx("TForm1", "Hauteur pneu (%)"), 8, 81);
     Edit3 = edit("Edit3", QStringLiteral("50"), 128, 77, 41);
-    Label_E_Schlupf = label("Label_E_Schlupf", utf8(" Glissement(%)"), 8, 104);
+    Label_E_Schlupf = label("Label_E_Schlupf", tx("TForm1", " Glissement(%)"), 8, 104);
     E_Schlupf = edit("E_Schlupf", QStringLiteral("3"), 128, 100, 41);
     UpDown5 = updown("UpDown5", E_Schlupf, 0, 10, 1, 3);
-    Label_E_Umfang = label("Label_E_Umfang", utf8("Développement (mm)"), 8, 124);
+    Label_E_Umfang = label("Label_E_Umfang", tx("TForm1", "Développement (mm)"), 8, 124);
     E_Umfang = edit("E_Umfang", QString(), 128, 128, 41, 24);
     E_Umfang->setFont(ui::formFont(10));
     {
@@ -145,22 +194,22 @@ void TForm1::buildWindow()
         E_Umfang->setPalette(pal);
     }
     E_Umfang->setEnabled(false);
-    CB_Umfangedit = check("CB_Umfangedit", utf8("Changer"), 64, 140, 63, true);
+    CB_Umfangedit = check("CB_Umfangedit", tx("TForm1", "Changer"), 64, 140, 63, true);
 
     // Gearing
-    Label_Demultiplication = label("Label_Demultiplication", utf8("Démultiplication"), 8, 172, heading);
-    Label_Edit4 = label("Label_Edit4", utf8("Pignon"), 8, 196);
+    Label_Demultiplication = label("Label_Demultiplication", tx("TForm1", "Démultiplication"), 8, 172, heading);
+    Label_Edit4 = label("Label_Edit4", tx("TForm1", "Pignon"), 8, 196);
     Edit4 = edit("Edit4", QStringLiteral("17"), 80, 192, 49);
-    Label_Edit5 = label("Label_Edit5", utf8("Couronne"), 8, 220);
+    Label_Edit5 = label("Label_Edit5", tx("TForm1", "Couronne"), 8, 220);
     Edit5 = edit("Edit5", QStringLiteral("38"), 80, 216, 49);
-    Label_Edit6 = label("Label_Edit6", utf8("Primaire"), 8, 244);
+    Label_Edit6 = label("Label_Edit6", tx("TForm1", "Primaire"), 8, 244);
     Edit6 = edit("Edit6", ui::localDecimal("1,84"), 80, 240, 49);
-    Label_Panel2 = label("Label_Panel2", utf8("Secondaire"), 8, 268);
+    Label_Panel2 = label("Label_Panel2", tx("TForm1", "Secondaire"), 8, 268);
     Panel2 = panel("Panel2", 80, 264, 49);
 
-    Label_Rapport = label("Label_Rapport", utf8("Rapport"), 16, 286);
-    Label_Demulti = label("Label_Demulti", utf8("Démulti."), 62, 286);
-    Label_Vmax = label("Label_Vmax", utf8("Vmax"), 120, 286);
+    Label_Rapport = label("Label_Rapport", tx("TForm1", "Rapport"), 16, 286);
+    Label_Demulti = label("Label_Demulti", tx("TForm1", "Démulti."), 62, 286);
+    Label_Vmax = label("Label_Vmax", tx("TForm1", "Vmax"), 120, 286);
     static const char *const gearDefaults[6] = {"2,67", "1,93", "1,50", "1,23", "1,09", "1,00"};
     static const char *const rowNames[6] = {"Label_Gang1", "Label_Gang2", "Label_Gang3",
                                             "Label_Gang4", "Label_Gang5", "Label_Gang6"};
@@ -171,53 +220,54 @@ void TForm1::buildWindow()
     for (int k = 0; k < 6; ++k) {
         const int top = 304 + 24 * k;
         const QByteArray n = QByteArray::number(k + 1);
-        Label_Gang[k] = label(rowNames[k], QString::number(k + 1), 7, top + 4);
+        Label_Gang[k] = plain(rowNames[k], QString::number(k + 1), 7, top + 4);
         *gearEdits[k] = edit(QByteArray("Edit" + QByteArray::number(k + 7)).constData(),
                              ui::localDecimal(gearDefaults[k]), 16, top, 41);
         *overall[k] = panel(QByteArray("Panel" + QByteArray::number(k + 3)).constData(), 60, top, 47);
         *vmax[k] = panel(QByteArray("P_Vmax" + n).constData(), 110, top, 41);
         ui::setTextColour(*overall[k], ui::GearColours[k]);
         ui::setTextColour(*vmax[k], ui::GearColours[k]);
-        *gearChecks[k] = check(QByteArray("CheckBox" + n).constData(), QString(), 158, top + 2, 17, false);
+        *gearChecks[k] = ui::checkBox(c, QByteArray("CheckBox" + n).constData(), QString(), 158, top + 2, 17, false);
         (*gearChecks[k])->setChecked(true);
     }
 
     // Operating point
-    Label_Edit13 = label("Label_Edit13", utf8("Rapport"), 8, 476);
+    Label_Edit13 = label("Label_Edit13", tx("TForm1", "Rapport"), 8, 476);
     Edit13 = edit("Edit13", QStringLiteral("4"), 104, 472, 41);
     UpDown1 = updown("UpDown1", Edit13, 1, 6, 1, 4);
-    Label_Edit14 = label("Label_Edit14", utf8("Régime"), 8, 500);
+    Label_Edit14 = label("Label_Edit14", tx("TForm1", "Régime"), 8, 500);
     Edit14 = edit("Edit14", QStringLiteral("4500"), 96, 496, 57);
     UpDown2 = updown("UpDown2", Edit14, 500, 16000, 500, 4500);
-    Label_Panel9 = label("Label_Panel9", utf8("Vitesse"), 8, 526);
+    Label_Panel9 = label("Label_Panel9", tx("TForm1", "Vitesse"), 8, 526);
     Panel9 = panel("Panel9", 96, 522, 41);
-    Label_Panel9Unit = label("Label_Panel9Unit", utf8("km/h"), 142, 526);
+    Label_Panel9Unit = plain("Label_Panel9Unit", utf8("km/h"), 142, 526);
 
     // Calculate
-    Button_Berechnen = new QPushButton(utf8("&Calculer"), c);
+    Button_Berechnen = new QPushButton(c);
     Button_Berechnen->setObjectName(QStringLiteral("Button_Berechnen"));
+    ui::keepText(Button_Berechnen, tx("TForm1", "&Calculer"));
     Button_Berechnen->setGeometry(216, 424, 73, 25);
     Button_Berechnen->setFont(ui::formFont(8, true));
     ui::followTheme(Button_Berechnen, ui::ThemeRole::Warning);
 
     // Marks
-    CBMarke = check("CBMarke", utf8("Cocher pour un changement de rapport"), 328, 416, 217, true);
+    CBMarke = check("CBMarke", tx("TForm1", "Cocher pour un changement de rapport"), 328, 416, 217, true);
     CBMarke->setChecked(true);
-    Label47 = label("Label47", utf8("à"), 552, 417);
+    Label47 = label("Label47", tx("TForm1", "à"), 552, 417);
     EditMarke = edit("EditMarke", QStringLiteral("6000"), 584, 415, 57);
     UpDown3 = updown("UpDown3", EditMarke, 0, 16000, 500, 6000);
-    CBRotBereich = check("CBRotBereich", utf8("Et pour une zone rouge"), 400, 440, 145, true);
+    CBRotBereich = check("CBRotBereich", tx("TForm1", "Et pour une zone rouge"), 400, 440, 145, true);
     CBRotBereich->setChecked(true);
-    Label48 = label("Label48", utf8("à"), 552, 441);
+    Label48 = label("Label48", tx("TForm1", "à"), 552, 441);
     EditRotBereich = edit("EditRotBereich", QStringLiteral("12000"), 584, 438, 57);
     UpDown4 = updown("UpDown4", EditRotBereich, 0, 16000, 500, 12000);
 
     // Title and clock
-    Label_Edit15 = label("Label_Edit15", utf8("Le texte que vous indiquez dans ce champ apparaît à l impression"),
-                         208, 480);
-    Edit15 = edit("Edit15", utf8("Übersetzungsdiagramm Suzuki TL 1000 S '97 original"), 208, 496, 433);
+    Label_Edit15 = label("Label_Edit15",
+                         tx("TForm1", "Le texte que vous indiquez dans ce champ apparaît à l impression"), 208, 480);
+    Edit15 = edit("Edit15", ui::translated(TitleDefaults[0]), 208, 496, 433);
     ui::limitTyping(Edit15, 70);
-    Label_Edit15Max = label("Label_Edit15Max", utf8("(max. 70 )"), 320, 520);
+    Label_Edit15Max = label("Label_Edit15Max", tx("TForm1", "(max. 70 )"), 320, 520);
     Panel11 = panel("Panel11", 710, 480, 65, 17);
     Panel12 = panel("Panel12", 710, 504, 65, 17);
     ui::setTextColour(Panel11, Qt::blue);
@@ -234,24 +284,24 @@ void TForm1::buildWindow()
         ui::keepLight(coloured);
     QFont underlined = ui::formFont(8, true);
     underlined.setUnderline(true);
-    Label_kmh = label("Label_kmh", utf8("km/h"), 180, 0, underlined);
+    Label_kmh = plain("Label_kmh", utf8("km/h"), 180, 0, underlined);
     static const char *const speedNames[8] = {"Label_V350", "Label_V300", "Label_V250", "Label_V200",
                                               "Label_V150", "Label_V100", "Label_V50", "Label_V0"};
     static const int speedPos[8][2] = {{178, 21},  {178, 72},  {178, 120}, {178, 170},
                                        {178, 222}, {178, 270}, {181, 320}, {186, 368}};
     for (int i = 0; i < 8; ++i)
-        Label_Speed[i] = label(speedNames[i], QString::number(i < 7 ? 350 - 50 * i : 0), speedPos[i][0],
+        Label_Speed[i] = plain(speedNames[i], QString::number(i < 7 ? 350 - 50 * i : 0), speedPos[i][0],
                                speedPos[i][1], ui::pixelFont(7));
     static const int rpmLeft[17] = {200, 234, 270, 306, 342, 376, 413, 449, 485,
                                     519, 553, 590, 625, 659, 695, 730, 765};
     for (int k = 0; k < 17; ++k)
-        Label_Rpm[k] = label(QByteArray("Label_Rpm" + QByteArray::number(k)).constData(), QString::number(k),
+        Label_Rpm[k] = plain(QByteArray("Label_Rpm" + QByteArray::number(k)).constData(), QString::number(k),
                              rpmLeft[k], 381);
-    Label_Regime = label("Label_Regime", utf8("Régime x 1000"), 688, 392, underlined);
-    Label_Diagramm = label("Label_Diagramm", utf8("Diagramme de démultiplication"), 280, 0, heading);
+    Label_Regime = label("Label_Regime", tx("TForm1", "Régime x 1000"), 688, 392, underlined);
+    Label_Diagramm = label("Label_Diagramm", tx("TForm1", "Diagramme de démultiplication"), 280, 0, heading);
 
     // File name
-    Label_P_Datei = label("Label_P_Datei", utf8("Fichier"), 540, 2);
+    Label_P_Datei = label("Label_P_Datei", tx("TForm1", "Fichier"), 540, 2);
     P_Datei = panel("P_Datei", 576, 0, 201, 17);
     P_Datei->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     P_Datei->setIndent(2);
@@ -269,33 +319,38 @@ void TForm1::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto menu = [bar](const char *name, const QString &title) {
-        QMenu *m = bar->addMenu(title);
+    auto menu = [bar](const char *name, const ui::Source &title) {
+        QMenu *m = bar->addMenu(QString());
         m->setObjectName(QString::fromLatin1(name));
+        ui::keepTitle(m, title);
         return m;
     };
-    auto item = [this](QMenu *m, const char *name, const QString &text, void (TForm1::*handler)()) {
-        QAction *a = m->addAction(text);
+    auto item = [this](QMenu *m, const char *name, const ui::Source &text, void (TForm1::*handler)()) {
+        QAction *a = m->addAction(QString());
         a->setObjectName(QString::fromLatin1(name));
+        if (!text.isNull())
+            ui::keepText(a, text);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
 
-    Datei1 = menu("Datei1", utf8("&Fichier"));
-    Oeffnen = item(Datei1, "Oeffnen", utf8("&Ouvrir"), &TForm1::OeffnenClick);
-    Recents1 = Datei1->addMenu(tr("Fichiers &récents"));
+    Datei1 = menu("Datei1", tx("TForm1", "&Fichier"));
+    Oeffnen = item(Datei1, "Oeffnen", tx("TForm1", "&Ouvrir"), &TForm1::OeffnenClick);
+    Recents1 = Datei1->addMenu(QString());
     Recents1->setObjectName(QStringLiteral("Recents1"));
-    Wertespeichern1 = item(Datei1, "Wertespeichern1", utf8("&Enregistrer sous.."), &TForm1::Wertespeichern1Click);
+    ui::keepTitle(Recents1, tx("TForm1", "Fichiers &récents"));
+    Wertespeichern1 =
+        item(Datei1, "Wertespeichern1", tx("TForm1", "&Enregistrer sous.."), &TForm1::Wertespeichern1Click);
     Datei1->addSeparator();
-    ExporterDiagramme1 = item(Datei1, "ExporterDiagramme1", tr("E&xporter le diagramme…"),
+    ExporterDiagramme1 = item(Datei1, "ExporterDiagramme1", tx("TForm1", "E&xporter le diagramme…"),
                               &TForm1::ExporterDiagramme1Click);
     DiagrammalsBitmapspeichern1 = item(Datei1, "DiagrammalsBitmapspeichern1",
-                                       utf8("Enregistrer le Diagramme comme Bitmap"),
+                                       tx("TForm1", "Enregistrer le Diagramme comme Bitmap"),
                                        &TForm1::DiagrammalsBitmapspeichern1Click);
     Datei1->addSeparator();
-    Drucken2 = item(Datei1, "Drucken2", utf8("Im&primer"), &TForm1::Drucken2Click);
+    Drucken2 = item(Datei1, "Drucken2", tx("TForm1", "Im&primer"), &TForm1::Drucken2Click);
     Datei1->addSeparator();
-    Beenden1 = item(Datei1, "Beenden1", utf8("&Quitter"), &TForm1::Beenden1Click);
+    Beenden1 = item(Datei1, "Beenden1", tx("TForm1", "&Quitter"), &TForm1::Beenden1Click);
     // The desktop's usual keys beside the mnemonics; "Enregistrer sous.." is
     // the only save command, so it takes the save key. Platforms that leave
     // quitting to the window manager (Windows keyboard scheme, offscreen)
@@ -307,39 +362,43 @@ void TForm1::buildMenu()
     if (Beenden1->shortcuts().isEmpty())
         Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    Tools1 = menu("Tools1", utf8("&Outils"));
-    PSkWRechner1 = item(Tools1, "PSkWRechner1", utf8("Convertir Cv - kW"), &TForm1::PSkWRechner1Click);
-    kmhmphRechner1 = item(Tools1, "kmhmphRechner1", utf8("Convertir km/h - Mph"), &TForm1::kmhmphRechner1Click);
-    metrischZollRechner1 = item(Tools1, "metrischZollRechner1", utf8("Convertir Métrique - Pouce"),
+    Tools1 = menu("Tools1", tx("TForm1", "&Outils"));
+    PSkWRechner1 = item(Tools1, "PSkWRechner1", tx("TForm1", "Convertir Cv - kW"), &TForm1::PSkWRechner1Click);
+    kmhmphRechner1 = item(Tools1, "kmhmphRechner1", tx("TForm1", "Convertir km/h - Mph"), &TForm1::kmhmphRechner1Click);
+    metrischZollRechner1 = item(Tools1, "metrischZollRechner1", tx("TForm1", "Convertir Métrique - Pouce"),
                                 &TForm1::metrischZollRechner1Click);
     Tools1->addSeparator();
-    KettenlaengeRechner = item(Tools1, "KettenlaengeRechner", utf8("&Catenolix"), &TForm1::KettenlaengeRechnerClick);
-    Pistorel1 = item(Tools1, "Pistorel1", utf8("&Pistorel"), &TForm1::Pistorel1Click);
+    // The tools' names stay in every language.
+    KettenlaengeRechner = item(Tools1, "KettenlaengeRechner", ui::Source(), &TForm1::KettenlaengeRechnerClick);
+    KettenlaengeRechner->setText(utf8("&Catenolix"));
+    Pistorel1 = item(Tools1, "Pistorel1", ui::Source(), &TForm1::Pistorel1Click);
+    Pistorel1->setText(utf8("&Pistorel"));
 
     // One entry per analysis window; the registry's table names the window
     // behind each.
-    Analyse1 = menu("Analyse1", tr("&Analyse"));
-    auto analysis = [this](const char *name, const QString &text) {
-        QAction *a = Analyse1->addAction(text);
+    Analyse1 = menu("Analyse1", tx("TForm1", "&Analyse"));
+    auto analysis = [this](const char *name, const ui::Source &text) {
+        QAction *a = Analyse1->addAction(QString());
         a->setObjectName(QString::fromLatin1(name));
+        ui::keepText(a, text);
         connect(a, &QAction::triggered, this, [this, a] { emit analysisRequested(a->objectName()); });
     };
-    analysis("Comparaison1", tr("&Comparaison…"));
-    analysis("PignonsChaine1", tr("&Pignons et chaîne…"));
-    analysis("Etalonnage1", tr("É&talonnage…"));
-    analysis("Performances1", tr("P&erformances…"));
+    analysis("Comparaison1", tx("TForm1", "&Comparaison…"));
+    analysis("PignonsChaine1", tx("TForm1", "&Pignons et chaîne…"));
+    analysis("Etalonnage1", tx("TForm1", "É&talonnage…"));
+    analysis("Performances1", tx("TForm1", "P&erformances…"));
 
     Options1 = ui::addOptionsMenu(bar, [this](ui::Language l) { options_.language = l; });
 
-    Info1 = menu("Info1", utf8("&Info + FAQ"));
-    HilfeHinweise1 = item(Info1, "HilfeHinweise1", utf8("&FAQ"), &TForm1::HilfeHinweise1Click);
+    Info1 = menu("Info1", tx("TForm1", "&Info + FAQ"));
+    HilfeHinweise1 = item(Info1, "HilfeHinweise1", tx("TForm1", "&FAQ"), &TForm1::HilfeHinweise1Click);
     // F1 from any of the program's windows.
     HilfeHinweise1->setShortcuts(QKeySequence::HelpContents);
     if (HilfeHinweise1->shortcuts().isEmpty())
         HilfeHinweise1->setShortcut(QKeySequence(Qt::Key_F1));
     HilfeHinweise1->setShortcutContext(Qt::ApplicationShortcut);
     Info1->addSeparator();
-    Info2 = item(Info1, "Info2", utf8("&Info"), &TForm1::Info1Click);
+    Info2 = item(Info1, "Info2", tx("TForm1", "&Info"), &TForm1::Info1Click);
 }
 
 void TForm1::FormCreate()
@@ -362,6 +421,8 @@ void TForm1::FormCreate()
         options_ = storedOptions_ = ui::readOptions();
         ui::setCurrentUnits(options_.units.value_or(ui::defaultUnits(ui::platform().locale())));
         ui::setLanguage(options_.language);
+        // The stored title may be a default of another language.
+        showTitleDefault(Edit15);
         fillRecentMenu();
     } catch (const Error &e) {
         if (!heldError_)

@@ -11,6 +11,7 @@
 #include "files/mainsettings.h"
 #include "files/settingsfile.h"
 #include "ui/geardialogs.h"
+#include "ui/language.h"
 #include "ui/gearsetbinder.h"
 #include "ui/platform.h"
 #include "ui/settingfields.h"
@@ -121,9 +122,9 @@ void TForm1::SaveIni()
 
 void TForm1::Wertespeichern1Click()
 {
-    const QString chosen = ui::platform().getSaveFileName(this, QString::fromUtf8(ui::GearSaveCaption),
-                                                          QString::fromUtf8(ui::GearFileFilter),
-                                                          QString::fromUtf8(ui::GearFileSuffix));
+    const QString chosen =
+        ui::platform().getSaveFileName(this, ui::translated(ui::GearDialogsContext, ui::GearSaveCaption),
+                                       QString::fromUtf8(ui::GearFileFilter), QString::fromUtf8(ui::GearFileSuffix));
     if (!chosen.isEmpty()) {
         const QString path = enterFolderOf(chosen);
         try {
@@ -145,7 +146,7 @@ void TForm1::Wertespeichern1Click()
 void TForm1::OeffnenClick()
 {
     const QString chosen =
-        ui::platform().getOpenFileName(this, QString::fromUtf8(ui::GearOpenCaption),
+        ui::platform().getOpenFileName(this, ui::translated(ui::GearDialogsContext, ui::GearOpenCaption),
                                        QString::fromUtf8(ui::GearFileFilter));
     if (!chosen.isEmpty())
         openGearFile(chosen);

@@ -109,7 +109,7 @@ void TForm1::saveDiagramBitmap()
                                .convertToFormat(QImage::Format_RGB888);
     if (picture.size() != size || !picture.save(name, "BMP"))
         throw files::cannotCreate(name);
-    ui::platform().showMessage(this, name + QStringLiteral(" wurde gespeichert."));
+    ui::platform().showMessage(this, tr("%1 wurde gespeichert.").arg(name));
 }
 
 void TForm1::ExporterDiagramme1Click()

@@ -20,7 +20,7 @@ TForm2::TForm2(QWidget *parent)
     : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("TROVANTA  Info"));
+    ui::keepWindowTitle(this, ui::tx("TForm2", "TROVANTA  Info"));
     setFont(ui::formFont(8));
     setFixedSize(446, 380);
     // Centred on the desktop, not on the main window.
@@ -42,18 +42,21 @@ TForm2::TForm2(QWidget *parent)
         l->setGeometry(8, top, Panel1->width() - 16, 17);
         return l;
     };
-    Label2 = label(new QLabel(utf8("Créé par l'équipe Trovanta")), "Label2", 40);
+    Label2 = label(new QLabel, "Label2", 40);
+    ui::keepText(Label2, ui::tx("TForm2", "Créé par l'équipe Trovanta"));
     Label2->setFont(ui::formFont(8, true));
-    Label3 = label(new QLabel(utf8("Traduit en Français par l'équipe Trovanta")), "Label3", 72);
+    Label3 = label(new QLabel, "Label3", 72);
+    ui::keepText(Label3, ui::tx("TForm2", "Traduit en Français par l'équipe Trovanta"));
 
     const QString mail = utf8(product::MailAddress);
     const QString home = utf8(product::HomePage);
     Label8 = new ui::TLinkLabel(mail);
     label(Label8, "Label8", 144);
-    Label8->setToolTip(QStringLiteral("Email senden"));
+    ui::keepToolTip(Label8, ui::tx("TForm2", "Email senden"));
     Label47 = new ui::TLinkLabel(home);
     label(Label47, "Label47", 176);
-    Label47->setToolTip(utf8("Homepage: ") + home);
+    ui::keepTranslated(Label47, ui::tx("TForm2", "Homepage: %1"),
+                       [this, home](const QString &t) { Label47->setToolTip(t.arg(home)); });
     // Only the text itself is the link, not the width of the panel.
     for (QLabel *l : {static_cast<QLabel *>(Label8), static_cast<QLabel *>(Label47)}) {
         const QRect g = l->geometry();
@@ -63,8 +66,9 @@ TForm2::TForm2(QWidget *parent)
     connect(Label8, &ui::TLinkLabel::clicked, this, &TForm2::Label8Click);
     connect(Label47, &ui::TLinkLabel::clicked, this, &TForm2::Label47Click);
 
-    Button1 = new QPushButton(QStringLiteral("Fermer"), this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
+    ui::keepText(Button1, ui::tx("TForm2", "Fermer"));
     Button1->setAutoDefault(false);
     Button1->setGeometry((width() - 75) / 2, 312, 75, 25);
     Button1->hide();

@@ -14,114 +14,123 @@
 #include <QUrl>
 
 using namespace trovanta;
+using ui::tx;
 using ui::utf8;
 
 namespace {
 
-
-const char *const Topics[9] = {
-    "---Thema wählen---",        "Dateneingabe",        "Öffnen / Speichern",
-    "Drucken",                   "Fehler in der Darstellung", "Fehler beim Öffnen",
-    "Fehler beim Drucken",       "Fehler bei Programmstart",  "Hinweise",
+constexpr ui::Source Topics[9] = {
+    tx("TForm5", "---Thema wählen---"),        tx("TForm5", "Dateneingabe"),
+    tx("TForm5", "Öffnen / Speichern"),        tx("TForm5", "Drucken"),
+    tx("TForm5", "Fehler in der Darstellung"), tx("TForm5", "Fehler beim Öffnen"),
+    tx("TForm5", "Fehler beim Drucken"),       tx("TForm5", "Fehler bei Programmstart"),
+    tx("TForm5", "Hinweise"),
 };
 
 // The help pages in the order of RichEdit1 to RichEdit8 (not the order of
 // the topics: topic 7 shows RichEdit8, topic 8 RichEdit7).
-const char *const Pages[8] = {
+constexpr ui::Source Pages[8] = {
     // RichEdit1
-    "Dateneingabe:\n"
-    "\n"
-    "Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel (\"Pignon\") "
-    "und Kettenrad (\"Couronne\") stehen in der Betriebsanleitung Ihres Motorrads oder im "
-    "Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.\n"
-    "Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der "
-    "Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der "
-    "Breite und 17 der Felgendurchmesser in Zoll.\n"
-    "Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.\n"
-    "Sind alle Werte eingetragen, klicken Sie auf \"Berechnen\" (die Schaltfläche \"Calculer\"). Die "
-    "Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.\n"
-    "Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf "
-    "\"Calculer\"; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu.",
+    tx("TForm5",
+           "Dateneingabe:\n"
+           "\n"
+           "Die Übersetzungen der sechs Gänge, die Primärübersetzung und die Zähnezahlen von Ritzel (\"Pignon\") "
+           "und Kettenrad (\"Couronne\") stehen in der Betriebsanleitung Ihres Motorrads oder im "
+           "Werkstatthandbuch. Finden Sie sie dort nicht, kann Ihnen Ihr Händler die Werte nennen.\n"
+           "Die Reifenwerte stehen in den Fahrzeugpapieren oder auf der Flanke des Reifens selbst: Bei der "
+           "Angabe 190/50 ZR 17 ist 190 die Reifenbreite in Millimetern, 50 die Reifenhöhe in Prozent der "
+           "Breite und 17 der Felgendurchmesser in Zoll.\n"
+           "Kommazahlen geben Sie mit dem Dezimaltrennzeichen Ihrer Ländereinstellung ein, zum Beispiel 1,84.\n"
+           "Sind alle Werte eingetragen, klicken Sie auf \"Berechnen\" (die Schaltfläche \"Calculer\"). Die "
+           "Ergebnisse erscheinen in den grauen Feldern, und das Diagramm wird neu gezeichnet.\n"
+           "Änderungen an Reifen, Ritzel, Kettenrad und Übersetzungen zählen erst ab dem nächsten Klick auf "
+           "\"Calculer\"; Gang, Drehzahl, Schlupf, Schaltmarke und roter Bereich rechnen sofort neu."),
 
     // RichEdit2: no empty line after the heading
-    "Öffnen:\n"
-    "Über \"Datei\" (\"Fichier\") und dann \"Öffnen\" (\"Ouvrir\") laden Sie einen gespeicherten "
-    "Datensatz. Alle Werte werden eingetragen und sofort neu berechnet; der Name der Datei steht oben "
-    "rechts neben \"Fichier\".\n"
-    "\n"
-    "Speichern:\n"
-    "Über \"Datei\" und dann \"Werte speichern\" (\"Enregistrer sous..\") speichern Sie die aktuellen "
-    "Werte unter einem Namen Ihrer Wahl. Die Dateien haben die Endung \"tva\".\n"
-    "Die Dateien sind sehr klein und lassen sich deshalb leicht per Diskette oder Mail weitergeben, zum "
-    "Beispiel um eine bewährte Übersetzung für eine Rennstrecke mit Freunden auszutauschen.",
+    tx("TForm5",
+           "Öffnen:\n"
+           "Über \"Datei\" (\"Fichier\") und dann \"Öffnen\" (\"Ouvrir\") laden Sie einen gespeicherten "
+           "Datensatz. Alle Werte werden eingetragen und sofort neu berechnet; der Name der Datei steht oben "
+           "rechts neben \"Fichier\".\n"
+           "\n"
+           "Speichern:\n"
+           "Über \"Datei\" und dann \"Werte speichern\" (\"Enregistrer sous..\") speichern Sie die aktuellen "
+           "Werte unter einem Namen Ihrer Wahl. Die Dateien haben die Endung \"tva\".\n"
+           "Die Dateien sind sehr klein und lassen sich deshalb leicht per Diskette oder Mail weitergeben, zum "
+           "Beispiel um eine bewährte Übersetzung für eine Rennstrecke mit Freunden auszutauschen."),
 
     // RichEdit3
-    "Drucken:\n"
-    "\n"
-    "Über \"Datei\" (\"Fichier\") und dann \"Drucken\" (\"Imprimer\") öffnet sich der gewohnte "
-    "Druckdialog, in dem Sie den Drucker wählen und den Druck starten.\n"
-    "Gedruckt werden das Übersetzungsdiagramm, alle eingegebenen und berechneten Werte sowie der "
-    "Kommentar aus dem Textfeld unter dem Diagramm. Dieser Text darf höchstens 70 Zeichen lang sein; "
-    "nutzen Sie ihn für Motorrad, Strecke oder Datum, damit Sie den Ausdruck später wiedererkennen.",
+    tx("TForm5",
+           "Drucken:\n"
+           "\n"
+           "Über \"Datei\" (\"Fichier\") und dann \"Drucken\" (\"Imprimer\") öffnet sich der gewohnte "
+           "Druckdialog, in dem Sie den Drucker wählen und den Druck starten.\n"
+           "Gedruckt werden das Übersetzungsdiagramm, alle eingegebenen und berechneten Werte sowie der "
+           "Kommentar aus dem Textfeld unter dem Diagramm. Dieser Text darf höchstens 70 Zeichen lang sein; "
+           "nutzen Sie ihn für Motorrad, Strecke oder Datum, damit Sie den Ausdruck später wiedererkennen."),
 
     // RichEdit4
-    "Fehler bei der Darstellung:\n"
-    "\n"
-    "Das Programm braucht einen Bildschirm mit mindestens 800x600 Pixeln; bei einer kleineren Auflösung "
-    "ist das Hauptfenster nicht vollständig zu sehen.\n"
-    "Ist das Raster des Diagramms gegenüber seiner Beschriftung verschoben oder werden Texte "
-    "abgeschnitten, ist in den Anzeigeeinstellungen des Systems eine vergrößerte Schrift eingestellt. "
-    "Stellen Sie dort kleine Schriftarten (100 %) ein und starten Sie das Programm neu.",
+    tx("TForm5",
+           "Fehler bei der Darstellung:\n"
+           "\n"
+           "Das Programm braucht einen Bildschirm mit mindestens 800x600 Pixeln; bei einer kleineren Auflösung "
+           "ist das Hauptfenster nicht vollständig zu sehen.\n"
+           "Ist das Raster des Diagramms gegenüber seiner Beschriftung verschoben oder werden Texte "
+           "abgeschnitten, ist in den Anzeigeeinstellungen des Systems eine vergrößerte Schrift eingestellt. "
+           "Stellen Sie dort kleine Schriftarten (100 %) ein und starten Sie das Programm neu."),
 
     // RichEdit5
-    "Fehler beim Öffnen eines Datensatz:\n"
-    "\n"
-    "Meldet das Programm beim Öffnen \"Dateizugriff verweigert\", ist die \"TVA\"-Datei "
-    "schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.\n"
-    "Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei "
-    "\"Schreibgeschützt\" entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der "
-    "Datensatz auch wieder unter seinem Namen speichern.",
+    tx("TForm5",
+           "Fehler beim Öffnen eines Datensatz:\n"
+           "\n"
+           "Meldet das Programm beim Öffnen \"Dateizugriff verweigert\", ist die \"TVA\"-Datei "
+           "schreibgeschützt, zum Beispiel weil sie von einer CD kopiert wurde.\n"
+           "Entfernen Sie den Schreibschutz in den Eigenschaften der Datei (das Häkchen bei "
+           "\"Schreibgeschützt\" entfernen) und öffnen Sie die Datei dann erneut. Danach lässt sich der "
+           "Datensatz auch wieder unter seinem Namen speichern."),
 
     // RichEdit6
-    "Fehler beim Drucken:\n"
-    "\n"
-    "Zum Drucken muss ein Druckertreiber installiert und ein Drucker eingerichtet sein. Kommt eine "
-    "Meldung zur Druckerinstallation, prüfen Sie in den Systemeinstellungen, ob ein Drucker vorhanden "
-    "und als Standarddrucker gewählt ist.\n"
-    "Reichen die Linien der oberen Gänge im Ausdruck ein wenig über das Diagramm hinaus, ist das "
-    "harmlos: Diese Gänge erreichen bei hohen Drehzahlen Geschwindigkeiten jenseits der Skala. Die "
-    "gedruckten Werte stimmen trotzdem.",
+    tx("TForm5",
+           "Fehler beim Drucken:\n"
+           "\n"
+           "Zum Drucken muss ein Druckertreiber installiert und ein Drucker eingerichtet sein. Kommt eine "
+           "Meldung zur Druckerinstallation, prüfen Sie in den Systemeinstellungen, ob ein Drucker vorhanden "
+           "und als Standarddrucker gewählt ist.\n"
+           "Reichen die Linien der oberen Gänge im Ausdruck ein wenig über das Diagramm hinaus, ist das "
+           "harmlos: Diese Gänge erreichen bei hohen Drehzahlen Geschwindigkeiten jenseits der Skala. Die "
+           "gedruckten Werte stimmen trotzdem."),
 
     // RichEdit7
-    "Allgemeine Hinweise:\n"
-    "\n"
-    "Alle Ergebnisse sind theoretische Werte. Luftwiderstand und Reibung bleiben unberücksichtigt, "
-    "ebenso die Frage, ob die Leistung des Motors für die berechnete Geschwindigkeit überhaupt reicht.\n"
-    "Der Abrollumfang des Reifens wächst mit der Geschwindigkeit und ist je nach Hersteller und "
-    "Reifentyp verschieden; dazu kommt der Schlupf zwischen Reifen und Fahrbahn, der über das Feld "
-    "\"Glissement\" nur näherungsweise eingeht.\n"
-    "Das Programm zeigt vor allem, wie sich eine Änderung von Ritzel oder Kettenrad auf "
-    "Geschwindigkeiten und Drehzahlen auswirkt. Wer die Geschwindigkeit genau wissen will, braucht "
-    "ein Messgerät, etwa ein GPS-Gerät oder eine Lichtschranke.",
+    tx("TForm5",
+           "Allgemeine Hinweise:\n"
+           "\n"
+           "Alle Ergebnisse sind theoretische Werte. Luftwiderstand und Reibung bleiben unberücksichtigt, "
+           "ebenso die Frage, ob die Leistung des Motors für die berechnete Geschwindigkeit überhaupt reicht.\n"
+           "Der Abrollumfang des Reifens wächst mit der Geschwindigkeit und ist je nach Hersteller und "
+           "Reifentyp verschieden; dazu kommt der Schlupf zwischen Reifen und Fahrbahn, der über das Feld "
+           "\"Glissement\" nur näherungsweise eingeht.\n"
+           "Das Programm zeigt vor allem, wie sich eine Änderung von Ritzel oder Kettenrad auf "
+           "Geschwindigkeiten und Drehzahlen auswirkt. Wer die Geschwindigkeit genau wissen will, braucht "
+           "ein Messgerät, etwa ein GPS-Gerät oder eine Lichtschranke."),
 
     // RichEdit8
-    "Fehler bei Programmstart:\n"
-    "\n"
-    "Erscheint beim Start die Meldung \"1,84 ist kein gültiger Gleitkommawert\", erwartet Ihre "
-    "Ländereinstellung ein anderes Dezimaltrennzeichen als das Komma, zum Beispiel den Punkt.\n"
-    "Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als "
-    "Dezimaltrennzeichen ein und starten Sie das Programm neu. Sie können auch in den Eingabefeldern "
-    "das Komma durch das Trennzeichen Ihrer Einstellung ersetzen; beim Beenden werden die Werte so "
-    "gespeichert.",
+    tx("TForm5",
+           "Fehler bei Programmstart:\n"
+           "\n"
+           "Erscheint beim Start die Meldung \"1,84 ist kein gültiger Gleitkommawert\", erwartet Ihre "
+           "Ländereinstellung ein anderes Dezimaltrennzeichen als das Komma, zum Beispiel den Punkt.\n"
+           "Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als "
+           "Dezimaltrennzeichen ein und starten Sie das Programm neu. Sie können auch in den Eingabefeldern "
+           "das Komma durch das Trennzeichen Ihrer Einstellung ersetzen; beim Beenden werden die Werte so "
+           "gespeichert."),
 };
 
-const char *const News[5] = {
-    "Neu in dieser Version:",
-    " - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;",
-    " - mit Pistorel können zusätzliche Informationen gespeichert werden;",
-    "   ",
-    " - paar Kleinigkeiten;",
-};
+// One text, a line of the memo each.
+constexpr ui::Source News = tx("TForm5", "Neu in dieser Version:\n"
+                                         " - mit Catenolix kann die erforderliche Kettenlänge ermittelt werden;\n"
+                                         " - mit Pistorel können zusätzliche Informationen gespeichert werden;\n"
+                                         "   \n"
+                                         " - paar Kleinigkeiten;");
 
 constexpr QRect PageArea(56, 88, 465, 209);
 
@@ -131,7 +140,7 @@ TForm5::TForm5(QWidget *parent)
     : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(utf8("Hilfe und Hinweise"));
+    ui::keepWindowTitle(this, tx("TForm5", "Hilfe und Hinweise"));
     setFont(ui::formFont(8));
     setFixedSize(584, 552);
 
@@ -141,7 +150,8 @@ TForm5::TForm5(QWidget *parent)
     const QString home = utf8(product::HomePage);
     Label47 = new ui::TLinkLabel(home, this);
     Label47->setObjectName(QStringLiteral("Label47"));
-    Label47->setToolTip(utf8("Homepage: ") + home);
+    ui::keepTranslated(Label47, tx("TForm5", "Homepage: %1"),
+                       [this, home](const QString &t) { Label47->setToolTip(t.arg(home)); });
     Label47->adjustSize();
     Label47->move(PageArea.right() + 1 - Label47->width(), 14);
     connect(Label47, &ui::TLinkLabel::clicked, this, &TForm5::Label47Click);
@@ -150,8 +160,13 @@ TForm5::TForm5(QWidget *parent)
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(10);
-    for (const char *t : Topics)
-        ComboBox1->addItem(utf8(t));
+    for (std::size_t i = 0; i < std::size(Topics); ++i)
+        ComboBox1->addItem(QString());
+    // The same entries in the new language; the chosen one stays chosen.
+    ui::keepTranslated(ComboBox1, [this] {
+        for (int i = 0; i < ComboBox1->count(); ++i)
+            ComboBox1->setItemText(i, ui::translated(Topics[i]));
+    });
     ComboBox1->setGeometry(PageArea.left(), 56, 209, 21);
     // Only the rider's choice switches the page; selecting topic 0 from the
     // program does not.
@@ -173,7 +188,7 @@ TForm5::TForm5(QWidget *parent)
             e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         } else {
-            e->setPlainText(utf8(Pages[i - 1]));
+            ui::keepTranslated(e, Pages[i - 1], [e](const QString &t) { e->setPlainText(t); });
         }
         e->setGeometry(PageArea);
         e->hide();
@@ -183,14 +198,12 @@ TForm5::TForm5(QWidget *parent)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
-    QStringList news;
-    for (const char *l : News)
-        news << utf8(l);
-    Memo1->setPlainText(news.join(QLatin1Char('\n')));
+    ui::keepTranslated(Memo1, News, [this](const QString &t) { Memo1->setPlainText(t); });
     Memo1->setGeometry(PageArea.left(), 320, PageArea.width(), 113);
 
-    Button1 = new QPushButton(utf8("Hab's gelesen"), this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
+    ui::keepText(Button1, tx("TForm5", "Hab's gelesen"));
     Button1->setAutoDefault(false);
     Button1->setGeometry(PageArea.center().x() - 49, 464, 99, 25);
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);

@@ -1,24 +1,27 @@
 #include "ui/tform9.h"
 
 #include "ui/fonts.h"
+#include "ui/language.h"
 
 #include <QPlainTextEdit>
 
 namespace {
 
-const char *const InfoLines[11] = {
-    "Die eingebenen Werte bleiben erhalten.",
-    "Alle Werte können zusätzlich in einer",
-    "Textdatei gespeichert werden, die den",
-    "Namen der Strecke trägt, sofern ein",
-    "Streckenname eingegeben wurde.",
-    "Ansonsten gibt es keine Pflichtfelder.",
-    "Die Textdatei wird im Verzeichnis",
-    "gespeichert, in dem das Programm liegt.",
-    "",
-    "Vielen Dank an den, der als Erster",
-    "die Idee dazu hatte.",
-};
+// Short lines, each one line of the memo (in every language).
+using trovanta::ui::tx;
+
+constexpr trovanta::ui::Source Info = tx("TForm9",
+    "Die eingebenen Werte bleiben erhalten.\n"
+    "Alle Werte können zusätzlich in einer\n"
+    "Textdatei gespeichert werden, die den\n"
+    "Namen der Strecke trägt, sofern ein\n"
+    "Streckenname eingegeben wurde.\n"
+    "Ansonsten gibt es keine Pflichtfelder.\n"
+    "Die Textdatei wird im Verzeichnis\n"
+    "gespeichert, in dem das Programm liegt.\n"
+    "\n"
+    "Vielen Dank an den, der als Erster\n"
+    "die Idee dazu hatte.");
 
 } // namespace
 
@@ -26,17 +29,14 @@ TForm9::TForm9(QWidget *parent)
     : TDialog(parent)
 {
     setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("Pistorel Info"));
+    trovanta::ui::keepWindowTitle(this, tx("TForm9", "Pistorel Info"));
     setFont(trovanta::ui::formFont(8));
     setFixedSize(306, 238);
     move(238, 17);
 
-    QStringList text;
-    for (const char *l : InfoLines)
-        text << QString::fromUtf8(l);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setPlainText(text.join(u'\n'));
+    trovanta::ui::keepTranslated(Memo1, Info, [this](const QString &t) { Memo1->setPlainText(t); });
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setGeometry(8, 16, 281, 177);

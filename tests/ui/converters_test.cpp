@@ -1,6 +1,7 @@
 #include "window_driver.h"
 
 #include "ui/converters.h"
+#include "ui/language.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -190,4 +191,38 @@ TEST_F(Converters, EnterInAnEditDoesNotCloseTheWindow)
     key(c.editA, Qt::Key_Return);
     EXPECT_TRUE(c.w->isVisible());
     EXPECT_TRUE(w->PaintBox1->diagram());
+}
+
+// Switched while a converter stands: its title, units and button speak the
+// chosen language, and so does the box for a text that is no number.
+TEST_F(Converters, CaptionsAndMessagesFollowTheLanguage)
+{
+    struct Case {
+        trovanta::ui::Language language;
+        const char *title, *unitArrow, *unit, *close, *error;
+    };
+    const Case cases[] = {
+        {trovanta::ui::Language::French, "Métrique Pouce", "Pouce -->", "Pouce", "Fermer",
+         "'x' n'est pas un nombre décimal valide."},
+        {trovanta::ui::Language::German, "Metrisch Zoll", "Zoll -->", "Zoll", "Schließen",
+         "'x' ist kein gültiger Gleitkommawert."},
+        {trovanta::ui::Language::English, "Metric inch", "inch -->", "inch", "Close",
+         "'x' is not a valid decimal number."},
+    };
+    Converter c(designs[2]);
+    c.w->show();
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.title);
+        trovanta::ui::setLanguage(k.language);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(c.w->windowTitle(), utf8(k.title));
+        EXPECT_EQ(c.w->findChild<QLabel *>("Label_Edit_zoll")->text(), utf8(k.unitArrow));
+        EXPECT_EQ(c.w->findChild<QLabel *>("Label_Panel_zoll")->text(), utf8(k.unit));
+        EXPECT_EQ(c.w->Button_Schliessen->text(), utf8(k.close));
+        platform.clear();
+        retype(c.editA, QStringLiteral("x"));
+        EXPECT_EQ(platform.errors, QStringList{utf8(k.error)});
+        retype(c.editA, QStringLiteral("10"));
+    }
+    trovanta::ui::setLanguage(trovanta::ui::Language::Original);
 }

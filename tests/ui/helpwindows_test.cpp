@@ -5,6 +5,9 @@
 #include "ui/converters.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
+#include "ui/tform8.h"
+#include "ui/tform9.h"
+#include "ui/language.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,6 +37,14 @@ QStringList visiblePages(const TForm5 &f)
 }
 
 QStringList lines(const QTextEdit *e) { return e->toPlainText().split(QLatin1Char('\n')); }
+
+// As the rider switches: the texts change at once, and the windows hear
+// of it before the test looks.
+void switchTo(ui::Language l)
+{
+    ui::setLanguage(l);
+    QCoreApplication::sendPostedEvents();
+}
 
 class HelpWindows : public RegisteredMainWindowTest {};
 
@@ -211,13 +222,32 @@ TEST_F(HelpWindows, CloseButtonsAndTheCloseBoxHideTheWindowAndLeaveTheDiagram)
     }
 }
 
+// The windows in each choice of "&Langue / Language", switched while they
+// stand; every test ends on the original texts.
+class HelpWindowsInLanguage : public HelpWindows, public ::testing::WithParamInterface<ui::Language> {
+protected:
+    void TearDown() override { switchTo(ui::Language::Original); }
+};
+
+std::string languageName(const ::testing::TestParamInfo<ui::Language> &info)
+{
+    const char *const names[] = {"System", "Original", "French", "German", "English"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpWindowsInLanguage,
+                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
+                                           ui::Language::English),
+                         languageName);
+
 // Every window carries the logo, and no text is cut off or runs into
 // another control.
-TEST_F(HelpWindows, TextsFitAndNothingOverlaps)
+TEST_P(HelpWindowsInLanguage, TextsFitAndNothingOverlaps)
 {
     for (const Window &win : Windows) {
         std::unique_ptr<QDialog> d = win.make();
         SCOPED_TRACE(d->objectName().toStdString());
+        switchTo(GetParam());
         d->show();
         auto *logo = d->findChild<QLabel *>(QStringLiteral("Label48"));
         ASSERT_NE(logo, nullptr);
@@ -230,5 +260,63 @@ TEST_F(HelpWindows, TextsFitAndNothingOverlaps)
         expectTextsFit(d.get());
         // The frames around the pages and the pages themselves stack by design.
         expectSideBySide(d.get(), d->rect(), {"Bevel1"});
+        switchTo(ui::Language::Original);
     }
+}
+
+// The help memos keep their hard line breaks: every line fits the memo's
+// width and all of them its height, so that nothing wraps or scrolls.
+TEST_P(HelpWindowsInLanguage, HelpMemoLinesFitTheirMemo)
+{
+    TForm8 chainInfo;
+    TForm9 raceLogInfo;
+    switchTo(GetParam());
+    for (QPlainTextEdit *memo : {chainInfo.Memo1, raceLogInfo.Memo1}) {
+        SCOPED_TRACE(memo->window()->objectName().toStdString());
+        memo->window()->show();
+        const QFontMetrics fm(memo->font());
+        const int margin = static_cast<int>(memo->document()->documentMargin());
+        const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+        EXPECT_GE(lines.size(), 10);
+        for (const QString &l : lines)
+            EXPECT_LE(fm.horizontalAdvance(l.trimmed()) + 2 * margin, memo->viewport()->width()) << l.toStdString();
+        EXPECT_LE(lines.size() * fm.lineSpacing() + 2 * margin, memo->viewport()->height());
+    }
+}
+
+// Switched with the FAQ open on a topic: the list keeps the topic and
+// speaks the language, and so do the page, the news and the button.
+TEST_F(HelpWindows, TheFaqFollowsALanguageSwitchOnTheTopicShown)
+{
+    struct Case {
+        ui::Language language;
+        const char *topic, *heading, *news, *button, *title;
+    };
+    const Case cases[] = {
+        {ui::Language::French, "Erreur au démarrage", "Erreur au démarrage :", "Nouveau dans cette version :",
+         "J'ai lu", "Aide et conseils"},
+        {ui::Language::German, "Fehler bei Programmstart", "Fehler bei Programmstart:", "Neu in dieser Version:",
+         "Hab's gelesen", "Hilfe und Hinweise"},
+        {ui::Language::English, "Errors at start-up", "Errors at start-up:", "New in this version:", "Got it",
+         "Help and notes"},
+    };
+    TForm5 faq;
+    ui::enrol(&faq);
+    faq.show();
+    faq.ComboBox1->setCurrentIndex(7);
+    faq.ComboBox1Change();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.topic);
+        switchTo(c.language);
+        EXPECT_EQ(faq.ComboBox1->currentIndex(), 7);
+        EXPECT_EQ(faq.ComboBox1->currentText(), utf8(c.topic));
+        EXPECT_EQ(visiblePages(faq), QStringList({"RichEdit8"}));
+        EXPECT_EQ(lines(faq.RichEdit8).value(0), utf8(c.heading));
+        EXPECT_TRUE(lines(faq.RichEdit8).value(1).isEmpty());
+        EXPECT_EQ(faq.Memo1->toPlainText().split('\n').value(0), utf8(c.news));
+        EXPECT_EQ(faq.Button1->text(), utf8(c.button));
+        EXPECT_EQ(faq.windowTitle(), utf8(c.title));
+    }
+    switchTo(ui::Language::Original);
+    EXPECT_EQ(faq.ComboBox1->currentText(), "Fehler bei Programmstart");
 }

@@ -75,7 +75,7 @@ TEST_F(LanguageMessages, FinishedMessagesShowTranslatedWithTheirArguments)
     ui::platform().showError(nullptr, QStringLiteral("Datei nicht gefunden"));
     ui::platform().showMessage(nullptr, QString::fromUtf8("Fehler bei Ini-Erstellung."));
     EXPECT_EQ(platform.errors, QStringList{QStringLiteral("File not found.")});
-    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Error writing the settings file.")});
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Error while writing the ini file.")});
 }
 
 class LanguageMenu : public MainWindowTest {

@@ -1,9 +1,11 @@
+#include "ui/language.h"
 #include "ui/typedlimit.h"
 #include "window_driver.h"
 
 #include "ui/language.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QFrame>
 #include <QLabel>
@@ -17,6 +19,7 @@
 
 #include <vector>
 
+using namespace trovanta;
 using namespace trovanta::test;
 
 namespace {
@@ -37,6 +40,23 @@ QStringList overall(const TForm1 &w)
 QStringList vmax(const TForm1 &w)
 {
     return texts({w.P_Vmax1, w.P_Vmax2, w.P_Vmax3, w.P_Vmax4, w.P_Vmax5, w.P_Vmax6});
+}
+
+const ui::Language AllLanguages[] = {ui::Language::Original, ui::Language::French, ui::Language::German,
+                                     ui::Language::English};
+
+std::string languageName(const ::testing::TestParamInfo<ui::Language> &info)
+{
+    const char *const names[] = {"System", "Original", "French", "German", "English"};
+    return names[static_cast<int>(info.param)];
+}
+
+// As the rider switches: the texts change at once, and the windows hear
+// of it before the test looks.
+void switchTo(ui::Language l)
+{
+    ui::setLanguage(l);
+    QCoreApplication::sendPostedEvents();
 }
 
 } // namespace
@@ -126,19 +146,35 @@ TEST_F(MainWindow, ControlsStandAtTheirPlaces)
     EXPECT_EQ(w->Panel11->size(), QSize(65, 17));
 }
 
+// The window in each choice of "&Langue / Language", switched while it is
+// open; every test ends on the original texts.
+class MainWindowInLanguage : public MainWindowTest, public ::testing::WithParamInterface<ui::Language> {
+protected:
+    void SetUp() override { switchTo(GetParam()); }
+    void TearDown() override { switchTo(ui::Language::Original); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, MainWindowInLanguage, ::testing::ValuesIn(AllLanguages), languageName);
+
 // No caption may be cut off by its own box or run into the next control.
-TEST_F(MainWindow, CaptionsFitTheirBoxes)
+TEST_P(MainWindowInLanguage, CaptionsFitTheirBoxes)
 {
     expectTextsFit(w->centralWidget());
-    // A caption on the left of a field ends before the field begins.
+    // A caption ends before the control to its right begins.
     const std::vector<std::pair<QLabel *, QWidget *>> beside = {
         {w->Label_Edit1, w->Edit1},   {w->Label_Edit2, w->Edit2},   {w->Label_Edit3, w->Edit3},
         {w->Label_E_Schlupf, w->E_Schlupf}, {w->Label_Edit4, w->Edit4}, {w->Label_Edit5, w->Edit5},
         {w->Label_Edit6, w->Edit6},   {w->Label_Panel2, w->Panel2}, {w->Label_Edit13, w->Edit13},
         {w->Label_Edit14, w->Edit14}, {w->Label_Panel9, w->Panel9}, {w->Label_E_Umfang, w->E_Umfang},
-        {w->Label47, w->EditMarke},   {w->Label48, w->EditRotBereich}};
+        {w->Label47, w->EditMarke},   {w->Label48, w->EditRotBereich}, {w->Label_Rapport, w->Label_Demulti},
+        {w->Label_Demulti, w->Label_Vmax}, {w->Label_Edit15, w->Panel11}, {w->Label_Diagramm, w->Label_P_Datei},
+        {w->Label_P_Datei, w->P_Datei}};
     for (const auto &[l, f] : beside)
         EXPECT_LT(l->x() + l->fontMetrics().horizontalAdvance(l->text()), f->x()) << l->objectName().toStdString();
+    // The column heads over the gears stay in their frame, the engine speed
+    // caption in the window.
+    EXPECT_LE(w->Label_Vmax->geometry().right(), 177);
+    EXPECT_LE(w->Label_Regime->geometry().right(), w->centralWidget()->width());
     for (QCheckBox *b : {w->CB_Umfangedit, w->CBMarke, w->CBRotBereich}) {
         const int need = b->fontMetrics().horizontalAdvance(b->text()) +
                          b->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, b) +
@@ -523,8 +559,64 @@ TEST_F(DotLocale, DefaultsUseTheLocalesSeparatorAndRunCleanly)
     EXPECT_EQ(w->Panel9->text(), "63");
     EXPECT_EQ(w->Label_Panel9Unit->text(), "mph");
     // A comma text, as stored by a comma locale, is not this locale's number;
-    // an English system is told so in English.
+    // an English system with "Système / System" reads it in English.
     w->Edit6->setText("1,84");
     mouseClick(w->Button_Berechnen);
     EXPECT_EQ(platform.errors, QStringList{QString::fromUtf8("'1,84' is not a valid decimal number.")});
+}
+
+// Switched from the menu while the window is open: captions, menus, the
+// messages it shows and Qt's own buttons speak the chosen language; the
+// default title follows, a title the rider typed stays.
+TEST_F(MainWindow, ALanguageChosenInTheMenuShowsAtOnce)
+{
+    struct Case {
+        const char *entry;
+        const char *caption, *menu, *analysis, *error, *cancel, *title;
+    };
+    const Case cases[] = {
+        {"LangueFrancais", "Pignon", "&Fichier", "&Comparaison…", "'x' n'est pas un nombre décimal valide.",
+         "Annuler", "Diagramme de démultiplication Suzuki TL 1000 S '97 d'origine"},
+        {"LangueDeutsch", "Ritzel", "&Datei", "&Vergleich…", "'x' ist kein gültiger Gleitkommawert.", "Abbrechen",
+         "Übersetzungsdiagramm Suzuki TL 1000 S '97 original"},
+        {"LangueEnglish", "Front spr.", "&File", "&Comparison…", "'x' is not a valid decimal number.", "Cancel",
+         "Gearing diagram Suzuki TL 1000 S '97 stock"},
+        // Under a German system the original texts, with Qt's German.
+        {"LangueOriginal", "Pignon", "&Fichier", "&Comparaison…", "'x' ist kein gültiger Gleitkommawert.",
+         "Abbrechen", "Übersetzungsdiagramm Suzuki TL 1000 S '97 original"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.entry);
+        menuAction(*w, c.entry)->trigger();
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(w->Label_Edit4->text(), utf8(c.caption));
+        EXPECT_EQ(w->Datei1->title(), utf8(c.menu));
+        EXPECT_EQ(w->Analyse1->actions().first()->text(), utf8(c.analysis));
+        EXPECT_EQ(w->Edit15->text(), utf8(c.title));
+        EXPECT_EQ(w->windowTitle(), "Trovanta 2.11");
+        platform.clear();
+        w->Edit9->setText("x");
+        mouseClick(w->Button_Berechnen);
+        EXPECT_EQ(platform.errors, QStringList{utf8(c.error)});
+        w->Edit9->setText(trovanta::ui::localDecimal("1,50"));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), utf8(c.cancel));
+    }
+
+    retype(w->Edit15, "Mon titre");
+    switchTo(ui::Language::English);
+    EXPECT_EQ(w->Edit15->text(), "Mon titre");
+    switchTo(ui::Language::Original);
+}
+
+// A default title saved under one language is still the default under
+// another: the next start shows it in the present one.
+TEST_F(MainWindow, ADefaultTitleSavedInOneLanguageStartsInTheNext)
+{
+    switchTo(ui::Language::English);
+    EXPECT_EQ(w->Edit15->text(), "Gearing diagram Suzuki TL 1000 S '97 stock");
+    w->saveAtEnd();
+    switchTo(ui::Language::Original);
+    startWindow();
+    EXPECT_EQ(w->Edit15->text(), utf8("Übersetzungsdiagramm Suzuki TL 1000 S '97 original"));
 }
