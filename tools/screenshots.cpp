@@ -287,6 +287,16 @@ int main(int argc, char *argv[])
             sprockets->circuitRunner()->wait();
             sprockets->setObjectName(QStringLiteral("SprocketCircuit"));
         }
+        // The chain calculator on a worked example: 110 links, 17/38 to 15/45.
+        if (name == QLatin1String("Form6")) {
+            TForm6 *chain = trovanta::ui::forms().Form6;
+            chain->E_Glieder_alt->setText(QStringLiteral("110"));
+            chain->E_Ritzel_alt->setText(QStringLiteral("17"));
+            chain->E_Kettenrad_alt->setText(QStringLiteral("38"));
+            chain->E_Ritzel_neu->setText(QStringLiteral("15"));
+            chain->E_Kettenrad_neu->setText(QStringLiteral("45"));
+            chain->E_Glieder_neu->setText(QStringLiteral("110"));
+        }
         const QString button = shot.section(QLatin1Char('.'), 1);
         QWidget *w = topLevel(name);
         for (const auto &[windowName, action] : menuWindows)

@@ -1418,7 +1418,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Berechnen«.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Rechnen«.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
@@ -2336,7 +2336,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Berechnen“.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Rechnen“.</translation>
     </message>
     <message>
         <source>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
@@ -2668,11 +2668,11 @@ Verschleiß fett: jedes Glied trifft auf alle Zähne von Ritzel und Kettenrad (g
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Berechnen« oder tippen Sie das aktuelle Ritzel und Kettenrad ein.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Rechnen« oder tippen Sie das aktuelle Ritzel und Kettenrad ein.</translation>
     </message>
     <message>
         <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>
-        <translation>Kette (Glieder): Ein Wert von null ist hier nicht möglich. Die aktuelle Kette kommt aus Catenolix (Menü Extras) oder kann hier eingetippt werden.</translation>
+        <translation>Kette (Glieder): Ein Wert von null ist hier nicht möglich. Die aktuelle Kette kommt aus Catenolix (Menü Werkzeuge) oder kann hier eingetippt werden.</translation>
     </message>
     <message>
         <source>Une valeur nulle n&apos;est pas possible ici.</source>

@@ -1140,7 +1140,7 @@ früheren Programm überlassen hat.</source>
         <translation>Les valeurs saisies sont conservées tant que 
 Trovanta n&apos;est pas fermé.
 
-Garder les valeurs ?
+Garder les valeurs
 Si la case est cochée, toutes les valeurs sont 
 enregistrées dans le fichier catenolix.ini et 
 reviennent au prochain démarrage de Trovanta. 
