@@ -1,3 +1,4 @@
+#include "languages.h"
 #include "window_driver.h"
 
 #include "files/programdir.h"
@@ -339,31 +340,10 @@ namespace {
 // The window in each language, switched at run time as the menu does.
 class ChainLanguage : public ChainWindow, public ::testing::WithParamInterface<ui::Language> {
 protected:
-    static void switchTo(ui::Language l)
-    {
-        ui::setLanguage(l);
-        QCoreApplication::sendPostedEvents(); // the windows' LanguageChange
-    }
     void TearDown() override { switchTo(ui::Language::Original); }
 };
 class ChainTranslation : public ChainLanguage {};
 
-std::string languageName(const ::testing::TestParamInfo<ui::Language> &p)
-{
-    switch (p.param) {
-    case ui::Language::Original:
-        return "Original";
-    case ui::Language::French:
-        return "French";
-    case ui::Language::German:
-        return "German";
-    case ui::Language::English:
-        return "English";
-    case ui::Language::System:
-        break;
-    }
-    return "System";
-}
 
 } // namespace
 
@@ -449,9 +429,8 @@ TEST_P(ChainTranslation, SwitchingTheLanguageRetranslatesTheOpenWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ChainLanguage,
-                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
-                                           ui::Language::English),
+                         EveryLanguage,
                          languageName);
 INSTANTIATE_TEST_SUITE_P(Languages, ChainTranslation,
-                         ::testing::Values(ui::Language::French, ui::Language::German, ui::Language::English),
+                         EveryTranslation,
                          languageName);

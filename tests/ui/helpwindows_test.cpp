@@ -1,3 +1,4 @@
+#include "languages.h"
 #include "window_driver.h"
 
 #include "calc/product.h"
@@ -38,13 +39,6 @@ QStringList visiblePages(const TForm5 &f)
 
 QStringList lines(const QTextEdit *e) { return e->toPlainText().split(QLatin1Char('\n')); }
 
-// As the rider switches: the texts change at once, and the windows hear
-// of it before the test looks.
-void switchTo(ui::Language l)
-{
-    ui::setLanguage(l);
-    QCoreApplication::sendPostedEvents();
-}
 
 class HelpWindows : public RegisteredMainWindowTest {};
 
@@ -229,15 +223,9 @@ protected:
     void TearDown() override { switchTo(ui::Language::Original); }
 };
 
-std::string languageName(const ::testing::TestParamInfo<ui::Language> &info)
-{
-    const char *const names[] = {"System", "Original", "French", "German", "English"};
-    return names[static_cast<int>(info.param)];
-}
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpWindowsInLanguage,
-                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
-                                           ui::Language::English),
+                         EveryLanguage,
                          languageName);
 
 // Every window carries the logo, and no text is cut off or runs into

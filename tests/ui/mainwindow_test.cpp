@@ -1,5 +1,6 @@
 #include "ui/language.h"
 #include "ui/typedlimit.h"
+#include "languages.h"
 #include "window_driver.h"
 
 #include "ui/language.h"
@@ -42,22 +43,8 @@ QStringList vmax(const TForm1 &w)
     return texts({w.P_Vmax1, w.P_Vmax2, w.P_Vmax3, w.P_Vmax4, w.P_Vmax5, w.P_Vmax6});
 }
 
-const ui::Language AllLanguages[] = {ui::Language::Original, ui::Language::French, ui::Language::German,
-                                     ui::Language::English};
 
-std::string languageName(const ::testing::TestParamInfo<ui::Language> &info)
-{
-    const char *const names[] = {"System", "Original", "French", "German", "English"};
-    return names[static_cast<int>(info.param)];
-}
 
-// As the rider switches: the texts change at once, and the windows hear
-// of it before the test looks.
-void switchTo(ui::Language l)
-{
-    ui::setLanguage(l);
-    QCoreApplication::sendPostedEvents();
-}
 
 } // namespace
 
@@ -154,7 +141,7 @@ protected:
     void TearDown() override { switchTo(ui::Language::Original); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Languages, MainWindowInLanguage, ::testing::ValuesIn(AllLanguages), languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, MainWindowInLanguage, EveryLanguage, languageName);
 
 // No caption may be cut off by its own box or run into the next control.
 TEST_P(MainWindowInLanguage, CaptionsFitTheirBoxes)

@@ -3,6 +3,7 @@
 // its worker thread, keeping its fields and handing the best final drive to
 // Pignons et chaîne. The model's arithmetic has its own tests.
 
+#include "languages.h"
 #include "window_driver.h"
 
 #include "files/settingsfile.h"
@@ -480,6 +481,4 @@ TEST_P(PerformanceFit, TextsFitInEveryLanguage)
     expectTextsFit(&p);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, PerformanceFit,
-                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
-                                           ui::Language::English));
+INSTANTIATE_TEST_SUITE_P(Languages, PerformanceFit, EveryLanguage, languageName);

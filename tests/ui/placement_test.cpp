@@ -2,6 +2,7 @@
 // the screen that holds most of the main window, and the analysis windows'
 // captions and row heads fit (also run at a scale factor of 2).
 
+#include "languages.h"
 #include "window_driver.h"
 
 #include "ui/language.h"
@@ -172,20 +173,6 @@ TEST_P(OnScreenInLanguage, AnalysisWindowTextsAndRowHeadsFit)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, OnScreenInLanguage,
-                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
-                                           ui::Language::English),
-                         [](const ::testing::TestParamInfo<ui::Language> &info) {
-                             switch (info.param) {
-                             case ui::Language::French:
-                                 return "French";
-                             case ui::Language::German:
-                                 return "German";
-                             case ui::Language::English:
-                                 return "English";
-                             default:
-                                 return "Original";
-                             }
-                         });
+INSTANTIATE_TEST_SUITE_P(Languages, OnScreenInLanguage, EveryLanguage, languageName);
 
 } // namespace

@@ -2,6 +2,7 @@
 // captions translated, and every text still clear of the next one on its
 // line and on the page, as the sheets place them at fixed positions.
 
+#include "languages.h"
 #include "window_driver.h"
 
 #include "print/paintercanvas.h"
@@ -30,11 +31,6 @@ namespace {
 
 class PrintoutLanguage : public RegisteredMainWindowTest, public ::testing::WithParamInterface<ui::Language> {
 protected:
-    static void switchTo(ui::Language l)
-    {
-        ui::setLanguage(l);
-        QCoreApplication::sendPostedEvents();
-    }
     void TearDown() override { switchTo(ui::Language::Original); }
 
     // The main window's gear sheet, printed to a PDF file.
@@ -72,22 +68,6 @@ protected:
     }
 };
 
-std::string languageName(const ::testing::TestParamInfo<ui::Language> &p)
-{
-    switch (p.param) {
-    case ui::Language::Original:
-        return "Original";
-    case ui::Language::French:
-        return "French";
-    case ui::Language::German:
-        return "German";
-    case ui::Language::English:
-        return "English";
-    case ui::Language::System:
-        break;
-    }
-    return "System";
-}
 
 // Texts on one line keep a gap to the next one and end inside the
 // printable width of an A4 page at 300 dpi, measured in the printout font.
@@ -194,6 +174,5 @@ TEST_P(PrintoutLanguage, SheetsSpeakTheLanguageChosen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, PrintoutLanguage,
-                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
-                                           ui::Language::English),
+                         EveryLanguage,
                          languageName);

@@ -2,6 +2,7 @@
 // in a scratch folder: the file it writes at closing and for the export,
 // what it reads at start, its notice, the maker mirroring and the printout.
 
+#include "languages.h"
 #include "window_driver.h"
 
 #include "files/programdir.h"
@@ -71,31 +72,10 @@ protected:
 // The window in each language, switched at run time as the menu does.
 class RaceLogLanguage : public RaceLog, public ::testing::WithParamInterface<ui::Language> {
 protected:
-    static void switchTo(ui::Language l)
-    {
-        ui::setLanguage(l);
-        QCoreApplication::sendPostedEvents(); // the windows' LanguageChange
-    }
     void TearDown() override { switchTo(ui::Language::Original); }
 };
 class RaceLogTranslation : public RaceLogLanguage {};
 
-std::string languageName(const ::testing::TestParamInfo<ui::Language> &p)
-{
-    switch (p.param) {
-    case ui::Language::Original:
-        return "Original";
-    case ui::Language::French:
-        return "French";
-    case ui::Language::German:
-        return "German";
-    case ui::Language::English:
-        return "English";
-    case ui::Language::System:
-        break;
-    }
-    return "System";
-}
 
 // The file as the first write lays it out, in Windows-1252.
 const QByteArray FilledFile = "[Programm]\r\n=Pistorel\r\n"
@@ -623,9 +603,8 @@ TEST_P(RaceLogTranslation, FilesKeepTheirKeysInEveryLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RaceLogLanguage,
-                         ::testing::Values(ui::Language::Original, ui::Language::French, ui::Language::German,
-                                           ui::Language::English),
+                         EveryLanguage,
                          languageName);
 INSTANTIATE_TEST_SUITE_P(Languages, RaceLogTranslation,
-                         ::testing::Values(ui::Language::French, ui::Language::German, ui::Language::English),
+                         EveryTranslation,
                          languageName);
