@@ -831,7 +831,7 @@ Stellen Sie in den Regions- bzw. Ländereinstellungen des Systems das Komma als 
     </message>
     <message>
         <source>Longueur de chaine actuelle:</source>
-        <translation>Glieder der Kette jetzt:</translation>
+        <translation>Aktuelle Gliederzahl:</translation>
     </message>
     <message>
         <source>Länge eines Kettengliedes (cm):</source>
@@ -1294,7 +1294,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</source>
-        <translation>Dieser Abrollumfang ins Hauptfenster (»Ändern« angekreuzt), dann eine Berechnung</translation>
+        <translation>Dieser Abrollumfang ins Hauptfenster („Ändern“ angekreuzt), dann eine Berechnung</translation>
     </message>
     <message>
         <source>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
@@ -1370,7 +1370,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Ce qu&apos;indique le compteur et la vitesse réelle (GPS) au même instant, puis l&apos;erreur qu&apos;il aura avec d&apos;autres pignons ou un autre pneu.</source>
-        <translation>Was der Tacho anzeigt und die wahre Geschwindigkeit (GPS) im selben Augenblick, dann der Fehler, den er mit anderen Ritzel/Kettenrad oder einem anderen Reifen haben wird.</translation>
+        <translation>Was der Tacho anzeigt und die wahre Geschwindigkeit (GPS) im selben Augenblick, dann der Fehler, den er mit anderem Ritzel/Kettenrad oder einem anderen Reifen haben wird.</translation>
     </message>
     <message>
         <source>sortie de boîte</source>
@@ -1418,23 +1418,23 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Rechnen«.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: Klicken Sie auf „Rechnen“.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
-        <translation>Nur %1 der %2 Punkte in Fahrt fallen in einen Gang: prüfen Sie Primärübersetzung, Ritzel, Kettenrad und Gänge im Hauptfenster.</translation>
+        <translation>Nur %1 der %2 Punkte in Fahrt fallen in einen Gang: Prüfen Sie Primärübersetzung, Ritzel, Kettenrad und Gänge im Hauptfenster.</translation>
     </message>
     <message>
         <source>Trop peu de points en %1 alors que les régimes du fichier y conduisent : vérifiez ce rapport dans la fenêtre principale.</source>
-        <translation>Zu wenige Punkte im Gang %1, obwohl die Drehzahlen der Datei dorthin führen: prüfen Sie diesen Gang im Hauptfenster.</translation>
+        <translation>Zu wenige Punkte im Gang %1, obwohl die Drehzahlen der Datei dorthin führen: Prüfen Sie diesen Gang im Hauptfenster.</translation>
     </message>
     <message>
         <source>« Appliquer » attend que vous cochiez « Appliquer quand même ».</source>
-        <translation>»Übernehmen« wartet, bis Sie »Trotzdem übernehmen« ankreuzen.</translation>
+        <translation>„Übernehmen“ wartet, bis Sie „Trotzdem übernehmen“ ankreuzen.</translation>
     </message>
     <message>
         <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
-        <translation>Zu wenige Punkte im 1., 2. und 3. Gang (100 in zweien davon), um den Schlupf zu messen: der Abrollumfang kommt aus allen Gängen, mit dem Schlupf des Hauptfensters.</translation>
+        <translation>Zu wenige Punkte im 1., 2. und 3. Gang (100 in zweien davon), um den Schlupf zu messen: Der Abrollumfang kommt aus allen Gängen, mit dem Schlupf des Hauptfensters.</translation>
     </message>
     <message>
         <source>Ouvrir un enregistrement</source>
@@ -1450,7 +1450,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
-        <translation>Drehzahl »%1«, Geschwindigkeit »%2« in %3; Kopfzeile %4, unlesbare Zeilen: %5</translation>
+        <translation>Drehzahl „%1“, Geschwindigkeit „%2“ in %3; Kopfzeile %4, unlesbare Zeilen: %5</translation>
     </message>
     <message>
         <source>à vérifier</source>
@@ -1549,7 +1549,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>La somme des lignes droites, chacune du virage au point de freinage puis au virage suivant. Ce n&apos;est pas un temps au tour : dans ce modèle, les virages eux-mêmes ne prennent aucun temps.</source>
-        <translation>Die Summe der Geraden, jede von der Kurve zum Bremspunkt und dann zur nächsten Kurve. Das ist keine Rundenzeit: in diesem Modell kosten die Kurven selbst keine Zeit.</translation>
+        <translation>Die Summe der Geraden, jede von der Kurve zum Bremspunkt und dann zur nächsten Kurve. Das ist keine Rundenzeit: In diesem Modell kosten die Kurven selbst keine Zeit.</translation>
     </message>
     <message>
         <source>Circuit</source>
@@ -1561,7 +1561,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>« %1 » est réservé : choisissez un autre nom.</source>
-        <translation>„%1“ ist reserviert: wählen Sie einen anderen Namen.</translation>
+        <translation>„%1“ ist reserviert: Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Ce nom ne peut pas être enregistré : sans crochets ni caractères spéciaux.</source>
@@ -1687,7 +1687,7 @@ die Idee dazu hatte.</translation>
     <name>trovanta::ui::CompareWindow</name>
     <message>
         <source>Diamètre de jante (&quot;)</source>
-        <translation>Felgendurchmesser (&quot;)</translation>
+        <translation>Felgengröße (&quot;)</translation>
     </message>
     <message>
         <source>Largeur pneu(mm)</source>
@@ -1791,7 +1791,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Vide : la fenêtre principale calcule le développement à partir du pneu.</source>
-        <translation>Leer: das Hauptfenster berechnet den Abrollumfang aus dem Reifen.</translation>
+        <translation>Leer: Das Hauptfenster berechnet den Abrollumfang aus dem Reifen.</translation>
     </message>
     <message>
         <source>Copier A → B</source>
@@ -1819,7 +1819,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>B dans un fichier de démultiplication, avec le titre et les marques de A.</source>
-        <translation>B in eine Übersetzungsdatei, mit Titel und Marken von A.</translation>
+        <translation>B in eine Übersetzungsdatei, mit Titel, Schaltmarke und rotem Bereich von A.</translation>
     </message>
     <message>
         <source>B dans la fenêtre principale, puis un calcul.</source>
@@ -2084,7 +2084,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Un banc à rouleau : les pertes de la transmission sont déjà dans la courbe (rendement 100 %)</source>
-        <translation>Ein Rollenprüfstand: die Verluste des Antriebs sind schon in der Kennlinie (Wirkungsgrad 100 %)</translation>
+        <translation>Ein Rollenprüfstand: Die Verluste des Antriebs sind schon in der Kennlinie (Wirkungsgrad 100 %)</translation>
     </message>
     <message>
         <source>La moto</source>
@@ -2276,7 +2276,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>le couple ne peut pas être négatif.</source>
-        <translation>das Drehmoment kann nicht negativ sein.</translation>
+        <translation>das Drehmoment darf nicht negativ sein.</translation>
     </message>
     <message>
         <source>ce régime est déjà dans la courbe.</source>
@@ -2300,7 +2300,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>« %1 » : la valeur ne peut pas être négative.</source>
-        <translation>„%1“: der Wert kann nicht negativ sein.</translation>
+        <translation>„%1“: der Wert darf nicht negativ sein.</translation>
     </message>
     <message>
         <source>Le rendement doit être supérieur à 0 et au plus 100 %.</source>
@@ -2336,11 +2336,11 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf „Rechnen“.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: Klicken Sie auf „Rechnen“.</translation>
     </message>
     <message>
         <source>Courbe d&apos;exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.</source>
-        <translation>Beispielkennlinie (1000 cm³, 169 PS bei 11 000 U/min): ersetzen Sie sie durch die Ihres Motors.</translation>
+        <translation>Beispielkennlinie (1000 cm³, 169 PS bei 11 000 U/min): Ersetzen Sie sie durch die Ihres Motors.</translation>
     </message>
     <message>
         <source>Ouvrir un export de banc</source>
@@ -2356,7 +2356,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>« %1 » donne %2 points, la courbe en tient au plus %3 : elle reste comme elle était.</source>
-        <translation>„%1“ enthält %2 Punkte, die Kennlinie fasst höchstens %3: sie bleibt, wie sie war.</translation>
+        <translation>„%1“ enthält %2 Punkte, die Kennlinie fasst höchstens %3: Sie bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Nm</source>
@@ -2590,7 +2590,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Longueur d&apos;un maillon (cm)</source>
-        <translation>Länge eines Glieds (cm)</translation>
+        <translation>Länge eines Kettenglieds (cm)</translation>
     </message>
     <message>
         <source>Flèche (maillons)</source>
@@ -2634,7 +2634,7 @@ die Idee dazu hatte.</translation>
     </message>
     <message>
         <source>Écart du secondaire (%)</source>
-        <translation>Änderung Sekundärübersetzung (%)</translation>
+        <translation>Änderung der Sekundärübersetzung (%)</translation>
     </message>
     <message>
         <source>Tolérance ± (%)</source>
@@ -2660,7 +2660,7 @@ Verschleiß fett: jedes Glied trifft auf alle Zähne von Ritzel und Kettenrad (g
     </message>
     <message>
         <source>La paire choisie dans la fenêtre de comparaison</source>
-        <translation>Das gewählte Paar ins Vergleichsfenster</translation>
+        <translation>Das gewählte Paar ins Fenster Vergleich</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -2668,7 +2668,7 @@ Verschleiß fett: jedes Glied trifft auf alle Zähne von Ritzel und Kettenrad (g
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation>Das Hauptfenster hat noch nicht gerechnet: klicken Sie auf »Rechnen« oder tippen Sie das aktuelle Ritzel und Kettenrad ein.</translation>
+        <translation>Das Hauptfenster hat noch nicht gerechnet: Klicken Sie auf „Rechnen“ oder tippen Sie das aktuelle Ritzel und Kettenrad ein.</translation>
     </message>
     <message>
         <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>

@@ -561,7 +561,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Convertir Cv - kW</source>
-        <translation>Convert hp - kW</translation>
+        <translation>Convert PS - kW</translation>
     </message>
     <message>
         <source>Convertir km/h - Mph</source>
@@ -634,11 +634,11 @@ Do you want to replace it?</translation>
     <name>TForm3</name>
     <message>
         <source>Cv - kW</source>
-        <translation>hp - kW</translation>
+        <translation>PS - kW</translation>
     </message>
     <message>
         <source>Cv</source>
-        <translation>hp</translation>
+        <translation>PS</translation>
     </message>
     <message>
         <source>kW</source>
@@ -1293,7 +1293,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Ce développement dans la fenêtre principale (« Changer » coché), puis un calcul</source>
-        <translation>This rolling circumference into the main window (&quot;Change&quot; ticked), then a calculation</translation>
+        <translation>This rolling circumference into the main window (“Change” ticked), then a calculation</translation>
     </message>
     <message>
         <source>La vitesse d&apos;un GPS, lue en prise à régime stable, embrayage relâché, sur le plat. Le rapport et le glissement sont ceux de la fenêtre principale.</source>
@@ -1417,7 +1417,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer ».</source>
-        <translation>The main window has not calculated yet: click &quot;Calculate&quot;.</translation>
+        <translation>The main window has not calculated yet: click “Calculate”.</translation>
     </message>
     <message>
         <source>%1 des %2 points en mouvement seulement tombent dans un rapport : vérifiez le primaire, le pignon, la couronne et les rapports de la fenêtre principale.</source>
@@ -1429,7 +1429,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>« Appliquer » attend que vous cochiez « Appliquer quand même ».</source>
-        <translation>&quot;Apply&quot; waits until you tick &quot;Apply anyway&quot;.</translation>
+        <translation>“Apply” waits until you tick “Apply anyway”.</translation>
     </message>
     <message>
         <source>Trop peu de points en 1re, 2e et 3e (100 dans deux d&apos;entre elles) pour mesurer le glissement : le développement vient de tous les rapports, avec le glissement de la fenêtre principale.</source>
@@ -1449,7 +1449,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Régime « %1 », vitesse « %2 » en %3 ; en-tête ligne %4, lignes illisibles : %5</source>
-        <translation>Engine speed &quot;%1&quot;, speed &quot;%2&quot; in %3; header line %4, unreadable lines: %5</translation>
+        <translation>Engine speed “%1”, speed “%2” in %3; header line %4, unreadable lines: %5</translation>
     </message>
     <message>
         <source>à vérifier</source>
@@ -1818,7 +1818,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>B dans un fichier de démultiplication, avec le titre et les marques de A.</source>
-        <translation>B into a gear data file, with A&apos;s title and marks.</translation>
+        <translation>B into a gear data file, with A&apos;s title, shift mark and red zone.</translation>
     </message>
     <message>
         <source>B dans la fenêtre principale, puis un calcul.</source>
@@ -1954,7 +1954,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Régime x 1000</source>
-        <translation>Rpm x 1000</translation>
+        <translation>rpm x 1000</translation>
     </message>
     <message>
         <source>Le diagramme attend un calcul de la fenêtre principale.</source>
@@ -2287,7 +2287,7 @@ had the idea.</translation>
     </message>
     <message>
         <source>Le jeu de rapports de la fenêtre principale ne permet pas de calculer.</source>
-        <translation>The gear set of the main window cannot be worked with.</translation>
+        <translation>The main window&apos;s gear set does not allow a calculation.</translation>
     </message>
     <message>
         <source>La zone rouge de la fenêtre principale est sous le premier point de la courbe.</source>
@@ -2659,7 +2659,7 @@ Wear in bold: every link meets every tooth of both sprockets (even wear).</trans
     </message>
     <message>
         <source>La paire choisie dans la fenêtre de comparaison</source>
-        <translation>The chosen pair into the comparison window</translation>
+        <translation>The chosen pair into the Comparison window</translation>
     </message>
     <message>
         <source>Fermer</source>
@@ -2667,7 +2667,7 @@ Wear in bold: every link meets every tooth of both sprockets (even wear).</trans
     </message>
     <message>
         <source>La fenêtre principale n&apos;a pas encore calculé : cliquez sur « Calculer » ou tapez le pignon et la couronne actuels.</source>
-        <translation>The main window has not calculated yet: click &quot;Calculate&quot; or type the present front and rear sprockets.</translation>
+        <translation>The main window has not calculated yet: click “Calculate” or type the present front and rear sprockets.</translation>
     </message>
     <message>
         <source>Chaîne (maillons) : Une valeur nulle n&apos;est pas possible ici. La chaîne actuelle vient de Catenolix (menu Outils) ou peut être tapée ici.</source>

@@ -228,7 +228,7 @@ protected:
 const CircuitWords Circuits[] = {
     {ui::Language::French, "« Program » est réservé : choisissez un autre nom.",
      "nom d'un nouveau circuit, puis Entrée", "Régime (tr/min)", "limiteur sur 195 m", "Virage 1 → Virage 2"},
-    {ui::Language::German, "„Program“ ist reserviert: wählen Sie einen anderen Namen.",
+    {ui::Language::German, "„Program“ ist reserviert: Wählen Sie einen anderen Namen.",
      "Name einer neuen Strecke, dann Enter", "Drehzahl (U/min)", "195 m im Begrenzer", "Kurve 1 → Kurve 2"},
     {ui::Language::English, "“Program” is reserved: choose another name.", "name of a new track, then Enter",
      "Revs (rpm)", "on limiter for 195 m", "Corner 1 → Corner 2"},

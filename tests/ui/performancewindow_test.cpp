@@ -397,7 +397,7 @@ const Speaking Languages[] = {
      "« none.csv » : Aucune courbe de couple dans ce fichier.", "Résistance (air et roulement)"},
     {ui::Language::German, "Zugkraft am Rad", "Optimale Schaltpunkte", "Gewicht mit Fahrer (kg)",
      "begrenzt durch den Luftwiderstand", "zieht nicht bei 295 km/h", "279 km/h bei 10105 U/min", "U/min",
-     "Beispielkennlinie (1000 cm³, 169 PS bei 11 000 U/min): ersetzen Sie sie durch die Ihres Motors.",
+     "Beispielkennlinie (1000 cm³, 169 PS bei 11 000 U/min): Ersetzen Sie sie durch die Ihres Motors.",
      "„none.csv“: Keine Drehmomentkurve in dieser Datei.", "Widerstand (Luft und Rollen)"},
     {ui::Language::English, "Force at the wheel", "Best upshifts", "Weight with rider (kg)",
      "limited by air resistance", "does not pull at 295 km/h", "279 km/h at 10105 rpm", "rpm",
