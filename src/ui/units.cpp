@@ -110,30 +110,6 @@ namespace {
 QString converted(const QString &metric, bool all) { return all ? inUnits(metric) : inSpeedUnit(metric); }
 } // namespace
 
-QLabel *unitLabel(const QString &metricText, bool all)
-{
-    auto *l = new QLabel;
-    followUnits(l, metricText, all);
-    return l;
-}
-
-void followUnits(QLabel *label, const QString &metricText, bool all)
-{
-    followUnits(label, [metricText, all] { return converted(metricText, all); });
-}
-
-void followUnits(QTableWidget *table, const QStringList &metricHeads, bool all)
-{
-    auto show = [table, metricHeads, all] {
-        QStringList heads;
-        for (const QString &h : metricHeads)
-            heads << converted(h, all);
-        table->setHorizontalHeaderLabels(heads);
-    };
-    show();
-    QObject::connect(&unitsHub(), &UnitsHub::changed, table, show);
-}
-
 QLabel *unitLabel(const Source &metricText, bool all)
 {
     auto *l = new QLabel;

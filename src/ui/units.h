@@ -59,10 +59,7 @@ QString speedWithUnit(double kmh);
 // A label written with the metric units that shows the chosen ones, now
 // and after every switch; `all`: torque, power and mass too (the
 // Performances window), else the speed only.
-QLabel *unitLabel(const QString &metricText, bool all = false);
-void followUnits(QLabel *label, const QString &metricText, bool all = false);
-void followUnits(QTableWidget *table, const QStringList &metricHeads, bool all = false);
-// The same with texts of the program, which follow the language too.
+// The texts are the program's and follow the language too.
 QLabel *unitLabel(const Source &metricText, bool all = false);
 void followUnits(QLabel *label, const Source &metricText, bool all = false);
 // A table's column heads the same way.

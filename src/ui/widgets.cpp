@@ -246,30 +246,6 @@ void FieldRows::addWide(const Source &caption, QWidget *w)
     ++row_;
 }
 
-void FieldRows::add(const QString &caption, QWidget *w, const QString &unit)
-{
-    addCaption(unitLabel(caption, allUnits_), w);
-    w->setAccessibleName(w->accessibleName().isEmpty() ? caption : w->accessibleName());
-    grid_->addWidget(w, row_, 1, Qt::AlignLeft);
-    if (!unit.isEmpty())
-        grid_->addWidget(unitLabel(unit, allUnits_), row_, 2);
-    ++row_;
-}
-
-void FieldRows::addWide(const QString &caption, QWidget *w)
-{
-    addCaption(unitLabel(caption, allUnits_), w);
-    w->setAccessibleName(w->accessibleName().isEmpty() ? caption : w->accessibleName());
-    grid_->addWidget(w, row_, 1, 1, 3, Qt::AlignLeft);
-    ++row_;
-}
-
-void FieldRows::heading(const QString &text)
-{
-    gap();
-    grid_->addWidget(boldLabel(nullptr, text), row_++, 0, 1, 4);
-}
-
 void FieldRows::gap() { grid_->setRowMinimumHeight(row_++, 6); }
 
 void FieldRows::heading(const Source &text)

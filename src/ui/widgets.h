@@ -111,11 +111,8 @@ public:
     void add(const Source &caption, QWidget *w, const Source &unit = Source());
     // A field wider than the others, over the unit column.
     void addWide(const Source &caption, QWidget *w);
-    void addWide(const QString &caption, QWidget *w);
     void gap();
     void heading(const Source &text);
-    void add(const QString &caption, QWidget *w, const QString &unit = QString());
-    void heading(const QString &text);
 
 private:
     void addCaption(const Source &caption, QWidget *w);
