@@ -1,6 +1,6 @@
 #pragma once
 // Every text of calc/ that the rider reads, in one place, each under its
-// name: the design's German messages and the chain calculator's advice,
+// name: the original German messages and the chain calculator's advice,
 // and the few messages the analysis windows added. Everything else calc/
 // hands out is numbers and reasons; the windows make the words, so that a
 // translation finds these by name and the rest in ui/.

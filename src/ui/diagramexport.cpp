@@ -17,7 +17,7 @@ namespace {
 
 constexpr int AreaW = 571, AreaH = 351;
 constexpr int Left = 44, Top = 34, Right = 16, Bottom = 40;
-// The face colour of the design's desktop, so the gear colours read as meant.
+// The light window face the program was drawn for, so the gear colours read as meant.
 const QColor Face(240, 240, 240);
 // PNG at twice the size, sharp on a document or a high-density screen.
 constexpr int PngScale = 2;

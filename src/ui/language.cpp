@@ -150,10 +150,17 @@ void setLanguage(Language choice) { setLanguage(choice, platform().locale().uiLa
 void setLanguage(Language choice, const QStringList &systemUiLanguages)
 {
     const Texts texts = textsFor(choice, systemUiLanguages);
+    // Qt's dialogs speak the language of the texts; with the original ones,
+    // the system's (the original texts are French and German).
+    const QString qtCode = codeOf(texts) ? QString::fromLatin1(codeOf(texts))
+                                         : (systemUiLanguages.isEmpty() ? QString()
+                                                                        : languageCode(systemUiLanguages.first()));
     chosen = choice;
-    if (texts == shown && (programTranslator() || texts == Texts::Original))
+    static std::optional<QString> qtShown; // none until the first choice
+    if (texts == shown && qtShown == qtCode)
         return;
     shown = texts;
+    qtShown = qtCode;
 
     std::unique_ptr<QTranslator> program;
     if (const char *code = codeOf(texts)) {
@@ -161,11 +168,6 @@ void setLanguage(Language choice, const QStringList &systemUiLanguages)
         if (!program->load(QStringLiteral(":/i18n/trovanta_%1.qm").arg(QLatin1String(code))))
             program.reset();
     }
-    // Qt's dialogs speak the language of the texts; with the original ones,
-    // the system's (the design's texts are its French and German).
-    const QString qtCode = codeOf(texts) ? QString::fromLatin1(codeOf(texts))
-                                         : (systemUiLanguages.isEmpty() ? QString()
-                                                                        : languageCode(systemUiLanguages.first()));
     std::unique_ptr<QTranslator> qt;
     if (!qtCode.isEmpty()) {
         qt = std::make_unique<QTranslator>();

@@ -40,7 +40,7 @@ struct PresentChain {
     QString links, linkLength, sag;
 };
 
-// The windows of the main menu's design (the analysis windows have their own
+// The main menu's own windows (the analysis windows have their own
 // table in registry.h).
 enum class Window { Info, PsKw, KmhMph, MetricInch, Faq, Chain, RaceLog };
 

@@ -57,8 +57,8 @@ MainFields mainFields()
 // that holds most of the main window, whatever the main window's place.
 enum class Place {
     OnMain,     // centred on the main window
-    OnScreen,   // centred on that screen (the design's "desktop")
-    AsDesigned, // where it was, moved onto that screen
+    OnScreen,   // centred on that screen (the whole desktop)
+    AsPlaced,   // where it was, moved onto that screen
 };
 
 template <class Form> void showModal(Form *f, Place how)
@@ -79,7 +79,7 @@ template <class Form> void showModal(Form *f, Place how)
         case Place::OnScreen:
             frame.moveCenter(screenHolding(mainFrame, availableScreens()).center());
             break;
-        case Place::AsDesigned:
+        case Place::AsPlaced:
             break;
         }
         placeOnScreenOf(f, frame, mainFrame);
@@ -343,14 +343,14 @@ void openWindow(Window which)
     case Window::Faq:
         if (f.Form5)
             f.Form5->showFirstTopic();
-        showModal(f.Form5, Place::AsDesigned);
+        showModal(f.Form5, Place::AsPlaced);
         break;
     case Window::Chain:
         showModal(f.Form6, Place::OnMain);
         break;
     case Window::RaceLog:
         // It centres itself on the main window as it opens.
-        showModal(f.Form7, Place::AsDesigned);
+        showModal(f.Form7, Place::AsPlaced);
         break;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The program's windows, one of each, and how they are connected. The
-// windows of the main menu's design are created at start and live to the
+// main menu's own windows (TForm1 to TForm10) are created at start and live to the
 // end; the analysis windows are created on first use. Windows never reach
 // into each other: what one needs from another is wired here.
 

@@ -277,7 +277,7 @@ void TForm1::buildWindow()
     PaintBox1 = new TPaintBox(Panel10);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(2, 3, 571, 351);
-    // The design's colours on the design's face, whatever the theme.
+    // The gear colours on the light face they were chosen for, whatever the theme.
     ui::keepLight(PaintBox1);
     for (TPanel *coloured : {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8, P_Vmax1,
                               P_Vmax2, P_Vmax3, P_Vmax4, P_Vmax5, P_Vmax6, Panel11, Panel12})
@@ -469,7 +469,7 @@ void TForm1::showUnits()
         const int right = l->geometry().right();
         l->setText(ui::wholeSpeedText(i < 7 ? 350 - 50 * int(i) : 0));
         l->adjustSize();
-        // Right-aligned on the grid, as the design's three digits are.
+        // Right-aligned on the grid, as the three-digit captions are.
         l->move(right - l->width() + 1, l->y());
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Dark desktop themes: the design's colours (gear lines and texts, the
+// Dark desktop themes: the program's colours (gear lines and texts, the
 // marks, the red of a value out of range) are meant for a light window
 // face. Under a dark palette the diagrams, the gear colour fields and the
 // coloured tables keep a light palette of their own; notes take a red that
@@ -15,7 +15,7 @@ namespace trovanta::ui {
 // A window face darker than mid-grey.
 bool isDark(const QPalette &p);
 
-// The light face those widgets keep under a dark theme: the design's own
+// The light face those widgets keep under a dark theme: the program's own
 // window face.
 QPalette lightPalette();
 

@@ -1,4 +1,4 @@
-// Under a dark theme (Fusion, dark palette) the design's colours keep their
+// Under a dark theme (Fusion, dark palette) the program's colours keep their
 // light face: the diagrams, the gear colour fields and the coloured tables;
 // notes take a red that reads on the dark face.
 
@@ -37,7 +37,7 @@ int lightShare(const QImage &im)
     return 100 * n / (((im.height() + 2) / 3) * ((im.width() + 2) / 3));
 }
 
-TEST_F(DarkTheme, TheDesignsColoursKeepTheirLightFace)
+TEST_F(DarkTheme, TheGearColoursKeepTheirLightFace)
 {
     ASSERT_FALSE(light(w->palette().color(QPalette::Window)));
     mouseClick(w->CBRotBereich); // the red zone would hatch a quarter of it
