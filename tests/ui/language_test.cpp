@@ -9,6 +9,8 @@
 #include "ui/options.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,25 @@ TEST_F(LanguageMessages, FinishedMessagesShowTranslatedWithTheirArguments)
     ui::platform().showMessage(nullptr, QString::fromUtf8("Fehler bei Ini-Erstellung."));
     EXPECT_EQ(platform.errors, QStringList{QStringLiteral("File not found.")});
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Error while writing the ini file.")});
+}
+
+// The original texts leave Qt's dialogs to the system's language, from the
+// very first choice on.
+TEST_F(LanguageMessages, QtsDialogsSpeakTheSystemsLanguageWithTheOriginalTexts)
+{
+    const struct {
+        Language language;
+        const char *system, *cancel;
+    } cases[] = {
+        {Language::System, "fr-FR", "Annuler"},
+        {Language::Original, "de-DE", "Abbrechen"},
+        {Language::System, "en-US", "Cancel"},
+    };
+    for (const auto &c : cases) {
+        ui::setLanguage(c.language, {QString::fromLatin1(c.system)});
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QString::fromLatin1(c.cancel)) << c.system;
+    }
 }
 
 class LanguageMenu : public MainWindowTest {
