@@ -111,8 +111,9 @@ TEST_P(PrintoutLanguage, TextsFitTheirColumnsAndSpeakTheLanguage)
         if (e->text().isEmpty())
             e->setText("12,5");
     print::printRaceLogSheet(raceLog, log.sheetData(), platform.now(), platform.locale());
-    for (const auto &[sheet, page, word] : {std::tuple("chain sheet", &chain, PlacedText{200, 1450, utf8(c.result)}),
-                                            std::tuple("race log sheet", &raceLog, PlacedText{200, 2200, utf8(c.other)})}) {
+    for (const auto &[sheet, page, word] :
+         {std::tuple("chain sheet", &chain, PlacedText{200, 1450, utf8(c.result)}),
+          std::tuple("race log sheet", &raceLog, PlacedText{200, 2200, utf8(c.other)})}) {
         SCOPED_TRACE(sheet);
         expectClearOfEachOther(*page);
         const std::vector<PlacedText> texts = textsOf(*page);
