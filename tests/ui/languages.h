@@ -34,8 +34,7 @@ inline void switchTo(ui::Language l)
     QCoreApplication::sendPostedEvents();
 }
 
-// A window's tests run once per language; each ends on the original texts,
-// so that the next test starts as the design's users see the program.
+// A window's tests run once per language; each ends on the original texts.
 template <class Fixture> class InLanguage : public Fixture, public ::testing::WithParamInterface<ui::Language> {
 protected:
     void TearDown() override
@@ -45,8 +44,7 @@ protected:
     }
 };
 
-// For a test that switches within itself: back to the original texts, even
-// when an assertion ends it early.
+// A test that switches in a loop ends on the original texts, however it ends.
 struct BackToOriginal {
     ~BackToOriginal() { switchTo(ui::Language::Original); }
 };
