@@ -12,6 +12,7 @@
 #include "ui/performancediagrams.h"
 #include "ui/performancewindow.h"
 #include "ui/sprocketwindow.h"
+#include "ui/units.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -366,32 +367,44 @@ TEST_F(Performance, AbsurdValuesGiveDashesNotFailures)
 }
 
 using PerformanceLanguage = InLanguage<Performance>;
-class PerformanceTranslation : public PerformanceLanguage {};
+class PerformanceTranslation : public PerformanceLanguage {
+protected:
+    void TearDown() override
+    {
+        ui::setCurrentUnits({});
+        PerformanceLanguage::TearDown();
+    }
+};
 
-// Switched while open: a tab, a result, a head, the chart and a file's
-// failure note in the new language at once, what was typed and the curve as
-// they were.
+// Switched while open: a tab, a result, the heads with the units chosen
+// before and after the switch, the chart and a file's failure note in the
+// new language at once, what was typed and the curve as they were.
 TEST_P(PerformanceTranslation, SwitchesWhileOpenAndKeepsWhatWasTyped)
 {
     const struct {
         ui::Language language;
-        const char *tab, *limit, *rpmHead, *failed, *legend;
+        const char *tab, *limit, *rpmHead, *speedHead, *powerHead, *failed, *legend;
     } cases[] = {
-        {ui::Language::French, "Force à la roue", "limitée par la résistance de l'air", "tr/min",
-         "« none.csv » : Aucune courbe de couple dans ce fichier.", "Résistance (air et roulement)"},
-        {ui::Language::German, "Zugkraft am Rad", "begrenzt durch den Luftwiderstand", "U/min",
-         "„none.csv“: Keine Drehmomentkurve in dieser Datei.", "Widerstand (Luft und Rollen)"},
-        {ui::Language::English, "Force at the wheel", "limited by air resistance", "rpm",
-         "“none.csv”: No torque curve in this file.", "Resistance (air and rolling)"},
+        {ui::Language::French, "Force à la roue", "limitée par la résistance de l'air", "tr/min", "Vitesse (mph)",
+         "Puissance (ch)", "« none.csv » : Aucune courbe de couple dans ce fichier.", "Résistance (air et roulement)"},
+        {ui::Language::German, "Zugkraft am Rad", "begrenzt durch den Luftwiderstand", "U/min", "Tempo (mph)",
+         "Leistung (PS)", "„none.csv“: Keine Drehmomentkurve in dieser Datei.", "Widerstand (Luft und Rollen)"},
+        {ui::Language::English, "Force at the wheel", "limited by air resistance", "rpm", "Speed (mph)",
+         "Power (PS)", "“none.csv”: No torque curve in this file.", "Resistance (air and rolling)"},
     };
     const auto &l = rowFor(cases, GetParam());
     PerformanceWindow &p = open();
     const QString torque = p.curveModel()->rows().front().torque;
-
+    menuAction(*w, "UniteMph")->trigger();
+    QApplication::processEvents();
     switchTo(l.language);
+    menuAction(*w, "UniteCh")->trigger();
+    QApplication::processEvents();
     EXPECT_EQ(p.P_Tabs->tabText(0), utf8(l.tab));
     EXPECT_EQ(p.P_VmaxGrenze->text(), utf8(l.limit));
     EXPECT_EQ(p.curveModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), utf8(l.rpmHead));
+    EXPECT_EQ(p.curveModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), utf8(l.powerHead));
+    EXPECT_EQ(p.P_Schalt->horizontalHeaderItem(2)->text(), utf8(l.speedHead));
     ASSERT_GE(p.P_Kraft->chart().legend.size(), 2u);
     EXPECT_EQ(p.P_Kraft->chart().legend[1].text, utf8(l.legend));
     EXPECT_EQ(p.curveModel()->rows().front().torque, torque);

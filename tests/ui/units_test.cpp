@@ -1,7 +1,6 @@
 // The rider's units: the main window, the comparison and the options file
 // in mph, with the stored values still in km/h.
 
-#include "languages.h"
 #include "window_driver.h"
 
 #include "support/files.h"
@@ -214,33 +213,3 @@ TEST_F(Units, PerformancesInImperialUnits)
     EXPECT_EQ(p->curveModel()->index(1, 1).data().toString(), p->curveModel()->rows()[1].torque);
     EXPECT_NE(firstTorque, "");
 }
-
-using UnitsTranslation = InLanguage<Units>;
-
-// The unit words stand whole in the captions of every language: mph chosen
-// before the switch and metric horsepower after it, each head in the
-// language and the units of the moment.
-TEST_P(UnitsTranslation, CaptionsSayTheChosenUnitInTheChosenLanguage)
-{
-    const struct {
-        ui::Language language;
-        const char *speedHead, *powerHead;
-    } cases[] = {
-        {ui::Language::French, "Vitesse (mph)", "Puissance (ch)"},
-        {ui::Language::German, "Tempo (mph)", "Leistung (PS)"},
-        {ui::Language::English, "Speed (mph)", "Power (PS)"},
-    };
-    const auto &u = rowFor(cases, GetParam());
-    w->Button_BerechnenClick();
-    menuAction(*w, "Performances1")->trigger();
-    auto *p = ui::analysisWindow<ui::PerformanceWindow>();
-    ASSERT_NE(p, nullptr);
-    choose("UniteMph");
-    switchTo(u.language);
-    choose("UniteCh");
-
-    EXPECT_EQ(p->P_Schalt->horizontalHeaderItem(2)->text(), utf8(u.speedHead));
-    EXPECT_EQ(p->curveModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), utf8(u.powerHead));
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, UnitsTranslation, EveryTranslation, languageName);
