@@ -40,9 +40,6 @@ QStringList vmax(const TForm1 &w)
     return texts({w.P_Vmax1, w.P_Vmax2, w.P_Vmax3, w.P_Vmax4, w.P_Vmax5, w.P_Vmax6});
 }
 
-
-
-
 } // namespace
 
 class MainWindow : public MainWindowTest {};
