@@ -5,7 +5,6 @@
 #include "print/recordingcanvas.h"
 #include "support/files.h"
 #include "support/placed_text.h"
-#include "ui/language.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
 
@@ -18,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -335,17 +333,9 @@ TEST_F(ChainWindow, PrintoutCarriesEveryLabelledValueAndTheResult)
     EXPECT_EQ(platform.messages, QStringList({"Druckerinstallation kontrollieren."}));
 }
 
-namespace {
-
 // The window in each language, switched at run time as the menu does.
-class ChainLanguage : public ChainWindow, public ::testing::WithParamInterface<ui::Language> {
-protected:
-    void TearDown() override { switchTo(ui::Language::Original); }
-};
+using ChainLanguage = InLanguage<ChainWindow>;
 class ChainTranslation : public ChainLanguage {};
-
-
-} // namespace
 
 // Every caption fits its place and nothing runs into a field, the result
 // text included: its lines each fit the memo's width, as the printout
@@ -373,26 +363,23 @@ TEST_P(ChainLanguage, TextsFitAndNothingOverlaps)
         EXPECT_LE(f.Ergebnismemo->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
 }
 
-// A caption, the result text, the box, the default designation and the
-// printout, each in the language chosen while the window is open; the
-// result text and the designation the rider typed are the rider's.
+// A caption, the result text, the box and the default designation in the
+// language chosen while the window is open; a designation the rider typed
+// and text written over the result are the rider's.
 TEST_P(ChainTranslation, SwitchingTheLanguageRetranslatesTheOpenWindow)
 {
-    struct Case {
+    const struct {
         ui::Language language;
-        const char *caption, *firstLine, *box, *designation, *result;
-    };
-    const Case cases[] = {
+        const char *caption, *firstLine, *box, *designation;
+    } cases[] = {
         {ui::Language::French, "Pignon", "Il faut soit un rallongement de la chaîne de 2 maillon(s), soit un ",
-         "Division par 0.", "Saisir la désignation", "Résultat:"},
+         "Division par 0.", "Saisir la désignation"},
         {ui::Language::German, "Ritzel", "Es ist entweder eine Verlängerung der Kette um 2 Glied(er) nötig, oder eine ",
-         "Division durch 0.", "Bezeichnung eingeben", "Ergebnis:"},
+         "Division durch 0.", "Bezeichnung eingeben"},
         {ui::Language::English, "Front sprocket", "Either a lengthening of the chain by 2 link(s) is needed, or a ",
-         "Division by 0.", "Enter the designation", "Result:"},
+         "Division by 0.", "Enter the designation"},
     };
-    const auto c = std::find_if(std::begin(cases), std::end(cases),
-                                [](const Case &c) { return c.language == GetParam(); });
-    ASSERT_NE(c, std::end(cases));
+    const auto &c = rowFor(cases, GetParam());
 
     TForm6 f;
     ui::enrol(&f);
@@ -404,22 +391,16 @@ TEST_P(ChainTranslation, SwitchingTheLanguageRetranslatesTheOpenWindow)
     mouseClick(f.B_Berechnen);
     f.E_Mopped->setText(utf8("Bezeichnung eingeben"));
 
-    switchTo(c->language);
-    EXPECT_EQ(f.Label4->text(), utf8(c->caption));
+    switchTo(c.language);
+    EXPECT_EQ(f.Label4->text(), utf8(c.caption));
     ASSERT_EQ(f.resultLines().size(), 5);
-    EXPECT_EQ(f.resultLines()[0], utf8(c->firstLine)) << "the result text is worded again";
-    EXPECT_EQ(f.E_Mopped->text(), utf8(c->designation));
+    EXPECT_EQ(f.resultLines()[0], utf8(c.firstLine)) << "the result text is worded again";
+    EXPECT_EQ(f.E_Mopped->text(), utf8(c.designation));
     EXPECT_EQ(typed.E_Mopped->text(), "Bezeichnung eingeben ");
-
-    print::RecordingCanvas canvas;
-    f.Drucken(canvas);
-    const std::vector<PlacedText> texts = textsOf(canvas);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), PlacedText{200, 1450, utf8(c->result)}), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), PlacedText{250, 700, utf8(c->caption) + " 15"}), texts.end());
 
     f.E_Kettenrad_neu->setText("14");
     mouseClick(f.B_Berechnen);
-    EXPECT_EQ(platform.messages, QStringList({utf8(c->box)}));
+    EXPECT_EQ(platform.messages, QStringList({utf8(c.box)}));
 
     // Text the rider wrote over the result stays in any language.
     f.Ergebnismemo->setPlainText("eigene Notiz");
@@ -428,9 +409,5 @@ TEST_P(ChainTranslation, SwitchingTheLanguageRetranslatesTheOpenWindow)
     EXPECT_EQ(f.E_Mopped->text(), "Bezeichnung eingeben");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ChainLanguage,
-                         EveryLanguage,
-                         languageName);
-INSTANTIATE_TEST_SUITE_P(Languages, ChainTranslation,
-                         EveryTranslation,
-                         languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, ChainLanguage, EveryLanguage, languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, ChainTranslation, EveryTranslation, languageName);

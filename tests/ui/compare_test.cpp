@@ -1,8 +1,7 @@
 // The comparison window driven offscreen beside the real main window.
 
+#include "languages.h"
 #include "window_driver.h"
-
-#include "ui/language.h"
 
 #include "files/fileerror.h"
 #include "files/geardata.h"
@@ -536,43 +535,27 @@ TEST_F(Compare, LongTextsKeepTheWindowAndTheNoteSmall)
     EXPECT_LE(c->L_Hinweis->text().size(), 200);
 }
 
-// The language chosen at run time: captions, heads and the refusal of a
+// The language chosen at run time: the title, a head and the refusal of a
 // track point show it at once; what was typed stays.
 TEST_F(Compare, SpeaksTheLanguageChosenAtOnce)
 {
     CompareWindow *c = openAfterRun();
     point(c, 1, "weit", "80", "7");
-    struct Restore {
-        ~Restore()
-        {
-            ui::setLanguage(ui::Language::Original);
-            QCoreApplication::sendPostedEvents();
-        }
-    } restore;
     const struct {
         ui::Language language;
-        const char *title, *print, *gearHead, *note, *openCaption;
+        const char *title, *gearHead, *note;
     } cases[] = {
-        {ui::Language::French, "Comparaison", "Imprimer", "Démulti. A",
-         "Point 2 (Rapport) : 7 n'est pas un rapport de 1 à 6.", "Ouvrir des valeurs pour Trovanta ..."},
-        {ui::Language::German, "Vergleich", "Drucken", "Übers. A", "Punkt 2 (Gang): 7 ist kein Gang von 1 bis 6.",
-         "Werte für Trovanta öffnen ..."},
-        {ui::Language::English, "Comparison", "Print", "Ratio A", "Point 2 (Gear): 7 is not a gear from 1 to 6.",
-         "Open values for Trovanta ..."},
-        {ui::Language::Original, "Comparaison", "Imprimer", "Démulti. A",
-         "Point 2 (Rapport) : 7 n'est pas un rapport de 1 à 6.", "Werte für Trovanta öffnen ..."},
+        {ui::Language::French, "Comparaison", "Démulti. A", "Point 2 (Rapport) : 7 n'est pas un rapport de 1 à 6."},
+        {ui::Language::German, "Vergleich", "Übers. A", "Punkt 2 (Gang): 7 ist kein Gang von 1 bis 6."},
+        {ui::Language::English, "Comparison", "Ratio A", "Point 2 (Gear): 7 is not a gear from 1 to 6."},
     };
+    BackToOriginal back;
     for (const auto &k : cases) {
         SCOPED_TRACE(k.title);
-        ui::setLanguage(k.language);
-        QCoreApplication::sendPostedEvents();
+        switchTo(k.language);
         EXPECT_EQ(c->windowTitle(), utf8(k.title));
-        EXPECT_EQ(c->B_Drucken->text(), utf8(k.print));
         EXPECT_EQ(c->T_Vergleich->horizontalHeaderItem(0)->text(), utf8(k.gearHead));
         EXPECT_EQ(c->L_Hinweis->text(), utf8(k.note));
         EXPECT_EQ(c->T_Punkte->item(1, 2)->text(), "7");
-        EXPECT_EQ(c->B_Edit4->text(), "17");
-        c->B_OeffnenClick();
-        EXPECT_EQ(platform.dialogCaptions.last(), utf8(k.openCaption));
     }
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 
 namespace trovanta::test {
@@ -31,6 +32,31 @@ inline void switchTo(ui::Language l)
 {
     ui::setLanguage(l);
     QCoreApplication::sendPostedEvents();
+}
+
+// A window's tests run once per language; each ends on the original texts.
+template <class Fixture> class InLanguage : public Fixture, public ::testing::WithParamInterface<ui::Language> {
+protected:
+    void TearDown() override
+    {
+        switchTo(ui::Language::Original);
+        Fixture::TearDown();
+    }
+};
+
+// A test that switches in a loop ends on the original texts, however it ends.
+struct BackToOriginal {
+    ~BackToOriginal() { switchTo(ui::Language::Original); }
+};
+
+// The row of a table of expected texts for the language under test.
+template <class Row, std::size_t N> const Row &rowFor(const Row (&rows)[N], ui::Language l)
+{
+    for (const Row &r : rows)
+        if (r.language == l)
+            return r;
+    ADD_FAILURE() << "no row for language " << static_cast<int>(l);
+    return rows[0];
 }
 
 } // namespace trovanta::test

@@ -9,21 +9,17 @@
 #include "files/settingsfile.h"
 #include "support/files.h"
 #include "support/pdf_words.h"
-#include "ui/language.h"
 #include "ui/performancediagrams.h"
 #include "ui/performancewindow.h"
 #include "ui/sprocketwindow.h"
+#include "ui/units.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 using namespace trovanta;
 using namespace trovanta::test;
@@ -370,115 +366,70 @@ TEST_F(Performance, AbsurdValuesGiveDashesNotFailures)
     EXPECT_TRUE(platform.errors.isEmpty() && platform.messages.isEmpty());
 }
 
-namespace {
-
-// The window switched to another language while it is open.
-struct Speaking {
-    ui::Language language;
-    const char *tab, *group, *mass, *limit, *noPull, *sixth, *rpmHead, *example, *failed, *legend;
-};
-
-void PrintTo(const Speaking &s, std::ostream *os) { *os << s.tab; }
-
-class PerformanceLanguage : public Performance, public ::testing::WithParamInterface<Speaking> {
+using PerformanceLanguage = InLanguage<Performance>;
+class PerformanceTranslation : public PerformanceLanguage {
 protected:
-    static void speak(ui::Language l)
+    void TearDown() override
     {
-        ui::setLanguage(l);
-        QCoreApplication::sendPostedEvents();
+        ui::setCurrentUnits({});
+        PerformanceLanguage::TearDown();
     }
-    void TearDown() override { speak(ui::Language::Original); }
 };
 
-const Speaking Languages[] = {
-    {ui::Language::French, "Force à la roue", "Passages optimaux", "Masse avec pilote (kg)",
-     "limitée par la résistance de l'air", "ne tire pas à 295 km/h", "279 km/h à 10105 tr/min", "tr/min",
-     "Courbe d'exemple (1000 cm³, 169 ch à 11 000 tr/min) : remplacez-la par celle de votre moteur.",
-     "« none.csv » : Aucune courbe de couple dans ce fichier.", "Résistance (air et roulement)"},
-    {ui::Language::German, "Zugkraft am Rad", "Optimale Schaltpunkte", "Gewicht mit Fahrer (kg)",
-     "begrenzt durch den Luftwiderstand", "zieht nicht bei 295 km/h", "279 km/h bei 10105 U/min", "U/min",
-     "Beispielkennlinie (1000 cm³, 169 PS bei 11 000 U/min): Ersetzen Sie sie durch die Ihres Motors.",
-     "„none.csv“: Keine Drehmomentkurve in dieser Datei.", "Widerstand (Luft und Rollen)"},
-    {ui::Language::English, "Force at the wheel", "Best upshifts", "Weight with rider (kg)",
-     "limited by air resistance", "does not pull at 295 km/h", "279 km/h at 10105 rpm", "rpm",
-     "Example curve (1000 cc, 169 PS at 11,000 rpm): replace it with your engine's.",
-     "“none.csv”: No torque curve in this file.", "Resistance (air and rolling)"},
-};
-
-QString captionOf(const QWidget &window, const QWidget *field)
+// Switched while open: a tab, a result, the heads with the units chosen
+// before and after the switch, the chart and a file's failure note in the
+// new language at once, what was typed and the curve as they were.
+TEST_P(PerformanceTranslation, SwitchesWhileOpenAndKeepsWhatWasTyped)
 {
-    for (const QLabel *l : window.findChildren<QLabel *>())
-        if (l->buddy() == field)
-            return l->text();
-    return {};
-}
-
-} // namespace
-
-// Switched while open: captions, tabs, heads, results and notes in the new
-// language at once, what was typed and the curve as they were; back to the
-// original texts the same way.
-TEST_P(PerformanceLanguage, SwitchesWhileOpenAndKeepsWhatWasTyped)
-{
-    const Speaking &l = GetParam();
+    const struct {
+        ui::Language language;
+        const char *tab, *limit, *rpmHead, *speedHead, *powerHead, *failed, *legend;
+    } cases[] = {
+        {ui::Language::French, "Force à la roue", "limitée par la résistance de l'air", "tr/min", "Vitesse (mph)",
+         "Puissance (ch)", "« none.csv » : Aucune courbe de couple dans ce fichier.", "Résistance (air et roulement)"},
+        {ui::Language::German, "Zugkraft am Rad", "begrenzt durch den Luftwiderstand", "U/min", "Tempo (mph)",
+         "Leistung (PS)", "„none.csv“: Keine Drehmomentkurve in dieser Datei.", "Widerstand (Luft und Rollen)"},
+        {ui::Language::English, "Force at the wheel", "limited by air resistance", "rpm", "Speed (mph)",
+         "Power (PS)", "“none.csv”: No torque curve in this file.", "Resistance (air and rolling)"},
+    };
+    const auto &l = rowFor(cases, GetParam());
     PerformanceWindow &p = open();
-    const std::vector<ui::CurveModel::Row> curve = p.curveModel()->rows();
-    const QString top = p.P_Vmax->text();
-
-    speak(l.language);
+    const QString torque = p.curveModel()->rows().front().torque;
+    menuAction(*w, "UniteMph")->trigger();
+    QApplication::processEvents();
+    switchTo(l.language);
+    menuAction(*w, "UniteCh")->trigger();
+    QApplication::processEvents();
     EXPECT_EQ(p.P_Tabs->tabText(0), utf8(l.tab));
-    EXPECT_EQ(p.P_SchaltGruppe->title(), utf8(l.group));
-    EXPECT_EQ(captionOf(p, p.P_Masse), utf8(l.mass));
     EXPECT_EQ(p.P_VmaxGrenze->text(), utf8(l.limit));
-    EXPECT_EQ(p.P_Schalt->item(5, 4)->text(), utf8(l.noPull));
-    EXPECT_EQ(p.P_Vmax6e->text(), utf8(l.sixth));
     EXPECT_EQ(p.curveModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), utf8(l.rpmHead));
-    EXPECT_EQ(p.P_Kurvenhinweis->text(), utf8(l.example));
+    EXPECT_EQ(p.curveModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), utf8(l.powerHead));
+    EXPECT_EQ(p.P_Schalt->horizontalHeaderItem(2)->text(), utf8(l.speedHead));
     ASSERT_GE(p.P_Kraft->chart().legend.size(), 2u);
     EXPECT_EQ(p.P_Kraft->chart().legend[1].text, utf8(l.legend));
-    EXPECT_EQ(p.curveModel()->rows().size(), curve.size());
-    EXPECT_EQ(p.curveModel()->rows().front().torque, curve.front().torque);
-    EXPECT_EQ(p.P_Vmax->text(), top);
+    EXPECT_EQ(p.curveModel()->rows().front().torque, torque);
 
     // A value typed and a note made before a switch: the value stays, the
     // note is said again in the language of the moment.
     retype(p.P_Temperatur, "25");
-    speak(ui::Language::Original);
+    switchTo(ui::Language::Original);
     EXPECT_EQ(p.P_Temperatur->text(), "25");
     openFile(p, "none.csv", "rpm,torque\n3000,50\n");
-    speak(l.language);
+    switchTo(l.language);
     EXPECT_EQ(p.P_Kurvenhinweis->text(), utf8(l.failed));
-
-    speak(ui::Language::Original);
-    EXPECT_EQ(p.P_Tabs->tabText(0), utf8("Force à la roue"));
-    EXPECT_EQ(p.P_VmaxGrenze->text(), utf8("limitée par la résistance de l'air"));
-    EXPECT_EQ(p.P_Kurvenhinweis->text(), utf8("« none.csv » : Aucune courbe de couple dans ce fichier."));
 }
-
-INSTANTIATE_TEST_SUITE_P(Languages, PerformanceLanguage, ::testing::ValuesIn(Languages));
-
-namespace {
-class PerformanceFit : public Performance, public ::testing::WithParamInterface<ui::Language> {
-protected:
-    void TearDown() override
-    {
-        ui::setLanguage(ui::Language::Original);
-        QCoreApplication::sendPostedEvents();
-    }
-};
-} // namespace
 
 // Every caption, button and result on its line in each language, the
 // window grown where a language needs it.
-TEST_P(PerformanceFit, TextsFitInEveryLanguage)
+TEST_P(PerformanceLanguage, TextsFitInEveryLanguage)
 {
     PerformanceWindow &p = open();
-    ui::setLanguage(GetParam());
-    QCoreApplication::sendPostedEvents();
+    switchTo(GetParam());
     QApplication::processEvents();
     p.P_Kurvenhinweis->clear(); // a note wraps; every other text fits on its line
     QApplication::processEvents();
     expectTextsFit(&p);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, PerformanceFit, EveryLanguage, languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, PerformanceLanguage, EveryLanguage, languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, PerformanceTranslation, EveryTranslation, languageName);

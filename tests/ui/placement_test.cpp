@@ -5,8 +5,6 @@
 #include "languages.h"
 #include "window_driver.h"
 
-#include "ui/language.h"
-
 #include "ui/converters.h"
 #include "ui/placement.h"
 #include "ui/registry.h"
@@ -131,14 +129,7 @@ TEST_F(OnScreen, MenuWindowsOfAMainWindowAtTheScreensEdgeOpenOnTheScreen)
 }
 
 // In each language, switched to while the window is open.
-class OnScreenInLanguage : public RegisteredMainWindowTest, public ::testing::WithParamInterface<ui::Language> {
-protected:
-    void TearDown() override
-    {
-        ui::setLanguage(ui::Language::Original);
-        QCoreApplication::sendPostedEvents();
-    }
-};
+using OnScreenInLanguage = InLanguage<RegisteredMainWindowTest>;
 
 TEST_P(OnScreenInLanguage, AnalysisWindowTextsAndRowHeadsFit)
 {
@@ -146,8 +137,7 @@ TEST_P(OnScreenInLanguage, AnalysisWindowTextsAndRowHeadsFit)
         SCOPED_TRACE(k.name);
         QWidget *a = ui::openAnalysis(QString::fromLatin1(k.name));
         QApplication::processEvents();
-        ui::setLanguage(GetParam());
-        QCoreApplication::sendPostedEvents();
+        switchTo(GetParam());
         QApplication::processEvents();
         expectTextsFit(a);
         for (const QTableView *t : a->findChildren<QTableView *>()) {
@@ -168,8 +158,7 @@ TEST_P(OnScreenInLanguage, AnalysisWindowTextsAndRowHeadsFit)
             }
         }
         a->close();
-        ui::setLanguage(ui::Language::Original);
-        QCoreApplication::sendPostedEvents();
+        switchTo(ui::Language::Original);
     }
 }
 

@@ -1,6 +1,6 @@
-// The printouts in every language: their own words and the windows'
-// captions translated, and every text still clear of the next one on its
-// line and on the page, as the sheets place them at fixed positions.
+// The printouts in every language: their own words translated, and every
+// text still clear of the next one on its line and on the page, as the
+// sheets place them at fixed positions.
 
 #include "languages.h"
 #include "window_driver.h"
@@ -11,7 +11,6 @@
 #include "print/recordingcanvas.h"
 #include "support/pdf_words.h"
 #include "support/placed_text.h"
-#include "ui/language.h"
 #include "ui/tform6.h"
 #include "ui/tform7.h"
 
@@ -22,52 +21,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 using namespace trovanta;
 using namespace trovanta::test;
 
 namespace {
-
-class PrintoutLanguage : public RegisteredMainWindowTest, public ::testing::WithParamInterface<ui::Language> {
-protected:
-    void TearDown() override { switchTo(ui::Language::Original); }
-
-    // The main window's gear sheet, printed to a PDF file.
-    PdfPage gearSheet()
-    {
-        const QString pdf = programDir.file("gearsheet.pdf");
-        platform.printToPdf = pdf;
-        w->Drucken2->trigger();
-        EXPECT_TRUE(platform.messages.isEmpty());
-        return pdfPage(pdf);
-    }
-    // The worked example of the chain calculator, calculated.
-    static print::RecordingCanvas chainSheet(TForm6 &f)
-    {
-        f.show();
-        f.E_Glieder_alt->setText("110");
-        f.E_Ritzel_alt->setText("15");
-        f.E_Kettenrad_alt->setText("45");
-        f.E_Ritzel_neu->setText("14");
-        f.E_Kettenrad_neu->setText("50");
-        f.B_BerechnenClick();
-        print::RecordingCanvas c;
-        f.Drucken(c);
-        return c;
-    }
-    print::RecordingCanvas raceLogSheet(TForm7 &log) const
-    {
-        log.show();
-        for (QLineEdit *e : log.findChildren<QLineEdit *>())
-            if (e->text().isEmpty())
-                e->setText("12,5");
-        print::RecordingCanvas c;
-        print::printRaceLogSheet(c, log.sheetData(), platform.now(), platform.locale());
-        return c;
-    }
-};
-
 
 // Texts on one line keep a gap to the next one and end inside the
 // printable width of an A4 page at 300 dpi, measured in the printout font.
@@ -112,67 +74,65 @@ void expectClearOfEachOther(const PdfPage &page)
     }
 }
 
+using PrintoutLanguage = InLanguage<RegisteredMainWindowTest>;
+
 } // namespace
 
-TEST_P(PrintoutLanguage, TextsFitTheirColumns)
+// Each sheet in every language: a word of its own (the gear sheet's with
+// its value put in), and every text clear of the next one.
+TEST_P(PrintoutLanguage, TextsFitTheirColumnsAndSpeakTheLanguage)
 {
-    switchTo(GetParam());
-    TForm6 chain;
-    ui::enrol(&chain);
-    TForm7 log;
-    ui::enrol(&log);
-    if (havePdfToText()) {
-        SCOPED_TRACE("gear sheet");
-        expectClearOfEachOther(gearSheet());
-    }
-    {
-        SCOPED_TRACE("chain sheet");
-        expectClearOfEachOther(chainSheet(chain));
-    }
-    {
-        SCOPED_TRACE("race log sheet");
-        expectClearOfEachOther(raceLogSheet(log));
-    }
-}
-
-// A word of each sheet's own and of the letterhead in the language chosen.
-TEST_P(PrintoutLanguage, SheetsSpeakTheLanguageChosen)
-{
-    struct Case {
+    const struct {
         ui::Language language;
-        const char *overall, *vmax, *result, *contact;
+        const char *vmax, *result, *other;
+    } cases[] = {
+        {ui::Language::Original, "Vmax bei: ", "Ergebnis:", "Sonstiges"},
+        {ui::Language::French, "Vmax à: ", "Résultat:", "Divers"},
+        {ui::Language::German, "Vmax bei: ", "Ergebnis:", "Sonstiges"},
+        {ui::Language::English, "Vmax at: ", "Result:", "Other"},
     };
-    const Case cases[] = {
-        {ui::Language::Original, "Gesamtübersetzung:", "Vmax bei: ", "Ergebnis:", "Kontakt: "},
-        {ui::Language::French, "Rapport total:", "Vmax à: ", "Résultat:", "Contact: "},
-        {ui::Language::German, "Gesamtübersetzung:", "Vmax bei: ", "Ergebnis:", "Kontakt: "},
-        {ui::Language::English, "Overall ratio:", "Vmax at: ", "Result:", "Contact: "},
-    };
-    const auto c = std::find_if(std::begin(cases), std::end(cases),
-                                [](const Case &c) { return c.language == GetParam(); });
-    ASSERT_NE(c, std::end(cases));
+    const auto &c = rowFor(cases, GetParam());
     switchTo(GetParam());
-
+    // The worked example of the chain calculator and a race log filled in.
     TForm6 f;
     ui::enrol(&f);
-    const std::vector<PlacedText> chain = textsOf(chainSheet(f));
-    EXPECT_NE(std::find(chain.begin(), chain.end(), PlacedText{200, 1450, utf8(c->result)}), chain.end());
-    EXPECT_NE(std::find_if(chain.begin(), chain.end(),
-                           [&](const PlacedText &t) { return t.y == 3100 && t.text.startsWith(utf8(c->contact)); }),
-              chain.end());
+    f.show();
+    for (const auto &[e, text] : {std::pair(f.E_Glieder_alt, "110"), std::pair(f.E_Ritzel_alt, "15"),
+                                  std::pair(f.E_Kettenrad_alt, "45"), std::pair(f.E_Ritzel_neu, "14"),
+                                  std::pair(f.E_Kettenrad_neu, "50")})
+        e->setText(text);
+    f.B_BerechnenClick();
+    print::RecordingCanvas chain, raceLog;
+    f.Drucken(chain);
+    TForm7 log;
+    ui::enrol(&log);
+    log.show();
+    for (QLineEdit *e : log.findChildren<QLineEdit *>())
+        if (e->text().isEmpty())
+            e->setText("12,5");
+    print::printRaceLogSheet(raceLog, log.sheetData(), platform.now(), platform.locale());
+    for (const auto &[sheet, page, word] :
+         {std::tuple("chain sheet", &chain, PlacedText{200, 1450, utf8(c.result)}),
+          std::tuple("race log sheet", &raceLog, PlacedText{200, 2200, utf8(c.other)})}) {
+        SCOPED_TRACE(sheet);
+        expectClearOfEachOther(*page);
+        const std::vector<PlacedText> texts = textsOf(*page);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), word), texts.end());
+    }
 
-    // The gear sheet as printed: its words where the sheet puts them.
+    // The main window's gear sheet as printed, its red zone put in its line.
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    const PdfPage page = gearSheet();
+    SCOPED_TRACE("gear sheet");
+    platform.printToPdf = programDir.file("gearsheet.pdf");
+    w->Drucken2->trigger();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    const PdfPage page = pdfPage(platform.printToPdf);
+    expectClearOfEachOther(page);
     QStringList words;
     for (const PdfWord &word : page.words)
         words << word.text;
-    const QString text = words.join(' ');
-    EXPECT_TRUE(text.contains(utf8(c->overall))) << text.toStdString();
-    EXPECT_TRUE(text.contains(utf8(c->vmax) + w->EditRotBereich->text())) << text.toStdString();
+    EXPECT_TRUE(words.join(' ').contains(utf8(c.vmax) + w->EditRotBereich->text())) << words.join(' ').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, PrintoutLanguage,
-                         EveryLanguage,
-                         languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, PrintoutLanguage, EveryLanguage, languageName);

@@ -2,9 +2,8 @@
 // chain calculator's worked example, typed into, sorted by header clicks,
 // its pairs applied to the main window and handed on for comparison.
 
+#include "languages.h"
 #include "window_driver.h"
-
-#include "ui/language.h"
 
 #include "calc/sprockets.h"
 #include "support/files.h"
@@ -431,58 +430,9 @@ TEST_F(SprocketsBeforeAnyRun, ANoteThenThePairsTypedByHand)
     EXPECT_EQ(s->model()->index(0, sprockets::Vmax6).data().toString(), utf8("–"));
 }
 
-// The language chosen at run time: the title, the list's heads and words,
-// the count and a field's refusal show it at once; what was typed stays.
+// The language chosen at run time: the list's heads and words, the present
+// circuit's cells and the note worked out again in it; what was typed stays.
 TEST_F(Sprockets, SpeaksTheLanguageChosenAtOnce)
-{
-    SprocketWindow *s = open();
-    struct Restore {
-        ~Restore()
-        {
-            ui::setLanguage(ui::Language::Original);
-            QCoreApplication::sendPostedEvents();
-        }
-    } restore;
-    const struct {
-        ui::Language language;
-        const char *title, *frontHead, *fits, *count, *note;
-    } cases[] = {
-        {ui::Language::French, "Pignons et chaîne", "Pignon", "oui", "65 paires",
-         "Flèche (maillons) : la valeur doit être supérieure à 0."},
-        {ui::Language::German, "Ritzel und Kette", "Ritzel", "ja", "65 Paare",
-         "Durchhang (Glieder): der Wert muss größer als 0 sein."},
-        {ui::Language::English, "Sprockets and chain", "Front", "yes", "65 pairs",
-         "Sag (links): the value must be greater than 0."},
-        {ui::Language::Original, "Pignons et chaîne", "Pignon", "oui", "65 paires",
-         "Flèche (maillons) : la valeur doit être supérieure à 0."},
-    };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(k.title);
-        ui::setLanguage(k.language);
-        QCoreApplication::sendPostedEvents();
-        settle();
-        EXPECT_EQ(s->windowTitle(), utf8(k.title));
-        EXPECT_EQ(model().headerData(sprockets::FrontTeeth, Qt::Horizontal).toString(), utf8(k.frontHead));
-        EXPECT_EQ(cell(rowOf(14, 50), sprockets::Fits), utf8(k.fits));
-        EXPECT_EQ(s->S_Anzahl->text(), utf8(k.count));
-        retype(s->S_Durchhang, "0");
-        settle();
-        EXPECT_EQ(s->S_Hinweis->text(), utf8(k.note));
-        // The note goes with the language too, the value typed stays.
-        ui::setLanguage(k.language == ui::Language::English ? ui::Language::German : ui::Language::English);
-        QCoreApplication::sendPostedEvents();
-        ui::setLanguage(k.language);
-        QCoreApplication::sendPostedEvents();
-        EXPECT_EQ(s->S_Hinweis->text(), utf8(k.note));
-        EXPECT_EQ(s->S_Durchhang->text(), "0");
-        retype(s->S_Durchhang, "2");
-        settle();
-    }
-}
-
-// The present circuit's cells and its note are worked out again in the
-// language chosen.
-TEST_F(Sprockets, TheCircuitsCellsAndNoteFollowTheLanguage)
 {
     ui::PerformanceContext context;
     perf::Input in;
@@ -505,28 +455,25 @@ TEST_F(Sprockets, TheCircuitsCellsAndNoteFollowTheLanguage)
     const QRegularExpressionMatch original =
         QRegularExpression(utf8("^(\\d)e · limiteur (\\d+) m$")).match(longest());
     ASSERT_TRUE(original.hasMatch()) << longest().toStdString();
-    struct Restore {
-        ~Restore()
-        {
-            ui::setLanguage(ui::Language::Original);
-            QCoreApplication::sendPostedEvents();
-        }
-    } restore;
     const struct {
         ui::Language language;
-        const char *head, *longest, *note;
+        const char *frontHead, *fits, *longest, *note;
     } cases[] = {
-        {ui::Language::German, "Strecke (s)", "%1. Gang · Begrenzer %2 m", "Strecke: Optimum am Rand des Bereichs (15/"},
-        {ui::Language::English, "Track (s)", "gear %1 · limiter %2 m", "Track: best pair at the edge of the ranges (15/"},
-        {ui::Language::Original, "Circuit (s)", "%1e · limiteur %2 m", "Circuit : optimum en limite de plage (15/"},
+        {ui::Language::French, "Pignon", "oui", "%1e · limiteur %2 m", "Circuit : optimum en limite de plage (15/"},
+        {ui::Language::German, "Ritzel", "ja", "%1. Gang · Begrenzer %2 m",
+         "Strecke: Optimum am Rand des Bereichs (15/"},
+        {ui::Language::English, "Front", "yes", "gear %1 · limiter %2 m",
+         "Track: best pair at the edge of the ranges (15/"},
     };
+    BackToOriginal back;
     for (const auto &k : cases) {
-        SCOPED_TRACE(k.head);
-        ui::setLanguage(k.language);
-        QCoreApplication::sendPostedEvents();
+        SCOPED_TRACE(k.frontHead);
+        switchTo(k.language);
         s->circuitRunner()->wait();
-        EXPECT_EQ(model().headerData(ui::SprocketModel::CircuitTime, Qt::Horizontal).toString(), utf8(k.head));
+        EXPECT_EQ(model().headerData(sprockets::FrontTeeth, Qt::Horizontal).toString(), utf8(k.frontHead));
+        EXPECT_EQ(cell(rowOf(15, 43), sprockets::Fits), utf8(k.fits));
         EXPECT_EQ(longest(), utf8(k.longest).arg(original.captured(1), original.captured(2)));
         EXPECT_TRUE(s->S_Hinweis->text().startsWith(utf8(k.note))) << s->S_Hinweis->text().toStdString();
+        EXPECT_EQ(s->S_KettenradBis->text(), "44");
     }
 }

@@ -4,9 +4,7 @@
 #include "window_driver.h"
 
 #include "support/files.h"
-#include "ui/compareperformance.h"
 #include "ui/comparewindow.h"
-#include "ui/language.h"
 #include "ui/options.h"
 #include "ui/performancediagrams.h"
 #include "ui/performancewindow.h"
@@ -14,13 +12,10 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QTableView>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 using namespace trovanta;
 using namespace trovanta::test;
@@ -218,77 +213,3 @@ TEST_F(Units, PerformancesInImperialUnits)
     EXPECT_EQ(p->curveModel()->index(1, 1).data().toString(), p->curveModel()->rows()[1].torque);
     EXPECT_NE(firstTorque, "");
 }
-
-namespace {
-
-struct UnitWords {
-    ui::Language language;
-    const char *options, *units, *speedHead, *powerHead, *chEntry, *power, *start, *compareTop;
-};
-
-void PrintTo(const UnitWords &u, std::ostream *os) { *os << u.speedHead; }
-
-class UnitsLanguage : public Units, public ::testing::WithParamInterface<UnitWords> {
-protected:
-    void TearDown() override
-    {
-        ui::setLanguage(ui::Language::Original);
-        QCoreApplication::sendPostedEvents();
-    }
-};
-
-const UnitWords Words[] = {
-    {ui::Language::French, "&Options", "&Unités", "Vitesse (mph)", "Puissance (ch)", "ch", "ch",
-     "Départ arrêté : 0 à 62 mph ", "Vitesse maxi (mph)"},
-    {ui::Language::German, "&Optionen", "&Einheiten", "Tempo (mph)", "Leistung (PS)", "PS", "PS",
-     "Stehender Start: 0–62 mph ", "Höchstgeschw. (mph)"},
-    {ui::Language::English, "&Options", "&Units", "Speed (mph)", "Power (PS)", "PS", "PS",
-     "Standing start: 0 to 62 mph ", "Top speed (mph)"},
-};
-
-} // namespace
-
-// The unit words stand whole in the captions of every language: mph chosen
-// before the switch and metric horsepower after it, each caption in the
-// language and the units of the moment; the menu's titles follow the
-// language, the language entries keep their own names.
-TEST_P(UnitsLanguage, CaptionsSayTheChosenUnitInTheChosenLanguage)
-{
-    const UnitWords &u = GetParam();
-    w->Button_BerechnenClick();
-    menuAction(*w, "Performances1")->trigger();
-    auto *p = ui::analysisWindow<ui::PerformanceWindow>();
-    ASSERT_NE(p, nullptr);
-    choose("UniteMph");
-    const ui::CompareWindow *c = compare();
-    ASSERT_NE(c, nullptr);
-    ui::setLanguage(u.language);
-    QCoreApplication::sendPostedEvents();
-    choose("UniteCh");
-
-    EXPECT_EQ(p->P_Schalt->horizontalHeaderItem(2)->text(), utf8(u.speedHead));
-    EXPECT_EQ(p->curveModel()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), utf8(u.powerHead));
-    ASSERT_TRUE(p->P_Motor->chart().y2.has_value());
-    EXPECT_EQ(p->P_Motor->chart().y2->caption, utf8(u.power));
-    EXPECT_TRUE(p->sheetData().results.at(0).startsWith(utf8(u.start))) << p->sheetData().results.at(0).toStdString();
-
-    const auto *performances = c->findChild<QTableWidget *>("B_Leistung");
-    ASSERT_NE(performances, nullptr);
-    EXPECT_EQ(performances->verticalHeaderItem(ui::ComparePerformance::TopSpeed)->text(), utf8(u.compareTop));
-    EXPECT_EQ(performances->verticalHeaderItem(ui::ComparePerformance::To100)->text(), utf8("0–62 mph (s)"));
-
-    EXPECT_EQ(w->Options1->title(), utf8(u.options));
-    const auto *units = w->findChild<QMenu *>("Unites1");
-    ASSERT_NE(units, nullptr);
-    EXPECT_EQ(units->title(), utf8(u.units));
-    EXPECT_EQ(menuAction(*w, "UniteCh")->text(), utf8(u.chEntry));
-    const auto *languages = w->findChild<QMenu *>("Langue1");
-    ASSERT_NE(languages, nullptr);
-    EXPECT_EQ(languages->title(), "&Langue / Language");
-    QStringList names;
-    for (const QAction *a : languages->actions())
-        names << a->text();
-    EXPECT_EQ(names, QStringList({utf8("Système / System"), "Original", utf8("Français"), "Deutsch", "English"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, UnitsLanguage, ::testing::ValuesIn(Words));
