@@ -96,17 +96,6 @@ void AnalysisWindow::closeEvent(QCloseEvent *e)
 
 FieldReader::FieldReader(char separator) : separator_(separator) {}
 
-QString noteMessage(const QString &text)
-{
-    const QString shown = shownMessage(text);
-    if (shown != text || !text.endsWith(QLatin1Char('.')))
-        return shown;
-    // Most notes end a message in the full stop its pattern lacks.
-    const QString bare = text.chopped(1);
-    const QString t = shownMessage(bare);
-    return t == bare ? text : QString::fromStdString(withFullStop(t.toStdString()));
-}
-
 namespace {
 
 // A message of calc/ with its one argument, in the present language.

@@ -130,11 +130,6 @@ private:
     QString message_;
 };
 
-// A message of calc/, files/ or the main window's run, as made (often with
-// the full stop its pattern lacks), in the present language; another text
-// stays as it is. Notes keep the message as made and show it through this,
-// so that a change of language shows it anew.
-QString noteMessage(const QString &text);
 // A line for a note: at most 200 characters, a longer one shortened in its
 // middle, so that a field of thousands of characters keeps the note small.
 QString shortenedForNote(const QString &line);

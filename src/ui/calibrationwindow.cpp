@@ -515,11 +515,11 @@ void CalibrationWindow::setNote(QLabel *label, const QString &problem) const
     // lines high.
     QStringList lines;
     if (!mainProblem_.isEmpty())
-        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + noteMessage(mainProblem_));
+        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + shownMessage(mainProblem_));
     else if (!run_)
         lines << tr("La fenêtre principale n'a pas encore calculé : cliquez sur « Calculer ».");
     if (!problem.isEmpty())
-        lines << shortenedForNote(noteMessage(problem));
+        lines << shortenedForNote(shownMessage(problem));
     label->setText(lines.join(QLatin1Char('\n')));
 }
 

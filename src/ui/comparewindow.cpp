@@ -819,13 +819,13 @@ void CompareWindow::showNote()
 {
     QStringList lines;
     if (!mainFailure_.isEmpty())
-        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + noteMessage(mainFailure_));
+        lines << shortenedForNote(tr("La fenêtre principale ne calcule pas : ") + shownMessage(mainFailure_));
     else if (!a_)
         lines << tr("La fenêtre principale n'a pas encore calculé : A suit son prochain calcul.");
     if (!fileNote_.isEmpty())
-        lines << shortenedForNote(noteMessage(fileNote_));
+        lines << shortenedForNote(shownMessage(fileNote_));
     else if (!bNote_.isEmpty())
-        lines << shortenedForNote(noteMessage(bNote_));
+        lines << shortenedForNote(shownMessage(bNote_));
     setText(L_Hinweis, lines.join(QLatin1Char('\n')));
     // A long message may not fit the two lines; the tip holds all of it.
     L_Hinweis->setToolTip(L_Hinweis->text());

@@ -243,17 +243,21 @@ QString shownMessage(const QString &text)
 {
     if (shown == Texts::Original)
         return text;
-    for (const char *p : Patterns) {
-        const auto arg = argumentOf(text, QString::fromUtf8(p));
-        if (!arg)
-            continue;
-        QString out = message(p);
-        for (const char *ph : {"%s", "%d"})
-            if (const int at = out.indexOf(QLatin1String(ph)); at >= 0) {
-                out.replace(at, 2, *arg);
-                break;
-            }
-        return out;
+    // A note or box may have given a pattern without one its full stop.
+    const bool stop = text.endsWith(QLatin1Char('.'));
+    for (const QString &candidate : {text, stop ? text.chopped(1) : QString()}) {
+        for (const char *p : Patterns) {
+            const auto arg = candidate.isEmpty() ? std::nullopt : argumentOf(candidate, QString::fromUtf8(p));
+            if (!arg)
+                continue;
+            QString out = message(p);
+            for (const char *ph : {"%s", "%d"})
+                if (const int at = out.indexOf(QLatin1String(ph)); at >= 0) {
+                    out.replace(at, 2, *arg);
+                    break;
+                }
+            return candidate.size() == text.size() || out.endsWith(QLatin1Char('.')) ? out : out + QLatin1Char('.');
+        }
     }
     return text;
 }

@@ -81,7 +81,8 @@ inline constexpr const char *MessagesContext = "Messages";
 // present language.
 QString message(const char *pattern);
 // A whole message the program made from one of those patterns (an Error's
-// text), in the present language; a text made from none stays as it is.
+// text, perhaps with a full stop added), in the present language; a text
+// made from none stays as it is.
 QString shownMessage(const std::string &utf8Message);
 QString shownMessage(const QString &message);
 

@@ -71,12 +71,7 @@ QString whole(double v)
 // language, with its full stop.
 QString shownFailure(const std::string &message)
 {
-    const QString m = QString::fromStdString(message);
-    QString shown = shownMessage(m);
-    // The full stop may have been added to a pattern that has none.
-    if (shown == m && m.endsWith(QLatin1Char('.')))
-        shown = shownMessage(m.chopped(1));
-    return QString::fromStdString(withFullStop(shown.toStdString()));
+    return QString::fromStdString(withFullStop(shownMessage(message).toStdString()));
 }
 
 // "0 à 100 km/h", or in mph "0 à 62 mph": the same mark in the chosen unit.

@@ -61,6 +61,9 @@ TEST_F(LanguageMessages, FinishedMessagesShowTranslatedWithTheirArguments)
         {Language::English, "nach /tmp/a b kann nicht geschrieben werden", "cannot write to /tmp/a b"},
         {Language::English, "E/A-Fehler 28", "I/O error 28"},
         {Language::English, "Division durch 0.", "Division by 0."},
+        // A full stop given to a pattern that has none stays after the translation.
+        {Language::English, "E/A-Fehler 28.", "I/O error 28."},
+        {Language::German, "Unité inconnue dans ce fichier : « rpm ».", "Unbekannte Einheit in dieser Datei: „rpm“."},
         {Language::English, "Kein Muster", "Kein Muster"},
         {Language::French, "Datei nicht gefunden", "Fichier introuvable"},
         {Language::French, "Ce n'est pas un fichier ordinaire.", "Ce n'est pas un fichier ordinaire."},
