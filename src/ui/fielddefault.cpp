@@ -1,9 +1,13 @@
 #include "ui/fielddefault.h"
 
+#include "ui/typedlimit.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTranslator>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -11,45 +15,62 @@ namespace trovanta::ui {
 
 namespace {
 
-QStringList translations(const std::vector<Source> &defaults)
+// A text as written and in each of the program's translations, so that a
+// default filled in under another language is still known as the default.
+bool isInSomeLanguage(const QString &text, const Source &s)
 {
-    QStringList out;
-    for (const Source &s : defaults)
-        out << translated(s);
-    return out;
+    static std::array<std::unique_ptr<QTranslator>, 3> translators;
+    static bool loaded = false;
+    if (!loaded) {
+        loaded = true;
+        const char *const codes[] = {"fr", "de", "en"};
+        for (std::size_t i = 0; i < translators.size(); ++i) {
+            auto t = std::make_unique<QTranslator>();
+            if (t->load(QStringLiteral(":/i18n/trovanta_%1.qm").arg(QLatin1String(codes[i]))))
+                translators[i] = std::move(t);
+        }
+    }
+    if (text == QString::fromUtf8(s.text))
+        return true;
+    for (const auto &t : translators)
+        if (t && t->translate(s.context, s.text) == text)
+            return true;
+    return false;
 }
 
-void keep(QWidget *field, std::vector<Source> defaults, std::function<QString()> get,
-          std::function<void(const QString &)> set)
+void show(QWidget *field, const std::vector<Source> &defaults, const QString &now,
+          const std::function<void(const QString &)> &set)
 {
-    // The defaults as they were last shown: the field is compared with the
-    // texts of the language it was filled in.
-    auto shown = std::make_shared<QStringList>(translations(defaults));
-    QObject::connect(&languageHub(), &LanguageHub::changed, field, [=] {
-        const QStringList now = translations(defaults);
-        const qsizetype i = shown->indexOf(get());
-        if (i >= 0 && now[i] != (*shown)[i]) {
-            // A change of language is no edit: nothing that watches the
-            // field's edits hears of it.
-            const QSignalBlocker quiet(field);
-            set(now[i]);
+    for (const Source &d : defaults)
+        if (isInSomeLanguage(now, d)) {
+            if (const QString shown = translated(d); shown != now) {
+                // A change of language is no edit: nothing that watches the
+                // field's edits hears of it.
+                const QSignalBlocker quiet(field);
+                set(shown);
+            }
+            return;
         }
-        *shown = now;
-    });
 }
 
 } // namespace
 
+void showDefault(QLineEdit *field, const std::vector<Source> &defaults)
+{
+    show(field, defaults, field->text(), [field](const QString &t) { setFieldText(field, t); });
+}
+
 void keepDefaults(QLineEdit *field, std::vector<Source> defaults)
 {
-    keep(field, std::move(defaults), [field] { return field->text(); },
-         [field](const QString &t) { field->setText(t); });
+    QObject::connect(&languageHub(), &LanguageHub::changed, field,
+                     [field, defaults = std::move(defaults)] { showDefault(field, defaults); });
 }
 
 void keepDefaults(QPlainTextEdit *field, std::vector<Source> defaults)
 {
-    keep(field, std::move(defaults), [field] { return field->toPlainText(); },
-         [field](const QString &t) { field->setPlainText(t); });
+    QObject::connect(&languageHub(), &LanguageHub::changed, field, [field, defaults = std::move(defaults)] {
+        show(field, defaults, field->toPlainText(), [field](const QString &t) { field->setPlainText(t); });
+    });
 }
 
 } // namespace trovanta::ui

@@ -6,6 +6,7 @@
 #include "calc/numtext.h"
 #include "calc/product.h"
 #include "print/letterhead.h"
+#include "ui/fielddefault.h"
 #include "ui/fonts.h"
 #include "ui/gearsetbinder.h"
 #include "ui/platform.h"
@@ -27,7 +28,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 using namespace trovanta;
 
@@ -40,46 +40,10 @@ using ui::utf8;
 
 // What the program fills into the title field: the form's title and the
 // settings file's when it holds none.
-constexpr ui::Source TitleDefaults[] = {
+const std::vector<ui::Source> TitleDefaults = {
     tx("TForm1", "Übersetzungsdiagramm Suzuki TL 1000 S '97 original"),
     tx("TForm1", "-Kein Kommentar gefunden-"),
 };
-
-// A text as written and in each of the program's translations, so that a
-// default filled in under another language is still known as the default.
-QStringList inEveryLanguage(const ui::Source &s)
-{
-    static std::array<std::unique_ptr<QTranslator>, 3> translators;
-    static bool loaded = false;
-    if (!loaded) {
-        loaded = true;
-        const char *const codes[] = {"fr", "de", "en"};
-        for (std::size_t i = 0; i < translators.size(); ++i) {
-            auto t = std::make_unique<QTranslator>();
-            if (t->load(QStringLiteral(":/i18n/trovanta_%1.qm").arg(QLatin1String(codes[i]))))
-                translators[i] = std::move(t);
-        }
-    }
-    QStringList out{QString::fromUtf8(s.text)};
-    for (const auto &t : translators)
-        if (t)
-            if (const QString text = t->translate(s.context, s.text); !text.isEmpty())
-                out << text;
-    return out;
-}
-
-// A title that is still one of the defaults, in whatever language, shows
-// it in the present one; a title the rider wrote stays.
-void showTitleDefault(QLineEdit *title)
-{
-    const QString now = title->text();
-    for (const ui::Source &d : TitleDefaults)
-        if (inEveryLanguage(d).contains(now)) {
-            if (const QString shown = ui::translated(d); shown != now)
-                ui::setFieldText(title, shown);
-            return;
-        }
-}
 
 } // namespace
 
@@ -89,7 +53,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setFont(ui::formFont(8));
     setAcceptDrops(true);
     buildWindow();
-    ui::keepTranslated(Edit15, [this] { showTitleDefault(Edit15); });
+    ui::keepDefaults(Edit15, TitleDefaults);
     gearSet_ = std::make_unique<ui::GearSetBinder>(
         ui::GearSetBinder::Edits{Edit1, Edit2, Edit3, E_Schlupf, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10,
                                  Edit11, Edit12},
@@ -422,7 +386,7 @@ void TForm1::FormCreate()
         ui::setCurrentUnits(options_.units.value_or(ui::defaultUnits(ui::platform().locale())));
         ui::setLanguage(options_.language);
         // The stored title may be a default of another language.
-        showTitleDefault(Edit15);
+        ui::showDefault(Edit15, TitleDefaults);
         fillRecentMenu();
     } catch (const Error &e) {
         if (!heldError_)
